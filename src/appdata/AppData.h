@@ -1,0 +1,25 @@
+#pragma once
+// The single instances the running program works on. main() owns one AppData and passes
+// it by reference; a test makes its own. Nothing else holds process-wide state.
+
+#include "model/BandLimits.h"
+#include "model/Configuration.h"
+#include "model/LastWriteTime.h"
+#include "model/ProjectImage.h"
+
+namespace radioprog {
+
+struct AppData {
+    ProjectImage image;
+    BandLimits band;
+    LastWriteTime lastWriteTime;
+    ConfigValues config;
+};
+
+// The "new" operation: clears the last write time and resets the image. The band stays.
+inline void ResetProjectToDefaults(AppData& data) {
+    data.lastWriteTime = {};
+    data.image.ResetToDefaults();
+}
+
+}  // namespace radioprog

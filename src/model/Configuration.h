@@ -1,0 +1,74 @@
+#pragma once
+// The configuration file: port choice, language, grid sizes, band presets and working band.
+// Key names are spelled as existing files have them ("AutoSeachPort", "band Selete").
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "model/BandLimits.h"
+
+namespace radioprog {
+
+inline constexpr int kChannelGridRows = 17;
+inline constexpr int kChannelGridColumns = 8;
+inline constexpr int kAddrBookGridRows = 17;
+inline constexpr int kAddrBookGridColumns = 3;
+inline constexpr int kBandPresetCount = 6;
+inline constexpr int kDefaultBandSelect = 4;
+
+template <size_t N>
+constexpr std::array<int, N> MakeFilled(int value) {
+    std::array<int, N> a{};
+    a.fill(value);
+    return a;
+}
+
+struct ConfigLanguageTexts {
+    std::string appName = " ";
+    std::string company = " ";
+};
+
+struct ConfigValues {
+    int portNumber = 1;
+    int languageSetting = 1;
+    bool autoSearchPort = true;
+    std::array<int, kChannelGridRows> channelGridRowHeights = MakeFilled<kChannelGridRows>(20);
+    std::array<int, kChannelGridColumns> channelGridColumnWidths = {30, 64, 64, 74, 74, 64, 64, 80};
+    std::array<int, kAddrBookGridRows> addrBookGridRowHeights = MakeFilled<kAddrBookGridRows>(20);
+    std::array<int, kAddrBookGridColumns> addrBookGridColumnWidths = {30, 70, 130};
+    std::array<BandLimits, kBandPresetCount> bandPresets = {{{136000000, 174000000},
+                                                             {400000000, 490000000},
+                                                             {245000000, 246000000},
+                                                             {400000000, 480000000},
+                                                             {450000000, 520000000},
+                                                             {470000000, 520000000}}};
+    int bandSelect = kDefaultBandSelect;
+    // "chs", "cht", "eng": read and kept; the configured language's name is the product name.
+    std::array<ConfigLanguageTexts, 3> languageTexts;
+    std::string productName = " ";
+};
+
+enum class ConfigLoad {
+    Loaded,   // the file existed and was read
+    Created,  // there was none; one with every key and default was written
+    Failed,   // there was none and none could be written; defaults are in force
+};
+
+// Reads the file into config and band (the working band comes from "band min"/"band max").
+// Missing or non-numeric keys keep the values config already holds for grids and the
+// documented defaults for everything else.
+ConfigLoad LoadConfiguration(const std::string& path, ConfigValues& config, BandLimits& band);
+
+// Writes the values in force back. An existing file keeps its band presets, texts and any
+// section we do not own; a vanished one is recreated with every key. False if not written.
+bool SaveConfiguration(const std::string& path, const ConfigValues& config,
+                       const BandLimits& band);
+
+// Where the configuration file lives: the override if given; else beside the executable when
+// that folder is writable; else $XDG_CONFIG_HOME/radioprog (or ~/.config/radioprog).
+std::string ConfigurationPath(const std::string& executableDir,
+                              const std::optional<std::string>& override);
+
+}  // namespace radioprog
