@@ -47,11 +47,23 @@ struct BytesField {
     size_t size;
 };
 
-inline uint8_t Get(std::span<const uint8_t> bytes, U8Field f) { return bytes[f.offset]; }
-inline uint16_t Get(std::span<const uint8_t> bytes, U16Field f) { return ReadU16(bytes, f.offset); }
-inline uint32_t Get(std::span<const uint8_t> bytes, U32Field f) { return ReadU32(bytes, f.offset); }
-inline void Set(std::span<uint8_t> bytes, U8Field f, uint8_t v) { bytes[f.offset] = v; }
-inline void Set(std::span<uint8_t> bytes, U16Field f, uint16_t v) { WriteU16(bytes, f.offset, v); }
-inline void Set(std::span<uint8_t> bytes, U32Field f, uint32_t v) { WriteU32(bytes, f.offset, v); }
+inline uint8_t Get(std::span<const uint8_t> bytes, U8Field f) {
+    return bytes[f.offset];
+}
+inline uint16_t Get(std::span<const uint8_t> bytes, U16Field f) {
+    return ReadU16(bytes, f.offset);
+}
+inline uint32_t Get(std::span<const uint8_t> bytes, U32Field f) {
+    return ReadU32(bytes, f.offset);
+}
+inline void Set(std::span<uint8_t> bytes, U8Field f, uint8_t v) {
+    bytes[f.offset] = v;
+}
+inline void Set(std::span<uint8_t> bytes, U16Field f, uint16_t v) {
+    WriteU16(bytes, f.offset, v);
+}
+inline void Set(std::span<uint8_t> bytes, U32Field f, uint32_t v) {
+    WriteU32(bytes, f.offset, v);
+}
 
 }  // namespace radioprog

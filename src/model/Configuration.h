@@ -63,8 +63,7 @@ ConfigLoad LoadConfiguration(const std::string& path, ConfigValues& config, Band
 
 // Writes the values in force back. An existing file keeps its band presets, texts and any
 // section we do not own; a vanished one is recreated with every key. False if not written.
-bool SaveConfiguration(const std::string& path, const ConfigValues& config,
-                       const BandLimits& band);
+bool SaveConfiguration(const std::string& path, const ConfigValues& config, const BandLimits& band);
 
 // Where the configuration file lives: the override if given; else beside the executable when
 // that folder is writable; else $XDG_CONFIG_HOME/radioprog (or ~/.config/radioprog).

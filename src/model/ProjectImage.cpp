@@ -8,7 +8,9 @@ namespace radioprog {
 
 namespace {
 
-bool IsInRange(int n, int count) { return n >= 1 && n <= count; }
+bool IsInRange(int n, int count) {
+    return n >= 1 && n <= count;
+}
 
 bool ReadBit(std::span<const uint8_t> set, int n) {
     return (set[static_cast<size_t>(n) / 8] >> (n % 8)) & 1;

@@ -80,7 +80,7 @@ inline constexpr BytesField Name{12, 6};
 
 // A view of one 72-byte channel record inside the image.
 class ChannelRecord {
-public:
+  public:
     explicit ChannelRecord(std::span<uint8_t> bytes) : bytes_(bytes) {}
 
     uint32_t RxFreq() const { return Get(bytes_, channel::RxFreq); }
@@ -121,13 +121,13 @@ public:
 
     std::span<uint8_t> Bytes() const { return bytes_; }
 
-private:
+  private:
     void SetFlagB(uint8_t bit, bool on);
     std::span<uint8_t> bytes_;
 };
 
 class ProjectImage {
-public:
+  public:
     using Bytes = std::array<uint8_t, kProjectImageSize>;
 
     ProjectImage() { bytes_.fill(0); }
@@ -167,7 +167,7 @@ public:
     void ResetToDefaults();
     void ResetDtmfDefaults();
 
-private:
+  private:
     Bytes bytes_;
 };
 

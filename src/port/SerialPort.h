@@ -13,11 +13,11 @@ namespace radioprog {
 
 enum class PortError {
     None,
-    NoSuchDevice,   // nothing at that path
-    NotSerial,      // the path is not a terminal device
-    InUse,          // another program holds it
-    NoPermission,   // the user may not open it
-    IoError,        // anything else the system reported
+    NoSuchDevice,  // nothing at that path
+    NotSerial,     // the path is not a terminal device
+    InUse,         // another program holds it
+    NoPermission,  // the user may not open it
+    IoError,       // anything else the system reported
 };
 
 struct PortResult {
@@ -27,7 +27,7 @@ struct PortResult {
 };
 
 class SerialPort {
-public:
+  public:
     virtual ~SerialPort() = default;
 
     // Opens the device for exclusive use, without blocking.

@@ -13,8 +13,7 @@ constexpr size_t kFirstCharByte = 3;
 constexpr size_t kChecksumByte = 15;
 
 uint8_t Checksum(std::span<const uint8_t, kPasswordBlockSize> block) {
-    return static_cast<uint8_t>(
-        std::accumulate(block.begin(), block.begin() + kChecksumByte, 0u));
+    return static_cast<uint8_t>(std::accumulate(block.begin(), block.begin() + kChecksumByte, 0u));
 }
 
 uint8_t Scramble(uint8_t key, uint8_t value) {

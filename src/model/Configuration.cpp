@@ -1,0 +1,231 @@
+#include "model/Configuration.h"
+
+#include <unistd.h>
+
+#include <charconv>
+#include <cstdlib>
+#include <filesystem>
+#include <string_view>
+
+#include "model/IniFile.h"
+
+namespace radioprog {
+
+namespace {
+
+constexpr const char* kConfigSection = "config";
+constexpr const char* kControlSection = "control";
+constexpr const char* kBandSection = "Band";
+constexpr const char* kLanguageSections[3] = {"chs", "cht", "eng"};
+constexpr const char* kConfigFileName = "_config.ini";
+
+// SimpleIni's own integer reader accepts "12abc" as 12; we want a non-numeric value to
+// fall back to its default instead.
+long ReadInteger(const CSimpleIniA& ini, const char* section, const std::string& key,
+                 long fallback) {
+    const char* text = ini.GetValue(section, key.c_str(), nullptr);
+    if (text == nullptr) {
+        return fallback;
+    }
+    std::string_view view(text);
+    while (!view.empty() && view.front() == ' ') {
+        view.remove_prefix(1);
+    }
+    while (!view.empty() && view.back() == ' ') {
+        view.remove_suffix(1);
+    }
+    long value = 0;
+    const auto [end, error] = std::from_chars(view.data(), view.data() + view.size(), value);
+    if (error != std::errc() || end != view.data() + view.size()) {
+        return fallback;
+    }
+    return value;
+}
+
+int ReadInt(const CSimpleIniA& ini, const char* section, const std::string& key, int fallback) {
+    return static_cast<int>(ReadInteger(ini, section, key, fallback));
+}
+
+uint32_t ReadHz(const CSimpleIniA& ini, const char* section, const std::string& key,
+                uint32_t fallback) {
+    return static_cast<uint32_t>(ReadInteger(ini, section, key, fallback));
+}
+
+void WriteInteger(CSimpleIniA& ini, const char* section, const std::string& key, long value) {
+    ini.SetLongValue(section, key.c_str(), value);
+}
+
+std::string BandKey(int preset, const char* bound) {
+    return "band-" + std::to_string(preset + 1) + " " + bound;
+}
+
+template <size_t N>
+void ReadSizes(const CSimpleIniA& ini, const std::string& prefix, std::array<int, N>& sizes) {
+    for (size_t i = 0; i < N; ++i) {
+        sizes[i] = ReadInt(ini, kControlSection, prefix + std::to_string(i), sizes[i]);
+    }
+}
+
+template <size_t N>
+void WriteSizes(CSimpleIniA& ini, const std::string& prefix, const std::array<int, N>& sizes) {
+    for (size_t i = 0; i < N; ++i) {
+        WriteInteger(ini, kControlSection, prefix + std::to_string(i), sizes[i]);
+    }
+}
+
+void WritePortAndLanguage(CSimpleIniA& ini, const ConfigValues& config) {
+    WriteInteger(ini, kConfigSection, "Port", config.portNumber);
+    WriteInteger(ini, kConfigSection, "Language", config.languageSetting);
+    WriteInteger(ini, kConfigSection, "AutoSeachPort", config.autoSearchPort ? 1 : 0);
+}
+
+void WriteGridSizes(CSimpleIniA& ini, const ConfigValues& config) {
+    WriteSizes(ini, "ChSG_Row", config.channelGridRowHeights);
+    WriteSizes(ini, "ChSG_Col", config.channelGridColumnWidths);
+    WriteSizes(ini, "DtmfAbSG_Row", config.addrBookGridRowHeights);
+    WriteSizes(ini, "DtmfAbSG_Col", config.addrBookGridColumnWidths);
+}
+
+void WriteBandPresets(CSimpleIniA& ini, const ConfigValues& config) {
+    for (int i = 0; i < kBandPresetCount; ++i) {
+        WriteInteger(ini, kBandSection, BandKey(i, "min"), config.bandPresets[i].lower);
+        WriteInteger(ini, kBandSection, BandKey(i, "max"), config.bandPresets[i].upper);
+    }
+}
+
+void WriteWorkingBand(CSimpleIniA& ini, const ConfigValues& config, const BandLimits& band) {
+    WriteInteger(ini, kBandSection, "band Selete", config.bandSelect);
+    WriteInteger(ini, kBandSection, "band min", band.lower);
+    WriteInteger(ini, kBandSection, "band max", band.upper);
+}
+
+void WriteLanguageTexts(CSimpleIniA& ini, const ConfigValues& config) {
+    for (int i = 0; i < 3; ++i) {
+        ini.SetValue(kLanguageSections[i], "AppName", config.languageTexts[i].appName.c_str());
+        ini.SetValue(kLanguageSections[i], "Company", config.languageTexts[i].company.c_str());
+    }
+}
+
+// The configured language's product name; English for any setting outside the three.
+const ConfigLanguageTexts& TextsOfLanguage(const ConfigValues& config) {
+    switch (config.languageSetting) {
+        case 1:
+            return config.languageTexts[0];
+        case 2:
+            return config.languageTexts[1];
+        default:
+            return config.languageTexts[2];
+    }
+}
+
+bool FileExists(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+}
+
+bool IsWritableFolder(const std::string& folder) {
+    return !folder.empty() && access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
+// Writes every key: the file a first start (or a vanished file at exit) produces.
+bool WriteFullFile(const std::string& path, const ConfigValues& config, const BandLimits& band) {
+    CSimpleIniA ini;
+    WritePortAndLanguage(ini, config);
+    WriteGridSizes(ini, config);
+    WriteBandPresets(ini, config);
+    WriteWorkingBand(ini, config, band);
+    WriteLanguageTexts(ini, config);
+    return ini.SaveFile(path.c_str()) == SI_OK;
+}
+
+}  // namespace
+
+ConfigLoad LoadConfiguration(const std::string& path, ConfigValues& config, BandLimits& band) {
+    CSimpleIniA ini;
+    if (!FileExists(path) || ini.LoadFile(path.c_str()) != SI_OK) {
+        // A first start: the band, grids, presets and texts take their defaults, while
+        // the port and language keep what is in force.
+        const ConfigValues defaults;
+        const ConfigValues kept = config;
+        config = defaults;
+        config.portNumber = kept.portNumber;
+        config.languageSetting = kept.languageSetting;
+        config.autoSearchPort = kept.autoSearchPort;
+        band = BandLimits{};
+        return WriteFullFile(path, config, band) ? ConfigLoad::Created : ConfigLoad::Failed;
+    }
+
+    const ConfigValues defaults;
+    config.portNumber = ReadInt(ini, kConfigSection, "Port", defaults.portNumber);
+    config.languageSetting = ReadInt(ini, kConfigSection, "Language", defaults.languageSetting);
+    config.autoSearchPort =
+        ReadInteger(ini, kConfigSection, "AutoSeachPort", defaults.autoSearchPort) != 0;
+
+    config.channelGridRowHeights = defaults.channelGridRowHeights;
+    config.addrBookGridRowHeights = defaults.addrBookGridRowHeights;
+    ReadSizes(ini, "ChSG_Row", config.channelGridRowHeights);
+    ReadSizes(ini, "ChSG_Col", config.channelGridColumnWidths);
+    ReadSizes(ini, "DtmfAbSG_Row", config.addrBookGridRowHeights);
+    ReadSizes(ini, "DtmfAbSG_Col", config.addrBookGridColumnWidths);
+
+    for (int i = 0; i < kBandPresetCount; ++i) {
+        auto& preset = config.bandPresets[i];
+        preset.lower = ReadHz(ini, kBandSection, BandKey(i, "min"), defaults.bandPresets[i].lower);
+        preset.upper = ReadHz(ini, kBandSection, BandKey(i, "max"), defaults.bandPresets[i].upper);
+    }
+    config.bandSelect = ReadInt(ini, kBandSection, "band Selete", defaults.bandSelect);
+    band.lower = ReadHz(ini, kBandSection, "band min", BandLimits{}.lower);
+    band.upper = ReadHz(ini, kBandSection, "band max", BandLimits{}.upper);
+
+    for (int i = 0; i < 3; ++i) {
+        auto& texts = config.languageTexts[i];
+        texts.appName = ini.GetValue(kLanguageSections[i], "AppName", " ");
+        texts.company = ini.GetValue(kLanguageSections[i], "Company", " ");
+    }
+    config.productName = TextsOfLanguage(config).appName;
+    return ConfigLoad::Loaded;
+}
+
+bool SaveConfiguration(const std::string& path, const ConfigValues& config,
+                       const BandLimits& band) {
+    CSimpleIniA ini;
+    if (!FileExists(path) || ini.LoadFile(path.c_str()) != SI_OK) {
+        ConfigValues recreated = config;
+        const ConfigValues defaults;
+        recreated.channelGridRowHeights = defaults.channelGridRowHeights;
+        recreated.channelGridColumnWidths = defaults.channelGridColumnWidths;
+        recreated.addrBookGridRowHeights = defaults.addrBookGridRowHeights;
+        recreated.addrBookGridColumnWidths = defaults.addrBookGridColumnWidths;
+        recreated.bandPresets = defaults.bandPresets;
+        recreated.languageTexts = defaults.languageTexts;
+        return WriteFullFile(path, recreated, band);
+    }
+    WritePortAndLanguage(ini, config);
+    WriteWorkingBand(ini, config, band);
+    WriteGridSizes(ini, config);
+    return ini.SaveFile(path.c_str()) == SI_OK;
+}
+
+std::string ConfigurationPath(const std::string& executableDir,
+                              const std::optional<std::string>& override) {
+    if (override) {
+        return *override;
+    }
+    if (IsWritableFolder(executableDir)) {
+        return (std::filesystem::path(executableDir) / kConfigFileName).string();
+    }
+    std::filesystem::path base;
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg != nullptr && *xdg != '\0') {
+        base = xdg;
+    } else if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
+        base = std::filesystem::path(home) / ".config";
+    } else {
+        base = std::filesystem::temp_directory_path();
+    }
+    const auto folder = base / "radioprog";
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    return (folder / kConfigFileName).string();
+}
+
+}  // namespace radioprog

@@ -1,0 +1,132 @@
+#include "model/ProjectImage.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "appdata/AppData.h"
+#include "model/ProjectFields.h"
+#include "model/ToneCodec.h"
+
+namespace radioprog {
+namespace {
+
+TEST(ProjectImage, NewImageHasDocumentedDefaultsAndNothingInUse) {
+    AppData data;
+    data.lastWriteTime = {2024, 5, 6, 7, 8};
+    data.image.Raw()[0] = 0x55;  // a reserved byte
+    data.image.SetChannelValid(3, true);
+    data.image.SetEntryValid(16, true);
+    ResetProjectToDefaults(data);
+
+    const auto& image = data.image;
+    EXPECT_EQ(data.lastWriteTime, LastWriteTime{});
+    EXPECT_EQ(image.Raw()[0], 0);
+    for (int n = 0; n <= 17; ++n) {
+        EXPECT_FALSE(image.IsChannelValid(n)) << n;
+        EXPECT_FALSE(image.IsEntryValid(n)) << n;
+    }
+    using namespace settings;
+    EXPECT_EQ(image.Get(Sql), 5);
+    EXPECT_EQ(image.Get(Tot), 180);
+    EXPECT_EQ(image.Get(VoxDelay), 2000);
+    EXPECT_EQ(image.Get(SavingRate), 3);
+    EXPECT_EQ(image.Get(AlarmCode), 6000);
+    EXPECT_EQ(image.Get(Key1Short), 8);
+    EXPECT_EQ(image.Get(Key2Short), 3);
+    EXPECT_EQ(image.Get(DtmfId), 1);
+    EXPECT_EQ(image.Get(Pretime), 500);
+    EXPECT_EQ(image.Get(MiJingDelay), 50);
+    EXPECT_EQ(image.Get(image::WriteNewPasswordWithData), 0);
+}
+
+TEST(ProjectImage, DefaultsLandAtTheirFileOffsets) {
+    ProjectImage image;
+    image.ResetToDefaults();
+    const auto raw = image.Raw();
+    // Little-endian 2000 at 2768, 180 at 2770, 6000 at 2901: the file layout others rely on.
+    EXPECT_EQ(raw[2768], 0xD0);
+    EXPECT_EQ(raw[2769], 0x07);
+    EXPECT_EQ(raw[2770], 180);
+    EXPECT_EQ(raw[2771], 0);
+    EXPECT_EQ(raw[2901], 0x70);
+    EXPECT_EQ(raw[2902], 0x17);
+    EXPECT_EQ(raw[2751], 5);
+}
+
+TEST(ProjectImage, ValidBitsAreLeastSignificantFirstAndIgnoreOutOfRange) {
+    ProjectImage image;
+    image.SetChannelValid(1, true);
+    image.SetChannelValid(8, true);
+    image.SetChannelValid(16, true);
+    image.SetChannelValid(0, true);   // ignored
+    image.SetChannelValid(17, true);  // ignored
+    const auto valid = image.Field(image::ChannelValid);
+    EXPECT_EQ(valid[0], 0x02);
+    EXPECT_EQ(valid[1], 0x01);
+    EXPECT_EQ(valid[2], 0x01);
+    for (size_t i = 3; i < valid.size(); ++i) {
+        EXPECT_EQ(valid[i], 0);
+    }
+    EXPECT_TRUE(image.IsChannelValid(16));
+    EXPECT_FALSE(image.IsChannelValid(17));
+    image.SetChannelValid(8, false);
+    EXPECT_FALSE(image.IsChannelValid(8));
+    EXPECT_TRUE(image.IsChannelValid(1));
+
+    image.SetEntryValid(9, true);
+    EXPECT_EQ(image.Field(image::AddrBookValid)[1], 0x02);
+}
+
+TEST(ProjectImage, ChannelFieldsAreLittleEndianAtTheirRecordOffsets) {
+    ProjectImage image;
+    auto ch = image.Channel(2);
+    ch.SetRxFreq(438006250);
+    ch.SetTxTone(kToneDcsInverted, 0x2813);
+    ch.SetBusyFit(2);
+    ch.SetSquelchMode(4);
+    ch.SetHighPower(true);
+    const size_t start = image::ChannelsStart + 2 * image::ChannelRecordSize;
+    const auto raw = image.Raw();
+    EXPECT_EQ(raw[start + 0], 0xEA);  // 438006250 = 0x1A1B5AEA
+    EXPECT_EQ(raw[start + 3], 0x1A);
+    EXPECT_EQ(raw[start + 41], 0x13);
+    EXPECT_EQ(raw[start + 42], 0x28);
+    EXPECT_EQ(raw[start + 43], 3);
+    EXPECT_EQ(raw[start + 57], 0x14);  // squelch mode 4, busy fit 2
+    EXPECT_EQ(raw[start + 58], 0x20);
+    EXPECT_EQ(ch.BusyFit(), 2);
+    EXPECT_EQ(ch.SquelchMode(), 4);
+}
+
+TEST(ProjectImage, NewChannelRebuildsDefaultsButKeepsTheName) {
+    ProjectImage image;
+    auto ch = image.Channel(5);
+    image.SetText({image::ChannelsStart + 5 * image::ChannelRecordSize + 61, 6}, "ABCDEF");
+    ch.SetFlagsA(0xFF);
+    ch.SetFlagsC(7);
+    ch.SetRxTone(kToneCtcss, 885);
+    ch.InitialiseNew(146520000);
+    EXPECT_EQ(ch.RxFreq(), 146520000u);
+    EXPECT_EQ(ch.TxFreq(), 146520000u);
+    EXPECT_EQ(ch.RxToneType(), 0);
+    EXPECT_EQ(ch.RxToneCode(), 0);
+    EXPECT_EQ(ch.FlagsA(), 0);
+    EXPECT_EQ(ch.FlagsB(), 0xB0);
+    EXPECT_EQ(ch.FlagsC(), 0);
+    EXPECT_TRUE(ch.Wide() && ch.HighPower() && ch.ScanAdd());
+    EXPECT_EQ(image.Text({image::ChannelsStart + 5 * image::ChannelRecordSize + 61, 6}), "ABCDEF");
+}
+
+TEST(ProjectImage, TextFieldsAreZeroFilledAndTruncated) {
+    ProjectImage image;
+    image.SetText(image::UnlockPassword, "secret");
+    EXPECT_EQ(image.Text(image::UnlockPassword), "secret");
+    EXPECT_EQ(image.Raw()[83 + 6], 0);
+    image.SetText(image::DeviceSn, "0123456789");
+    EXPECT_EQ(image.Text(image::DeviceSn), "01234567");  // full field, no terminator
+    EXPECT_EQ(image.Raw()[82], 0);                       // the neighbour is untouched
+}
+
+}  // namespace
+}  // namespace radioprog
