@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace radioprog {
@@ -29,5 +30,16 @@ struct LineSettings {
     uint8_t eofChar = 0;
     uint8_t eventChar = 0;
 };
+
+}  // namespace radioprog
+
+namespace radioprog {
+
+// The line every session uses: 9600 baud, 8 data bits, no parity, 1 stop bit, binary,
+// DTR and RTS on, no flow control, no character replacement.
+LineSettings Set_dcb();
+
+// Driver queue size the session asks for in each direction.
+inline constexpr size_t kSessionQueueBytes = 1024;
 
 }  // namespace radioprog
