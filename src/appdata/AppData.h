@@ -6,6 +6,7 @@
 #include "model/Configuration.h"
 #include "model/LastWriteTime.h"
 #include "model/ProjectImage.h"
+#include "port/PortChoice.h"
 
 namespace radioprog {
 
@@ -14,6 +15,8 @@ struct AppData {
     BandLimits band;
     LastWriteTime lastWriteTime;
     ConfigValues config;
+    // The port choice in force; config holds only the file's copy (see PortChoice.h).
+    PortChoice port;
 };
 
 // The "new" operation: clears the last write time and resets the image. The band stays.
