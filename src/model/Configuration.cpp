@@ -51,6 +51,13 @@ uint32_t ReadHz(const CSimpleIniA& ini, const char* section, const std::string& 
     return static_cast<uint32_t>(ReadInteger(ini, section, key, fallback));
 }
 
+// The reader trims the single space these keys hold by default; give it back, so that a
+// file read and written again keeps its texts.
+std::string ReadText(const CSimpleIniA& ini, const char* section, const char* key) {
+    const std::string value = ini.GetValue(section, key, "");
+    return value.empty() ? std::string(" ") : value;
+}
+
 void WriteInteger(CSimpleIniA& ini, const char* section, const std::string& key, long value) {
     ini.SetLongValue(section, key.c_str(), value);
 }
@@ -179,8 +186,8 @@ ConfigLoad LoadConfiguration(const std::string& path, ConfigValues& config, Band
 
     for (int i = 0; i < 3; ++i) {
         auto& texts = config.languageTexts[i];
-        texts.appName = ini.GetValue(kLanguageSections[i], "AppName", " ");
-        texts.company = ini.GetValue(kLanguageSections[i], "Company", " ");
+        texts.appName = ReadText(ini, kLanguageSections[i], "AppName");
+        texts.company = ReadText(ini, kLanguageSections[i], "Company");
     }
     config.productName = TextsOfLanguage(config).appName;
     return ConfigLoad::Loaded;

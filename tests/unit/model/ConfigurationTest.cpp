@@ -1,0 +1,188 @@
+#include "model/Configuration.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "TempFolder.h"
+
+namespace radioprog {
+namespace {
+
+using testing::TempFolder;
+
+// key -> value of one section, as the file holds it.
+std::map<std::string, std::string> Section(const std::string& path, const std::string& name) {
+    std::ifstream in(path);
+    std::map<std::string, std::string> keys;
+    std::string line;
+    bool inSection = false;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.front() == '[') {
+            inSection = line == "[" + name + "]";
+            continue;
+        }
+        const auto eq = line.find('=');
+        if (inSection && eq != std::string::npos) {
+            auto trim = [](std::string s) {
+                s.erase(0, s.find_first_not_of(' '));
+                s.erase(s.find_last_not_of(' ') + 1);
+                return s;
+            };
+            keys[trim(line.substr(0, eq))] = trim(line.substr(eq + 1));
+        }
+    }
+    return keys;
+}
+
+void WriteFile(const std::string& path, const std::string& text) {
+    std::ofstream(path) << text;
+}
+
+TEST(Configuration, FirstStartCreatesTheFileWithEveryKeyAndDefault) {
+    TempFolder folder;
+    const auto path = folder.File("_config.ini");
+    ConfigValues config;
+    config.channelGridColumnWidths.fill(0);  // whatever was on screen before does not leak
+    BandLimits band{1, 2};
+    ASSERT_EQ(LoadConfiguration(path, config, band), ConfigLoad::Created);
+    EXPECT_EQ(band, BandLimits{});
+
+    const auto cfg = Section(path, "config");
+    EXPECT_EQ(cfg.at("Port"), "1");
+    EXPECT_EQ(cfg.at("Language"), "1");
+    EXPECT_EQ(cfg.at("AutoSeachPort"), "1");
+
+    const auto control = Section(path, "control");
+    EXPECT_EQ(control.size(), 17u + 8u + 17u + 3u);
+    EXPECT_EQ(control.at("ChSG_Row0"), "20");
+    EXPECT_EQ(control.at("ChSG_Row16"), "20");
+    const char* widths[] = {"30", "64", "64", "74", "74", "64", "64", "80"};
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(control.at("ChSG_Col" + std::to_string(i)), widths[i]);
+    }
+    EXPECT_EQ(control.at("DtmfAbSG_Row16"), "20");
+    EXPECT_EQ(control.at("DtmfAbSG_Col2"), "130");
+
+    const auto bandKeys = Section(path, "Band");
+    EXPECT_EQ(bandKeys.size(), 15u);
+    EXPECT_EQ(bandKeys.at("band-1 min"), "136000000");
+    EXPECT_EQ(bandKeys.at("band-3 max"), "246000000");
+    EXPECT_EQ(bandKeys.at("band-6 min"), "470000000");
+    EXPECT_EQ(bandKeys.at("band Selete"), "4");
+    EXPECT_EQ(bandKeys.at("band min"), "400000000");
+    EXPECT_EQ(bandKeys.at("band max"), "480000000");
+
+    for (const char* lang : {"chs", "cht", "eng"}) {
+        // One space, which the reader must keep as it is.
+        const auto texts = Section(path, lang);
+        EXPECT_EQ(texts.size(), 2u) << lang;
+    }
+    ConfigValues reread;
+    BandLimits rereadBand;
+    ASSERT_EQ(LoadConfiguration(path, reread, rereadBand), ConfigLoad::Loaded);
+    EXPECT_EQ(reread.languageTexts[2].appName, " ");
+    EXPECT_EQ(reread.channelGridColumnWidths[7], 80);
+}
+
+TEST(Configuration, ExistingFileIsReadAndBadOrMissingKeysTakeDefaults) {
+    TempFolder folder;
+    const auto path = folder.File("_config.ini");
+    WriteFile(path,
+              "[config]\nPort=3\nLanguage=abc\nAutoSeachPort=0\n"
+              "[control]\nChSG_Row4=33\nChSG_Col1=99\nDtmfAbSG_Col0=12x\n"
+              "[Band]\nband min=136000000\nband max=174000000\nband-2 max=470000000\n"
+              "[eng]\nAppName=Radio Tool\n");
+    ConfigValues config;
+    BandLimits band;
+    ASSERT_EQ(LoadConfiguration(path, config, band), ConfigLoad::Loaded);
+    EXPECT_EQ(config.portNumber, 3);
+    EXPECT_EQ(config.languageSetting, 1);  // not a number
+    EXPECT_FALSE(config.autoSearchPort);
+    EXPECT_EQ(config.channelGridRowHeights[4], 33);
+    EXPECT_EQ(config.channelGridRowHeights[5], 20);
+    EXPECT_EQ(config.channelGridColumnWidths[1], 99);
+    EXPECT_EQ(config.channelGridColumnWidths[0], 30);
+    EXPECT_EQ(config.addrBookGridColumnWidths[0], 30);
+    EXPECT_EQ(band, (BandLimits{136000000, 174000000}));
+    EXPECT_EQ(config.bandPresets[1].upper, 470000000u);
+    EXPECT_EQ(config.bandPresets[1].lower, 400000000u);
+    EXPECT_EQ(config.bandSelect, 4);
+    EXPECT_EQ(config.languageTexts[2].appName, "Radio Tool");
+    EXPECT_EQ(config.productName, " ");  // language 1 takes the simplified Chinese name
+}
+
+TEST(Configuration, SavingWritesTheValuesInForceAndKeepsPresetsAndForeignSections) {
+    TempFolder folder;
+    const auto path = folder.File("_config.ini");
+    WriteFile(path,
+              "[Band]\nband-1 min=137000000\n[eng]\nAppName=Kept\n"
+              "[ports]\nCOM2=/dev/ttyUSB7\n");
+    ConfigValues config;
+    BandLimits band;
+    ASSERT_EQ(LoadConfiguration(path, config, band), ConfigLoad::Loaded);
+
+    config.portNumber = 7;  // the port in force at exit
+    config.languageSetting = 2;
+    config.channelGridColumnWidths[3] = 111;
+    config.bandSelect = 0;
+    config.bandPresets[0].lower = 1;  // presets are not written back
+    ASSERT_TRUE(SaveConfiguration(path, config, BandLimits{136000000, 174000000}));
+
+    EXPECT_EQ(Section(path, "config").at("Port"), "7");
+    EXPECT_EQ(Section(path, "config").at("Language"), "2");
+    EXPECT_EQ(Section(path, "control").at("ChSG_Col3"), "111");
+    const auto bandKeys = Section(path, "Band");
+    EXPECT_EQ(bandKeys.at("band-1 min"), "137000000");
+    EXPECT_EQ(bandKeys.at("band Selete"), "0");
+    EXPECT_EQ(bandKeys.at("band min"), "136000000");
+    EXPECT_EQ(Section(path, "eng").at("AppName"), "Kept");
+    EXPECT_EQ(Section(path, "ports").at("COM2"), "/dev/ttyUSB7");
+}
+
+TEST(Configuration, VanishedFileIsRecreatedWithDefaultsAndTheValuesInForce) {
+    TempFolder folder;
+    const auto path = folder.File("_config.ini");
+    ConfigValues config;
+    config.portNumber = 4;
+    config.channelGridColumnWidths[0] = 5;
+    config.bandPresets[0].lower = 1;
+    ASSERT_TRUE(SaveConfiguration(path, config, BandLimits{450000000, 520000000}));
+    EXPECT_EQ(Section(path, "config").at("Port"), "4");
+    EXPECT_EQ(Section(path, "control").at("ChSG_Col0"), "30");
+    EXPECT_EQ(Section(path, "Band").at("band-1 min"), "136000000");
+    EXPECT_EQ(Section(path, "Band").at("band max"), "520000000");
+    EXPECT_EQ(Section(path, "cht").size(), 2u);
+}
+
+TEST(Configuration, UnwritableLocationIsReportedNotHidden) {
+    ConfigValues config;
+    BandLimits band;
+    EXPECT_EQ(LoadConfiguration("/nonexistent-folder/_config.ini", config, band),
+              ConfigLoad::Failed);
+    EXPECT_EQ(band, BandLimits{});
+    EXPECT_FALSE(SaveConfiguration("/nonexistent-folder/_config.ini", config, band));
+}
+
+TEST(Configuration, PathIsBesideTheExecutableUnlessOverriddenOrReadOnly) {
+    TempFolder folder;
+    EXPECT_EQ(ConfigurationPath(folder.Path().string(), std::string("/x/y.ini")), "/x/y.ini");
+    EXPECT_EQ(ConfigurationPath(folder.Path().string(), std::nullopt), folder.File("_config.ini"));
+
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "root may write to every folder";
+    }
+    TempFolder xdg;
+    const auto readOnly = folder.File("ro");
+    std::filesystem::create_directory(readOnly);
+    chmod(readOnly.c_str(), 0555);
+    setenv("XDG_CONFIG_HOME", xdg.Path().c_str(), 1);
+    EXPECT_EQ(ConfigurationPath(readOnly, std::nullopt),
+              (xdg.Path() / "radioprog" / "_config.ini").string());
+}
+
+}  // namespace
+}  // namespace radioprog
