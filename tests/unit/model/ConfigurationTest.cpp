@@ -7,7 +7,7 @@
 #include <map>
 #include <sstream>
 
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 
 namespace radioprog {
 namespace {

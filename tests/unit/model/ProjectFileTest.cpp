@@ -5,7 +5,7 @@
 #include <fstream>
 #include <random>
 
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 
 namespace radioprog {
 namespace {
