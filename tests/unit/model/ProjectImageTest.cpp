@@ -4,7 +4,6 @@
 
 #include <random>
 
-#include "appdata/AppData.h"
 #include "model/ProjectFields.h"
 #include "model/ToneCodec.h"
 
@@ -12,15 +11,12 @@ namespace radioprog {
 namespace {
 
 TEST(ProjectImage, NewImageHasDocumentedDefaultsAndNothingInUse) {
-    AppData data;
-    data.lastWriteTime = {2024, 5, 6, 7, 8};
-    data.image.Raw()[0] = 0x55;  // a reserved byte
-    data.image.SetChannelValid(3, true);
-    data.image.SetEntryValid(16, true);
-    ResetProjectToDefaults(data);
+    ProjectImage image;
+    image.Raw()[0] = 0x55;  // a reserved byte
+    image.SetChannelValid(3, true);
+    image.SetEntryValid(16, true);
+    image.ResetToDefaults();
 
-    const auto& image = data.image;
-    EXPECT_EQ(data.lastWriteTime, LastWriteTime{});
     EXPECT_EQ(image.Raw()[0], 0);
     for (int n = 0; n <= 17; ++n) {
         EXPECT_FALSE(image.IsChannelValid(n)) << n;
