@@ -2,11 +2,14 @@
 // The single instances the running program works on. main() owns one AppData and passes
 // it by reference; a test makes its own. Nothing else holds process-wide state.
 
+#include "calibration/CalibrationData.h"
 #include "model/BandLimits.h"
 #include "model/Configuration.h"
 #include "model/LastWriteTime.h"
 #include "model/ProjectImage.h"
 #include "port/PortChoice.h"
+#include "session/CalibrationTables.h"
+#include "session/RadioMemoryMap.h"
 
 namespace radioprog {
 
@@ -15,6 +18,10 @@ struct AppData {
     BandLimits band;
     LastWriteTime lastWriteTime;
     ConfigValues config;
+    CalibrationData calibration;
+    RadioMemory radioMemory;
+    CalibrationImage calibrationImage;
+    CalibrationTables calibrationTables;
     // The port choice in force; config holds only the file's copy (see PortChoice.h).
     PortChoice port;
 };

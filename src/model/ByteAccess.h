@@ -29,6 +29,30 @@ inline void WriteU32(std::span<uint8_t> bytes, size_t offset, uint32_t value) {
     }
 }
 
+// Big-endian forms, for the radio's memory map, whose multi-byte numbers are stored most
+// significant byte first.
+inline uint16_t ReadU16BE(std::span<const uint8_t> bytes, size_t offset) {
+    return static_cast<uint16_t>((bytes[offset] << 8) | bytes[offset + 1]);
+}
+
+inline uint32_t ReadU32BE(std::span<const uint8_t> bytes, size_t offset) {
+    return (static_cast<uint32_t>(bytes[offset]) << 24) |
+           (static_cast<uint32_t>(bytes[offset + 1]) << 16) |
+           (static_cast<uint32_t>(bytes[offset + 2]) << 8) |
+           static_cast<uint32_t>(bytes[offset + 3]);
+}
+
+inline void WriteU16BE(std::span<uint8_t> bytes, size_t offset, uint16_t value) {
+    bytes[offset] = static_cast<uint8_t>(value >> 8);
+    bytes[offset + 1] = static_cast<uint8_t>(value);
+}
+
+inline void WriteU32BE(std::span<uint8_t> bytes, size_t offset, uint32_t value) {
+    for (size_t i = 0; i < 4; ++i) {
+        bytes[offset + i] = static_cast<uint8_t>(value >> (8 * (3 - i)));
+    }
+}
+
 // A field of a packed record: its offset, typed by its width, so that reads and writes
 // of a named field cannot use the wrong size.
 struct U8Field {
