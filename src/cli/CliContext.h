@@ -1,0 +1,29 @@
+#pragma once
+// What every command of radioprog-cli shares: the program state, the global options and
+// the exit status the command leaves behind.
+
+#include <optional>
+#include <string>
+
+#include "appdata/AppData.h"
+
+namespace radioprog::cli {
+
+// Exit codes follow the BSD sysexits convention for usage and file errors.
+enum ExitCode : int {
+    kExitSuccess = 0,
+    kExitCommunicationFalse = 1,
+    kExitPasswordError = 2,
+    kExitOldVersion = 3,
+    kExitUsage = 64,
+    kExitFileError = 66,
+};
+
+struct CliContext {
+    AppData& data;
+    std::optional<std::string> configOverride;  // --config PATH
+    std::string executableDir;
+    int exitCode = kExitSuccess;
+};
+
+}  // namespace radioprog::cli

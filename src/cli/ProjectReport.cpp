@@ -1,0 +1,122 @@
+#include "cli/ProjectReport.h"
+
+#include <cstdio>
+#include <sstream>
+
+#include "model/FreqCodec.h"
+#include "model/ProjectFields.h"
+#include "model/ToneCodec.h"
+
+namespace radioprog::cli {
+
+namespace {
+
+const char* BusyFitText(uint8_t busyFit) {
+    return busyFit == 0 ? "OFF" : "CAT";
+}
+
+std::string JsonString(const std::string& text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+        }
+        out += c;
+    }
+    return out + "\"";
+}
+
+const char* OnOff(uint8_t value) {
+    return value ? "On" : "Off";
+}
+
+const char* VoiceText(uint8_t voice) {
+    switch (voice) {
+        case 0:
+            return "Off";
+        case 1:
+            return "Chinese";
+        case 2:
+            return "English";
+        default:
+            return "?";
+    }
+}
+
+std::string SecondsOrOff(unsigned seconds) {
+    return seconds == 0 ? std::string("Off") : std::to_string(seconds) + " s";
+}
+
+const char* JsonBool(bool value) {
+    return value ? "true" : "false";
+}
+
+std::string FormatRow(const char* format, auto... values) {
+    char line[160];
+    std::snprintf(line, sizeof line, format, values...);
+    return line;
+}
+
+}  // namespace
+
+std::string ProjectAsTable(ProjectImage& image, const BandLimits& band) {
+    std::ostringstream out;
+    out << "Band: " << FreqToText(band.lower) << " - " << FreqToText(band.upper) << " MHz\n\n";
+    out << FormatRow("%-3s %-10s %-10s %-7s %-7s %-5s %-6s %s\n", "CH", "RX", "TX", "Decode",
+                     "Encode", "Power", "Band", "BCL");
+    int inUse = 0;
+    for (int n = 1; n <= kChannelCount; ++n) {
+        if (!image.IsChannelValid(n)) {
+            continue;
+        }
+        ++inUse;
+        const auto ch = image.Channel(n);
+        out << FormatRow(
+            "%-3d %-10s %-10s %-7s %-7s %-5s %-6s %s\n", n, FreqToText(ch.RxFreq()).c_str(),
+            FreqToText(ch.TxFreq()).c_str(), ToneToText(ch.RxToneCode(), ch.RxToneType()).c_str(),
+            ToneToText(ch.TxToneCode(), ch.TxToneType()).c_str(), ch.HighPower() ? "High" : "Low",
+            ch.Wide() ? "Wide" : "Narrow", BusyFitText(ch.BusyFit()));
+    }
+    if (inUse == 0) {
+        out << "(no channel in use)\n";
+    }
+    using namespace settings;
+    out << "\nOptions:\n"
+        << "  SQL            " << int{image.Get(Sql)} << "\n"
+        << "  TOT            " << SecondsOrOff(image.Get(Tot)) << "\n"
+        << "  TOA            " << SecondsOrOff(image.Get(Toa)) << "\n"
+        << "  Voice          " << VoiceText(image.Get(Voice)) << "\n"
+        << "  Key beep       " << OnOff(image.Get(Beep)) << "\n"
+        << "  Battery save   " << OnOff(image.Get(Saving)) << "\n"
+        << "  Saver ratio    1:" << int{image.Get(SavingRate)} << "\n";
+    return out.str();
+}
+
+std::string ProjectAsJson(ProjectImage& image, const BandLimits& band) {
+    std::ostringstream out;
+    out << "{\"band\":{\"lower\":" << band.lower << ",\"upper\":" << band.upper << "},";
+    out << "\"channels\":[";
+    bool first = true;
+    for (int n = 1; n <= kChannelCount; ++n) {
+        if (!image.IsChannelValid(n)) {
+            continue;
+        }
+        const auto ch = image.Channel(n);
+        out << (first ? "" : ",") << "{\"number\":" << n << ",\"rx\":" << ch.RxFreq()
+            << ",\"tx\":" << ch.TxFreq()
+            << ",\"rxTone\":" << JsonString(ToneToText(ch.RxToneCode(), ch.RxToneType()))
+            << ",\"txTone\":" << JsonString(ToneToText(ch.TxToneCode(), ch.TxToneType()))
+            << ",\"highPower\":" << JsonBool(ch.HighPower()) << ",\"wide\":" << JsonBool(ch.Wide())
+            << ",\"busyFit\":" << int{ch.BusyFit()} << ",\"scanAdd\":" << JsonBool(ch.ScanAdd())
+            << "}";
+        first = false;
+    }
+    using namespace settings;
+    out << "],\"options\":{\"sql\":" << int{image.Get(Sql)} << ",\"tot\":" << image.Get(Tot)
+        << ",\"toa\":" << int{image.Get(Toa)} << ",\"voice\":" << int{image.Get(Voice)}
+        << ",\"beep\":" << int{image.Get(Beep)} << ",\"saving\":" << int{image.Get(Saving)}
+        << ",\"savingRate\":" << int{image.Get(SavingRate)} << "}}\n";
+    return out.str();
+}
+
+}  // namespace radioprog::cli

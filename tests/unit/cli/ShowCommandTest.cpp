@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include "model/ProjectFields.h"
+#include "model/ProjectFile.h"
+#include "model/ToneCodec.h"
+#include "support/RunProgram.h"
+#include "support/TempFolder.h"
+
+namespace radioprog {
+namespace {
+
+using testing::BinDir;
+using testing::RunProgram;
+using testing::TempFolder;
+
+class ShowCommand : public ::testing::Test {
+  protected:
+    // Two channels in use with every kind of tone, one unused channel with stale contents.
+    void SetUp() override {
+        ProjectImage image;
+        image.ResetToDefaults();
+        auto first = image.Channel(1);
+        first.InitialiseNew(438006250);
+        first.SetRxTone(kToneDcsNormal, 0x2813);
+        first.SetTxTone(kToneCtcss, 885);
+        first.SetBusyFit(2);
+        image.SetChannelValid(1, true);
+
+        auto last = image.Channel(16);
+        last.InitialiseNew(146520000);
+        last.SetTxFreq(0);
+        last.SetTxTone(kToneDcsInverted, 0x29EC);
+        last.SetHighPower(false);
+        last.SetWide(false);
+        last.SetScanAdd(false);
+        last.SetBusyFit(3);
+        image.SetChannelValid(16, true);
+
+        image.Channel(5).InitialiseNew(470000000);  // not in use: must not be shown
+
+        image.Set(settings::Sql, uint8_t{7});
+        image.Set(settings::Tot, uint16_t{300});
+        image.Set(settings::Voice, uint8_t{2});
+        image.Set(settings::SavingRate, uint8_t{4});
+        ASSERT_TRUE(SaveProject(path_, image, BandLimits{136000000, 174000000}));
+    }
+
+    std::string Cli(const std::string& args) { return BinDir() + "/radioprog-cli " + args; }
+
+    TempFolder folder_;
+    std::string path_ = folder_.File("hand made.Vkf");
+};
+
+TEST_F(ShowCommand, JsonCarriesTheStoredNumbers) {
+    const auto result = RunProgram(Cli("show --json '" + path_ + "'"));
+    ASSERT_EQ(result.exitCode, 0) << result.output;
+    EXPECT_EQ(result.output,
+              "{\"band\":{\"lower\":136000000,\"upper\":174000000},\"channels\":["
+              "{\"number\":1,\"rx\":438006250,\"tx\":438006250,\"rxTone\":\"D023N\","
+              "\"txTone\":\"88.5\",\"highPower\":true,\"wide\":true,\"busyFit\":2,"
+              "\"scanAdd\":true},"
+              "{\"number\":16,\"rx\":146520000,\"tx\":0,\"rxTone\":\"Off\",\"txTone\":\"D754I\","
+              "\"highPower\":false,\"wide\":false,\"busyFit\":3,\"scanAdd\":false}],"
+              "\"options\":{\"sql\":7,\"tot\":300,\"toa\":5,\"voice\":2,\"beep\":1,\"saving\":1,"
+              "\"savingRate\":4}}\n");
+}
+
+TEST_F(ShowCommand, TableShowsChannelsInUseAsTheEditorDoes) {
+    const auto result = RunProgram(Cli("show '" + path_ + "'"));
+    ASSERT_EQ(result.exitCode, 0) << result.output;
+    const auto& out = result.output;
+    EXPECT_NE(out.find("Band: 136.00000 - 174.00000 MHz"), std::string::npos) << out;
+    EXPECT_NE(out.find("1   438.00625  438.00625  D023N   88.5    High  Wide   CAT\n"),
+              std::string::npos)
+        << out;
+    EXPECT_NE(out.find("16  146.52000  0          Off     D754I   Low   Narrow CAT\n"),
+              std::string::npos)
+        << out;
+    EXPECT_EQ(out.find("470.00000"), std::string::npos) << "an unused channel was shown";
+    EXPECT_NE(out.find("TOT            300 s"), std::string::npos) << out;
+    EXPECT_NE(out.find("Voice          English"), std::string::npos) << out;
+    EXPECT_NE(out.find("Saver ratio    1:4"), std::string::npos) << out;
+}
+
+TEST_F(ShowCommand, UnreadableFileAndBadUsageHaveTheirExitCodes) {
+    const auto missing = RunProgram(Cli("show '" + folder_.File("none.Vkf") + "' 2>&1"));
+    EXPECT_EQ(missing.exitCode, 66);
+    EXPECT_NE(missing.output.find("none.Vkf"), std::string::npos) << missing.output;
+    EXPECT_NE(missing.output.find("No such file"), std::string::npos) << missing.output;
+
+    EXPECT_EQ(RunProgram(Cli("2>&1")).exitCode, 64);
+    EXPECT_EQ(RunProgram(Cli("show 2>&1")).exitCode, 64);
+    EXPECT_EQ(RunProgram(Cli("show --no-such-flag x 2>&1")).exitCode, 64);
+    EXPECT_EQ(RunProgram(Cli("--help")).exitCode, 0);
+}
+
+}  // namespace
+}  // namespace radioprog
