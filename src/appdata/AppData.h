@@ -3,6 +3,7 @@
 // it by reference; a test makes its own. Nothing else holds process-wide state.
 
 #include "calibration/CalibrationData.h"
+#include "lang/AppLang.h"
 #include "model/BandLimits.h"
 #include "model/Configuration.h"
 #include "model/LastWriteTime.h"
@@ -18,6 +19,7 @@ struct AppData {
     BandLimits band;
     LastWriteTime lastWriteTime;
     ConfigValues config;
+    THaldenFuncs::TAppLang lang;  // reads the system language once
     CalibrationData calibration;
     RadioMemory radioMemory;
     CalibrationImage calibrationImage;

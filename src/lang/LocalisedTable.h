@@ -1,0 +1,46 @@
+#pragma once
+// The scheme every text table follows: three parallel lists of the same length, one per
+// language, held by the program as GBK bytes (the English list is ASCII). A lookup picks the
+// list by the current language and passes the text through FromGBK, so traditional texts come
+// out as Big5. The sources are written row by row in UTF-8, so that a reviewer sees the three
+// languages of a row side by side.
+
+#include <cstddef>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "lang/AppLang.h"
+
+namespace radioprog {
+
+struct TextRow {
+    const char* simplified;   // UTF-8
+    const char* traditional;  // UTF-8, the simplified text in traditional characters
+    const char* english;      // ASCII
+};
+
+using LocalisedTableSource = std::span<const TextRow>;
+
+class LocalisedTable {
+  public:
+    // Converts the Chinese lists to GBK once. A text that cannot be converted is replaced by
+    // the English text of its row, so a lookup never yields bytes of the wrong code page.
+    explicit LocalisedTable(LocalisedTableSource source);
+
+    std::size_t size() const { return english_.size(); }
+
+    // The stored bytes of one list, before FromGBK.
+    const std::string& Stored(THaldenFuncs::TLangType list, std::size_t index) const;
+
+    // The text of the row in the current language, converted for display. An index outside
+    // the table gives an empty text.
+    std::string Text(const THaldenFuncs::TAppLang& lang, int index) const;
+
+  private:
+    std::vector<std::string> simplified_;
+    std::vector<std::string> traditional_;
+    std::vector<std::string> english_;
+};
+
+}  // namespace radioprog
