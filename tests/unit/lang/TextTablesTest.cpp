@@ -1,0 +1,197 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+
+#include "lang/AppLang.h"
+#include "lang/DialogTexts.h"
+#include "lang/InterfaceText.h"
+#include "lang/TextCodec.h"
+
+namespace {
+
+using radioprog::CodePage;
+using radioprog::LocalisedTable;
+using radioprog::LocalisedTableSource;
+using radioprog::TextRow;
+using THaldenFuncs::TAppLang;
+using THaldenFuncs::TLangType;
+
+TAppLang LangOf(TLangType type) {
+    TAppLang lang("en_US");
+    lang.SetLangType(type);
+    return lang;
+}
+
+std::string ToHex(std::string_view bytes) {
+    static const char* digits = "0123456789abcdef";
+    std::string out;
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        out += digits[b >> 4];
+        out += digits[b & 15];
+    }
+    return out;
+}
+
+struct NamedTable {
+    const char* name;
+    LocalisedTableSource source;
+    const LocalisedTable& table;
+};
+
+class TextTablesTest : public ::testing::TestWithParam<int> {
+  protected:
+    static NamedTable Table(int which) {
+        switch (which) {
+            case 0:
+                return {"InterfaceText", radioprog::InterfaceTextSource(),
+                        radioprog::InterfaceText()};
+            case 1:
+                return {"SessionText", radioprog::SessionTextSource(),
+                        radioprog::SessionTextTable()};
+            case 2:
+                return {"PortDialogText", radioprog::PortDialogTextSource(),
+                        radioprog::PortDialogTextTable()};
+            case 3:
+                return {"AdjustmentText", radioprog::AdjustmentTextSource(),
+                        radioprog::AdjustmentTextTable()};
+            default:
+                return {"UserWarnDlgText", radioprog::UserWarnDlgTextSource(),
+                        radioprog::UserWarnDlgTextTable()};
+        }
+    }
+};
+
+TEST_P(TextTablesTest, TraditionalTextsComeOutAsBig5OfTheSameCharacters) {
+    // A simplified character left in the traditional list has no Big5 code, stays GBK and
+    // decodes to something else.
+    const NamedTable t = Table(GetParam());
+    const TAppLang lang = LangOf(TLangType::TraditionalChinese);
+    ASSERT_EQ(t.table.size(), t.source.size());
+    for (int i = 0; i < static_cast<int>(t.source.size()); ++i) {
+        const std::string big5 = t.table.Text(lang, i);
+        EXPECT_EQ(radioprog::DecodeCodePage(big5, CodePage::Big5), t.source[i].traditional)
+            << t.name << " " << i;
+        EXPECT_EQ(radioprog::DecodeForDisplay(big5, lang), t.source[i].traditional)
+            << t.name << " " << i;
+    }
+}
+
+TEST_P(TextTablesTest, SimplifiedTextsAreStoredAndShownAsGbk) {
+    const NamedTable t = Table(GetParam());
+    const TAppLang lang = LangOf(TLangType::SimplifiedChinese);
+    for (int i = 0; i < static_cast<int>(t.source.size()); ++i) {
+        const std::string gbk = t.table.Text(lang, i);
+        EXPECT_EQ(gbk, t.table.Stored(TLangType::SimplifiedChinese, i)) << t.name << " " << i;
+        EXPECT_EQ(radioprog::DecodeCodePage(gbk, CodePage::Gbk), t.source[i].simplified)
+            << t.name << " " << i;
+    }
+}
+
+TEST_P(TextTablesTest, EnglishTextsAreAsciiAndPassUnchangedInEveryLanguage) {
+    const NamedTable t = Table(GetParam());
+    for (const TLangType type :
+         {TLangType::English, TLangType::SimplifiedChinese, TLangType::TraditionalChinese}) {
+        const TAppLang lang = LangOf(type);
+        for (int i = 0; i < static_cast<int>(t.source.size()); ++i) {
+            const std::string english = t.source[i].english;
+            for (const char c : english) {
+                ASSERT_LT(static_cast<unsigned char>(c), 0x80) << t.name << " " << i;
+            }
+            EXPECT_EQ(lang.FromGBK(english), english) << t.name << " " << i;
+            EXPECT_EQ(radioprog::DecodeForDisplay(english, lang), english) << t.name << " " << i;
+        }
+    }
+    const TAppLang english = LangOf(TLangType::English);
+    for (int i = 0; i < static_cast<int>(t.source.size()); ++i) {
+        EXPECT_EQ(t.table.Text(english, i), t.source[i].english) << t.name << " " << i;
+    }
+}
+
+TEST_P(TextTablesTest, EveryRowIsTranslatedOrReservedInAllThreeLanguages) {
+    const NamedTable t = Table(GetParam());
+    for (std::size_t i = 0; i < t.source.size(); ++i) {
+        const TextRow& row = t.source[i];
+        const bool reserved = std::string_view(row.english).empty();
+        EXPECT_EQ(std::string_view(row.simplified).empty(), reserved) << t.name << " " << i;
+        EXPECT_EQ(std::string_view(row.traditional).empty(), reserved) << t.name << " " << i;
+    }
+}
+
+TEST_P(TextTablesTest, IndexOutsideTheTableGivesEmptyText) {
+    const NamedTable t = Table(GetParam());
+    for (const TLangType type :
+         {TLangType::English, TLangType::SimplifiedChinese, TLangType::TraditionalChinese}) {
+        const TAppLang lang = LangOf(type);
+        EXPECT_EQ(t.table.Text(lang, -1), "") << t.name;
+        EXPECT_EQ(t.table.Text(lang, static_cast<int>(t.source.size())), "") << t.name;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(AllTables, TextTablesTest, ::testing::Range(0, 5));
+
+struct QuotedRow {
+    std::string (*lookup)(const TAppLang&, int);
+    int index;
+    const char* english;
+    const char* gbkHex;   // simplified, as stored
+    const char* big5Hex;  // traditional, as shown
+};
+
+TEST(QuotedRowsTest, TextsAreExactlyTheKnownBytes) {
+    const QuotedRow rows[] = {
+        {radioprog::LangText, 7, "&Read from radio", "b6c1c6b528265229", "c5aac05728265229"},
+        {radioprog::LangText, 155, "Clear all data ?", "c7e5b3fdcbf9d3d0cafdbedda3bf",
+         "b24db0a3a9d2a6b3bcc6bedaa148"},
+        {radioprog::LangText, 197, "Do you want to save data ?",
+         "b9d8b1d5d3a6d3c3b3ccd0f2c7b0b1a3b4e6cafdbedd20a3bf",
+         "c3f6b3acc0b3a5ceb57ba7c7ab65ab4fa673bcc6beda20a148"},
+        {radioprog::LangText, 129, "Address Book Edit", "cda8d1b6b1beb1e0bcad",
+         "b371b054c1a1bd73bfe8"},
+        {radioprog::LangText, 194, "Battery Power Indicator", "b5e7c1bfb2e9d1af",
+         "b971b671c0cbac64"},
+        {radioprog::SessionText, 4, "Password Error", "c3dcc2ebd1e9d6a4b4edcef321",
+         "b14bbd58c5e7c3d2bff9bb7e21"},
+        {radioprog::SessionText, 7, "Device is old version",
+         "d4e7c6dab0e6b1bebbfad7d3a3acb2bbd6a7b3d6", "a6adb4c1aaa9a5bbbef7a46ca141a4a3a4e4abf9"},
+        {radioprog::PortDialogText, 2, "Auto search COM port", "d7d4b6afb2e9d5d2cda8d1b6bfda",
+         "a6dbb0caac64a7e4b371b054a466"},
+        {radioprog::UserWarnDlgText, 0, "OK", "c8b7c8cf", "bd54bb7b"},
+        {radioprog::AdjustmentText, 24, "Clear all data ?", "c7e5b3fdcbf9d3d0cafdbedda3bf",
+         "b24db0a3a9d2a6b3bcc6bedaa148"},
+    };
+    for (const QuotedRow& row : rows) {
+        EXPECT_EQ(row.lookup(LangOf(TLangType::English), row.index), row.english);
+        EXPECT_EQ(ToHex(row.lookup(LangOf(TLangType::SimplifiedChinese), row.index)), row.gbkHex)
+            << row.english;
+        EXPECT_EQ(ToHex(row.lookup(LangOf(TLangType::TraditionalChinese), row.index)), row.big5Hex)
+            << row.english;
+    }
+}
+
+TEST(InterfaceTextTest, ReservedRowsAreEmptyAndTheirNeighboursKeepTheirIds) {
+    for (const int reserved : {255, 256, 259, 260, 261, 262, 263, 264, 265, 266, 267}) {
+        EXPECT_EQ(radioprog::LangText(LangOf(TLangType::TraditionalChinese), reserved), "");
+    }
+    const TAppLang english = LangOf(TLangType::English);
+    EXPECT_EQ(radioprog::LangText(english, 0), "QM740-2B");
+    EXPECT_EQ(radioprog::LangText(english, 254), "Radio");
+    EXPECT_EQ(radioprog::LangText(english, 257), "Set radio new password");
+    EXPECT_EQ(radioprog::LangText(english, 268), "Alarm Code");
+    EXPECT_EQ(radioprog::LangText(english, 270), "Hotline Counseling");
+    EXPECT_EQ(radioprog::LangText(english, 271), "");
+}
+
+TEST(InterfaceTextTest, LookupFollowsTheLanguageSetAtCallTime) {
+    TAppLang lang("zh_TW");
+    const std::string traditional = radioprog::LangText(lang, 247);
+    lang.SetLangType(TLangType::SimplifiedChinese);
+    const std::string simplified = radioprog::LangText(lang, 247);
+    lang.SetLangType(TLangType::English);
+    EXPECT_EQ(radioprog::LangText(lang, 247), "Read from radio");
+    EXPECT_EQ(radioprog::DecodeCodePage(traditional, CodePage::Big5), "讀頻");
+    EXPECT_EQ(radioprog::DecodeCodePage(simplified, CodePage::Gbk), "读频");
+}
+
+}  // namespace
