@@ -300,4 +300,8 @@ std::string LangText(const THaldenFuncs::TAppLang& lang, TextId id) {
     return InterfaceText().Text(lang, id);
 }
 
+std::string LangTextUtf8(const THaldenFuncs::TAppLang& lang, TextId id) {
+    return InterfaceText().TextUtf8(lang, id);
+}
+
 }  // namespace radioprog

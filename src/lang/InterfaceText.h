@@ -21,5 +21,7 @@ const LocalisedTable& InterfaceText();
 
 // The row in the current language, converted for display; empty for an id outside 0..270.
 std::string LangText(const THaldenFuncs::TAppLang& lang, TextId id);
+// The same text decoded to UTF-8, for windows and the command line.
+std::string LangTextUtf8(const THaldenFuncs::TAppLang& lang, TextId id);
 
 }  // namespace radioprog

@@ -49,4 +49,8 @@ std::string LocalisedTable::Text(const THaldenFuncs::TAppLang& lang, int index) 
     return lang.FromGBK(Stored(lang.LangType(), static_cast<std::size_t>(index)));
 }
 
+std::string LocalisedTable::TextUtf8(const THaldenFuncs::TAppLang& lang, int index) const {
+    return DecodeForDisplay(Text(lang, index), lang);
+}
+
 }  // namespace radioprog

@@ -37,6 +37,9 @@ class LocalisedTable {
     // the table gives an empty text.
     std::string Text(const THaldenFuncs::TAppLang& lang, int index) const;
 
+    // The same text decoded to UTF-8, for windows and the command line.
+    std::string TextUtf8(const THaldenFuncs::TAppLang& lang, int index) const;
+
   private:
     std::vector<std::string> simplified_;
     std::vector<std::string> traditional_;

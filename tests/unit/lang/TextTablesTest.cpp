@@ -73,8 +73,7 @@ TEST_P(TextTablesTest, TraditionalTextsComeOutAsBig5OfTheSameCharacters) {
         const std::string big5 = t.table.Text(lang, i);
         EXPECT_EQ(radioprog::DecodeCodePage(big5, CodePage::Big5), t.source[i].traditional)
             << t.name << " " << i;
-        EXPECT_EQ(radioprog::DecodeForDisplay(big5, lang), t.source[i].traditional)
-            << t.name << " " << i;
+        EXPECT_EQ(t.table.TextUtf8(lang, i), t.source[i].traditional) << t.name << " " << i;
     }
 }
 
@@ -192,6 +191,8 @@ TEST(InterfaceTextTest, LookupFollowsTheLanguageSetAtCallTime) {
     EXPECT_EQ(radioprog::LangText(lang, 247), "Read from radio");
     EXPECT_EQ(radioprog::DecodeCodePage(traditional, CodePage::Big5), "讀頻");
     EXPECT_EQ(radioprog::DecodeCodePage(simplified, CodePage::Gbk), "读频");
+    lang.SetLangType(TLangType::TraditionalChinese);
+    EXPECT_EQ(radioprog::LangTextUtf8(lang, 247), "讀頻");
 }
 
 }  // namespace
