@@ -246,8 +246,9 @@ int main(int argc, char** argv) {
         std::cerr << "radiosim: " << error << "\n";
         return 1;
     }
-    std::cout << line.DevicePath() << std::endl;
+    // The link is in place before anyone reading our first line can look for it.
     const bool linked = !linkPath.empty() && MakeLink(linkPath, line.DevicePath());
+    std::cout << line.DevicePath() << std::endl;
 
     Server(radio, line.RadioFd(), memoryFile).Run(waitMask);
 

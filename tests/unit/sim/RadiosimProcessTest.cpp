@@ -1,0 +1,274 @@
+// The radiosim program on a real pseudo-terminal, talked to through PosixSerialPort.
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+#include "RadioSimulator.h"
+#include "port/PosixSerialPort.h"
+#include "session/PasswordBlock.h"
+
+namespace radioprog {
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+namespace fs = std::filesystem;
+
+std::string RadiosimPath() {
+    const char* bin = std::getenv("RADIOPROG_BIN_DIR");
+    return bin ? std::string(bin) + "/radiosim" : std::string();
+}
+
+// A running radiosim; stopped with SIGTERM when destroyed.
+class Radiosim {
+  public:
+    explicit Radiosim(std::vector<std::string> options) {
+        int out[2];
+        if (pipe(out) != 0) {
+            return;
+        }
+        pid_ = fork();
+        if (pid_ == 0) {
+            dup2(out[1], STDOUT_FILENO);
+            close(out[0]);
+            close(out[1]);
+            std::vector<std::string> args = {RadiosimPath()};
+            args.insert(args.end(), options.begin(), options.end());
+            std::vector<char*> argv;
+            for (auto& a : args) {
+                argv.push_back(a.data());
+            }
+            argv.push_back(nullptr);
+            execv(argv[0], argv.data());
+            _exit(127);
+        }
+        close(out[1]);
+        output_ = fdopen(out[0], "r");
+        char line[256];
+        if (output_ != nullptr && std::fgets(line, sizeof line, output_) != nullptr) {
+            device_ = line;
+            if (!device_.empty() && device_.back() == '\n') {
+                device_.pop_back();
+            }
+        }
+    }
+    ~Radiosim() { Stop(); }
+
+    const std::string& Device() const { return device_; }
+
+    // Returns the exit status, or -1 if it did not exit cleanly.
+    int Stop() {
+        if (pid_ <= 0) {
+            return -1;
+        }
+        kill(pid_, SIGTERM);
+        int status = 0;
+        waitpid(pid_, &status, 0);
+        pid_ = -1;
+        if (output_ != nullptr) {
+            fclose(output_);
+            output_ = nullptr;
+        }
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+  private:
+    pid_t pid_ = -1;
+    FILE* output_ = nullptr;
+    std::string device_;
+};
+
+// Opens the port the way a session does.
+void OpenLine(PosixSerialPort& port, const std::string& device) {
+    ASSERT_TRUE(port.Open(device)) << device;
+    ASSERT_TRUE(port.SetQueueSizes(kSessionQueueBytes, kSessionQueueBytes));
+    ASSERT_TRUE(port.ApplyLineSettings(Set_dcb()));
+    ASSERT_TRUE(port.Purge());
+}
+
+// Sends request and collects the reply, waiting up to two seconds for `expected` bytes
+// (or a quarter of a second past them, to see any byte too many).
+Bytes Exchange(PosixSerialPort& port, const Bytes& request, size_t expected) {
+    EXPECT_EQ(port.Write(request), request.size());
+    Bytes reply;
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    auto settle = std::chrono::steady_clock::time_point::max();
+    while (std::chrono::steady_clock::now() < std::min(deadline, settle)) {
+        uint8_t buffer[256];
+        reply.insert(reply.end(), buffer, buffer + port.Read(buffer));
+        if (reply.size() >= expected && settle == std::chrono::steady_clock::time_point::max()) {
+            settle =
+                std::chrono::steady_clock::now() + std::chrono::milliseconds(expected ? 50 : 250);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return reply;
+}
+
+Bytes Text(std::string_view text) {
+    return Bytes(text.begin(), text.end());
+}
+Bytes Read(uint16_t address) {
+    return {'R', static_cast<uint8_t>(address >> 8), static_cast<uint8_t>(address), 16};
+}
+Bytes Write(uint16_t address, const Bytes& data) {
+    Bytes request = {'W', static_cast<uint8_t>(address >> 8), static_cast<uint8_t>(address),
+                     static_cast<uint8_t>(data.size())};
+    request.insert(request.end(), data.begin(), data.end());
+    return request;
+}
+
+class RadiosimProgram : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (RadiosimPath().empty() || access(RadiosimPath().c_str(), X_OK) != 0) {
+            GTEST_FAIL() << "RADIOPROG_BIN_DIR must name the folder holding radiosim";
+        }
+        char pattern[] = "/tmp/radiosim-test-XXXXXX";
+        folder_ = mkdtemp(pattern);
+    }
+    void TearDown() override {
+        if (!folder_.empty()) {
+            fs::remove_all(folder_);
+        }
+    }
+    fs::path folder_;
+};
+
+TEST_F(RadiosimProgram, CurrentRadioServesSessionAfterSessionOnOneLine) {
+    for (const char* kind : {"S", "Y"}) {
+        SCOPED_TRACE(kind);
+        Radiosim radiosim({"--kind", kind});
+        ASSERT_FALSE(radiosim.Device().empty());
+        const Bytes block = {0xDE, 0xAD, 0xBE, 0xEF, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+        // The tool closes and reopens the port between sessions; the line must stay up.
+        for (int session = 0; session < 3; ++session) {
+            SCOPED_TRACE(session);
+            PosixSerialPort port;
+            OpenLine(port, radiosim.Device());
+            EXPECT_EQ(Exchange(port, Text("PROGRAM"), 1), Bytes{static_cast<uint8_t>(kind[0])});
+            if (session == 0) {
+                EXPECT_EQ(Exchange(port, Write(0x8080, block), 1), Bytes{0x06});
+            }
+            Bytes reply = Exchange(port, Read(0x8080), 20);
+            ASSERT_EQ(reply.size(), 20u);
+            EXPECT_EQ(Bytes(reply.begin(), reply.begin() + 4), (Bytes{'W', 0x80, 0x80, 0x10}));
+            EXPECT_EQ(Bytes(reply.begin() + 4, reply.end()), block);
+            EXPECT_EQ(Exchange(port, Text("E"), 0), Bytes{});
+            port.Close();
+        }
+        EXPECT_EQ(radiosim.Stop(), 0);
+    }
+}
+
+TEST_F(RadiosimProgram, LegacyRadioRunsItsIdentificationAndAckRounds) {
+    Radiosim radiosim({"--kind", "legacy"});
+    for (int session = 0; session < 2; ++session) {
+        SCOPED_TRACE(session);
+        PosixSerialPort port;
+        OpenLine(port, radiosim.Device());
+        EXPECT_EQ(Exchange(port, Text("PROGRAM"), 1), Bytes{0x06});
+        EXPECT_EQ(Exchange(port, {0x02}, 8), (Bytes{'K', '7', '0', '4', '1', '5', 0xF8, 0xFF}));
+        EXPECT_EQ(Exchange(port, {0x06}, 1), Bytes{0x06});
+        for (uint16_t address : {0x0010, 0x0020, 0x01F0}) {
+            Bytes reply = Exchange(port, Read(address), 20);
+            ASSERT_EQ(reply.size(), 20u);
+            EXPECT_EQ(reply[0], 'W');
+            EXPECT_EQ(Exchange(port, {0x06}, 1), Bytes{0x06});
+        }
+        port.Close();
+    }
+}
+
+TEST_F(RadiosimProgram, MemoryAndPasswordOutliveARestart) {
+    const std::string memory = (folder_ / "radio.bin").string();
+    const Bytes block(16, 0x3C);
+    {
+        Radiosim radiosim({"--memory", memory, "--password", "2468"});
+        PosixSerialPort port;
+        OpenLine(port, radiosim.Device());
+        EXPECT_EQ(Exchange(port, Text("PROGRAM"), 1), Bytes{'S'});
+        EXPECT_EQ(Exchange(port, Write(0x8093, block), 1), Bytes{0x06});
+        Exchange(port, Text("E"), 0);
+        // Written at the end byte already, not only on exit.
+        std::ifstream saved(memory, std::ios::binary);
+        Bytes bytes((std::istreambuf_iterator<char>(saved)), {});
+        ASSERT_EQ(bytes.size(), kRadioMemorySize);
+        EXPECT_TRUE(std::equal(block.begin(), block.end(), bytes.begin() + 0x8093));
+        port.Close();
+        EXPECT_EQ(radiosim.Stop(), 0);
+    }
+    Radiosim again({"--memory", memory});
+    PosixSerialPort port;
+    OpenLine(port, again.Device());
+    EXPECT_EQ(Exchange(port, Text("PROGRAM"), 1), Bytes{'S'});
+    Bytes reply = Exchange(port, Read(0x8093), 20);
+    ASSERT_EQ(reply.size(), 20u);
+    EXPECT_EQ(Bytes(reply.begin() + 4, reply.end()), block);
+    Bytes password = Exchange(port, Read(kPasswordBlockAddress), 20);
+    ASSERT_EQ(password.size(), 20u);
+    std::span<const uint8_t, kPasswordBlockSize> passwordBlock(password.data() + 4,
+                                                               kPasswordBlockSize);
+    EXPECT_TRUE(CheckPasswordBlock(passwordBlock, "2468"));
+    EXPECT_FALSE(CheckPasswordBlock(passwordBlock, "1357"));
+}
+
+TEST_F(RadiosimProgram, LinkStatusAndFaultOptionsTakeEffect) {
+    const fs::path link = folder_ / "radio-port";
+    {
+        Radiosim radiosim({"--link", link.string(), "--status", "01 02 03 04 05 06 07 08 09 0a 0b",
+                           "--first-byte", "0x41"});
+        ASSERT_TRUE(fs::is_symlink(link));
+        EXPECT_EQ(fs::read_symlink(link).string(), radiosim.Device());
+        PosixSerialPort port;
+        OpenLine(port, link.string());
+        EXPECT_EQ(Exchange(port, Text("YR"), 13),
+                  (Bytes{0x41, 'S', 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
+        port.Close();
+        EXPECT_EQ(radiosim.Stop(), 0);
+    }
+    EXPECT_FALSE(fs::exists(fs::symlink_status(link))) << "the link goes with the simulator";
+
+    Radiosim silent({"--silent-after", "1"});
+    PosixSerialPort port;
+    OpenLine(port, silent.Device());
+    EXPECT_EQ(Exchange(port, Text("PROGRAM"), 1), Bytes{'S'});
+    EXPECT_EQ(Exchange(port, Read(0x4000), 0), Bytes{});
+}
+
+TEST_F(RadiosimProgram, RefusesMalformedOptionsAndExplainsTheRest) {
+    auto run = [](const std::string& options) {
+        const std::string command = RadiosimPath() + " " + options + " >/dev/null 2>&1";
+        int status = std::system(command.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    };
+    EXPECT_NE(run("--kind Z"), 0);
+    EXPECT_NE(run("--status 0102"), 0);
+    EXPECT_NE(run("--first-byte zz"), 0);
+    EXPECT_NE(run("--drop-byte -1"), 0);
+    const std::string help = RadiosimPath() + " --help";
+    FILE* out = popen(help.c_str(), "r");
+    ASSERT_NE(out, nullptr);
+    std::string text;
+    char buffer[512];
+    while (size_t n = fread(buffer, 1, sizeof buffer, out)) {
+        text.append(buffer, n);
+    }
+    EXPECT_EQ(pclose(out), 0);
+    for (const char* option :
+         {"--kind", "--password", "--memory", "--link", "--pace", "--reply-delay", "--status",
+          "--silent", "--first-byte", "--drop-byte", "--extra-byte", "--silent-after"}) {
+        EXPECT_NE(text.find(option), std::string::npos) << option;
+    }
+}
+
+}  // namespace
+}  // namespace radioprog
