@@ -134,7 +134,7 @@ void FillLegacy(std::vector<uint8_t>& memory) {
 }  // namespace
 
 std::vector<uint8_t> DefaultRadioMemory(RadioKind kind) {
-    std::vector<uint8_t> memory(kRadioMemorySize, 0xFF);
+    std::vector<uint8_t> memory(kRadioAddressSpace, 0xFF);
     if (kind == RadioKind::Legacy) {
         FillLegacy(memory);
         return memory;

@@ -12,7 +12,7 @@ MemoryFileLoad LoadMemoryFile(const std::string& path, RadioSimulator& radio) {
     if (!in) {
         return errno == ENOENT ? MemoryFileLoad::Missing : MemoryFileLoad::Unreadable;
     }
-    std::vector<uint8_t> bytes(kRadioMemorySize);
+    std::vector<uint8_t> bytes(kRadioAddressSpace);
     in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     if (in.bad()) {
         return MemoryFileLoad::Unreadable;

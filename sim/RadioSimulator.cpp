@@ -190,13 +190,13 @@ void RadioSimulator::Complete(int64_t nowMs) {
                 reply.assign(request.begin(), request.end());
                 reply[0] = kWriteRequest;
                 for (size_t i = 0; i < received.length; ++i) {
-                    reply.push_back(memory_[(received.address + i) % kRadioMemorySize]);
+                    reply.push_back(memory_[(received.address + i) % kRadioAddressSpace]);
                 }
             } else {
                 received.kind = RequestKind::Write;
                 received.data.assign(request.begin() + kBlockHeaderSize, request.end());
                 for (size_t i = 0; i < received.data.size(); ++i) {
-                    memory_[(received.address + i) % kRadioMemorySize] = received.data[i];
+                    memory_[(received.address + i) % kRadioAddressSpace] = received.data[i];
                 }
                 reply = {kAck};
             }

@@ -20,7 +20,8 @@ namespace radioprog {
 
 enum class RadioKind { S, Y, Legacy };
 
-inline constexpr size_t kRadioMemorySize = 0x10000;
+// Every address a request can name; the tool's session buffer mirrors only part of it.
+inline constexpr size_t kRadioAddressSpace = 0x10000;
 inline constexpr size_t kStatusByteCount = 11;
 inline constexpr uint16_t kPasswordBlockAddress = 0x4040;
 inline constexpr int64_t kPartialRequestTimeoutMs = 100;

@@ -231,7 +231,7 @@ TEST(RadioSimulator, BlocksNearTheTopOfMemoryWrapAround) {
 TEST(RadioSimulator, FreshRadiosHoldASensibleMemory) {
     for (RadioKind kind : {RadioKind::S, RadioKind::Y}) {
         const Bytes memory = DefaultRadioMemory(kind);
-        ASSERT_EQ(memory.size(), kRadioMemorySize);
+        ASSERT_EQ(memory.size(), kRadioAddressSpace);
         auto u32 = [&](size_t at) {
             return uint32_t{memory[at]} << 24 | memory[at + 1] << 16 | memory[at + 2] << 8 |
                    memory[at + 3];

@@ -201,7 +201,7 @@ TEST_F(RadiosimProgram, MemoryAndPasswordOutliveARestart) {
         // Written at the end byte already, not only on exit.
         std::ifstream saved(memory, std::ios::binary);
         Bytes bytes((std::istreambuf_iterator<char>(saved)), {});
-        ASSERT_EQ(bytes.size(), kRadioMemorySize);
+        ASSERT_EQ(bytes.size(), kRadioAddressSpace);
         EXPECT_TRUE(std::equal(block.begin(), block.end(), bytes.begin() + 0x8093));
         port.Close();
         EXPECT_EQ(radiosim.Stop(), 0);
