@@ -29,6 +29,7 @@
 
 #include "model/BandLimits.h"
 #include "model/ByteAccess.h"
+#include "model/PackedRecord.h"
 #include "model/ProjectFile.h"
 
 namespace radioprog {
@@ -129,29 +130,8 @@ struct CalibrationPoint {
     friend bool operator==(const CalibrationPoint&, const CalibrationPoint&) = default;
 };
 
-class CalibrationData {
+class CalibrationData : public PackedRecord<kCalibrationDataSize> {
   public:
-    using Bytes = std::array<uint8_t, kCalibrationDataSize>;
-
-    CalibrationData() { bytes_.fill(0); }
-
-    std::span<uint8_t, kCalibrationDataSize> Raw() { return bytes_; }
-    std::span<const uint8_t, kCalibrationDataSize> Raw() const { return bytes_; }
-
-    template <typename Field>
-    auto Get(Field f) const {
-        return radioprog::Get(std::span<const uint8_t>(bytes_), f);
-    }
-    template <typename Field, typename Value>
-    void Set(Field f, Value v) {
-        radioprog::Set(std::span<uint8_t>(bytes_), f, v);
-    }
-
-    std::span<uint8_t> Field(BytesField f) { return std::span(bytes_).subspan(f.offset, f.size); }
-    std::span<const uint8_t> Field(BytesField f) const {
-        return std::span(bytes_).subspan(f.offset, f.size);
-    }
-
     // Points 0..4; an index out of range reads as an unused point and is not written.
     CalibrationPoint Point(int i) const;
     void SetPoint(int i, const CalibrationPoint& point);
@@ -172,8 +152,6 @@ class CalibrationData {
     void SetEntry(BytesField f, int i, uint8_t v);
     int8_t SignedEntry(BytesField f, int i) const { return static_cast<int8_t>(Entry(f, i)); }
     void SetSignedEntry(BytesField f, int i, int8_t v) { SetEntry(f, i, static_cast<uint8_t>(v)); }
-
-    Bytes bytes_;
 };
 
 static_assert(calib::Point(kCalibrationPointCount).Freq.offset == calib::PinPian_W.offset);

@@ -59,7 +59,7 @@ std::string FormatRow(const char* format, auto... values) {
 
 }  // namespace
 
-std::string ProjectAsTable(ProjectImage& image, const BandLimits& band) {
+std::string ProjectAsTable(const ProjectImage& image, const BandLimits& band) {
     std::ostringstream out;
     out << "Band: " << FreqToText(band.lower) << " - " << FreqToText(band.upper) << " MHz\n\n";
     out << FormatRow("%-3s %-10s %-10s %-7s %-7s %-5s %-6s %s\n", "CH", "RX", "TX", "Decode",
@@ -92,7 +92,7 @@ std::string ProjectAsTable(ProjectImage& image, const BandLimits& band) {
     return out.str();
 }
 
-std::string ProjectAsJson(ProjectImage& image, const BandLimits& band) {
+std::string ProjectAsJson(const ProjectImage& image, const BandLimits& band) {
     std::ostringstream out;
     out << "{\"band\":{\"lower\":" << band.lower << ",\"upper\":" << band.upper << "},";
     out << "\"channels\":[";

@@ -8,7 +8,7 @@
 
 namespace radioprog::cli {
 
-std::string ProjectAsTable(ProjectImage& image, const BandLimits& band);
-std::string ProjectAsJson(ProjectImage& image, const BandLimits& band);
+std::string ProjectAsTable(const ProjectImage& image, const BandLimits& band);
+std::string ProjectAsJson(const ProjectImage& image, const BandLimits& band);
 
 }  // namespace radioprog::cli

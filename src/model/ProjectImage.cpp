@@ -59,11 +59,22 @@ void ChannelRecord::InitialiseNew(uint32_t rxHz) {
     SetFlagsB(channel::NewChannelFlagsB);
 }
 
-ChannelRecord ProjectImage::Channel(int n) {
+namespace {
+
+// Out-of-range numbers land on the unused slot 0 rather than outside the image.
+size_t ChannelStart(int n) {
     const int slot = std::clamp(n, 0, kChannelCount);
-    return ChannelRecord(std::span(bytes_).subspan(
-        image::ChannelsStart + image::ChannelRecordSize * static_cast<size_t>(slot),
-        image::ChannelRecordSize));
+    return image::ChannelsStart + image::ChannelRecordSize * static_cast<size_t>(slot);
+}
+
+}  // namespace
+
+ChannelRecord ProjectImage::Channel(int n) {
+    return ChannelRecord(std::span(bytes_).subspan(ChannelStart(n), image::ChannelRecordSize));
+}
+
+ConstChannelRecord ProjectImage::Channel(int n) const {
+    return ConstChannelRecord(std::span(bytes_).subspan(ChannelStart(n), image::ChannelRecordSize));
 }
 
 std::span<uint8_t> ProjectImage::AddrBookEntry(int n) {

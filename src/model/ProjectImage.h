@@ -21,6 +21,7 @@
 #include <string_view>
 
 #include "model/ByteAccess.h"
+#include "model/PackedRecord.h"
 
 namespace radioprog {
 
@@ -78,10 +79,10 @@ inline constexpr U8Field CodeLength{11};
 inline constexpr BytesField Name{12, 6};
 }  // namespace addrbook
 
-// A view of one 72-byte channel record inside the image.
-class ChannelRecord {
+// A read-only view of one 72-byte channel record inside the image.
+class ConstChannelRecord {
   public:
-    explicit ChannelRecord(std::span<uint8_t> bytes) : bytes_(bytes) {}
+    explicit ConstChannelRecord(std::span<const uint8_t> bytes) : bytes_(bytes) {}
 
     uint32_t RxFreq() const { return Get(bytes_, channel::RxFreq); }
     uint32_t TxFreq() const { return Get(bytes_, channel::TxFreq); }
@@ -99,6 +100,15 @@ class ChannelRecord {
     bool Wide() const { return FlagsB() & channel::WideBit; }
     bool HighPower() const { return FlagsB() & channel::HighPowerBit; }
     bool ScanAdd() const { return FlagsB() & channel::ScanAddBit; }
+
+  private:
+    std::span<const uint8_t> bytes_;
+};
+
+// A writable view of one channel record.
+class ChannelRecord : public ConstChannelRecord {
+  public:
+    explicit ChannelRecord(std::span<uint8_t> bytes) : ConstChannelRecord(bytes), bytes_(bytes) {}
 
     void SetRxFreq(uint32_t hz) { Set(bytes_, channel::RxFreq, hz); }
     void SetTxFreq(uint32_t hz) { Set(bytes_, channel::TxFreq, hz); }
@@ -126,37 +136,17 @@ class ChannelRecord {
     std::span<uint8_t> bytes_;
 };
 
-class ProjectImage {
+class ProjectImage : public PackedRecord<kProjectImageSize> {
   public:
-    using Bytes = std::array<uint8_t, kProjectImageSize>;
-
-    ProjectImage() { bytes_.fill(0); }
-
-    std::span<uint8_t, kProjectImageSize> Raw() { return bytes_; }
-    std::span<const uint8_t, kProjectImageSize> Raw() const { return bytes_; }
-
     // Channels and address-book entries are numbered 1..16; 0 is the unused slot.
     ChannelRecord Channel(int n);
+    ConstChannelRecord Channel(int n) const;
     std::span<uint8_t> AddrBookEntry(int n);
 
     bool IsChannelValid(int n) const;
     void SetChannelValid(int n, bool valid);
     bool IsEntryValid(int n) const;
     void SetEntryValid(int n, bool valid);
-
-    template <typename Field>
-    auto Get(Field f) const {
-        return radioprog::Get(std::span<const uint8_t>(bytes_), f);
-    }
-    template <typename Field, typename Value>
-    void Set(Field f, Value v) {
-        radioprog::Set(std::span<uint8_t>(bytes_), f, v);
-    }
-
-    std::span<uint8_t> Field(BytesField f) { return std::span(bytes_).subspan(f.offset, f.size); }
-    std::span<const uint8_t> Field(BytesField f) const {
-        return std::span(bytes_).subspan(f.offset, f.size);
-    }
 
     // A zero-filled text field read up to its first zero byte (or its full width).
     std::string Text(BytesField f) const;
@@ -166,9 +156,6 @@ class ProjectImage {
     // The "new" operation without the last write time, which lives outside the block.
     void ResetToDefaults();
     void ResetDtmfDefaults();
-
-  private:
-    Bytes bytes_;
 };
 
 static_assert(image::ChannelsStart + 17 * image::ChannelRecordSize == 2588);

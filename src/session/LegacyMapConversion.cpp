@@ -46,7 +46,7 @@ std::array<uint8_t, N> TakeBytes(std::span<const uint8_t> record, size_t offset)
     return bytes;
 }
 
-void PutLegacyChannel(std::span<uint8_t> record, ChannelRecord ch) {
+void PutLegacyChannel(std::span<uint8_t> record, ConstChannelRecord ch) {
     using namespace legacychannel;
     PutBytes(record, kRxFreq, EncodeFreqBcd(ch.RxFreq()));
     PutBytes(record, kTxFreq, EncodeFreqBcd(ch.TxFreq()));
@@ -100,14 +100,12 @@ uint8_t KeyFromLegacyCode(uint8_t legacyCode, bool key1) {
 void GetDataForWrite_old(const ProjectImage& image, RadioMemory& memory) {
     using namespace radiomap;
     memory.bytes.fill(0xFF);
-    // Channel views need a mutable image; the copy keeps this conversion read-only on it.
-    ProjectImage source = image;
     uint16_t scanBitmap = 0;
     for (int n = 1; n <= kChannelCount; ++n) {
-        if (!source.IsChannelValid(n)) {
+        if (!image.IsChannelValid(n)) {
             continue;
         }
-        const ChannelRecord ch = source.Channel(n);
+        const ConstChannelRecord ch = image.Channel(n);
         PutLegacyChannel(LegacyChannel(memory, n), ch);
         if (ch.ScanAdd()) {
             scanBitmap = static_cast<uint16_t>(scanBitmap | (1u << (n - 1)));

@@ -14,12 +14,6 @@ namespace {
 
 constexpr BandLimits kFallbackBand{400000000, 480000000};
 
-std::span<const uint8_t> ChannelBytes(const ProjectImage& image, int n) {
-    return image.Raw().subspan(
-        image::ChannelsStart + image::ChannelRecordSize * static_cast<size_t>(n),
-        image::ChannelRecordSize);
-}
-
 std::span<uint8_t> RadioChannel(RadioMemory& memory, int n) {
     return std::span(memory.bytes)
         .subspan(radiomap::ChannelOffset(n), radiomap::kChannelRecordSize);
@@ -74,23 +68,21 @@ void PutCalibrationBytes(std::span<uint8_t> record, const CalibrationTables& tab
         static_cast<uint8_t>(SegmentValue(tables, band, rxHz, wide));
 }
 
-void PutChannel(std::span<uint8_t> record, std::span<const uint8_t> ch,
-                const CalibrationTables& tables, const BandLimits& band, bool variantY) {
+void PutChannel(std::span<uint8_t> record, ConstChannelRecord ch, const CalibrationTables& tables,
+                const BandLimits& band, bool variantY) {
     using namespace radiochannel;
-    const uint32_t rxHz = Get(ch, channel::RxFreq);
-    const uint32_t txHz = Get(ch, channel::TxFreq);
-    const uint8_t rxType = Get(ch, channel::RxToneType) & kTwoBitMask;
-    const uint8_t txType = Get(ch, channel::TxToneType) & kTwoBitMask;
-    const uint8_t flagsA = Get(ch, channel::FlagsA);
-    const uint8_t flagsB = Get(ch, channel::FlagsB);
-    const bool highPower = flagsB & channel::HighPowerBit;
-    const bool wide = flagsB & channel::WideBit;
-    const uint8_t busyFit = (flagsA & channel::BusyFitMask) >> channel::BusyFitShift;
+    const uint32_t rxHz = ch.RxFreq();
+    const uint32_t txHz = ch.TxFreq();
+    const uint8_t rxType = ch.RxToneType() & kTwoBitMask;
+    const uint8_t txType = ch.TxToneType() & kTwoBitMask;
+    const bool highPower = ch.HighPower();
+    const bool wide = ch.Wide();
+    const uint8_t busyFit = ch.BusyFit();
 
     PutFreq(record, kRxFreq, rxHz, variantY);
     PutFreq(record, kTxFreq, txHz, variantY);
-    PutTone(record, kRxTone, Get(ch, channel::RxToneCode), rxType, variantY);
-    PutTone(record, kTxTone, Get(ch, channel::TxToneCode), txType, variantY);
+    PutTone(record, kRxTone, ch.RxToneCode(), rxType, variantY);
+    PutTone(record, kTxTone, ch.TxToneCode(), txType, variantY);
     record[kToneTypes] =
         static_cast<uint8_t>(rxType | (txType << kTxToneTypeShift) |
                              ((FreqClass(rxHz, variantY) & kTwoBitMask) << kRxFreqClassShift) |
@@ -197,9 +189,9 @@ void GetDataForWrite(const ProjectImage& image, const BandLimits& band,
         if (!image.IsChannelValid(n)) {
             continue;
         }
-        const auto ch = ChannelBytes(image, n);
+        const ConstChannelRecord ch = image.Channel(n);
         PutChannel(RadioChannel(memory, n), ch, tables, band, variantY);
-        if (Get(ch, channel::FlagsB) & channel::ScanAddBit) {
+        if (ch.ScanAdd()) {
             scanBitmap = static_cast<uint16_t>(scanBitmap | (1u << (n - 1)));
         }
     }

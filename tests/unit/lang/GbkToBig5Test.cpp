@@ -8,31 +8,16 @@
 
 #include "lang/AppLang.h"
 #include "lang/TextCodec.h"
+#include "support/Hex.h"
 
 namespace {
+
+using radioprog::testing::FromHex;
+using radioprog::testing::ToHex;
 
 using radioprog::CodePage;
 using THaldenFuncs::TAppLang;
 using THaldenFuncs::TLangType;
-
-std::string FromHex(std::string_view hex) {
-    std::string out;
-    for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
-        out.push_back(static_cast<char>(std::stoi(std::string(hex.substr(i, 2)), nullptr, 16)));
-    }
-    return out;
-}
-
-std::string ToHex(std::string_view bytes) {
-    static const char* digits = "0123456789abcdef";
-    std::string out;
-    for (const char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        out += digits[b >> 4];
-        out += digits[b & 15];
-    }
-    return out;
-}
 
 TAppLang Traditional() {
     TAppLang lang("en_US");

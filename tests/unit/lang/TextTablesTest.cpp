@@ -7,8 +7,11 @@
 #include "lang/DialogTexts.h"
 #include "lang/InterfaceText.h"
 #include "lang/TextCodec.h"
+#include "support/Hex.h"
 
 namespace {
+
+using radioprog::testing::ToHex;
 
 using radioprog::CodePage;
 using radioprog::LocalisedTable;
@@ -21,17 +24,6 @@ TAppLang LangOf(TLangType type) {
     TAppLang lang("en_US");
     lang.SetLangType(type);
     return lang;
-}
-
-std::string ToHex(std::string_view bytes) {
-    static const char* digits = "0123456789abcdef";
-    std::string out;
-    for (const char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        out += digits[b >> 4];
-        out += digits[b & 15];
-    }
-    return out;
 }
 
 struct NamedTable {
