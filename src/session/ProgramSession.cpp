@@ -1,0 +1,282 @@
+// The session's life: start, port opening and auto search, the transmit tick, the silence
+// limit and the four ways it ends. Reply rules and the job routine have files of their own.
+
+#include "session/ProgramSession.h"
+
+#include "port/LineSettings.h"
+#include "session/SessionRequests.h"
+
+namespace radioprog {
+
+ProgramSession::ProgramSession(AppData& data, SerialPort& port, SessionHost& host, PortProbe probe)
+    : data_(data), port_(port), host_(host), probe_(std::move(probe)) {
+    host_.StopTimer(SessionTimer::Tx);
+    host_.StopTimer(SessionTimer::Rx);
+    host_.StopTimer(SessionTimer::TimeOut);
+}
+
+void ProgramSession::ProgramStartClick() {
+    if (IsRunning()) {
+        return;
+    }
+    outcome_ = SessionOutcome::Running;
+    probe_(data_.port);
+
+    bool opened = false;
+    if (!data_.port.autoSearchPort) {
+        opened = ComInit(data_.port.portNumber);
+    } else {
+        portIndex_ = 0;
+        opened = !data_.port.portList.Empty() && ComInit_AutoSeach();
+    }
+    if (!opened) {
+        Timer_TimeOutTrigger();
+        return;
+    }
+
+    host_.StopTimer(SessionTimer::Tx);
+    host_.StopTimer(SessionTimer::Rx);
+    host_.StopTimer(SessionTimer::TimeOut);
+    host_.Pause(kPortSettleMs);
+    port_.Purge();
+
+    RxCount = 0;
+    StepIndex = 0;
+    BlockOffset = 0;
+    SessionStage_ = 0;
+    ProgressBytes = 0;
+    handshakeAttempts_ = 0;
+    host_.SetProgress(0);
+    VariantY_ = false;
+    LegacyRadio_ = false;
+    plan_ = {};
+
+    host_.StartTimer(SessionTimer::TimeOut, kTimeOutMs);
+    host_.StartTimer(SessionTimer::Rx, kRxFirstIntervalMs);
+    host_.StartTimer(SessionTimer::Tx, kTxIntervalMs);
+    Timer_TxTimer();
+}
+
+bool ProgramSession::OpenAndConfigure(int portNumber) {
+    const std::optional<std::string> path = data_.port.map.PathOf(portNumber);
+    if (!path) {
+        return false;
+    }
+    if (!port_.Open(*path)) {
+        return false;
+    }
+    if (!port_.SetQueueSizes(kSessionQueueBytes, kSessionQueueBytes) ||
+        !port_.ApplyLineSettings(Set_dcb()) || !port_.Purge()) {
+        port_.Close();
+        return false;
+    }
+    return true;
+}
+
+bool ProgramSession::ComInit(int portNumber) {
+    return OpenAndConfigure(portNumber);
+}
+
+bool ProgramSession::ComInit_AutoSeach() {
+    ReleasePort();
+    const PortList& list = data_.port.portList;
+    for (; portIndex_ < list.Count(); ++portIndex_) {
+        if (OpenAndConfigure(list[portIndex_])) {
+            port_.Purge();
+            host_.Pause(kAutoSearchSettleMs);
+            return true;
+        }
+    }
+    Timer_TimeOutTrigger();
+    return false;
+}
+
+bool ProgramSession::MoveToNextPort() {
+    handshakeAttempts_ = 0;
+    ++portIndex_;
+    host_.StartTimer(SessionTimer::TimeOut, kTimeOutMs);
+    return ComInit_AutoSeach();
+}
+
+void ProgramSession::SendHandshakeOrMoveOn() {
+    if (data_.port.autoSearchPort) {
+        if (handshakeAttempts_ < kHandshakesPerPort) {
+            ++handshakeAttempts_;
+        } else if (!MoveToNextPort()) {
+            return;
+        }
+    }
+    Agr_WriteReq_1();
+}
+
+void ProgramSession::Timer_TxTimer() {
+    if (!IsRunning()) {
+        return;
+    }
+    host_.StopTimer(SessionTimer::Tx);
+    host_.StopTimer(SessionTimer::Rx);
+
+    switch (SessionStage_) {
+        case 0:
+            SendHandshakeOrMoveOn();
+            break;
+        case 1:
+            Agr_WriteReq_2();
+            break;
+        case 2:
+            Agr_WriteReq_3();
+            break;
+        case 3:
+            Agr_WriteReq_4();
+            break;
+        case 4:
+            RunTransferPlan();
+            break;
+        case 5:
+            Agr_WriteAck();
+            break;
+        default:
+            break;
+    }
+    if (!IsRunning()) {
+        return;
+    }
+
+    // A step of 0 would never use up the bytes.
+    while (ProgressStep > 0 && ProgressStep < ProgressBytes) {
+        ProgressBytes -= ProgressStep;
+        host_.AdvanceProgress(10);
+    }
+
+    RxCount = 0;
+    host_.StartTimer(SessionTimer::Tx, kTxIntervalMs);
+    host_.StartTimer(SessionTimer::Rx, kRxFirstIntervalMs);
+}
+
+void ProgramSession::Timer_RxTimer() {
+    if (!IsRunning()) {
+        return;
+    }
+    const size_t waiting = port_.BytesWaiting();
+    if (waiting >= kInputFloodBytes) {
+        port_.Purge();
+        return;
+    }
+    if (waiting > 0) {
+        std::array<uint8_t, kInputFloodBytes> incoming{};
+        const size_t got = port_.Read(std::span(incoming).first(waiting));
+        // Bytes that do not fit are dropped: a reply that long never matches anyway, and
+        // the next tick repeats the request with an empty buffer.
+        const size_t room = kRxBufferSize - RxCount;
+        const size_t kept = got < room ? got : room;
+        std::copy_n(incoming.begin(), kept, RxBuffer.begin() + static_cast<long>(RxCount));
+        RxCount += kept;
+    }
+    ApplyReplyRules();
+    if (IsRunning()) {
+        host_.StartTimer(SessionTimer::Rx, kRxIntervalMs);
+    }
+}
+
+void ProgramSession::Timer_TimeOutTimer() {
+    if (!IsRunning()) {
+        return;
+    }
+    Finish(SessionOutcome::CommunicationFalse, SessionMessage::CommunicationFalse);
+}
+
+void ProgramSession::Timer_TimeOutTrigger() {
+    Timer_TimeOutTimer();
+}
+
+void ProgramSession::ReleasePort() {
+    if (port_.IsOpen()) {
+        port_.Close();
+    }
+}
+
+void ProgramSession::Agr_Close() {
+    host_.SetProgress(0);
+    host_.StopTimer(SessionTimer::Tx);
+    host_.StopTimer(SessionTimer::Rx);
+    host_.StopTimer(SessionTimer::TimeOut);
+    ReleasePort();
+    host_.CloseWindow();
+}
+
+void ProgramSession::Finish(SessionOutcome outcome, SessionMessage message) {
+    outcome_ = outcome;
+    Agr_Close();
+    host_.ShowMessage(message);
+}
+
+void ProgramSession::Agr_PasswordError() {
+    Finish(SessionOutcome::PasswordError, SessionMessage::PasswordError);
+}
+
+void ProgramSession::WriteEnding() {
+    Send(std::span(&protocol::kEnd, 1));
+    Finish(SessionOutcome::Success, SessionMessage::Success);
+}
+
+void ProgramSession::FormClose() {
+    if (!IsRunning()) {
+        return;
+    }
+    outcome_ = SessionOutcome::Closed;
+    host_.SetProgress(0);
+    host_.StopTimer(SessionTimer::Tx);
+    host_.StopTimer(SessionTimer::Rx);
+    host_.StopTimer(SessionTimer::TimeOut);
+    ReleasePort();
+}
+
+void ProgramSession::Send(std::span<const uint8_t> bytes) {
+    if (port_.IsOpen()) {
+        port_.Write(bytes);
+    }
+}
+
+void ProgramSession::Agr_WriteReq_1() {
+    if (SessionMode == kModeChipStatus) {
+        ProgressStep = 10;
+        READ_1846StatusData();
+        return;
+    }
+    port_.Purge();
+    Send(protocol::kHandshake);
+}
+
+void ProgramSession::Agr_WriteReq_2() {
+    Send(std::span(&protocol::kLegacyIdentify, 1));
+}
+
+void ProgramSession::Agr_WriteReq_3() {
+    Send(std::span(&protocol::kAck, 1));
+}
+
+void ProgramSession::Agr_WriteReq_4() {
+    ReadData(static_cast<uint16_t>(radiomap::kPasswordAddress + BlockOffset), kBlockSize);
+}
+
+void ProgramSession::Agr_WriteAck() {
+    Send(std::span(&protocol::kAck, 1));
+}
+
+void ProgramSession::ReadData(uint16_t address, uint8_t length) {
+    expectedReplyAddress_ = address;
+    ExpectedReplyLength = static_cast<uint8_t>(length + protocol::kBlockHeaderLength);
+    Send(protocol::ReadRequest(address, length));
+}
+
+void ProgramSession::WriteData(uint16_t address, std::span<const uint8_t> data) {
+    ExpectedReplyLength = 1;
+    Send(protocol::WriteRequest(address, data));
+}
+
+void ProgramSession::READ_1846StatusData() {
+    ExpectedReplyLength = protocol::kStatusReplyLength;
+    Send(protocol::kStatusQuery);
+}
+
+}  // namespace radioprog

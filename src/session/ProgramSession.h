@@ -1,0 +1,144 @@
+#pragma once
+// The programming session: opens the serial port, drives the radio protocol from three
+// timers, moves the job's blocks between the radio and RadioMemory and ends with one of
+// four messages. The window, the command-line tool and the tests each wrap it with their own
+// SessionHost; this class owns no widget and no clock.
+//
+// Stages: 0 handshake (or the chip status query), 1 and 2 legacy identification and
+// confirm, 3 password area, 4 job blocks, 5 legacy block acknowledgement.
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+#include "appdata/AppData.h"
+#include "port/PortChoice.h"
+#include "port/SerialPort.h"
+#include "session/MemoryMapConversion.h"
+#include "session/SessionHost.h"
+#include "session/TransferPlans.h"
+
+namespace radioprog {
+
+inline constexpr int kTxIntervalMs = 1000;
+inline constexpr int kRxFirstIntervalMs = 10;
+inline constexpr int kRxIntervalMs = 3;
+inline constexpr int kTimeOutMs = 5000;
+inline constexpr int kPortSettleMs = 500;
+inline constexpr int kAutoSearchSettleMs = 50;
+inline constexpr size_t kRxBufferSize = 255;
+// A poll that finds this many bytes waiting discards them unread.
+inline constexpr size_t kInputFloodBytes = 256;
+inline constexpr int kHandshakesPerPort = 2;
+
+enum class SessionOutcome {
+    NotStarted,
+    Running,
+    Success,
+    CommunicationFalse,
+    PasswordError,
+    OldVersion,
+    Closed,  // the window was closed before the job ended
+};
+
+class ProgramSession {
+  public:
+    // Rewrites the port list; replaced by tests whose ports are not devices.
+    using PortProbe = std::function<void(PortChoice&)>;
+
+    ProgramSession(AppData& data, SerialPort& port, SessionHost& host,
+                   PortProbe probe = ProbePorts);
+
+    // Set by the caller before the job starts.
+    int32_t SessionMode = kModeData;
+    bool ReadRequested = true;
+    // The date and time a data write stamps into the radio.
+    std::function<LastWriteTime()> WriteTime = LocalTimeNow;
+
+    void ProgramStartClick();
+    void Timer_TxTimer();
+    void Timer_RxTimer();
+    void Timer_TimeOutTimer();
+    // The window is closing, by whatever means: stop at once and release the port.
+    void FormClose();
+
+    SessionOutcome Outcome() const { return outcome_; }
+    bool IsRunning() const { return outcome_ == SessionOutcome::Running; }
+
+    // The radio kind learnt from the handshake.
+    bool LegacyRadio() const { return LegacyRadio_; }
+    bool VariantY() const { return VariantY_; }
+    uint8_t SessionStage() const { return SessionStage_; }
+    const TransferPlan& Plan() const { return plan_; }
+
+  private:
+    bool ComInit(int portNumber);
+    bool ComInit_AutoSeach();
+    bool OpenAndConfigure(int portNumber);
+    void SendHandshakeOrMoveOn();
+    bool MoveToNextPort();
+
+    void Timer_TimeOutTrigger();
+    void Agr_Close();
+    void ReleasePort();
+    void Agr_PasswordError();
+    void WriteEnding();
+    void Finish(SessionOutcome outcome, SessionMessage message);
+
+    void Agr_WriteReq_1();
+    void Agr_WriteReq_2();
+    void Agr_WriteReq_3();
+    void Agr_WriteReq_4();
+    void Agr_WriteAck();
+    void ReadData(uint16_t address, uint8_t length);
+    void WriteData(uint16_t address, std::span<const uint8_t> data);
+    void READ_1846StatusData();
+    void Send(std::span<const uint8_t> bytes);
+
+    // Reply rules, one per stage; each either waits, accepts or ends the session.
+    void ApplyReplyRules();
+    void HandshakeReply();
+    void StatusReply();
+    void LegacyIdentificationReply();
+    void LegacyConfirmReply();
+    void PasswordAreaReply();
+    void BlockReply();
+    void LegacyBlockAckReply();
+    void AcceptReply();
+    bool IsStaleDataReply() const;
+    void StoreDataReply();
+    void EnterJobStage();
+
+    // The job routine of stage 4 and the plan it walks.
+    void RunTransferPlan();
+    void EnterStep(int stepIndex);
+    void SendBlock(BlockRequest request, int offset);
+    void RunConversion(PlanConversion conversion);
+    void FinishJob(AfterSuccess after);
+    void FinishChipStatus();
+
+    AppData& data_;
+    SerialPort& port_;
+    SessionHost& host_;
+    PortProbe probe_;
+
+    SessionOutcome outcome_ = SessionOutcome::NotStarted;
+    uint8_t SessionStage_ = 0;
+    bool LegacyRadio_ = false;
+    bool VariantY_ = false;
+    int32_t StepIndex = 0;
+    int32_t BlockOffset = 0;
+    int32_t ProgressBytes = 0;
+    uint16_t ProgressStep = 10;
+    bool TransferIsRead = false;
+    uint8_t ExpectedReplyLength = 0;
+    // The address the last read request named; a data reply for another one is stale.
+    uint16_t expectedReplyAddress_ = 0;
+    std::array<uint8_t, kRxBufferSize> RxBuffer{};
+    size_t RxCount = 0;
+    size_t portIndex_ = 0;
+    uint8_t handshakeAttempts_ = 0;
+    TransferPlan plan_;
+};
+
+}  // namespace radioprog

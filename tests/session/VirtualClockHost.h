@@ -1,0 +1,69 @@
+#pragma once
+// A SessionHost on virtual time: the three timers fire in order of their due time as the
+// test advances the clock, a pause moves the clock without firing anything (the session's
+// thread is blocked), and messages, progress and redraws are recorded.
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "session/ProgramSession.h"
+#include "session/SessionHost.h"
+
+namespace radioprog::testing {
+
+struct ShownMessage {
+    SessionMessage message;
+    int64_t timeMs;
+};
+
+class VirtualClockHost : public SessionHost {
+  public:
+    int64_t Now() const { return now_; }
+    void Attach(ProgramSession& session) { session_ = &session; }
+
+    // Fires timers in due order until the session has ended or the clock would pass
+    // untilMs; the clock then stands at the last firing (or at untilMs).
+    void RunUntilEnded(int64_t untilMs);
+    // Fires every timer due up to untilMs, even after the session ended.
+    void RunUntil(int64_t untilMs);
+    bool AnyTimerRunning() const;
+
+    void StartTimer(SessionTimer timer, int intervalMs) override;
+    void StopTimer(SessionTimer timer) override;
+    void Pause(int ms) override { now_ += ms; }
+    void SetProgress(int position) override;
+    void AdvanceProgress(int by) override;
+    void ShowMessage(SessionMessage message) override;
+    void CloseWindow() override { ++closeCount; }
+    void RefreshMainWindow() override { ++mainRefreshCount; }
+    void RefreshCalibrationWindow() override { ++calibrationRefreshCount; }
+
+    int progress = 0;
+    int maxProgress = 0;
+    std::vector<ShownMessage> messages;
+    int closeCount = 0;
+    int mainRefreshCount = 0;
+    int calibrationRefreshCount = 0;
+    // Runs while the message is "open", before the session goes on.
+    std::function<void(SessionMessage)> onMessage;
+
+  private:
+    struct Timer {
+        bool enabled = false;
+        int interval = 0;
+        int64_t due = 0;
+        uint64_t startOrder = 0;
+    };
+    // The timer that fires next, or nullptr when none is due by untilMs.
+    int NextDue(int64_t untilMs) const;
+    void Fire(int index);
+
+    ProgramSession* session_ = nullptr;
+    int64_t now_ = 0;
+    uint64_t starts_ = 0;
+    std::array<Timer, 3> timers_{};
+};
+
+}  // namespace radioprog::testing
