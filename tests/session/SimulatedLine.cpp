@@ -5,10 +5,33 @@
 namespace radioprog::testing {
 
 void SimulatedRadioEnd::Receive(std::span<const uint8_t> bytes, int64_t nowMs) {
+    const int index = writes_++;
+    if (intercept) {
+        std::vector<TimedBytes> replacement = intercept(index);
+        if (!replacement.empty()) {
+            for (TimedBytes& part : replacement) {
+                injected_.push_back({nowMs + part.timeMs, std::move(part.bytes)});
+            }
+            return;
+        }
+    }
     if (replyDelay && !bytes.empty()) {
         radio_.MutableConfig().replyDelayMs = replyDelay(bytes[0]);
     }
     radio_.Receive(bytes, nowMs);
+}
+
+std::vector<uint8_t> SimulatedRadioEnd::TakeReplies(int64_t nowMs) {
+    std::vector<uint8_t> due = radio_.TakeReplies(nowMs);
+    for (auto it = injected_.begin(); it != injected_.end();) {
+        if (it->timeMs <= nowMs) {
+            due.insert(due.end(), it->bytes.begin(), it->bytes.end());
+            it = injected_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    return due;
 }
 
 void ScriptedEnd::Receive(std::span<const uint8_t> bytes, int64_t nowMs) {

@@ -24,6 +24,11 @@ class LineEnd {
     virtual std::vector<uint8_t> TakeReplies(int64_t nowMs) = 0;
 };
 
+struct TimedBytes {
+    int64_t timeMs;
+    std::vector<uint8_t> bytes;
+};
+
 // The simulated radio, with a reply delay chosen per request by the test.
 class SimulatedRadioEnd : public LineEnd {
   public:
@@ -31,16 +36,18 @@ class SimulatedRadioEnd : public LineEnd {
     // Delay before the answer to a request, given the request's first byte.
     std::function<int(uint8_t firstByte)> replyDelay;
 
+    // Replaces the radio's answer to the write with this index (0 = the first write of the
+    // session) by the given bytes, each part arriving timeMs after the write.
+    using Intercept = std::function<std::vector<TimedBytes>(int writeIndex)>;
+    Intercept intercept;
+
     void Receive(std::span<const uint8_t> bytes, int64_t nowMs) override;
-    std::vector<uint8_t> TakeReplies(int64_t nowMs) override { return radio_.TakeReplies(nowMs); }
+    std::vector<uint8_t> TakeReplies(int64_t nowMs) override;
 
   private:
     RadioSimulator& radio_;
-};
-
-struct TimedBytes {
-    int64_t timeMs;
-    std::vector<uint8_t> bytes;
+    int writes_ = 0;
+    std::vector<TimedBytes> injected_;
 };
 
 // Answers each request with whatever the test's function returns, at the given delays.
