@@ -7,6 +7,7 @@
 
 #include "appdata/AppData.h"
 #include "cli/CliContext.h"
+#include "cli/RadioCommands.h"
 #include "cli/ShowCommand.h"
 
 namespace {
@@ -33,6 +34,7 @@ int main(int argc, char** argv) {
         ->type_name("PATH");
     app.require_subcommand(1);
     cli::AddShowCommand(app, context);
+    cli::AddRadioCommands(app, context);
 
     try {
         app.parse(argc, argv);

@@ -1,0 +1,196 @@
+#include "cli/CliSessionHost.h"
+
+#include <poll.h>
+#include <signal.h>
+#include <time.h>
+
+#include <algorithm>
+#include <cerrno>
+
+#include "cli/CliContext.h"
+#include "lang/DialogTexts.h"
+
+namespace radioprog::cli {
+
+namespace {
+
+volatile sig_atomic_t interruptRequested = 0;
+
+void RequestInterrupt(int) {
+    interruptRequested = 1;
+}
+
+int64_t MonotonicMs() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<int64_t>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+}
+
+// SIGINT and SIGTERM are held back except while the loop waits, so a stop request is seen
+// between two timer handlers and never inside one.
+class InterruptGuard {
+  public:
+    InterruptGuard() {
+        interruptRequested = 0;
+        struct sigaction action {};
+        action.sa_handler = RequestInterrupt;
+        sigemptyset(&action.sa_mask);
+        sigaction(SIGINT, &action, &oldInt_);
+        sigaction(SIGTERM, &action, &oldTerm_);
+        sigset_t blocked;
+        sigemptyset(&blocked);
+        sigaddset(&blocked, SIGINT);
+        sigaddset(&blocked, SIGTERM);
+        sigprocmask(SIG_BLOCK, &blocked, &oldMask_);
+        waitMask_ = oldMask_;
+        sigdelset(&waitMask_, SIGINT);
+        sigdelset(&waitMask_, SIGTERM);
+    }
+    ~InterruptGuard() {
+        sigprocmask(SIG_SETMASK, &oldMask_, nullptr);
+        sigaction(SIGINT, &oldInt_, nullptr);
+        sigaction(SIGTERM, &oldTerm_, nullptr);
+    }
+    InterruptGuard(const InterruptGuard&) = delete;
+    InterruptGuard& operator=(const InterruptGuard&) = delete;
+
+    void Wait(int64_t ms) const {
+        timespec timeout{static_cast<time_t>(ms / 1000), static_cast<long>((ms % 1000) * 1000000)};
+        ppoll(nullptr, 0, &timeout, &waitMask_);
+    }
+
+  private:
+    struct sigaction oldInt_ {};
+    struct sigaction oldTerm_ {};
+    sigset_t oldMask_{};
+    sigset_t waitMask_{};
+};
+
+}  // namespace
+
+SessionOutcome CliSessionHost::Run(ProgramSession& session) {
+    InterruptGuard guard;
+    session.ProgramStartClick();
+    while (session.IsRunning()) {
+        if (interruptRequested) {
+            session.FormClose();
+            CloseWindow();
+            break;
+        }
+        const int64_t now = MonotonicMs();
+        int next = -1;
+        for (int i = 0; i < 3; ++i) {
+            const Timer& t = timers_[static_cast<size_t>(i)];
+            if (t.enabled && (next < 0 || t.due < timers_[static_cast<size_t>(next)].due)) {
+                next = i;
+            }
+        }
+        if (next < 0) {
+            break;  // cannot happen while running; never spin if it did
+        }
+        Timer& timer = timers_[static_cast<size_t>(next)];
+        if (timer.due > now) {
+            guard.Wait(timer.due - now);
+            continue;
+        }
+        // Like window timers, a late timer fires once and does not catch up.
+        timer.due = now + timer.interval;
+        switch (static_cast<SessionTimer>(next)) {
+            case SessionTimer::Tx:
+                session.Timer_TxTimer();
+                break;
+            case SessionTimer::Rx:
+                session.Timer_RxTimer();
+                break;
+            case SessionTimer::TimeOut:
+                session.Timer_TimeOutTimer();
+                break;
+        }
+    }
+    return session.Outcome();
+}
+
+void CliSessionHost::StartTimer(SessionTimer timer, int intervalMs) {
+    Timer& t = timers_[static_cast<size_t>(timer)];
+    t.enabled = true;
+    t.interval = intervalMs;
+    t.due = MonotonicMs() + intervalMs;
+}
+
+void CliSessionHost::StopTimer(SessionTimer timer) {
+    timers_[static_cast<size_t>(timer)].enabled = false;
+}
+
+void CliSessionHost::Pause(int ms) {
+    timespec rest{ms / 1000, static_cast<long>(ms % 1000) * 1000000};
+    while (nanosleep(&rest, &rest) != 0 && errno == EINTR) {
+    }
+}
+
+void CliSessionHost::SetProgress(int position) {
+    progress_ = std::clamp(position, 0, 100);
+    if (!closed_) {
+        DrawProgress();
+    }
+}
+
+void CliSessionHost::DrawProgress() {
+    if (progressBar_) {
+        if (progress_ == shownProgress_) {
+            return;
+        }
+        constexpr int kWidth = 40;
+        const int filled = progress_ * kWidth / 100;
+        err_ << "\r[" << std::string(static_cast<size_t>(filled), '#')
+             << std::string(static_cast<size_t>(kWidth - filled), ' ') << "] " << progress_ << "%"
+             << std::flush;
+        shownProgress_ = progress_;
+        return;
+    }
+    // In a log, one line per tenth reached is enough.
+    const int tenth = progress_ / 10 * 10;
+    if (tenth > shownProgress_ && tenth > 0) {
+        err_ << "progress " << tenth << "%\n";
+        shownProgress_ = tenth;
+    }
+}
+
+void CliSessionHost::CloseWindow() {
+    if (closed_) {
+        return;
+    }
+    closed_ = true;
+    if (progressBar_ && shownProgress_ >= 0) {
+        err_ << "\n";
+    }
+    err_.flush();
+}
+
+void CliSessionHost::ShowMessage(SessionMessage message) {
+    err_ << SessionMessageText(message) << "\n" << std::flush;
+}
+
+std::string SessionMessageText(SessionMessage message) {
+    static const THaldenFuncs::TAppLang english("C");
+    return SessionTextTable().TextUtf8(english, static_cast<int>(message));
+}
+
+int ExitCodeOf(SessionOutcome outcome) {
+    switch (outcome) {
+        case SessionOutcome::Success:
+            return kExitSuccess;
+        case SessionOutcome::PasswordError:
+            return kExitPasswordError;
+        case SessionOutcome::OldVersion:
+            return kExitOldVersion;
+        case SessionOutcome::Closed:
+            return kExitInterrupted;
+        case SessionOutcome::NotStarted:
+        case SessionOutcome::Running:
+        case SessionOutcome::CommunicationFalse:
+            return kExitCommunicationFalse;
+    }
+    return kExitCommunicationFalse;
+}
+
+}  // namespace radioprog::cli

@@ -1,0 +1,59 @@
+#pragma once
+// The command-line tool's host for a programming session: a small event loop on the
+// monotonic clock that fires the session's three timers, progress on standard error (a bar
+// when it is a terminal), and the result message in English.
+
+#include <array>
+#include <cstdint>
+#include <ostream>
+
+#include "session/ProgramSession.h"
+#include "session/SessionHost.h"
+
+namespace radioprog::cli {
+
+// A job stopped by SIGINT or SIGTERM, as shells report it.
+inline constexpr int kExitInterrupted = 130;
+
+class CliSessionHost : public SessionHost {
+  public:
+    // progressBar: redraw one line in place; otherwise print each new tenth on its own line.
+    CliSessionHost(std::ostream& err, bool progressBar) : err_(err), progressBar_(progressBar) {}
+
+    // Starts the job and runs the loop until it has ended. SIGINT or SIGTERM close the
+    // session as the window's close box would.
+    SessionOutcome Run(ProgramSession& session);
+
+    void StartTimer(SessionTimer timer, int intervalMs) override;
+    void StopTimer(SessionTimer timer) override;
+    void Pause(int ms) override;
+    void SetProgress(int position) override;
+    void AdvanceProgress(int by) override { SetProgress(progress_ + by); }
+    void ShowMessage(SessionMessage message) override;
+    void CloseWindow() override;
+    void RefreshMainWindow() override {}
+    void RefreshCalibrationWindow() override {}
+
+  private:
+    struct Timer {
+        bool enabled = false;
+        int interval = 0;
+        int64_t due = 0;
+    };
+    void DrawProgress();
+
+    std::ostream& err_;
+    bool progressBar_;
+    int progress_ = 0;
+    int shownProgress_ = -1;
+    bool closed_ = false;
+    std::array<Timer, 3> timers_{};
+};
+
+// The exit status of a finished session.
+int ExitCodeOf(SessionOutcome outcome);
+
+// The English text of a session message.
+std::string SessionMessageText(SessionMessage message);
+
+}  // namespace radioprog::cli

@@ -1,0 +1,305 @@
+#include "cli/RadioCommands.h"
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <iomanip>
+#include <iostream>
+#include <memory>
+
+#include "calibration/CalibrationData.h"
+#include "cli/AtomicOutput.h"
+#include "cli/CliSessionHost.h"
+#include "lang/TextCodec.h"
+#include "model/ProjectFile.h"
+#include "port/PortChoice.h"
+#include "port/PosixSerialPort.h"
+#include "session/PasswordBlock.h"
+#include "session/ProgramSession.h"
+
+namespace radioprog::cli {
+
+namespace {
+
+// Which port a command uses: a device path, a port number, or the configured choice.
+struct PortOptions {
+    std::optional<std::string> device;
+    std::optional<int> port;
+};
+
+struct RadioOptions {
+    PortOptions port;
+    std::optional<std::string> password;
+    std::string output;
+    std::string project;
+    std::string calibration;
+    std::string newPassword;
+};
+
+void AddPortOptions(CLI::App* command, PortOptions& options) {
+    auto* device = command->add_option("--device", options.device,
+                                       "Use this serial device, without auto search");
+    auto* port = command
+                     ->add_option("--port", options.port,
+                                  "Use port number N (1-9) of the port map, without auto search")
+                     ->check(CLI::Range(kFirstPortNumber, kLastPortNumber));
+    device->excludes(port);
+}
+
+void AddPasswordOption(CLI::App* command, RadioOptions& options) {
+    command->add_option("--password", options.password, "Password that opens a protected radio");
+}
+
+// The configuration file's port choice and port map, as the desktop tool starts with.
+// A missing file leaves the defaults (auto search over the present devices).
+void LoadPortSettings(CliContext& context) {
+    AppData& data = context.data;
+    const std::string path = ConfigurationPath(context.executableDir, context.configOverride);
+    std::error_code error;
+    if (std::filesystem::exists(path, error)) {
+        LoadConfiguration(path, data.config, data.band);
+    }
+    TakeFromConfiguration(data.port, data.config);
+    data.port.source.explicitPorts = ReadExplicitPorts(path);
+}
+
+void ApplyPortOptions(const PortOptions& options, PortChoice& choice) {
+    if (options.device) {
+        choice.source.explicitPorts = {{kFirstPortNumber, *options.device}};
+        choice.source.scanDevices = [] { return std::vector<std::string>{}; };
+        choice.portNumber = kFirstPortNumber;
+        choice.autoSearchPort = false;
+    } else if (options.port) {
+        choice.portNumber = *options.port;
+        choice.autoSearchPort = false;
+    }
+}
+
+// A password as the project holds it: code-page bytes, at most 12.
+std::optional<std::string> PasswordBytes(const std::string& utf8, CliContext& context) {
+    std::optional<std::string> bytes = EncodeCodePage(utf8, CodePage::Gbk);
+    if (!bytes || bytes->size() > kMaxPasswordLength) {
+        std::cerr << "A password is at most " << kMaxPasswordLength
+                  << " characters of the radio's character set\n";
+        context.exitCode = kExitUsage;
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+bool TakeUnlockPassword(const RadioOptions& options, CliContext& context) {
+    if (!options.password) {
+        return true;  // the project's own unlock password stays
+    }
+    const auto bytes = PasswordBytes(*options.password, context);
+    if (bytes) {
+        context.data.image.SetText(image::UnlockPassword, *bytes);
+    }
+    return bytes.has_value();
+}
+
+bool Report(const FileResult& result, CliContext& context) {
+    if (!result) {
+        std::cerr << result.message << "\n";
+        context.exitCode = kExitFileError;
+    }
+    return result.ok;
+}
+
+// Runs one job on the chosen port; true when it succeeded. The exit code is set either way.
+bool RunJob(CliContext& context, const PortOptions& portOptions, int32_t mode, bool read) {
+    ApplyPortOptions(portOptions, context.data.port);
+    PosixSerialPort port;
+    CliSessionHost host(std::cerr, isatty(STDERR_FILENO) == 1);
+    ProgramSession session(context.data, port, host);
+    session.SessionMode = mode;
+    session.ReadRequested = read;
+    const SessionOutcome outcome = host.Run(session);
+    context.exitCode = ExitCodeOf(outcome);
+    return outcome == SessionOutcome::Success;
+}
+
+void RunRead(const RadioOptions& options, CliContext& context) {
+    AppData& data = context.data;
+    ResetProjectToDefaults(data);
+    if (!options.project.empty() &&
+        !Report(OpenProject(options.project, data.image, data.band), context)) {
+        return;
+    }
+    if (!TakeUnlockPassword(options, context) ||
+        !Report(CheckOutputWritable(options.output), context)) {
+        return;
+    }
+    if (RunJob(context, options.port, kModeData, true)) {
+        Report(WriteAtomically(options.output,
+                               [&](const std::string& path) {
+                                   return SaveProject(path, data.image, data.band);
+                               }),
+               context);
+    }
+}
+
+void RunWrite(const RadioOptions& options, CliContext& context) {
+    AppData& data = context.data;
+    ResetProjectToDefaults(data);
+    if (!Report(OpenProject(options.project, data.image, data.band), context) ||
+        !TakeUnlockPassword(options, context)) {
+        return;
+    }
+    RunJob(context, options.port, kModeData, false);
+}
+
+void PrintStatus(const CalibrationData& c) {
+    const auto line = [](const char* name, unsigned value) {
+        std::cout << std::left << std::setw(12) << name << value << "\n";
+    };
+    line("CurBatt", c.Get(calib::CurBatt));
+    line("Rssi_db", c.Get(calib::Rssi_db));
+    line("Noise_db", c.Get(calib::Noise_db));
+    line("Modu_cmp", c.Get(calib::Modu_cmp));
+    line("Rssi_cmp1", c.Get(calib::Rssi_cmp1));
+    line("Noise_cmp1", c.Get(calib::Noise_cmp1));
+    line("Noise_cmp2", c.Get(calib::Noise_cmp2));
+    line("Rssi_cmp3", c.Get(calib::Rssi_cmp3));
+    line("Pkdet_cmp", c.Get(calib::Pkdet_cmp));
+    line("Modu_db", c.Get(calib::Modu_db));
+    line("Offset", c.Get(calib::Offset));
+}
+
+void RunStatus(const RadioOptions& options, CliContext& context) {
+    if (RunJob(context, options.port, kModeChipStatus, true)) {
+        PrintStatus(context.data.calibration);
+    }
+}
+
+void RunCalibrationRead(const RadioOptions& options, CliContext& context) {
+    AppData& data = context.data;
+    ResetCalibrationData(data.calibration, data.band);
+    if (!TakeUnlockPassword(options, context) ||
+        !Report(CheckOutputWritable(options.output), context)) {
+        return;
+    }
+    if (RunJob(context, options.port, kModeCalibration, true)) {
+        Report(WriteAtomically(options.output,
+                               [&](const std::string& path) {
+                                   return SaveCalibrationFile(path, data.calibration);
+                               }),
+               context);
+    }
+}
+
+// Loads the calibration file (and for write-all the project) and writes them to the radio.
+void RunCalibrationWrite(const RadioOptions& options, CliContext& context, bool withData) {
+    AppData& data = context.data;
+    ResetProjectToDefaults(data);
+    if (withData && !Report(OpenProject(options.project, data.image, data.band), context)) {
+        return;
+    }
+    ResetCalibrationData(data.calibration, data.band);
+    if (!Report(LoadCalibrationFile(options.calibration, data.calibration), context) ||
+        !TakeUnlockPassword(options, context)) {
+        return;
+    }
+    RunJob(context, options.port, withData ? kModeCalibrationAndData : kModeCalibration, false);
+}
+
+void RunSetPassword(const RadioOptions& options, CliContext& context) {
+    AppData& data = context.data;
+    ResetProjectToDefaults(data);
+    const auto bytes = PasswordBytes(options.newPassword, context);
+    if (!bytes || !TakeUnlockPassword(options, context)) {
+        return;
+    }
+    data.image.SetText(image::NewPassword, *bytes);
+    RunJob(context, options.port, kModeNewPassword, false);
+}
+
+void RunPorts(CliContext& context) {
+    PortChoice& choice = context.data.port;
+    choice.map = choice.source.Build();
+    for (int n = kFirstPortNumber; n <= kLastPortNumber; ++n) {
+        std::cout << "COM" << n << "  ";
+        const std::optional<std::string> path = choice.map.PathOf(n);
+        if (!path) {
+            std::cout << "-  absent: no device is mapped to this number\n";
+            continue;
+        }
+        PosixSerialPort port;
+        const PortResult opened = port.Open(*path);
+        port.Close();
+        std::cout << *path << "  "
+                  << (opened ? std::string("present") : "absent: " + opened.message) << "\n";
+    }
+}
+
+// Adds a subcommand whose callback loads the port settings first.
+CLI::App* AddRadioCommand(CLI::App& parent, const std::string& name, const std::string& help,
+                          CliContext& context, std::function<void()> run) {
+    auto* command = parent.add_subcommand(name, help);
+    command->callback([&context, run] {
+        LoadPortSettings(context);
+        run();
+    });
+    return command;
+}
+
+}  // namespace
+
+void AddRadioCommands(CLI::App& app, CliContext& context) {
+    auto options = std::make_shared<RadioOptions>();
+    RadioOptions& o = *options;
+
+    auto* read = AddRadioCommand(app, "read", "Read a radio into a project file", context,
+                                 [options, &context] { RunRead(*options, context); });
+    read->add_option("-o,--output", o.output, "Project file to write (.Vkf)")->required();
+    read->add_option("--base", o.project,
+                     "Project whose fields the radio does not hold are kept (default: a new one)");
+    AddPasswordOption(read, o);
+    AddPortOptions(read, o.port);
+
+    auto* write = AddRadioCommand(app, "write", "Write a project file to a radio", context,
+                                  [options, &context] { RunWrite(*options, context); });
+    write->add_option("file", o.project, "Project file (.Vkf)")->required();
+    AddPasswordOption(write, o);
+    AddPortOptions(write, o.port);
+
+    auto* status = AddRadioCommand(app, "status", "Read the live status of the radio's RF chip",
+                                   context, [options, &context] { RunStatus(*options, context); });
+    AddPortOptions(status, o.port);
+
+    auto* calibration = app.add_subcommand("calibration", "Read or write the calibration block");
+    calibration->require_subcommand(1);
+    auto* calRead =
+        AddRadioCommand(*calibration, "read", "Read the calibration block into a file", context,
+                        [options, &context] { RunCalibrationRead(*options, context); });
+    calRead->add_option("-o,--output", o.output, "Calibration file to write (.vkfa)")->required();
+    AddPasswordOption(calRead, o);
+    AddPortOptions(calRead, o.port);
+
+    auto* calWrite =
+        AddRadioCommand(*calibration, "write", "Write a calibration file to the radio", context,
+                        [options, &context] { RunCalibrationWrite(*options, context, false); });
+    calWrite->add_option("file", o.calibration, "Calibration file (.vkfa)")->required();
+    AddPasswordOption(calWrite, o);
+    AddPortOptions(calWrite, o.port);
+
+    auto* calWriteAll = AddRadioCommand(
+        *calibration, "write-all", "Write a calibration file and then a project to the radio",
+        context, [options, &context] { RunCalibrationWrite(*options, context, true); });
+    calWriteAll->add_option("calibration", o.calibration, "Calibration file (.vkfa)")->required();
+    calWriteAll->add_option("project", o.project, "Project file (.Vkf)")->required();
+    AddPasswordOption(calWriteAll, o);
+    AddPortOptions(calWriteAll, o.port);
+
+    auto* setPassword =
+        AddRadioCommand(app, "set-password", "Store a new password in the radio", context,
+                        [options, &context] { RunSetPassword(*options, context); });
+    setPassword->add_option("text", o.newPassword, "The new password (empty: none)")->required();
+    AddPasswordOption(setPassword, o);
+    AddPortOptions(setPassword, o.port);
+
+    AddRadioCommand(app, "ports", "Show the device behind each of COM1..COM9", context,
+                    [&context] { RunPorts(context); });
+}
+
+}  // namespace radioprog::cli
