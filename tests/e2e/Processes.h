@@ -1,0 +1,122 @@
+#pragma once
+// The real programs for end-to-end tests: radiosim on a pseudo-terminal and radioprog-cli,
+// both from the folder named by RADIOPROG_BIN_DIR.
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace radioprog::e2e {
+
+inline std::string BinDir() {
+    const char* bin = std::getenv("RADIOPROG_BIN_DIR");
+    return bin ? std::string(bin) : std::string();
+}
+
+// Runs argv (argv[0] a program path) with stdout and stderr captured to files.
+struct CliRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+inline std::string ReadAll(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+inline CliRun RunProgram(const std::vector<std::string>& args,
+                         const std::filesystem::path& scratch) {
+    const auto outPath = scratch / "stdout.txt";
+    const auto errPath = scratch / "stderr.txt";
+    const pid_t pid = fork();
+    if (pid == 0) {
+        std::freopen(outPath.c_str(), "w", stdout);
+        std::freopen(errPath.c_str(), "w", stderr);
+        std::vector<char*> argv;
+        for (const std::string& a : args) {
+            argv.push_back(const_cast<char*>(a.c_str()));
+        }
+        argv.push_back(nullptr);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    CliRun run;
+    int status = 0;
+    if (pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status)) {
+        run.exitCode = WEXITSTATUS(status);
+    }
+    run.out = ReadAll(outPath);
+    run.err = ReadAll(errPath);
+    return run;
+}
+
+// A running radiosim; stopped with SIGTERM (and waited for) when destroyed.
+class Radiosim {
+  public:
+    explicit Radiosim(const std::vector<std::string>& options) {
+        int out[2];
+        if (pipe(out) != 0) {
+            return;
+        }
+        pid_ = fork();
+        if (pid_ == 0) {
+            dup2(out[1], STDOUT_FILENO);
+            close(out[0]);
+            close(out[1]);
+            std::vector<std::string> args = {BinDir() + "/radiosim"};
+            args.insert(args.end(), options.begin(), options.end());
+            std::vector<char*> argv;
+            for (std::string& a : args) {
+                argv.push_back(a.data());
+            }
+            argv.push_back(nullptr);
+            execv(argv[0], argv.data());
+            _exit(127);
+        }
+        close(out[1]);
+        output_ = fdopen(out[0], "r");
+        char line[256];
+        if (output_ != nullptr && std::fgets(line, sizeof line, output_) != nullptr) {
+            device_ = line;
+            if (!device_.empty() && device_.back() == '\n') {
+                device_.pop_back();
+            }
+        }
+    }
+    ~Radiosim() { Stop(); }
+    Radiosim(const Radiosim&) = delete;
+    Radiosim& operator=(const Radiosim&) = delete;
+
+    const std::string& Device() const { return device_; }
+
+    void Stop() {
+        if (pid_ > 0) {
+            kill(pid_, SIGTERM);
+            int status = 0;
+            waitpid(pid_, &status, 0);
+            pid_ = -1;
+        }
+        if (output_ != nullptr) {
+            fclose(output_);
+            output_ = nullptr;
+        }
+    }
+
+  private:
+    pid_t pid_ = -1;
+    FILE* output_ = nullptr;
+    std::string device_;
+};
+
+}  // namespace radioprog::e2e

@@ -1,0 +1,234 @@
+// radioprog-cli against radiosim on a real pseudo-terminal: real bytes, real timers.
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include "Processes.h"
+#include "appdata/AppData.h"
+#include "calibration/CalibrationData.h"
+#include "model/ProjectFile.h"
+
+namespace radioprog::e2e {
+namespace {
+
+namespace fs = std::filesystem;
+
+class RadioCommandsTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_FALSE(BinDir().empty()) << "RADIOPROG_BIN_DIR must name the programs' folder";
+        char pattern[] = "/tmp/radioprog-e2e-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        dir_ = pattern;
+    }
+    void TearDown() override {
+        std::error_code error;
+        fs::remove_all(dir_, error);
+    }
+
+    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+
+    CliRun Cli(std::vector<std::string> args) {
+        args.insert(args.begin(), {BinDir() + "/radioprog-cli", "--config", Path("none.ini")});
+        return RunProgram(args, dir_);
+    }
+
+    fs::path dir_;
+};
+
+// A project with channels that every kind of radio can hold.
+std::string SaveSampleProject(const std::string& path) {
+    AppData data;
+    ResetProjectToDefaults(data);
+    data.band = {420000000, 470000000};
+    const uint32_t frequencies[][2] = {
+        {438000000, 438000000}, {445506250, 440006250}, {462562500, 467562500}};
+    const int numbers[] = {1, 7, 16};
+    for (int i = 0; i < 3; ++i) {
+        ChannelRecord r = data.image.Channel(numbers[i]);
+        r.InitialiseNew(frequencies[i][0]);
+        r.SetTxFreq(frequencies[i][1]);
+        r.SetRxTone(i == 1 ? 1 : 0, i == 1 ? 1000 : 0);
+        r.SetTxTone(i == 2 ? 1 : 0, i == 2 ? 885 : 0);
+        data.image.SetChannelValid(numbers[i], true);
+    }
+    SaveProject(path, data.image, data.band);
+    return path;
+}
+
+struct Channels {
+    std::vector<std::tuple<int, uint32_t, uint32_t, uint8_t, uint16_t, uint8_t, uint16_t>> list;
+    friend bool operator==(const Channels&, const Channels&) = default;
+};
+
+Channels ChannelsOf(const std::string& path) {
+    AppData data;
+    EXPECT_TRUE(OpenProject(path, data.image, data.band)) << path;
+    Channels c;
+    for (int n = 1; n <= kChannelCount; ++n) {
+        if (data.image.IsChannelValid(n)) {
+            const ChannelRecord r = data.image.Channel(n);
+            c.list.emplace_back(n, r.RxFreq(), r.TxFreq(), r.RxToneType(), r.RxToneCode(),
+                                r.TxToneType(), r.TxToneCode());
+        }
+    }
+    return c;
+}
+
+class KindTest : public RadioCommandsTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(KindTest, ReadGivesAProjectWithTheRadiosChannels) {
+    Radiosim sim({"--kind", GetParam()});
+    ASSERT_FALSE(sim.Device().empty());
+
+    const CliRun run = Cli({"read", "--device", sim.Device(), "-o", Path("radio.Vkf")});
+
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.err.find("SUCCESS"), std::string::npos);
+    ASSERT_EQ(fs::file_size(Path("radio.Vkf")), kProjectImageSize);
+    EXPECT_FALSE(ChannelsOf(Path("radio.Vkf")).list.empty());
+}
+
+TEST_P(KindTest, WriteThenReadGivesBackTheSameChannels) {
+    Radiosim sim({"--kind", GetParam()});
+    const std::string written = SaveSampleProject(Path("mine.Vkf"));
+
+    const CliRun write = Cli({"write", written, "--device", sim.Device()});
+    ASSERT_EQ(write.exitCode, 0) << write.err;
+    const CliRun read = Cli({"read", "--device", sim.Device(), "-o", Path("back.Vkf")});
+    ASSERT_EQ(read.exitCode, 0) << read.err;
+
+    EXPECT_EQ(ChannelsOf(Path("back.Vkf")), ChannelsOf(written));
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, KindTest, ::testing::Values("S", "Y", "legacy"));
+
+TEST_F(RadioCommandsTest, ProtectedRadioOpensOnlyWithItsPassword) {
+    Radiosim sim({"--password", "secret"});
+
+    const CliRun without = Cli({"read", "--device", sim.Device(), "-o", Path("a.Vkf")});
+    EXPECT_EQ(without.exitCode, 2);
+    EXPECT_NE(without.err.find("Password Error"), std::string::npos);
+    EXPECT_FALSE(fs::exists(Path("a.Vkf")));
+
+    const CliRun wrong =
+        Cli({"read", "--device", sim.Device(), "--password", "secreT", "-o", Path("a.Vkf")});
+    EXPECT_EQ(wrong.exitCode, 2);
+
+    const CliRun with =
+        Cli({"read", "--device", sim.Device(), "--password", "secret", "-o", Path("a.Vkf")});
+    EXPECT_EQ(with.exitCode, 0) << with.err;
+    EXPECT_TRUE(fs::exists(Path("a.Vkf")));
+}
+
+TEST_F(RadioCommandsTest, SetPasswordLocksTheRadio) {
+    Radiosim sim({});
+    ASSERT_EQ(Cli({"set-password", "4321", "--device", sim.Device()}).exitCode, 0);
+    EXPECT_EQ(Cli({"status", "--device", sim.Device()}).exitCode, 0);  // no password stage
+    EXPECT_EQ(Cli({"read", "--device", sim.Device(), "-o", Path("a.Vkf")}).exitCode, 2);
+    EXPECT_EQ(
+        Cli({"read", "--device", sim.Device(), "--password", "4321", "-o", Path("a.Vkf")}).exitCode,
+        0);
+}
+
+TEST_F(RadioCommandsTest, PacedRadioIsReadAndWritten) {
+    Radiosim sim({"--pace"});
+    const std::string written = SaveSampleProject(Path("mine.Vkf"));
+    const CliRun write = Cli({"write", written, "--device", sim.Device()});
+    ASSERT_EQ(write.exitCode, 0) << write.err;
+    const CliRun read = Cli({"read", "--device", sim.Device(), "-o", Path("back.Vkf")});
+    ASSERT_EQ(read.exitCode, 0) << read.err;
+    EXPECT_EQ(ChannelsOf(Path("back.Vkf")), ChannelsOf(written));
+}
+
+TEST_F(RadioCommandsTest, SilentRadioFailsWithoutWritingTheOutput) {
+    Radiosim sim({"--silent"});
+    const CliRun run = Cli({"read", "--device", sim.Device(), "-o", Path("a.Vkf")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("Communication False"), std::string::npos);
+    EXPECT_FALSE(fs::exists(Path("a.Vkf")));
+}
+
+TEST_F(RadioCommandsTest, LegacyRadioRefusesCalibration) {
+    Radiosim sim({"--kind", "legacy"});
+    const CliRun run = Cli({"calibration", "read", "--device", sim.Device(), "-o", Path("c.vkfa")});
+    EXPECT_EQ(run.exitCode, 3);
+    EXPECT_NE(run.err.find("Device is old version"), std::string::npos);
+    EXPECT_FALSE(fs::exists(Path("c.vkfa")));
+}
+
+TEST_F(RadioCommandsTest, CalibrationReadWriteAndWriteAll) {
+    Radiosim sim({"--kind", "Y"});
+    const CliRun read =
+        Cli({"calibration", "read", "--device", sim.Device(), "-o", Path("c.vkfa")});
+    ASSERT_EQ(read.exitCode, 0) << read.err;
+    ASSERT_EQ(fs::file_size(Path("c.vkfa")), kCalibrationDataSize);
+
+    // Raise every point's high power a little and write it back.
+    CalibrationData calibration;
+    ASSERT_TRUE(LoadCalibrationFile(Path("c.vkfa"), calibration));
+    CalibrationPoint point = calibration.Point(0);
+    point.PowerH = static_cast<uint8_t>(point.PowerH + 3);
+    calibration.SetPoint(0, point);
+    ASSERT_TRUE(SaveCalibrationFile(Path("c2.vkfa"), calibration));
+    EXPECT_EQ(Cli({"calibration", "write", Path("c2.vkfa"), "--device", sim.Device()}).exitCode, 0);
+    ASSERT_EQ(
+        Cli({"calibration", "read", "--device", sim.Device(), "-o", Path("c3.vkfa")}).exitCode, 0);
+    CalibrationData back;
+    ASSERT_TRUE(LoadCalibrationFile(Path("c3.vkfa"), back));
+    EXPECT_EQ(back.Point(0).PowerH, point.PowerH);
+
+    const std::string project = SaveSampleProject(Path("mine.Vkf"));
+    EXPECT_EQ(Cli({"calibration", "write-all", Path("c2.vkfa"), project, "--device", sim.Device()})
+                  .exitCode,
+              0);
+    ASSERT_EQ(Cli({"read", "--device", sim.Device(), "-o", Path("back.Vkf")}).exitCode, 0);
+    EXPECT_EQ(ChannelsOf(Path("back.Vkf")), ChannelsOf(project));
+}
+
+TEST_F(RadioCommandsTest, StatusPrintsTheDecodedFields) {
+    Radiosim sim({"--status", "7B 11 22 A4 00 80 80 00 3C 01 2C"});
+    const CliRun run = Cli({"status", "--device", sim.Device()});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("CurBatt     123"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("Rssi_db     17"), std::string::npos) << run.out;
+}
+
+TEST_F(RadioCommandsTest, FilesThatCannotBeReadOrWrittenExitWith66BeforeTouchingTheRadio) {
+    Radiosim sim({});
+    EXPECT_EQ(Cli({"write", Path("missing.Vkf"), "--device", sim.Device()}).exitCode, 66);
+    EXPECT_EQ(Cli({"read", "--device", sim.Device(), "-o", Path("no/such/folder/a.Vkf")}).exitCode,
+              66);
+    EXPECT_EQ(
+        Cli({"calibration", "write", Path("missing.vkfa"), "--device", sim.Device()}).exitCode, 66);
+}
+
+TEST_F(RadioCommandsTest, UsageErrorsExitWith64) {
+    EXPECT_EQ(Cli({"read"}).exitCode, 64);  // no output file
+    EXPECT_EQ(Cli({"read", "--port", "10", "-o", Path("a.Vkf")}).exitCode, 64);
+    EXPECT_EQ(Cli({"read", "--port", "1", "--device", "/dev/null", "-o", Path("a.Vkf")}).exitCode,
+              64);
+    EXPECT_EQ(Cli({"set-password", "thirteen-long", "--device", "/dev/null"}).exitCode, 64);
+}
+
+TEST_F(RadioCommandsTest, PortsListsTheConfiguredDevice) {
+    Radiosim sim({});
+    std::ofstream(Path("ports.ini")) << "[ports]\nCOM3=" << sim.Device() << "\n";
+    const CliRun run =
+        RunProgram({BinDir() + "/radioprog-cli", "--config", Path("ports.ini"), "ports"}, dir_);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("COM3  " + sim.Device() + "  present"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("COM9"), std::string::npos);
+}
+
+TEST_F(RadioCommandsTest, PortNumberGoesThroughThePortMap) {
+    Radiosim sim({});
+    std::ofstream(Path("ports.ini")) << "[ports]\nCOM4=" << sim.Device() << "\n";
+    const CliRun run = RunProgram({BinDir() + "/radioprog-cli", "--config", Path("ports.ini"),
+                                   "read", "--port", "4", "-o", Path("a.Vkf")},
+                                  dir_);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+}
+
+}  // namespace
+}  // namespace radioprog::e2e
