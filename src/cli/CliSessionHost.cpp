@@ -20,10 +20,11 @@ void RequestInterrupt(int) {
     interruptRequested = 1;
 }
 
-int64_t MonotonicMs() {
+// Microseconds, so that a 3 ms interval is 3 ms and not "the third millisecond tick".
+int64_t MonotonicUs() {
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<int64_t>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+    return static_cast<int64_t>(now.tv_sec) * 1000000 + now.tv_nsec / 1000;
 }
 
 // SIGINT and SIGTERM are held back except while the loop waits, so a stop request is seen
@@ -54,8 +55,9 @@ class InterruptGuard {
     InterruptGuard(const InterruptGuard&) = delete;
     InterruptGuard& operator=(const InterruptGuard&) = delete;
 
-    void Wait(int64_t ms) const {
-        timespec timeout{static_cast<time_t>(ms / 1000), static_cast<long>((ms % 1000) * 1000000)};
+    void Wait(int64_t us) const {
+        timespec timeout{static_cast<time_t>(us / 1000000),
+                         static_cast<long>((us % 1000000) * 1000)};
         ppoll(nullptr, 0, &timeout, &waitMask_);
     }
 
@@ -77,7 +79,7 @@ SessionOutcome CliSessionHost::Run(ProgramSession& session) {
             CloseWindow();
             break;
         }
-        const int64_t now = MonotonicMs();
+        const int64_t now = MonotonicUs();
         int next = -1;
         for (int i = 0; i < 3; ++i) {
             const Timer& t = timers_[static_cast<size_t>(i)];
@@ -94,7 +96,7 @@ SessionOutcome CliSessionHost::Run(ProgramSession& session) {
             continue;
         }
         // Like window timers, a late timer fires once and does not catch up.
-        timer.due = now + timer.interval;
+        timer.due = now + timer.interval * int64_t{1000};
         switch (static_cast<SessionTimer>(next)) {
             case SessionTimer::Tx:
                 session.Timer_TxTimer();
@@ -114,7 +116,7 @@ void CliSessionHost::StartTimer(SessionTimer timer, int intervalMs) {
     Timer& t = timers_[static_cast<size_t>(timer)];
     t.enabled = true;
     t.interval = intervalMs;
-    t.due = MonotonicMs() + intervalMs;
+    t.due = MonotonicUs() + intervalMs * int64_t{1000};
 }
 
 void CliSessionHost::StopTimer(SessionTimer timer) {

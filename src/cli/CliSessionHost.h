@@ -38,7 +38,7 @@ class CliSessionHost : public SessionHost {
     struct Timer {
         bool enabled = false;
         int interval = 0;
-        int64_t due = 0;
+        int64_t due = 0;  // microseconds, monotonic clock
     };
     void DrawProgress();
 

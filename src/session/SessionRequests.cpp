@@ -15,9 +15,14 @@ std::vector<uint8_t> ReadRequest(uint16_t address, uint8_t length) {
 }
 
 std::vector<uint8_t> WriteRequest(uint16_t address, std::span<const uint8_t> data) {
-    std::vector<uint8_t> bytes =
-        BlockHeader(kDataCommand, address, static_cast<uint8_t>(data.size()));
-    bytes.insert(bytes.end(), data.begin(), data.end());
+    std::vector<uint8_t> bytes;
+    bytes.reserve(kBlockHeaderLength + data.size());
+    for (uint8_t b : BlockHeader(kDataCommand, address, static_cast<uint8_t>(data.size()))) {
+        bytes.push_back(b);
+    }
+    for (uint8_t b : data) {
+        bytes.push_back(b);
+    }
     return bytes;
 }
 
