@@ -159,6 +159,7 @@ void ProgramSession::Timer_RxTimer() {
     }
     const size_t waiting = port_.BytesWaiting();
     if (waiting >= kInputFloodBytes) {
+        // A flood is never a reply; the next tick asks again on a clean line.
         port_.Purge();
         return;
     }

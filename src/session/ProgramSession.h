@@ -59,7 +59,8 @@ class ProgramSession {
     void Timer_TxTimer();
     void Timer_RxTimer();
     void Timer_TimeOutTimer();
-    // The window is closing, by whatever means: stop at once and release the port.
+    // The window is closing, by whatever means: stop at once and release the port. Sends
+    // nothing and shows no message; the window is already on its way out.
     void FormClose();
 
     SessionOutcome Outcome() const { return outcome_; }
@@ -69,7 +70,6 @@ class ProgramSession {
     bool LegacyRadio() const { return LegacyRadio_; }
     bool VariantY() const { return VariantY_; }
     uint8_t SessionStage() const { return SessionStage_; }
-    const TransferPlan& Plan() const { return plan_; }
 
   private:
     bool ComInit(int portNumber);

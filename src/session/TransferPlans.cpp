@@ -166,11 +166,4 @@ TransferPlan PlanFor(const PlanChoice& choice) {
     }
 }
 
-int BlockCount(const PlanStep& step) {
-    if (step.kind != PlanStep::Kind::Blocks || step.limit <= step.first) {
-        return 0;
-    }
-    return (step.limit - step.first + kBlockSize - 1) / kBlockSize;
-}
-
 }  // namespace radioprog

@@ -76,7 +76,4 @@ struct PlanChoice {
 // that moves nothing. The chip status job has no block stage and gets an empty plan too.
 TransferPlan PlanFor(const PlanChoice& choice);
 
-// Blocks a step moves.
-int BlockCount(const PlanStep& step);
-
 }  // namespace radioprog
