@@ -55,10 +55,13 @@ class InterruptGuard {
     InterruptGuard(const InterruptGuard&) = delete;
     InterruptGuard& operator=(const InterruptGuard&) = delete;
 
-    void Wait(int64_t us) const {
+    // Sleeps for us microseconds or until fd (when not -1) has input; true for input.
+    bool Wait(int64_t us, int fd) const {
         timespec timeout{static_cast<time_t>(us / 1000000),
                          static_cast<long>((us % 1000000) * 1000)};
-        ppoll(nullptr, 0, &timeout, &waitMask_);
+        pollfd input{fd, POLLIN, 0};
+        const int ready = ppoll(fd >= 0 ? &input : nullptr, fd >= 0 ? 1 : 0, &timeout, &waitMask_);
+        return ready > 0 && (input.revents & POLLIN) != 0;
     }
 
   private:
@@ -92,7 +95,11 @@ SessionOutcome CliSessionHost::Run(ProgramSession& session) {
         }
         Timer& timer = timers_[static_cast<size_t>(next)];
         if (timer.due > now) {
-            guard.Wait(timer.due - now);
+            Timer& rx = timers_[static_cast<size_t>(SessionTimer::Rx)];
+            const int fd = (port_ != nullptr && rx.enabled) ? port_->Descriptor() : -1;
+            if (guard.Wait(timer.due - now, fd)) {
+                rx.due = MonotonicUs();
+            }
             continue;
         }
         // Like window timers, a late timer fires once and does not catch up.

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <ostream>
 
+#include "port/PosixSerialPort.h"
 #include "session/ProgramSession.h"
 #include "session/SessionHost.h"
 
@@ -18,7 +19,11 @@ inline constexpr int kExitInterrupted = 130;
 class CliSessionHost : public SessionHost {
   public:
     // progressBar: redraw one line in place; otherwise print each new tenth on its own line.
-    CliSessionHost(std::ostream& err, bool progressBar) : err_(err), progressBar_(progressBar) {}
+    // With a port, the receive poll also runs as soon as input arrives instead of waiting for
+    // its next tick: a reply is taken the moment it is complete, which keeps a transfer at
+    // the speed of the line.
+    CliSessionHost(std::ostream& err, bool progressBar, const PosixSerialPort* port = nullptr)
+        : err_(err), progressBar_(progressBar), port_(port) {}
 
     // Starts the job and runs the loop until it has ended. SIGINT or SIGTERM close the
     // session as the window's close box would.
@@ -44,6 +49,7 @@ class CliSessionHost : public SessionHost {
 
     std::ostream& err_;
     bool progressBar_;
+    const PosixSerialPort* port_;
     int progress_ = 0;
     int shownProgress_ = -1;
     bool closed_ = false;

@@ -110,7 +110,7 @@ bool Report(const FileResult& result, CliContext& context) {
 bool RunJob(CliContext& context, const PortOptions& portOptions, int32_t mode, bool read) {
     ApplyPortOptions(portOptions, context.data.port);
     PosixSerialPort port;
-    CliSessionHost host(std::cerr, isatty(STDERR_FILENO) == 1);
+    CliSessionHost host(std::cerr, isatty(STDERR_FILENO) == 1, &port);
     ProgramSession session(context.data, port, host);
     session.SessionMode = mode;
     session.ReadRequested = read;

@@ -30,6 +30,9 @@ class PosixSerialPort final : public SerialPort {
     void Close() override;
 
     const std::string& DevicePath() const { return path_; }
+    // The open descriptor, for an event loop that wants to wake when input arrives; -1 when
+    // closed.
+    int Descriptor() const { return fd_; }
 
   private:
     int fd_ = -1;
