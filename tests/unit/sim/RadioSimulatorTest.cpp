@@ -20,17 +20,21 @@ Bytes Handshake() {
 Bytes ReadRequest(uint16_t address, uint8_t length = 16) {
     return {'R', static_cast<uint8_t>(address >> 8), static_cast<uint8_t>(address), length};
 }
+// 'W', address, length, then the data: a write request and a read reply look alike.
+Bytes BlockMessage(uint16_t address, std::span<const uint8_t> data) {
+    Bytes message(4 + data.size());
+    message[0] = 'W';
+    message[1] = static_cast<uint8_t>(address >> 8);
+    message[2] = static_cast<uint8_t>(address);
+    message[3] = static_cast<uint8_t>(data.size());
+    std::copy(data.begin(), data.end(), message.begin() + 4);
+    return message;
+}
 Bytes WriteRequest(uint16_t address, const Bytes& data) {
-    Bytes request = {'W', static_cast<uint8_t>(address >> 8), static_cast<uint8_t>(address),
-                     static_cast<uint8_t>(data.size())};
-    request.insert(request.end(), data.begin(), data.end());
-    return request;
+    return BlockMessage(address, data);
 }
 Bytes DataReply(const RadioSimulator& radio, uint16_t address, uint8_t length = 16) {
-    Bytes reply = {'W', static_cast<uint8_t>(address >> 8), static_cast<uint8_t>(address), length};
-    auto memory = radio.Memory();
-    reply.insert(reply.end(), memory.begin() + address, memory.begin() + address + length);
-    return reply;
+    return BlockMessage(address, radio.Memory().subspan(address, length));
 }
 
 // Sends request at nowMs and collects everything the radio has to say by then.
