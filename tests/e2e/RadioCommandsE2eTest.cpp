@@ -3,13 +3,18 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
-#include "Processes.h"
 #include "appdata/AppData.h"
 #include "calibration/CalibrationData.h"
 #include "model/ProjectFile.h"
+#include "support/Programs.h"
 
 namespace radioprog::e2e {
 namespace {
+
+using testing::BinDir;
+using testing::CliRun;
+using testing::Radiosim;
+using testing::RunProgram;
 
 namespace fs = std::filesystem;
 

@@ -3,13 +3,14 @@
 #include "model/ProjectFields.h"
 #include "model/ProjectFile.h"
 #include "model/ToneCodec.h"
-#include "support/RunProgram.h"
+#include "support/Programs.h"
 #include "support/TempFolder.h"
 
 namespace radioprog {
 namespace {
 
 using testing::BinDir;
+using testing::CliRun;
 using testing::RunProgram;
 using testing::TempFolder;
 
@@ -45,16 +46,19 @@ class ShowCommand : public ::testing::Test {
         ASSERT_TRUE(SaveProject(path_, image, BandLimits{136000000, 174000000}));
     }
 
-    std::string Cli(const std::string& args) { return BinDir() + "/radioprog-cli " + args; }
+    CliRun Cli(std::vector<std::string> args) {
+        args.insert(args.begin(), BinDir() + "/radioprog-cli");
+        return RunProgram(args, folder_.Path());
+    }
 
     TempFolder folder_;
-    std::string path_ = folder_.File("hand made.Vkf");
+    std::string path_ = folder_.File("hand made.Vkf");  // a space, as people name files
 };
 
 TEST_F(ShowCommand, JsonCarriesTheStoredNumbers) {
-    const auto result = RunProgram(Cli("show --json '" + path_ + "'"));
-    ASSERT_EQ(result.exitCode, 0) << result.output;
-    EXPECT_EQ(result.output,
+    const auto result = Cli({"show", "--json", path_});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out,
               "{\"band\":{\"lower\":136000000,\"upper\":174000000},\"channels\":["
               "{\"number\":1,\"rx\":438006250,\"tx\":438006250,\"rxTone\":\"D023N\","
               "\"txTone\":\"88.5\",\"highPower\":true,\"wide\":true,\"busyFit\":2,"
@@ -66,9 +70,9 @@ TEST_F(ShowCommand, JsonCarriesTheStoredNumbers) {
 }
 
 TEST_F(ShowCommand, TableShowsChannelsInUseAsTheEditorDoes) {
-    const auto result = RunProgram(Cli("show '" + path_ + "'"));
-    ASSERT_EQ(result.exitCode, 0) << result.output;
-    const auto& out = result.output;
+    const auto result = Cli({"show", path_});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const auto& out = result.out;
     EXPECT_NE(out.find("Band: 136.00000 - 174.00000 MHz"), std::string::npos) << out;
     EXPECT_NE(out.find("1   438.00625  438.00625  D023N   88.5    High  Wide   CAT\n"),
               std::string::npos)
@@ -83,15 +87,15 @@ TEST_F(ShowCommand, TableShowsChannelsInUseAsTheEditorDoes) {
 }
 
 TEST_F(ShowCommand, UnreadableFileAndBadUsageHaveTheirExitCodes) {
-    const auto missing = RunProgram(Cli("show '" + folder_.File("none.Vkf") + "' 2>&1"));
+    const auto missing = Cli({"show", folder_.File("none.Vkf")});
     EXPECT_EQ(missing.exitCode, 66);
-    EXPECT_NE(missing.output.find("none.Vkf"), std::string::npos) << missing.output;
-    EXPECT_NE(missing.output.find("No such file"), std::string::npos) << missing.output;
+    EXPECT_NE(missing.err.find("none.Vkf"), std::string::npos) << missing.err;
+    EXPECT_NE(missing.err.find("No such file"), std::string::npos) << missing.err;
 
-    EXPECT_EQ(RunProgram(Cli("2>&1")).exitCode, 64);
-    EXPECT_EQ(RunProgram(Cli("show 2>&1")).exitCode, 64);
-    EXPECT_EQ(RunProgram(Cli("show --no-such-flag x 2>&1")).exitCode, 64);
-    EXPECT_EQ(RunProgram(Cli("--help")).exitCode, 0);
+    EXPECT_EQ(Cli({}).exitCode, 64);
+    EXPECT_EQ(Cli({"show"}).exitCode, 64);
+    EXPECT_EQ(Cli({"show", "--no-such-flag", "x"}).exitCode, 64);
+    EXPECT_EQ(Cli({"--help"}).exitCode, 0);
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "RadioSimulator.h"
 #include "port/PosixSerialPort.h"
 #include "session/PasswordBlock.h"
+#include "support/Programs.h"
 
 namespace radioprog {
 namespace {
@@ -23,68 +24,10 @@ using Bytes = std::vector<uint8_t>;
 namespace fs = std::filesystem;
 
 std::string RadiosimPath() {
-    const char* bin = std::getenv("RADIOPROG_BIN_DIR");
-    return bin ? std::string(bin) + "/radiosim" : std::string();
+    return testing::BinDir().empty() ? std::string() : testing::BinDir() + "/radiosim";
 }
 
-// A running radiosim; stopped with SIGTERM when destroyed.
-class Radiosim {
-  public:
-    explicit Radiosim(std::vector<std::string> options) {
-        int out[2];
-        if (pipe(out) != 0) {
-            return;
-        }
-        pid_ = fork();
-        if (pid_ == 0) {
-            dup2(out[1], STDOUT_FILENO);
-            close(out[0]);
-            close(out[1]);
-            std::vector<std::string> args = {RadiosimPath()};
-            args.insert(args.end(), options.begin(), options.end());
-            std::vector<char*> argv;
-            for (auto& a : args) {
-                argv.push_back(a.data());
-            }
-            argv.push_back(nullptr);
-            execv(argv[0], argv.data());
-            _exit(127);
-        }
-        close(out[1]);
-        output_ = fdopen(out[0], "r");
-        char line[256];
-        if (output_ != nullptr && std::fgets(line, sizeof line, output_) != nullptr) {
-            device_ = line;
-            if (!device_.empty() && device_.back() == '\n') {
-                device_.pop_back();
-            }
-        }
-    }
-    ~Radiosim() { Stop(); }
-
-    const std::string& Device() const { return device_; }
-
-    // Returns the exit status, or -1 if it did not exit cleanly.
-    int Stop() {
-        if (pid_ <= 0) {
-            return -1;
-        }
-        kill(pid_, SIGTERM);
-        int status = 0;
-        waitpid(pid_, &status, 0);
-        pid_ = -1;
-        if (output_ != nullptr) {
-            fclose(output_);
-            output_ = nullptr;
-        }
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-
-  private:
-    pid_t pid_ = -1;
-    FILE* output_ = nullptr;
-    std::string device_;
-};
+using testing::Radiosim;
 
 // Opens the port the way a session does.
 void OpenLine(PosixSerialPort& port, const std::string& device) {

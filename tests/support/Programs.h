@@ -1,6 +1,6 @@
 #pragma once
-// The real programs for end-to-end tests: radiosim on a pseudo-terminal and radioprog-cli,
-// both from the folder named by RADIOPROG_BIN_DIR.
+// The real programs under test, from the folder named by RADIOPROG_BIN_DIR (set by ctest):
+// a program run to its end with its output captured, and radiosim kept running.
 
 #include <signal.h>
 #include <sys/wait.h>
@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-namespace radioprog::e2e {
+namespace radioprog::testing {
 
 inline std::string BinDir() {
     const char* bin = std::getenv("RADIOPROG_BIN_DIR");
@@ -100,10 +100,11 @@ class Radiosim {
 
     const std::string& Device() const { return device_; }
 
-    void Stop() {
+    // Stops it with SIGTERM; its exit status, or -1 if it did not exit by itself.
+    int Stop() {
+        int status = -1;
         if (pid_ > 0) {
             kill(pid_, SIGTERM);
-            int status = 0;
             waitpid(pid_, &status, 0);
             pid_ = -1;
         }
@@ -111,6 +112,7 @@ class Radiosim {
             fclose(output_);
             output_ = nullptr;
         }
+        return status >= 0 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
   private:
@@ -119,4 +121,4 @@ class Radiosim {
     std::string device_;
 };
 
-}  // namespace radioprog::e2e
+}  // namespace radioprog::testing
