@@ -105,6 +105,9 @@ class ProgramSession {
     void BlockReply();
     void LegacyBlockAckReply();
     void AcceptReply();
+    // A data reply at the start of RxBuffer: stored (true), or ended the session or was
+    // dropped as stale (false).
+    bool TakeDataReply();
     bool IsStaleDataReply() const;
     void StoreDataReply();
     void EnterJobStage();

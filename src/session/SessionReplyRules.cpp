@@ -129,6 +129,20 @@ void ProgramSession::LegacyConfirmReply() {
     AcceptReply();
 }
 
+bool ProgramSession::TakeDataReply() {
+    if (RxBuffer[0] != protocol::kDataCommand) {
+        Timer_TimeOutTrigger();
+        return false;
+    }
+    if (IsStaleDataReply()) {
+        // The late answer to a request already repeated; the fresh one follows.
+        RxCount = 0;
+        return false;
+    }
+    StoreDataReply();
+    return true;
+}
+
 bool ProgramSession::IsStaleDataReply() const {
     return protocol::BlockAddress(RxBuffer) != expectedReplyAddress_;
 }
@@ -148,16 +162,9 @@ void ProgramSession::PasswordAreaReply() {
     if (RxCount < protocol::kBlockHeaderLength + kBlockSize) {
         return;
     }
-    if (RxBuffer[0] != protocol::kDataCommand) {
-        Timer_TimeOutTrigger();
+    if (!TakeDataReply()) {
         return;
     }
-    if (IsStaleDataReply()) {
-        // The late answer to a request already repeated; the fresh one follows.
-        RxCount = 0;
-        return;
-    }
-    StoreDataReply();
     if (BlockOffset < static_cast<int32_t>(radiomap::kPasswordAreaSize)) {
         AcceptReply();
         return;
@@ -188,15 +195,9 @@ void ProgramSession::BlockReply() {
         return;
     }
     if (TransferIsRead) {
-        if (RxBuffer[0] != protocol::kDataCommand) {
-            Timer_TimeOutTrigger();
+        if (!TakeDataReply()) {
             return;
         }
-        if (IsStaleDataReply()) {
-            RxCount = 0;
-            return;
-        }
-        StoreDataReply();
         ProgressBytes += kBlockSize;
         if (LegacyRadio_) {
             SessionStage_ = 5;
