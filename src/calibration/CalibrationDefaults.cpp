@@ -12,7 +12,11 @@ constexpr int kSquelchOffsetRaisedRow = 8;
 constexpr int8_t kSquelchOffsetRaisedValue = 10;
 
 void StoreBandPoints(CalibrationData& calibration, const BandLimits& band) {
-    const uint32_t middle = band.lower + (band.upper - band.lower) / 2;
+    // Signed: limits in the wrong order (a file or radio may bring them so) must still give
+    // the middle between them; an unsigned difference would wrap to a point past 2000 MHz.
+    const int64_t lower = band.lower;
+    const int64_t upper = band.upper;
+    const auto middle = static_cast<uint32_t>(lower + (upper - lower) / 2);
     const uint32_t upperMHz = band.upper / kHzPerMHz + (band.upper % kHzPerMHz != 0 ? 1 : 0);
     const uint32_t freqs[] = {band.lower / kHzPerMHz, middle / kHzPerMHz, upperMHz};
     for (int i = 0; i < 3; ++i) {

@@ -46,7 +46,11 @@ INSTANTIATE_TEST_SUITE_P(Bands, CalibrationDefaultPoints,
                          ::testing::Values(BandPointsCase{{400000000, 480000000}, 400, 440, 480},
                                            BandPointsCase{{136000000, 174000000}, 136, 155, 174},
                                            // The upper edge rounds up, the others down.
-                                           BandPointsCase{{400500000, 470000001}, 400, 435, 471}));
+                                           BandPointsCase{{400500000, 470000001}, 400, 435, 471},
+                                           // Limits in the wrong order still put the middle
+                                           // point between them, not past 2000 MHz.
+                                           BandPointsCase{{480000000, 400000000}, 480, 440, 400},
+                                           BandPointsCase{{520000000, 136000000}, 520, 328, 136}));
 
 TEST(CalibrationDefaults, EveryFieldHasItsDefaultAndTheRestIsZero) {
     CalibrationData c = RandomCalibration(11);
