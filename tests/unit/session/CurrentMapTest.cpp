@@ -96,6 +96,43 @@ TEST(CurrentMap, ToneTypesClassesAndFlagsHaveTheirBits) {
     }
 }
 
+TEST(CurrentMap, PowerFollowsTheTransmitFrequencyTuningAndSquelchTheReceive) {
+    CalibrationTables tables;
+    tables.PointTable[0] = {400, 60, 20, 100};
+    tables.PointTable[1] = {417, 80, 37, 117};
+    tables.PointTable[2] = {480, 143, 100, 180};
+    for (int i = 0; i < kSegmentCount; ++i) {
+        tables.SegmentTableWide[i] = static_cast<int8_t>(i + 1);
+        tables.SegmentTableNarrow[i] = static_cast<int8_t>(-i - 1);
+    }
+    struct Case {
+        bool highPower, wide;
+        uint8_t power, squelch;
+    };
+    // Receive 425 MHz: tuning 117 + 63 x 8 / 63, segment 2. Transmit 450 MHz: power
+    // 80 + 63 x 33 / 63 high, 37 + 63 x 33 / 63 low.
+    const Case cases[] = {{true, true, 113, 3}, {false, false, 70, 0xFD}};
+    for (const Case& c : cases) {
+        ProjectImage image = ImageWithChannel(425000000, 450000000);
+        image.Channel(1).SetHighPower(c.highPower);
+        image.Channel(1).SetWide(c.wide);
+        // The class bits belong to their own frequency: receive 455 MHz (class 2 on
+        // variant S) against a transmit frequency of class 0, and the other way round.
+        image.SetChannelValid(2, true);
+        image.Channel(2).InitialiseNew(455000000);
+        image.Channel(2).SetTxFreq(446000000);
+        image.SetChannelValid(3, true);
+        image.Channel(3).InitialiseNew(446000000);
+        image.Channel(3).SetTxFreq(455000000);
+        auto memory = std::make_unique<RadioMemory>();
+        GetDataForWrite(image, BandLimits{400000000, 480000000}, tables, false, kNow, *memory);
+        EXPECT_EQ(Bytes(Record(*memory, 1), 16, 3), (std::vector<uint8_t>{c.power, 125, c.squelch}))
+            << c.highPower;
+        EXPECT_EQ(Record(*memory, 2)[14], 2 << 4);
+        EXPECT_EQ(Record(*memory, 3)[14], 2 << 6);
+    }
+}
+
 TEST(CurrentMap, SettingsAreaPasswordAndEmptyChannels) {
     ProjectImage image;
     image.ResetToDefaults();
