@@ -134,6 +134,13 @@ bool IsWritableFolder(const std::string& folder) {
     return !folder.empty() && access(folder.c_str(), W_OK | X_OK) == 0;
 }
 
+// Key lines are written as key=value, without the spaces the INI library puts around the
+// sign by default, so the file looks as it always has to whoever else reads or edits it.
+bool WriteIniFile(CSimpleIniA& ini, const std::string& path) {
+    ini.SetSpaces(false);
+    return ini.SaveFile(path.c_str()) == SI_OK;
+}
+
 // Writes every key: the file a first start (or a vanished file at exit) produces.
 bool WriteFullFile(const std::string& path, const ConfigValues& config, const BandLimits& band) {
     CSimpleIniA ini;
@@ -142,7 +149,7 @@ bool WriteFullFile(const std::string& path, const ConfigValues& config, const Ba
     WriteBandPresets(ini, config);
     WriteWorkingBand(ini, config, band);
     WriteLanguageTexts(ini, config);
-    return ini.SaveFile(path.c_str()) == SI_OK;
+    return WriteIniFile(ini, path);
 }
 
 }  // namespace
@@ -210,7 +217,7 @@ bool SaveConfiguration(const std::string& path, const ConfigValues& config,
     WritePortAndLanguage(ini, config);
     WriteWorkingBand(ini, config, band);
     WriteGridSizes(ini, config);
-    return ini.SaveFile(path.c_str()) == SI_OK;
+    return WriteIniFile(ini, path);
 }
 
 std::string ConfigurationPath(const std::string& executableDir,
@@ -227,7 +234,13 @@ std::string ConfigurationPath(const std::string& executableDir,
     } else if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
         base = std::filesystem::path(home) / ".config";
     } else {
-        base = std::filesystem::temp_directory_path();
+        // Without a home the temporary folder is the last resort; its lookup reports a
+        // missing folder by error code here rather than by an exception.
+        std::error_code tempError;
+        base = std::filesystem::temp_directory_path(tempError);
+        if (tempError) {
+            base = "/tmp";
+        }
     }
     const auto folder = base / "radioprog";
     std::error_code error;

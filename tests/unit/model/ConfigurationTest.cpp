@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <sstream>
+#include <vector>
 
 #include "support/TempFolder.h"
 
@@ -86,6 +89,44 @@ TEST(Configuration, FirstStartCreatesTheFileWithEveryKeyAndDefault) {
     ASSERT_EQ(LoadConfiguration(path, reread, rereadBand), ConfigLoad::Loaded);
     EXPECT_EQ(reread.languageTexts[2].appName, " ");
     EXPECT_EQ(reread.channelGridColumnWidths[7], 80);
+}
+
+std::vector<std::string> Lines(const std::string& path) {
+    std::ifstream in(path);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+bool HasLine(const std::vector<std::string>& lines, const std::string& line) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+// Every key line is written as key=value, as the tool has always written its file.
+TEST(Configuration, KeysAreWrittenAsKeyEqualsValueLines) {
+    TempFolder folder;
+    const auto path = folder.File("_config.ini");
+    ConfigValues config;
+    BandLimits band;
+    ASSERT_EQ(LoadConfiguration(path, config, band), ConfigLoad::Created);
+    const auto created = Lines(path);
+    EXPECT_TRUE(HasLine(created, "Port=1"));
+    EXPECT_TRUE(HasLine(created, "AutoSeachPort=1"));
+    EXPECT_TRUE(HasLine(created, "band-1 min=136000000"));
+    EXPECT_TRUE(HasLine(created, "AppName= "));  // the one space after the sign
+
+    config.bandSelect = 0;
+    ASSERT_TRUE(SaveConfiguration(path, config, band));  // the existing-file path
+    const auto saved = Lines(path);
+    EXPECT_TRUE(HasLine(saved, "ChSG_Col7=80"));
+    EXPECT_TRUE(HasLine(saved, "band Selete=0"));
+    for (const auto& lines : {created, saved}) {
+        for (const std::string& line : lines) {
+            EXPECT_EQ(line.find(" ="), std::string::npos) << line;
+        }
+    }
 }
 
 TEST(Configuration, ExistingFileIsReadAndBadOrMissingKeysTakeDefaults) {
@@ -182,6 +223,43 @@ TEST(Configuration, PathIsBesideTheExecutableUnlessOverriddenOrReadOnly) {
     setenv("XDG_CONFIG_HOME", xdg.Path().c_str(), 1);
     EXPECT_EQ(ConfigurationPath(readOnly, std::nullopt),
               (xdg.Path() / "radioprog" / "_config.ini").string());
+}
+
+// Sets (or, with nullptr, removes) an environment variable for one scope.
+class ScopedEnv {
+  public:
+    ScopedEnv(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name)) {
+            old_ = old;
+        }
+        if (value) {
+            setenv(name, value, 1);
+        } else {
+            unsetenv(name);
+        }
+    }
+    ~ScopedEnv() {
+        if (old_) {
+            setenv(name_, old_->c_str(), 1);
+        } else {
+            unsetenv(name_);
+        }
+    }
+
+  private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+TEST(Configuration, PathFallsBackWithoutThrowingWhenNoFolderIsNamed) {
+    // No writable executable folder, no XDG or home folder, and a temporary folder that
+    // does not exist: the caller still gets a path (and reports a failed write later).
+    const ScopedEnv xdg("XDG_CONFIG_HOME", nullptr);
+    const ScopedEnv home("HOME", nullptr);
+    const ScopedEnv tmp("TMPDIR", "/nonexistent-folder/tmp");
+    std::string path;
+    EXPECT_NO_THROW(path = ConfigurationPath("", std::nullopt));
+    EXPECT_EQ(std::filesystem::path(path).filename(), "_config.ini");
 }
 
 }  // namespace
