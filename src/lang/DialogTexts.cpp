@@ -23,7 +23,10 @@ constexpr std::array<TextRow, kPortDialogTextCount> kPortDialogRows = {{
 }};
 
 // Only 0, 1 and 22..24 are shown; the others name the calibration dialog's buttons and
-// groups, whose captions stay fixed.
+// groups, whose captions stay fixed. The traditional list is written in traditional
+// characters like every other table: several of the simplified characters here have no Big5
+// code, so a traditional list holding the simplified texts would reach the screen as
+// unreadable bytes once converted.
 constexpr std::array<TextRow, kAdjustmentTextCount> kAdjustmentRows = {{
     {"确认", "確認", "OK"},
     {"取消", "取消", "Cancel"},
