@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <random>
 
 #include "model/ProjectFields.h"
@@ -48,6 +50,37 @@ TEST(ProjectImage, DefaultsLandAtTheirFileOffsets) {
     EXPECT_EQ(raw[2901], 0x70);
     EXPECT_EQ(raw[2902], 0x17);
     EXPECT_EQ(raw[2751], 5);
+}
+
+// The whole "new" block byte for byte: every default at its file offset, everything else zero,
+// whatever the block held before.
+TEST(ProjectImage, NewImageIsExactlyTheDefaultsAtTheirOffsets) {
+    struct Default {
+        size_t offset;
+        size_t size;
+        uint16_t value;
+    };
+    const Default defaults[] = {
+        {2742, 1, 1},   {2751, 1, 5},   {2752, 1, 3},   {2760, 1, 3},    {2768, 2, 2000},
+        {2770, 2, 180}, {2773, 1, 5},   {2777, 1, 1},   {2783, 1, 1},    {2785, 1, 1},
+        {2786, 1, 3},   {2790, 1, 1},   {2796, 1, 3},   {2800, 2, 1},    {2802, 1, 1},
+        {2803, 1, 1},   {2806, 1, 100}, {2807, 1, 100}, {2808, 2, 100},  {2810, 2, 500},
+        {2812, 2, 50},  {2889, 1, 1},   {2893, 1, 5},   {2894, 1, 10},   {2895, 1, 2},
+        {2896, 1, 1},   {2897, 1, 8},   {2899, 1, 3},   {2901, 2, 6000},
+    };
+    std::array<uint8_t, kProjectImageSize> expected{};
+    for (const Default& d : defaults) {
+        expected[d.offset] = static_cast<uint8_t>(d.value);
+        if (d.size == 2) {
+            expected[d.offset + 1] = static_cast<uint8_t>(d.value >> 8);
+        }
+    }
+    ProjectImage image;
+    std::fill(image.Raw().begin(), image.Raw().end(), uint8_t{0xA5});
+    image.ResetToDefaults();
+    for (size_t i = 0; i < kProjectImageSize; ++i) {
+        EXPECT_EQ(image.Raw()[i], expected[i]) << "offset " << i;
+    }
 }
 
 TEST(ProjectImage, ValidBitsAreLeastSignificantFirstAndIgnoreOutOfRange) {
