@@ -145,7 +145,9 @@ void CliSessionHost::SetProgress(int position) {
 
 void CliSessionHost::DrawProgress() {
     if (progressBar_) {
-        if (progress_ == shownProgress_) {
+        // The session empties the bar as it closes, just before its message: the terminal
+        // keeps the furthest position, so a finished job never reads 0 %.
+        if (progress_ <= shownProgress_) {
             return;
         }
         constexpr int kWidth = 40;

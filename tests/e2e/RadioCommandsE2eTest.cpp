@@ -1,7 +1,10 @@
 // radioprog-cli against radiosim on a real pseudo-terminal: real bytes, real timers.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "appdata/AppData.h"
 #include "calibration/CalibrationData.h"
@@ -107,6 +110,53 @@ TEST_P(KindTest, WriteThenReadGivesBackTheSameChannels) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, KindTest, ::testing::Values("S", "Y", "legacy"));
+
+// Runs args with standard error on a terminal of its own (so the tool draws its progress
+// bar) and returns what it drew there.
+std::string TerminalOutputOf(const std::vector<std::string>& args) {
+    const int master = posix_openpt(O_RDWR | O_NOCTTY);
+    if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) {
+        return {};
+    }
+    const std::string terminal = ptsname(master);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        const int slave = open(terminal.c_str(), O_RDWR | O_NOCTTY);
+        const int nowhere = open("/dev/null", O_WRONLY);
+        dup2(slave, STDERR_FILENO);
+        dup2(nowhere, STDOUT_FILENO);
+        std::vector<char*> argv;
+        for (const std::string& a : args) {
+            argv.push_back(const_cast<char*>(a.c_str()));
+        }
+        argv.push_back(nullptr);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    std::string drawn;
+    char buffer[4096];
+    ssize_t n;
+    // Ends with EIO once the program has exited and its side of the terminal is closed.
+    while ((n = read(master, buffer, sizeof buffer)) > 0) {
+        drawn.append(buffer, static_cast<size_t>(n));
+    }
+    waitpid(pid, nullptr, 0);
+    close(master);
+    return drawn;
+}
+
+TEST_F(RadioCommandsTest, TerminalBarStaysFullWhenTheJobSucceeds) {
+    Radiosim sim({});
+    const std::string drawn =
+        TerminalOutputOf({BinDir() + "/radioprog-cli", "--config", Path("none.ini"), "read",
+                          "--device", sim.Device(), "-o", Path("a.Vkf")});
+    const size_t success = drawn.find("SUCCESS");
+    ASSERT_NE(success, std::string::npos) << drawn;
+    const std::string bars = drawn.substr(0, success);
+    const size_t lastBar = bars.rfind('[');
+    ASSERT_NE(lastBar, std::string::npos) << drawn;
+    EXPECT_NE(bars.find("] 100%", lastBar), std::string::npos) << drawn;
+}
 
 TEST_F(RadioCommandsTest, ProtectedRadioOpensOnlyWithItsPassword) {
     Radiosim sim({"--password", "secret"});
