@@ -161,6 +161,97 @@ TEST(QuotedRowsTest, TextsAreExactlyTheKnownBytes) {
     }
 }
 
+// The rows whose three texts are fixed, character for character, in every language.
+TEST(InterfaceTextTest, FixedRowsReadExactlyInAllThreeLanguages) {
+    struct Row {
+        int id;
+        const char* simplified;
+        const char* traditional;
+        const char* english;
+    };
+    const Row rows[] = {
+        {1, "文件(&F)", "文件(&F)", "&File"},
+        {2, "新建(&N)", "新建(&N)", "&New"},
+        {3, "打开(&O)", "打開(&O)", "&Open"},
+        {4, "保存(&S)", "保存(&S)", "&Save"},
+        {5, "退出(&E)", "退出(&E)", "&Exit"},
+        {6, "编辑(&E)", "編輯(&E)", "&Edit"},
+        {7, "读频(&R)", "讀頻(&R)", "&Read from radio"},
+        {8, "写频(&W)", "寫頻(&W)", "&Write to radio"},
+        {9, "通讯端口(&C)", "通訊端口(&C)", "&Communication Port"},
+        {10, "语言(&L)", "語言(&L)", "&Language"},
+        {11, "中文(简体)(&S)", "中文(簡體)(&S)", "Chinese(&Simplified)"},
+        {12, "中文(繁体)(&T)", "中文(繁體)(&T)", "Chinese(&Traditional)"},
+        {13, "英文(&E)", "英文(&E)", "&English"},
+        {14, "帮助(&H)", "幫助(&H)", "&Help"},
+        {15, "信道", "信道", "NO."},
+        {16, "接收频率", "接收頻率", "RX Freq."},
+        {17, "发射频率", "發射頻率", "TX Freq."},
+        {18, "亚音频解码", "亞音頻解碼", "QT/DQT Dec"},
+        {19, "亚音频编码", "亞音頻編碼", "QT/DQT Enc"},
+        {20, "发射功率", "發射功率", "TX Power"},
+        {21, "宽/窄带", "寬/窄帶", "Bandwidth"},
+        {22, "扫描添加", "掃描添加", "SCN"},
+        {23, "遇忙禁发", "遇忙禁發", "Busy Inhibit"},
+        {24, "信道别名", "信道別名", "Name"},
+        {25, "信道编辑", "信道編輯", "Channel information"},
+        {26, "高", "高", "High"},
+        {27, "低", "低", "Low"},
+        {28, "宽带", "寬帶", "Wide"},
+        {29, "窄带", "窄帶", "Narrow"},
+        {30, "添加", "添加", "ADD"},
+        {31, "删除", "刪除", "DEL"},
+        {32, "关闭", "關閉", "OFF"},
+        {33, "载波", "載波", "CAT"},
+        {34, "信令", "信令", "DQT"},
+        {35, "功能选项", "功能選項", "Optional Features"},
+        {75, "关闭", "關閉", "OFF"},
+        {76, "载波", "載波", "Carrier"},
+        {77, "DTMF", "DTMF", "DTMF"},
+        {78, "亚音频", "亞音頻", "CTC/DCS"},
+        {79, "DTMF与亚音频", "DTMF與亞音頻", "DTMF and CTC/DCS"},
+        {80, "DTMF或亚音频", "DTMF或亞音頻", "DTMF or CTC/DCS"},
+        {112, "载波", "載波", "Carrier"},
+        {113, "时间", "時間", "Time"},
+        {114, "搜索", "搜索", "Seek"},
+        {129, "通讯本编辑", "通訊薄編輯", "Address Book Edit"},
+        {153, "确定", "確定", "Ok"},
+        {154, "取消", "取消", "Cannel"},
+        {155, "清除所有数据？", "清除所有數據？", "Clear all data ?"},
+        {156, "遥晕", "遙暈", "Remote Kill"},
+        {157, "遥毙", "遙斃", "Remote Stun"},
+        {158, "激活", "激活", "Revive"},
+        {194, "电量查询", "電量檢查", "Battery Power Indicator"},
+        {197, "关闭应用程序前保存数据 ？", "關閉應用程序前保存數據 ？",
+         "Do you want to save data ?"},
+        {198, "是", "是", "Yes"},
+        {199, "否", "否", "No"},
+        {212, "最后编程日期", "最後編程時間", "Last Program Date"},
+        {230, "从机报警间隔", "從機報警時間", "Slave Alarm Period"},
+        {231, "密码(&P)", "密碼(&P)", "&Password"},
+        {232, "密码", "密碼", "Password"},
+        {233, "新密码", "新密碼", "New Password"},
+        {234, "请输入密码", "請輸入密碼", "Input Password"},
+        {235, "确认新密码", "確認新密碼", "New Password Sure"},
+        {236, "写数据", "寫數據", "Write"},
+        {237, "两次输入不同", "兩次輸入不同", "Password not match"},
+        {238, "频段", "頻段", "Frequency Band"},
+        {241, "自动复位时间(秒)", "自動恢復時間(秒)", "Auto reset time(s)"},
+        {247, "读频", "讀頻", "Read from radio"},
+        {248, "写频", "寫頻", "Write to radio"},
+        {251, "非标准值", "非標準值", "Nonstandard value"},
+        {270, "客服专线", "客服專線", "Hotline Counseling"},
+    };
+    const TAppLang simplified = LangOf(TLangType::SimplifiedChinese);
+    const TAppLang traditional = LangOf(TLangType::TraditionalChinese);
+    const TAppLang english = LangOf(TLangType::English);
+    for (const Row& row : rows) {
+        EXPECT_EQ(radioprog::LangTextUtf8(simplified, row.id), row.simplified) << row.id;
+        EXPECT_EQ(radioprog::LangTextUtf8(traditional, row.id), row.traditional) << row.id;
+        EXPECT_EQ(radioprog::LangText(english, row.id), row.english) << row.id;
+    }
+}
+
 TEST(InterfaceTextTest, ReservedRowsAreEmptyAndTheirNeighboursKeepTheirIds) {
     for (const int reserved : {255, 256, 259, 260, 261, 262, 263, 264, 265, 266, 267}) {
         EXPECT_EQ(radioprog::LangText(LangOf(TLangType::TraditionalChinese), reserved), "");
