@@ -91,6 +91,25 @@ TEST(Configuration, FirstStartCreatesTheFileWithEveryKeyAndDefault) {
     EXPECT_EQ(reread.channelGridColumnWidths[7], 80);
 }
 
+TEST(Configuration, FirstStartWritesThePortAndLanguageInForce) {
+    TempFolder folder;
+    const auto path = folder.File("_config.ini");
+    ConfigValues config;
+    config.portNumber = 3;
+    config.languageSetting = 7;
+    config.autoSearchPort = false;
+    config.bandSelect = 1;  // not in force: the file starts with the table's 4
+    BandLimits band;
+    ASSERT_EQ(LoadConfiguration(path, config, band), ConfigLoad::Created);
+    EXPECT_EQ(Section(path, "config").at("Port"), "3");
+    EXPECT_EQ(Section(path, "config").at("Language"), "7");
+    EXPECT_EQ(Section(path, "config").at("AutoSeachPort"), "0");
+    EXPECT_EQ(Section(path, "Band").at("band Selete"), "4");
+    EXPECT_EQ(config.portNumber, 3);
+    EXPECT_EQ(config.languageSetting, 7);
+    EXPECT_FALSE(config.autoSearchPort);
+}
+
 std::vector<std::string> Lines(const std::string& path) {
     std::ifstream in(path);
     std::vector<std::string> lines;
