@@ -141,6 +141,55 @@ TEST_P(RoundTripTest, WriteThenReadGivesBackTheSameChannelsAndBand) {
 INSTANTIATE_TEST_SUITE_P(Kinds, RoundTripTest,
                          ::testing::Values(RadioKind::S, RadioKind::Y, RadioKind::Legacy));
 
+struct ProgressCase {
+    const char* name;
+    RadioKind kind;
+    int32_t mode;
+    bool read;
+    std::vector<int> opening;  // the bar's positions before the job's blocks
+};
+
+class ProgressTest : public SessionTest, public ::testing::WithParamInterface<ProgressCase> {};
+
+// The bar: 0 at the start, 1 after the handshake (2 after a legacy confirm), then steps of
+// ten as the job's bytes go by, 100 at the finish, and back to 0 as the window closes, before
+// the result message.
+TEST_P(ProgressTest, MovesThroughTheJobAndIsFullAtTheFinish) {
+    const ProgressCase& c = GetParam();
+    AttachRadio(c.kind);
+    std::vector<int> atMessage;
+    host.onMessage = [&](SessionMessage) { atMessage = host.progressTrace; };
+
+    ASSERT_EQ(RunJob(c.mode, c.read), SessionOutcome::Success);
+
+    const std::vector<int>& trace = atMessage;
+    ASSERT_GT(trace.size(), c.opening.size() + 2);
+    EXPECT_EQ(std::vector<int>(trace.begin(), trace.begin() + static_cast<long>(c.opening.size())),
+              c.opening);
+    EXPECT_EQ(trace[trace.size() - 2], 100);
+    EXPECT_EQ(trace.back(), 0);
+    int tens = 0;
+    for (size_t i = c.opening.size(); i + 2 < trace.size(); ++i) {
+        EXPECT_EQ(trace[i], std::min(trace[i - 1] + 10, 100)) << "position " << i;
+        ++tens;
+    }
+    // Each job's step is about a tenth of its bytes: the bar moves nine or ten times.
+    EXPECT_GE(tens, 9);
+    EXPECT_LE(tens, 10);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Jobs, ProgressTest,
+    ::testing::Values(
+        ProgressCase{"Read", RadioKind::S, kModeData, true, {0, 1}},
+        ProgressCase{"Write", RadioKind::Y, kModeData, false, {0, 1}},
+        ProgressCase{"LegacyRead", RadioKind::Legacy, kModeData, true, {0, 1, 2}},
+        ProgressCase{"LegacyWrite", RadioKind::Legacy, kModeData, false, {0, 1, 2}},
+        ProgressCase{"CalibrationRead", RadioKind::S, kModeCalibration, true, {0, 1}},
+        ProgressCase{"CalibrationWrite", RadioKind::S, kModeCalibration, false, {0, 1}},
+        ProgressCase{"CalibrationAndData", RadioKind::S, kModeCalibrationAndData, false, {0, 1}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(SessionTest, LegacyReadRunsThirtyOneRoundsOfReadAndAcknowledge) {
     AttachRadio(RadioKind::Legacy);
 

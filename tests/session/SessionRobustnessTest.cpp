@@ -122,6 +122,111 @@ TEST_F(SessionTest, RepliesWithAWrongFirstByteFailTheSession) {
     EXPECT_EQ(ModelSnapshot(data), before);
 }
 
+std::vector<uint8_t> Bytes(std::string_view text) {
+    return {text.begin(), text.end()};
+}
+
+// The radio's true answer to a read of 16 bytes at address.
+std::vector<uint8_t> DataReply(const RadioSimulator& radio, uint16_t address) {
+    std::vector<uint8_t> reply = {protocol::kDataCommand, static_cast<uint8_t>(address >> 8),
+                                  static_cast<uint8_t>(address), 16};
+    const auto memory = radio.Memory().subspan(address, 16);
+    reply.insert(reply.end(), memory.begin(), memory.end());
+    return reply;
+}
+
+struct BadReplyCase {
+    const char* name;
+    RadioKind kind;
+    bool read;
+    int writeIndex;  // which of the session's writes gets the bad answer (0: the handshake)
+    std::vector<uint8_t> reply;
+};
+
+class BadReplyTest : public SessionTest, public ::testing::WithParamInterface<BadReplyCase> {};
+
+// Every stage has a rule for a complete reply that is wrong: the session ends at once with
+// "Communication False", without waiting for the silence limit and without the end byte.
+TEST_P(BadReplyTest, EndsTheSessionAtOnce) {
+    const BadReplyCase& c = GetParam();
+    AttachRadio(c.kind);
+    radioEnd->intercept = [&c](int write) -> std::vector<TimedBytes> {
+        if (write == c.writeIndex) {
+            return {{5, c.reply}};
+        }
+        return {};
+    };
+    const ModelSnapshot before(data);
+
+    EXPECT_EQ(RunJob(kModeData, c.read), SessionOutcome::CommunicationFalse);
+
+    ASSERT_GT(line.Writes().size(), static_cast<size_t>(c.writeIndex));
+    EXPECT_EQ(line.Writes().size(), static_cast<size_t>(c.writeIndex) + 1) << "nothing after it";
+    ASSERT_EQ(Messages(), std::vector{SessionMessage::CommunicationFalse});
+    EXPECT_LT(host.messages[0].timeMs - line.Writes()[static_cast<size_t>(c.writeIndex)].timeMs,
+              100);
+    EXPECT_FALSE(radio->SawEndByte());
+    EXPECT_FALSE(line.IsOpen());
+    EXPECT_EQ(ModelSnapshot(data), before);
+}
+
+// Session writes: current radios 0 handshake, 1 and 2 the password area, then the job's
+// blocks (a data write reads 9 calibration blocks first, so its first write is 12); legacy
+// radios 0 handshake, 1 identify, 2 confirm, then read and ACK in turns.
+INSTANTIATE_TEST_SUITE_P(
+    Stages, BadReplyTest,
+    ::testing::Values(
+        BadReplyCase{"HandshakeAnsweredWithAnotherByte", RadioKind::S, true, 0, {'X'}},
+        BadReplyCase{"PasswordAreaReplyNotStartingWithW", RadioKind::S, true, 1,
+                     std::vector<uint8_t>(20, 'R')},
+        BadReplyCase{"SecondPasswordBlockNotStartingWithW", RadioKind::Y, true, 2,
+                     std::vector<uint8_t>(20, 0x00)},
+        BadReplyCase{"BlockWriteNotAcknowledged", RadioKind::S, false, 12, {0x15}},
+        BadReplyCase{"LegacyIdentificationDiffers", RadioKind::Legacy, true, 1,
+                     Bytes("K70416\xF8\xFF")},
+        BadReplyCase{"LegacyConfirmNotAck", RadioKind::Legacy, true, 2, {0x15}},
+        BadReplyCase{"LegacyBlockNotStartingWithW", RadioKind::Legacy, true, 3,
+                     std::vector<uint8_t>(20, 'X')},
+        BadReplyCase{"LegacyBlockAckNotAck", RadioKind::Legacy, true, 4, {0x15}},
+        BadReplyCase{"LegacyBlockWriteNotAcknowledged", RadioKind::Legacy, false, 3, {'N'}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct SplitReplyCase {
+    const char* name;
+    RadioKind kind;
+    int writeIndex;
+    uint16_t address;  // of the read that write asks for
+    size_t firstPart;  // bytes of the reply in the first part
+};
+
+class SplitReplyTest : public SessionTest, public ::testing::WithParamInterface<SplitReplyCase> {};
+
+// A reply that arrives in pieces over several polls is waited for and then taken whole.
+TEST_P(SplitReplyTest, IsWaitedForAndTakenWhole) {
+    const SplitReplyCase& c = GetParam();
+    RadioSimulator& r = AttachRadio(c.kind);
+    const std::vector<uint8_t> reply = DataReply(r, c.address);
+    radioEnd->intercept = [&](int write) -> std::vector<TimedBytes> {
+        if (write != c.writeIndex) {
+            return {};
+        }
+        const auto cut = reply.begin() + static_cast<long>(c.firstPart);
+        return {{5, {reply.begin(), cut}}, {400, {cut, reply.end()}}};
+    };
+
+    EXPECT_EQ(RunJob(kModeData, true), SessionOutcome::Success);
+
+    EXPECT_EQ(line.CountWrites(kPort1, protocol::ReadRequest(c.address, 16)), 1);
+    EXPECT_TRUE(radio->SawEndByte());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Stages, SplitReplyTest,
+    ::testing::Values(SplitReplyCase{"PasswordArea", RadioKind::S, 1, 0x4040, 1},
+                      SplitReplyCase{"SettingsBlock", RadioKind::Y, 3, 0x4000, 19},
+                      SplitReplyCase{"LegacyBlock", RadioKind::Legacy, 3, 0x0010, 4}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // Each request is answered by a random choice of: the true answer, random bytes, a valid
 // looking reply for another address, a lone ACK, nothing, or a flood, after a random delay.
 TEST_F(SessionTest, RandomRepliesAtRandomTimesAlwaysEndCleanly) {

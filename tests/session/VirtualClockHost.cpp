@@ -19,6 +19,7 @@ void VirtualClockHost::StopTimer(SessionTimer timer) {
 void VirtualClockHost::SetProgress(int position) {
     progress = std::clamp(position, 0, 100);
     maxProgress = std::max(maxProgress, progress);
+    progressTrace.push_back(progress);
 }
 
 void VirtualClockHost::AdvanceProgress(int by) {

@@ -42,6 +42,8 @@ class VirtualClockHost : public SessionHost {
 
     int progress = 0;
     int maxProgress = 0;
+    // Every position the bar took, in order.
+    std::vector<int> progressTrace;
     std::vector<ShownMessage> messages;
     int closeCount = 0;
     int mainRefreshCount = 0;
