@@ -61,6 +61,12 @@ class InterruptGuard {
                          static_cast<long>((us % 1000000) * 1000)};
         pollfd input{fd, POLLIN, 0};
         const int ready = ppoll(fd >= 0 ? &input : nullptr, fd >= 0 ? 1 : 0, &timeout, &waitMask_);
+        if (ready > 0 && (input.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) {
+            // A line that hung up (cable pulled, radio gone) reports itself ready at once and
+            // for ever: sleep out the time instead; the receive poll still runs on its tick
+            // and the silence limit ends the job.
+            return Wait(us, -1);
+        }
         return ready > 0 && (input.revents & POLLIN) != 0;
     }
 

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -194,6 +195,46 @@ TEST_F(RadioCommandsTest, PacedRadioIsReadAndWritten) {
     const CliRun read = Cli({"read", "--device", sim.Device(), "-o", Path("back.Vkf")});
     ASSERT_EQ(read.exitCode, 0) << read.err;
     EXPECT_EQ(ChannelsOf(Path("back.Vkf")), ChannelsOf(written));
+}
+
+TEST_F(RadioCommandsTest, RadioVanishingMidTransferFailsWithoutSpinning) {
+    Radiosim sim({"--reply-delay", "200"});
+    const std::string out = Path("stdout.txt");
+    const std::string err = Path("stderr.txt");
+    const std::vector<std::string> args = {BinDir() + "/radioprog-cli",
+                                           "--config",
+                                           Path("none.ini"),
+                                           "read",
+                                           "--device",
+                                           sim.Device(),
+                                           "-o",
+                                           Path("a.Vkf")};
+    const pid_t pid = fork();
+    if (pid == 0) {
+        std::freopen(out.c_str(), "w", stdout);
+        std::freopen(err.c_str(), "w", stderr);
+        std::vector<char*> argv;
+        for (const std::string& a : args) {
+            argv.push_back(const_cast<char*>(a.c_str()));
+        }
+        argv.push_back(nullptr);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    ASSERT_GT(pid, 0);
+    usleep(1500 * 1000);  // handshake and the first blocks are through
+    sim.Stop();           // the line hangs up under the tool
+
+    int status = 0;
+    rusage usage{};
+    ASSERT_EQ(wait4(pid, &status, 0, &usage), pid);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1) << testing::ReadAll(err);
+    EXPECT_FALSE(fs::exists(Path("a.Vkf")));
+    // Five seconds of silence follow the hang-up; waiting them out must not busy the processor.
+    const double cpuSeconds = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+                              (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    EXPECT_LT(cpuSeconds, 2.0);
 }
 
 TEST_F(RadioCommandsTest, SilentRadioFailsWithoutWritingTheOutput) {
