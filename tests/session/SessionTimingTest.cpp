@@ -106,6 +106,38 @@ TEST_F(SessionTest, AutoSearchSkipsAPortThatAnswersWronglyAndReadsTheRadioBehind
     EXPECT_TRUE(radio->SawEndByte());
 }
 
+struct PollCase {
+    int replyDelayMs;
+    int afterHandshakeMs;   // from the handshake to the first password-area request
+    int betweenRequestsMs;  // from one reply-driven request to the next
+};
+
+class ReceivePollTest : public SessionTest, public ::testing::WithParamInterface<PollCase> {};
+
+// A request sent by the start or the tick is first polled for 10 ms later, then every 3 ms.
+// A request sent because a reply was accepted leaves from inside a poll, which goes on at
+// 3 ms. Each reply is taken at the first poll after it arrived and the next request leaves
+// at once, so the spacing of the requests shows every interval.
+TEST_P(ReceivePollTest, TakesEachReplyAtTheFirstPollAfterItArrived) {
+    const PollCase& c = GetParam();
+    AttachRadio(RadioKind::S);
+    radioEnd->replyDelay = [&c](uint8_t) { return c.replyDelayMs; };
+
+    ASSERT_EQ(RunJob(kModeData, true), SessionOutcome::Success);
+
+    const std::vector<WrittenBytes>& writes = line.Writes();
+    ASSERT_EQ(writes.size(), 1u + 2u + 22u + 1u);
+    EXPECT_EQ(writes[1].timeMs - writes[0].timeMs, c.afterHandshakeMs);
+    for (size_t i = 2; i < writes.size(); ++i) {
+        EXPECT_EQ(writes[i].timeMs - writes[i - 1].timeMs, c.betweenRequestsMs) << "request " << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Delays, ReceivePollTest,
+                         ::testing::Values(PollCase{0, 10, 3}, PollCase{5, 10, 6},
+                                           PollCase{11, 13, 12}, PollCase{51, 52, 51},
+                                           PollCase{200, 202, 201}));
+
 // Reads the radio with every block reply held back by delayMs.
 class SlowBlockReplyTest : public SessionTest, public ::testing::WithParamInterface<int> {};
 
