@@ -20,6 +20,7 @@
 #include "MemoryFile.h"
 #include "PseudoTerminal.h"
 #include "RadioSimulator.h"
+#include "session/PasswordBlock.h"
 
 using namespace radioprog;
 
@@ -218,6 +219,12 @@ int main(int argc, char** argv) {
             return 2;
         }
         std::copy(bytes->begin(), bytes->end(), config.status.begin());
+    }
+    // The radio's block has room for 12 characters; a longer one would be cut silently and
+    // then never match what the user types.
+    if (password && password->size() > kMaxPasswordLength) {
+        std::cerr << "radiosim: --password holds at most " << kMaxPasswordLength << " characters\n";
+        return 2;
     }
     if (!firstByte.empty()) {
         auto bytes = ParseHexBytes(firstByte);

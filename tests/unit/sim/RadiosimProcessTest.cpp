@@ -197,6 +197,11 @@ TEST_F(RadiosimProgram, RefusesMalformedOptionsAndExplainsTheRest) {
     EXPECT_NE(run("--status 0102"), 0);
     EXPECT_NE(run("--first-byte zz"), 0);
     EXPECT_NE(run("--drop-byte -1"), 0);
+    // Refused before serving; one that took it would serve until the time limit stops it.
+    const std::string tooLong =
+        "timeout 5 " + RadiosimPath() + " --password thirteen-long >/dev/null 2>&1";
+    const int status = std::system(tooLong.c_str());
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 2);
     const std::string help = RadiosimPath() + " --help";
     FILE* out = popen(help.c_str(), "r");
     ASSERT_NE(out, nullptr);
