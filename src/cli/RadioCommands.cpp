@@ -115,6 +115,10 @@ bool RunJob(CliContext& context, const PortOptions& portOptions, int32_t mode, b
     session.SessionMode = mode;
     session.ReadRequested = read;
     const SessionOutcome outcome = host.Run(session);
+    if (outcome == SessionOutcome::CommunicationFalse &&
+        session.PortFailure().error != PortError::None) {
+        std::cerr << session.PortFailure().message << "\n";
+    }
     context.exitCode = ExitCodeOf(outcome);
     return outcome == SessionOutcome::Success;
 }

@@ -209,10 +209,18 @@ PortResult PosixSerialPort::SetQueueSizes(size_t, size_t) {
 }
 
 PortResult PosixSerialPort::Purge() {
+    return Flush(TCIOFLUSH);
+}
+
+PortResult PosixSerialPort::PurgeInput() {
+    return Flush(TCIFLUSH);
+}
+
+PortResult PosixSerialPort::Flush(int queues) {
     if (fd_ < 0) {
         return Failure(PortError::IoError, "The port is not open.");
     }
-    if (tcflush(fd_, TCIOFLUSH) != 0) {
+    if (tcflush(fd_, queues) != 0) {
         return SystemError("Discarding pending data", path_);
     }
     return {};

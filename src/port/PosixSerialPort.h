@@ -24,6 +24,7 @@ class PosixSerialPort final : public SerialPort {
     // The kernel sizes its own queues; accepted and ignored.
     PortResult SetQueueSizes(size_t inputBytes, size_t outputBytes) override;
     PortResult Purge() override;
+    PortResult PurgeInput() override;
     size_t Write(std::span<const uint8_t> bytes) override;
     size_t BytesWaiting() override;
     size_t Read(std::span<uint8_t> buffer) override;
@@ -35,6 +36,8 @@ class PosixSerialPort final : public SerialPort {
     int Descriptor() const { return fd_; }
 
   private:
+    PortResult Flush(int queues);
+
     int fd_ = -1;
     std::string path_;
 };

@@ -37,6 +37,8 @@ class SerialPort {
     virtual PortResult SetQueueSizes(size_t inputBytes, size_t outputBytes) = 0;
     // Drops everything pending in both directions.
     virtual PortResult Purge() = 0;
+    // Drops only what has been received; bytes still being sent go out.
+    virtual PortResult PurgeInput() = 0;
     // Queues all bytes for sending; returns how many were accepted.
     virtual size_t Write(std::span<const uint8_t> bytes) = 0;
     // Bytes in the input queue right now.

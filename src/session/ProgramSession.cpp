@@ -20,6 +20,7 @@ void ProgramSession::ProgramStartClick() {
         return;
     }
     outcome_ = SessionOutcome::Running;
+    portFailure_ = {};
     probe_(data_.port);
 
     bool opened = false;
@@ -27,6 +28,10 @@ void ProgramSession::ProgramStartClick() {
         opened = ComInit(data_.port.portNumber);
     } else {
         portIndex_ = 0;
+        if (data_.port.portList.Empty()) {
+            portFailure_ = {PortError::NoSuchDevice,
+                            "No serial port COM1 to COM9 is present or free."};
+        }
         opened = !data_.port.portList.Empty() && ComInit_AutoSeach();
     }
     if (!opened) {
@@ -58,16 +63,25 @@ void ProgramSession::ProgramStartClick() {
 }
 
 bool ProgramSession::OpenAndConfigure(int portNumber) {
+    const std::string name = "COM" + std::to_string(portNumber);
     const std::optional<std::string> path = data_.port.map.PathOf(portNumber);
     if (!path) {
+        portFailure_ = {PortError::NoSuchDevice, name + " has no device."};
         return false;
     }
-    if (!port_.Open(*path)) {
-        return false;
+    PortResult result = port_.Open(*path);
+    if (result) {
+        result = port_.SetQueueSizes(kSessionQueueBytes, kSessionQueueBytes);
     }
-    if (!port_.SetQueueSizes(kSessionQueueBytes, kSessionQueueBytes) ||
-        !port_.ApplyLineSettings(Set_dcb()) || !port_.Purge()) {
+    if (result) {
+        result = port_.ApplyLineSettings(Set_dcb());
+    }
+    if (result) {
+        result = port_.Purge();
+    }
+    if (!result) {
         port_.Close();
+        portFailure_ = {result.error, name + " (" + *path + "): " + result.message};
         return false;
     }
     return true;
@@ -160,7 +174,7 @@ void ProgramSession::Timer_RxTimer() {
     const size_t waiting = port_.BytesWaiting();
     if (waiting >= kInputFloodBytes) {
         // A flood is never a reply; the next tick asks again on a clean line.
-        port_.Purge();
+        port_.PurgeInput();
         return;
     }
     if (waiting > 0) {

@@ -64,6 +64,9 @@ class ProgramSession {
     void FormClose();
 
     SessionOutcome Outcome() const { return outcome_; }
+    // Why the last port that could not be opened or configured failed (error None when
+    // every port opened), so that a caller can say more than "Communication False".
+    const PortResult& PortFailure() const { return portFailure_; }
     bool IsRunning() const { return outcome_ == SessionOutcome::Running; }
 
     // The radio kind learnt from the handshake.
@@ -126,6 +129,7 @@ class ProgramSession {
     PortProbe probe_;
 
     SessionOutcome outcome_ = SessionOutcome::NotStarted;
+    PortResult portFailure_;
     uint8_t SessionStage_ = 0;
     bool LegacyRadio_ = false;
     bool VariantY_ = false;

@@ -290,6 +290,19 @@ TEST_F(RadioCommandsTest, StatusPrintsTheDecodedFields) {
     EXPECT_NE(run.out.find("Rssi_db     17"), std::string::npos) << run.out;
 }
 
+TEST_F(RadioCommandsTest, APortThatCannotBeOpenedIsNamedWithTheReason) {
+    const CliRun missing = Cli({"read", "--device", Path("no-such-tty"), "-o", Path("a.Vkf")});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_NE(missing.err.find("Communication False"), std::string::npos) << missing.err;
+    EXPECT_NE(missing.err.find("no-such-tty"), std::string::npos) << missing.err;
+    EXPECT_NE(missing.err.find("No serial device"), std::string::npos) << missing.err;
+
+    const CliRun notSerial = Cli({"status", "--device", dir_.string()});
+    EXPECT_EQ(notSerial.exitCode, 1);
+    EXPECT_NE(notSerial.err.find("is not a serial device"), std::string::npos) << notSerial.err;
+    EXPECT_FALSE(fs::exists(Path("a.Vkf")));
+}
+
 TEST_F(RadioCommandsTest, FilesThatCannotBeReadOrWrittenExitWith66BeforeTouchingTheRadio) {
     Radiosim sim({});
     EXPECT_EQ(Cli({"write", Path("missing.Vkf"), "--device", sim.Device()}).exitCode, 66);

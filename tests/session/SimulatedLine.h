@@ -91,6 +91,8 @@ class SimulatedLine : public SerialPort {
     PortResult ApplyLineSettings(const LineSettings& settings) override;
     PortResult SetQueueSizes(size_t, size_t) override { return {}; }
     PortResult Purge() override;
+    // Sending is instantaneous here, so only the input can still be pending.
+    PortResult PurgeInput() override { return Purge(); }
     size_t Write(std::span<const uint8_t> bytes) override;
     size_t BytesWaiting() override;
     size_t Read(std::span<uint8_t> buffer) override;

@@ -190,6 +190,13 @@ TEST(PosixSerialPort, PurgeDropsWhatWasWaiting) {
     ASSERT_EQ(port.BytesWaiting(), 3u);
     ASSERT_TRUE(port.Purge());
     EXPECT_EQ(port.BytesWaiting(), 0u);
+
+    ASSERT_EQ(write(pty.master, stale, sizeof stale), 3);
+    for (int i = 0; i < 200 && port.BytesWaiting() < 3; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    ASSERT_TRUE(port.PurgeInput());
+    EXPECT_EQ(port.BytesWaiting(), 0u);
 }
 
 TEST(PosixSerialPort, AppliesTheSessionLine) {
