@@ -199,28 +199,11 @@ TEST_F(RadioCommandsTest, PacedRadioIsReadAndWritten) {
 
 TEST_F(RadioCommandsTest, RadioVanishingMidTransferFailsWithoutSpinning) {
     Radiosim sim({"--reply-delay", "200"});
-    const std::string out = Path("stdout.txt");
     const std::string err = Path("stderr.txt");
-    const std::vector<std::string> args = {BinDir() + "/radioprog-cli",
-                                           "--config",
-                                           Path("none.ini"),
-                                           "read",
-                                           "--device",
-                                           sim.Device(),
-                                           "-o",
-                                           Path("a.Vkf")};
-    const pid_t pid = fork();
-    if (pid == 0) {
-        std::freopen(out.c_str(), "w", stdout);
-        std::freopen(err.c_str(), "w", stderr);
-        std::vector<char*> argv;
-        for (const std::string& a : args) {
-            argv.push_back(const_cast<char*>(a.c_str()));
-        }
-        argv.push_back(nullptr);
-        execv(argv[0], argv.data());
-        _exit(127);
-    }
+    const pid_t pid =
+        testing::StartProgram({BinDir() + "/radioprog-cli", "--config", Path("none.ini"), "read",
+                               "--device", sim.Device(), "-o", Path("a.Vkf")},
+                              dir_);
     ASSERT_GT(pid, 0);
     usleep(1500 * 1000);  // handshake and the first blocks are through
     sim.Stop();           // the line hangs up under the tool

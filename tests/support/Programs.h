@@ -35,8 +35,10 @@ inline std::string ReadAll(const std::filesystem::path& path) {
     return s.str();
 }
 
-inline CliRun RunProgram(const std::vector<std::string>& args,
-                         const std::filesystem::path& scratch) {
+// Starts argv (argv[0] a program path) with stdout and stderr going to stdout.txt and
+// stderr.txt in scratch; the caller waits for it. The process id, or -1.
+inline pid_t StartProgram(const std::vector<std::string>& args,
+                          const std::filesystem::path& scratch) {
     const auto outPath = scratch / "stdout.txt";
     const auto errPath = scratch / "stderr.txt";
     const pid_t pid = fork();
@@ -51,13 +53,20 @@ inline CliRun RunProgram(const std::vector<std::string>& args,
         execv(argv[0], argv.data());
         _exit(127);
     }
+    return pid;
+}
+
+// Runs argv to its end and collects its exit code and output.
+inline CliRun RunProgram(const std::vector<std::string>& args,
+                         const std::filesystem::path& scratch) {
+    const pid_t pid = StartProgram(args, scratch);
     CliRun run;
     int status = 0;
     if (pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status)) {
         run.exitCode = WEXITSTATUS(status);
     }
-    run.out = ReadAll(outPath);
-    run.err = ReadAll(errPath);
+    run.out = ReadAll(scratch / "stdout.txt");
+    run.err = ReadAll(scratch / "stderr.txt");
     return run;
 }
 
