@@ -5,6 +5,7 @@
 #include <random>
 
 #include "SessionFixture.h"
+#include "support/BlockMessages.h"
 
 namespace radioprog::testing {
 namespace {
@@ -128,11 +129,7 @@ std::vector<uint8_t> Bytes(std::string_view text) {
 
 // The radio's true answer to a read of 16 bytes at address.
 std::vector<uint8_t> DataReply(const RadioSimulator& radio, uint16_t address) {
-    std::vector<uint8_t> reply = {protocol::kDataCommand, static_cast<uint8_t>(address >> 8),
-                                  static_cast<uint8_t>(address), 16};
-    const auto memory = radio.Memory().subspan(address, 16);
-    reply.insert(reply.end(), memory.begin(), memory.end());
-    return reply;
+    return BlockMessage(address, radio.Memory().subspan(address, 16));
 }
 
 struct BadReplyCase {

@@ -5,30 +5,20 @@
 #include <random>
 
 #include "session/PasswordBlock.h"
+#include "support/BlockMessages.h"
 
 namespace radioprog {
 namespace {
 
 using Bytes = std::vector<uint8_t>;
+using testing::BlockMessage;
+using testing::ReadRequest;
 
 Bytes Text(std::string_view text) {
     return Bytes(text.begin(), text.end());
 }
 Bytes Handshake() {
     return Text("PROGRAM");
-}
-Bytes ReadRequest(uint16_t address, uint8_t length = 16) {
-    return {'R', static_cast<uint8_t>(address >> 8), static_cast<uint8_t>(address), length};
-}
-// 'W', address, length, then the data: a write request and a read reply look alike.
-Bytes BlockMessage(uint16_t address, std::span<const uint8_t> data) {
-    Bytes message(4 + data.size());
-    message[0] = 'W';
-    message[1] = static_cast<uint8_t>(address >> 8);
-    message[2] = static_cast<uint8_t>(address);
-    message[3] = static_cast<uint8_t>(data.size());
-    std::copy(data.begin(), data.end(), message.begin() + 4);
-    return message;
 }
 Bytes WriteRequest(uint16_t address, const Bytes& data) {
     return BlockMessage(address, data);

@@ -15,6 +15,7 @@
 #include "RadioSimulator.h"
 #include "port/PosixSerialPort.h"
 #include "session/PasswordBlock.h"
+#include "support/BlockMessages.h"
 #include "support/Programs.h"
 
 namespace radioprog {
@@ -60,13 +61,10 @@ Bytes Text(std::string_view text) {
     return Bytes(text.begin(), text.end());
 }
 Bytes Read(uint16_t address) {
-    return {'R', static_cast<uint8_t>(address >> 8), static_cast<uint8_t>(address), 16};
+    return testing::ReadRequest(address);
 }
 Bytes Write(uint16_t address, const Bytes& data) {
-    Bytes request = {'W', static_cast<uint8_t>(address >> 8), static_cast<uint8_t>(address),
-                     static_cast<uint8_t>(data.size())};
-    request.insert(request.end(), data.begin(), data.end());
-    return request;
+    return testing::BlockMessage(address, data);
 }
 
 class RadiosimProgram : public ::testing::Test {
