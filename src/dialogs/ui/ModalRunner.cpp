@@ -1,0 +1,118 @@
+#include "dialogs/ui/ModalRunner.h"
+
+#include <QFileDialog>
+#include <QPointer>
+#include <QTimer>
+
+#include "dialogs/ui/MessageBoxes.h"
+
+namespace radioprog::ui {
+
+std::optional<ModalAnswer> ModalRunner::TakeAnswer(const QString& text) {
+    if (answers_.empty()) {
+        log_.push_back("unexpected: " + text);
+        return std::nullopt;
+    }
+    log_.push_back(text);
+    const ModalAnswer answer = answers_.front();
+    answers_.pop_front();
+    return answer;
+}
+
+std::optional<QString> ModalRunner::TakeFileName(const QString& title) {
+    if (fileNames_.empty()) {
+        log_.push_back("unexpected file dialog: " + title);
+        return std::nullopt;
+    }
+    log_.push_back("file dialog: " + title);
+    QString name = fileNames_.front();
+    fileNames_.pop_front();
+    if (name.isEmpty()) {
+        return std::nullopt;
+    }
+    return name;
+}
+
+void ModalRunner::ShowMessage(QWidget* owner, const QString& message, const QString& okCaption) {
+    if (scripted_) {
+        // OK is the only answer, so nothing needs to be queued for a message.
+        log_.push_back(message);
+        return;
+    }
+    TUserWarnDlg dialog(owner, message, okCaption);
+    dialog.exec();
+}
+
+bool ModalRunner::Confirm(QWidget* owner, const QString& question, const QString& okCaption,
+                          const QString& cancelCaption) {
+    if (scripted_) {
+        return TakeAnswer(question).value_or(ModalAnswer::Cancel) == ModalAnswer::Ok;
+    }
+    TMyWarnDlg_2 dialog(owner, question, okCaption, cancelCaption);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+ModalAnswer ModalRunner::AskYesNoCancel(QWidget* owner, const QString& question,
+                                        const QString& yesCaption, const QString& noCaption,
+                                        const QString& cancelCaption) {
+    if (scripted_) {
+        return TakeAnswer(question).value_or(ModalAnswer::Cancel);
+    }
+    TMyWarnDlg_3 dialog(owner, question, yesCaption, noCaption, cancelCaption);
+    switch (dialog.exec()) {
+        case QDialog::Accepted:
+            return ModalAnswer::Yes;
+        case TMyWarnDlg_3::kNoResult:
+            return ModalAnswer::No;
+        default:
+            return ModalAnswer::Cancel;
+    }
+}
+
+std::optional<QString> ModalRunner::OpenFileName(QWidget* owner, const FileDialogRequest& request) {
+    if (scripted_) {
+        return TakeFileName(request.title);
+    }
+    QFileDialog dialog(owner, request.title, QString(), request.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().front();
+}
+
+std::optional<QString> ModalRunner::SaveFileName(QWidget* owner, const FileDialogRequest& request) {
+    if (scripted_) {
+        return TakeFileName(request.title);
+    }
+    QFileDialog dialog(owner, request.title, QString(), request.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().front();
+}
+
+int ModalRunner::Exec(QDialog& dialog) {
+    if (scripted_) {
+        if (dialogHandlers_.empty()) {
+            log_.push_back("unexpected dialog: " + dialog.objectName());
+            return QDialog::Rejected;
+        }
+        log_.push_back("dialog: " + dialog.objectName());
+        auto handler = std::move(dialogHandlers_.front());
+        dialogHandlers_.pop_front();
+        QPointer<QDialog> guard(&dialog);
+        QTimer::singleShot(0, &dialog, [guard, handler = std::move(handler)] {
+            if (guard) {
+                handler(*guard);
+            }
+        });
+    }
+    return dialog.exec();
+}
+
+}  // namespace radioprog::ui

@@ -1,0 +1,20 @@
+#pragma once
+// Texts for widgets: the language tables hold code-page bytes; a widget wants a QString.
+
+#include <QString>
+#include <string>
+
+#include "lang/InterfaceText.h"
+
+namespace radioprog::ui {
+
+inline QString FromUtf8(const std::string& utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+// The interface text of id in the current language, ready for a widget.
+inline QString UiText(const THaldenFuncs::TAppLang& lang, TextId id) {
+    return FromUtf8(LangTextUtf8(lang, id));
+}
+
+}  // namespace radioprog::ui

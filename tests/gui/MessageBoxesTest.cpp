@@ -1,0 +1,96 @@
+// The shared boxes answer with the button the person pressed, and in scripted mode nothing
+// is shown: a queued answer is taken, and a box nobody answered says so instead of waiting.
+
+#include <gtest/gtest.h>
+
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include "dialogs/ui/ModalRunner.h"
+#include "support/GuiTestSupport.h"
+
+namespace radioprog::ui {
+namespace {
+
+using testing::Find;
+
+// Presses the named button of the modal box once it is up.
+void PressWhenShown(const char* buttonName) {
+    QTimer::singleShot(0, [buttonName] {
+        auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        QTest::mouseClick(Find<QPushButton>(box, buttonName), Qt::LeftButton);
+    });
+}
+
+TEST(MessageBoxes, TheSaveQuestionReturnsThePressedButton) {
+    struct Case {
+        const char* button;
+        ModalAnswer answer;
+    };
+    for (const Case& c : {Case{"OKBtn", ModalAnswer::Yes}, Case{"NoBtn", ModalAnswer::No},
+                          Case{"CancelBtn", ModalAnswer::Cancel}}) {
+        ModalRunner modals;
+        PressWhenShown(c.button);
+        EXPECT_EQ(
+            modals.AskYesNoCancel(nullptr, "Do you want to save data ?", "Yes", "No", "Cannel"),
+            c.answer)
+            << c.button;
+    }
+}
+
+TEST(MessageBoxes, TheClearQuestionIsTrueOnlyForOk) {
+    ModalRunner modals;
+    PressWhenShown("OKBtn");
+    EXPECT_TRUE(modals.Confirm(nullptr, "Clear all data ?", "Ok", "Cannel"));
+    PressWhenShown("CancelBtn");
+    EXPECT_FALSE(modals.Confirm(nullptr, "Clear all data ?", "Ok", "Cannel"));
+}
+
+TEST(MessageBoxes, TheMessageBoxShowsItsTextAndClosesOnOk) {
+    ModalRunner modals;
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        shown = Find<QLabel>(box, "WarnDlgText")->text();
+        QTest::mouseClick(Find<QPushButton>(box, "OKBtn"), Qt::LeftButton);
+    });
+    modals.ShowMessage(nullptr, "SUCCESS", "OK");
+    EXPECT_EQ(shown, "SUCCESS");
+}
+
+TEST(MessageBoxes, ScriptedAnswersAreTakenInOrderAndAMissingOneNeverBlocks) {
+    ModalRunner modals;
+    modals.SetScripted(true);
+    modals.QueueAnswer(ModalAnswer::No);
+    modals.QueueFileName("/tmp/a.Vkf");
+    modals.QueueFileName("");
+
+    EXPECT_EQ(modals.AskYesNoCancel(nullptr, "save?", "Yes", "No", "Cannel"), ModalAnswer::No);
+    EXPECT_EQ(modals.SaveFileName(nullptr, {"Save", "Veska File(*.Vkf)", "Vkf"}), "/tmp/a.Vkf");
+    EXPECT_EQ(modals.OpenFileName(nullptr, {"Open", "Veska File(*.Vkf)", {}}), std::nullopt);
+    modals.ShowMessage(nullptr, "SUCCESS", "OK");
+    EXPECT_FALSE(modals.Confirm(nullptr, "Clear all data ?", "Ok", "Cannel"));
+    QDialog dialog;
+    dialog.setObjectName("TAboutDlg");
+    EXPECT_EQ(modals.Exec(dialog), QDialog::Rejected);
+
+    EXPECT_EQ(modals.Log(),
+              QStringList({"save?", "file dialog: Save", "file dialog: Open", "SUCCESS",
+                           "unexpected: Clear all data ?", "unexpected dialog: TAboutDlg"}));
+    EXPECT_TRUE(modals.AllAnswersUsed());
+}
+
+TEST(MessageBoxes, AQueuedHandlerDrivesTheNextDialog) {
+    ModalRunner modals;
+    modals.SetScripted(true);
+    modals.QueueDialogHandler([](QDialog& d) { d.done(7); });
+    QDialog dialog;
+    EXPECT_EQ(modals.Exec(dialog), 7);
+}
+
+}  // namespace
+}  // namespace radioprog::ui
