@@ -16,6 +16,7 @@ enum ExitCode : int {
     kExitPasswordError = 2,
     kExitOldVersion = 3,
     kExitUsage = 64,
+    kExitDataError = 65,
     kExitFileError = 66,
 };
 

@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "appdata/AppData.h"
+#include "cli/ChannelListCommands.h"
 #include "cli/CliContext.h"
 #include "cli/RadioCommands.h"
 #include "cli/ShowCommand.h"
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
     app.require_subcommand(1);
     cli::AddShowCommand(app, context);
     cli::AddRadioCommands(app, context);
+    cli::AddChannelListCommands(app, context);
 
     try {
         app.parse(argc, argv);

@@ -1,0 +1,91 @@
+#include "channellist/ChannelList.h"
+
+namespace radioprog {
+
+std::string ChannelListError::Message() const {
+    std::string message = "line " + std::to_string(line) + ", column " + std::to_string(column);
+    if (!caption.empty()) {
+        message += " (" + caption + ")";
+    }
+    message += ": ";
+    if (!value.empty()) {
+        message += "\"" + value + "\" is ";
+    }
+    return message + why;
+}
+
+ChannelListResult ListError(int line, int column, std::string why, std::string value) {
+    return {false, {line, column, {}, std::move(value), std::move(why)}};
+}
+
+std::span<const ChannelColumn> AllColumns() {
+    static const auto columns = [] {
+        std::array<ChannelColumn, kChannelColumnCount> all;
+        for (int c = 0; c < kChannelColumnCount; ++c) {
+            all[static_cast<size_t>(c)] = static_cast<ChannelColumn>(c);
+        }
+        return all;
+    }();
+    return columns;
+}
+
+ChannelListResult ReadColumnLayout(const TextTableRow& captions, ColumnLayout& layout) {
+    layout.position.fill(-1);
+    layout.width = static_cast<int>(captions.cells.size());
+    for (int i = 0; i < layout.width; ++i) {
+        const std::string& caption = captions.cells[static_cast<size_t>(i)];
+        const auto column = ColumnFromHeader(caption);
+        if (!column) {
+            std::string known;
+            for (int c = 0; c < kChannelColumnCount; ++c) {
+                known += (c == 0 ? "" : ", ") + ColumnHeader(static_cast<ChannelColumn>(c));
+            }
+            return ListError(captions.line, i + 1, "not a known column; the columns are " + known,
+                             caption);
+        }
+        int& position = layout.position[static_cast<int>(*column)];
+        if (position >= 0) {
+            return ListError(captions.line, i + 1, "a column named twice", caption);
+        }
+        position = i;
+    }
+    return {};
+}
+
+ColumnLayout LayoutOf(std::span<const ChannelColumn> columns) {
+    ColumnLayout layout;
+    layout.position.fill(-1);
+    layout.width = static_cast<int>(columns.size());
+    for (int i = 0; i < layout.width; ++i) {
+        layout.position[static_cast<int>(columns[static_cast<size_t>(i)])] = i;
+    }
+    return layout;
+}
+
+ChannelListResult StoreChannelRows(std::span<const ChannelListRow> rows, const ColumnLayout& layout,
+                                   ProjectImage& image, const BandLimits& band) {
+    ProjectImage stored = image;
+    for (const ChannelListRow& row : rows) {
+        const auto& cells = row.text->cells;
+        ChannelRowCells fields;
+        for (int c = 0; c < kChannelColumnCount; ++c) {
+            const int position = layout.position[c];
+            if (position >= 0 && position < static_cast<int>(cells.size())) {
+                fields[c] = cells[static_cast<size_t>(position)];
+            }
+        }
+        if (const auto error = StoreChannelRow(fields, row.channel, stored, band)) {
+            const int c = static_cast<int>(error->column);
+            ChannelListResult result =
+                ListError(row.text->line, layout.position[c] + 1, error->why, *fields[c]);
+            result.error.caption = ColumnHeader(error->column);
+            return result;
+        }
+    }
+    image = stored;
+    ChannelListResult result;
+    result.rows = static_cast<int>(rows.size());
+    return result;
+}
+
+}  // namespace radioprog

@@ -1,0 +1,60 @@
+#pragma once
+// What a channel list in CSV and a paste of channels share: which column of the text holds
+// which field, the rows to store, and an error that names the line, column and value.
+
+#include <array>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "channellist/ChannelColumns.h"
+#include "channellist/TextTable.h"
+
+namespace radioprog {
+
+struct ChannelListError {
+    int line = 0;
+    int column = 0;       // from 1, as the text has it
+    std::string caption;  // the column's caption, when the column is known
+    std::string value;
+    std::string why;
+
+    // "line 3, column 2 (RX Freq.): "abc" is not a frequency in MHz, like 146.52000"
+    std::string Message() const;
+};
+
+struct ChannelListResult {
+    bool ok = true;
+    ChannelListError error;
+    int rows = 0;  // how many rows were stored
+    explicit operator bool() const { return ok; }
+};
+
+ChannelListResult ListError(int line, int column, std::string why, std::string value = {});
+
+// Every column, in order: the layout of a channel list file.
+std::span<const ChannelColumn> AllColumns();
+
+// Where each field sits in the rows of a text: the position from 0, or -1 when it is absent.
+struct ColumnLayout {
+    std::array<int, kChannelColumnCount> position;
+    int width = 0;  // how many cells a row has
+};
+
+// The layout that a row of captions names; an unknown or repeated caption is an error.
+ChannelListResult ReadColumnLayout(const TextTableRow& captions, ColumnLayout& layout);
+
+// The given columns in order, from position 0.
+ColumnLayout LayoutOf(std::span<const ChannelColumn> columns);
+
+// A row to store into one channel.
+struct ChannelListRow {
+    const TextTableRow* text = nullptr;
+    int channel = 0;
+};
+
+// Stores every row into its channel, all or nothing: on an error the image is as it was.
+ChannelListResult StoreChannelRows(std::span<const ChannelListRow> rows, const ColumnLayout& layout,
+                                   ProjectImage& image, const BandLimits& band);
+
+}  // namespace radioprog

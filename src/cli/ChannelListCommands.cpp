@@ -1,0 +1,127 @@
+#include "cli/ChannelListCommands.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <memory>
+
+#include "channellist/ChannelCsv.h"
+#include "cli/AtomicOutput.h"
+#include "model/ProjectFile.h"
+
+namespace radioprog::cli {
+
+namespace {
+
+constexpr const char* kStandardStream = "-";
+
+struct ChannelListOptions {
+    std::string project;
+    std::string list;
+    std::string output;
+};
+
+bool Report(const FileResult& result, CliContext& context) {
+    if (!result) {
+        std::cerr << result.message << "\n";
+        context.exitCode = kExitFileError;
+    }
+    return result.ok;
+}
+
+bool OpenBase(const std::string& path, CliContext& context) {
+    ResetProjectToDefaults(context.data);
+    return Report(OpenProject(path, context.data.image, context.data.band), context);
+}
+
+FileResult WriteText(const std::string& path, const std::string& text) {
+    errno = 0;
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << text;
+    out.close();
+    if (!out) {
+        return {false, "Cannot write \"" + path + "\": " + std::strerror(errno)};
+    }
+    return {};
+}
+
+// Reads at most one byte more than a channel list may hold, so the import can say the file
+// is too large without reading all of it.
+FileResult ReadList(const std::string& path, std::string& text) {
+    errno = 0;
+    std::ifstream file;
+    std::istream* in = &std::cin;
+    if (path != kStandardStream) {
+        file.open(path, std::ios::binary);
+        if (!file) {
+            return {false, "Cannot open \"" + path + "\": " + std::strerror(errno)};
+        }
+        in = &file;
+    }
+    text.resize(kMaxChannelCsvSize + 1);
+    in->read(text.data(), static_cast<std::streamsize>(text.size()));
+    if (in->bad()) {
+        return {false, "Cannot read \"" + path + "\": " + std::strerror(errno)};
+    }
+    text.resize(static_cast<size_t>(in->gcount()));
+    return {};
+}
+
+void RunExport(const ChannelListOptions& options, CliContext& context) {
+    if (!OpenBase(options.project, context)) {
+        return;
+    }
+    const std::string csv = ExportChannelsCsv(context.data.image);
+    if (options.output.empty() || options.output == kStandardStream) {
+        std::cout << csv << std::flush;
+        return;
+    }
+    Report(WriteAtomically(options.output,
+                           [&csv](const std::string& path) { return WriteText(path, csv); }),
+           context);
+}
+
+void RunImport(const ChannelListOptions& options, CliContext& context) {
+    std::string csv;
+    if (!Report(ReadList(options.list, csv), context) || !OpenBase(options.project, context) ||
+        !Report(CheckOutputWritable(options.output), context)) {
+        return;
+    }
+    AppData& data = context.data;
+    if (const auto result = ImportChannelsCsv(csv, data.image, data.band); !result) {
+        std::cerr << options.list << ": " << result.error.Message() << "\nNothing was written.\n";
+        context.exitCode = kExitDataError;
+        return;
+    }
+    Report(WriteAtomically(options.output,
+                           [&data](const std::string& path) {
+                               return SaveProject(path, data.image, data.band);
+                           }),
+           context);
+}
+
+}  // namespace
+
+void AddChannelListCommands(CLI::App& app, CliContext& context) {
+    auto options = std::make_shared<ChannelListOptions>();
+    auto* exportCsv = app.add_subcommand(
+        "export-csv", "Write the 16 channels of a project as a CSV list (to stdout by default)");
+    exportCsv->add_option("project", options->project, "Project file (.Vkf)")->required();
+    exportCsv->add_option("-o,--output", options->output, "CSV file to write");
+    exportCsv->callback([options, &context] { RunExport(*options, context); });
+
+    auto* importCsv = app.add_subcommand(
+        "import-csv",
+        "Store the channels of a CSV list over a project and write the result to a new file; "
+        "a list with any bad value changes nothing");
+    importCsv->add_option("list", options->list, "CSV file to read (- for stdin)")->required();
+    importCsv->add_option("--base", options->project, "Project file the list is stored over")
+        ->required();
+    importCsv->add_option("-o,--output", options->output, "Project file to write (.Vkf)")
+        ->required();
+    importCsv->callback([options, &context] { RunImport(*options, context); });
+}
+
+}  // namespace radioprog::cli
