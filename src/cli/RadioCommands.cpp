@@ -109,7 +109,7 @@ bool Report(const FileResult& result, CliContext& context) {
 // Runs one job on the chosen port; true when it succeeded. The exit code is set either way.
 bool RunJob(CliContext& context, const PortOptions& portOptions, int32_t mode, bool read) {
     ApplyPortOptions(portOptions, context.data.port);
-    PosixSerialPort port;
+    PosixSerialPort port(context.data.port.lockFolder);
     CliSessionHost host(std::cerr, isatty(STDERR_FILENO) == 1, &port);
     ProgramSession session(context.data, port, host);
     session.SessionMode = mode;
@@ -228,7 +228,7 @@ void RunPorts(CliContext& context) {
             std::cout << "-  absent: no device is mapped to this number\n";
             continue;
         }
-        PosixSerialPort port;
+        PosixSerialPort port(choice.lockFolder);
         const PortResult opened = port.Open(*path);
         port.Close();
         std::cout << *path << "  "

@@ -25,7 +25,7 @@ void ProbePorts(PortChoice& choice) {
     choice.portList.Clear();
     for (int n = kFirstPortNumber; n <= kLastPortNumber; ++n) {
         std::optional<std::string> device = choice.map.PathOf(n);
-        if (device && CanOpenExclusively(*device)) {
+        if (device && CanOpenExclusively(*device, choice.lockFolder)) {
             choice.portList.Append(n);
         }
     }

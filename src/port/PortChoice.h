@@ -13,6 +13,7 @@
 
 #include "model/Configuration.h"
 #include "port/PortMap.h"
+#include "port/UucpLock.h"
 
 namespace radioprog {
 
@@ -43,12 +44,14 @@ struct PortChoice {
     // Number -> device, as of the last probe.
     PortMap map;
     PortMapSource source;
+    // Where serial programs keep their UUCP lock files (tests point it elsewhere).
+    std::string lockFolder = kLockFolder;
 };
 
 // Rebuilds choice.map from choice.source, then rewrites choice.portList from empty with
 // every number 1..9 whose device can be opened for exclusive use right now (each opened
-// and closed at once, no line settings touched). A device another program holds is left
-// out. Numbers above 9 are never tried.
+// and closed at once, no line settings touched). A device another program holds (lock
+// file, exclusive flag, flock, or simply open) is left out. Numbers above 9 are never tried.
 void ProbePorts(PortChoice& choice);
 
 // After a probe: a portNumber that is not in portList falls back to 1 (even when port 1

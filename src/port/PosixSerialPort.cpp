@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <grp.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
@@ -12,6 +13,8 @@
 #include <cstring>
 #include <optional>
 #include <vector>
+
+#include "port/DeviceHolders.h"
 
 namespace radioprog {
 
@@ -36,10 +39,32 @@ std::string GroupOwning(const std::string& path) {
     return found->gr_name;
 }
 
+std::string UserOwning(const struct stat& info) {
+    std::vector<char> buffer(16384);
+    passwd entry{};
+    passwd* found = nullptr;
+    if (getpwuid_r(info.st_uid, &entry, buffer.data(), buffer.size(), &found) != 0 ||
+        found == nullptr) {
+        return "user " + std::to_string(info.st_uid);
+    }
+    return found->pw_name;
+}
+
 PortResult NoPermission(const std::string& path) {
     std::string message = "No permission to open " + path + ".";
-    const std::string group = GroupOwning(path);
-    if (!group.empty()) {
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0) {
+        return Failure(PortError::NoPermission, message);
+    }
+    // Joining the group only helps when the group may read and write, and joining root's
+    // group would hand out far more than one serial line.
+    const bool groupMayUse = (info.st_mode & (S_IRGRP | S_IWGRP)) == (S_IRGRP | S_IWGRP);
+    if (!groupMayUse || info.st_gid == 0) {
+        message += " Only " + UserOwning(info) +
+                   " can open it. A udev rule that gives the device a group with read and "
+                   "write access (such as dialout) is needed; then join that group.";
+    } else {
+        const std::string group = GroupOwning(path);
         message += " The device belongs to the group " + group +
                    "; join it with \"sudo usermod -aG " + group +
                    " $USER\", then log out and in again.";
@@ -47,9 +72,17 @@ PortResult NoPermission(const std::string& path) {
     return Failure(PortError::NoPermission, message);
 }
 
-PortResult InUse(const std::string& path) {
+PortResult InUse(const std::string& path, std::optional<DeviceHolder> holder = std::nullopt) {
+    if (!holder) {
+        holder = FindOtherHolder(path);
+    }
+    std::string who = "another program";
+    if (holder) {
+        who = (holder->name.empty() ? std::string("a process") : holder->name) + " (pid " +
+              std::to_string(holder->pid) + ")";
+    }
     return Failure(PortError::InUse,
-                   path + " is in use by another program. Close that program and try again.");
+                   path + " is in use by " + who + ". Close that program and try again.");
 }
 
 PortResult NotSerial(const std::string& path) {
@@ -138,6 +171,27 @@ PosixSerialPort::~PosixSerialPort() {
 
 PortResult PosixSerialPort::Open(const std::string& devicePath) {
     Close();
+    // The lock file comes first: a line its owner has locked is not even opened, since an
+    // open alone can disturb some adapters.
+    switch (lock_.Take(lockFolder_, devicePath)) {
+        case UucpLock::State::HeldByOther:
+            return InUse(devicePath, DeviceHolder{lock_.Owner(), ProcessName(lock_.Owner())});
+        case UucpLock::State::Unreadable:
+            return Failure(PortError::InUse, devicePath + " is locked by " + lock_.Path() +
+                                                 ", which names no process. Remove that file "
+                                                 "if no program uses the line.");
+        case UucpLock::State::Taken:
+        case UucpLock::State::NotPossible:  // flock and the exclusive flag still protect us
+            break;
+    }
+    PortResult result = OpenLocked(devicePath);
+    if (!result) {
+        lock_.Release();
+    }
+    return result;
+}
+
+PortResult PosixSerialPort::OpenLocked(const std::string& devicePath) {
     int fd = open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         return FailedOpen(devicePath, errno);
@@ -146,13 +200,24 @@ PortResult PosixSerialPort::Open(const std::string& devicePath) {
         close(fd);
         return NotSerial(devicePath);
     }
+    // Root opens a line another program marked exclusive; it is still that program's line,
+    // and its flag stays as it is.
+    int exclusive = 0;
+    if (ioctl(fd, TIOCGEXCL, &exclusive) == 0 && exclusive != 0) {
+        close(fd);
+        return InUse(devicePath);
+    }
     // flock holds even against root, where the terminal's own exclusive flag does not.
     if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
         int error = errno;
         close(fd);
         return error == EWOULDBLOCK ? InUse(devicePath) : FailedOpen(devicePath, error);
     }
-    (void)ioctl(fd, TIOCEXCL);
+    if (std::optional<DeviceHolder> holder = FindOtherHolder(devicePath)) {
+        close(fd);
+        return InUse(devicePath, holder);
+    }
+    weSetExclusive_ = ioctl(fd, TIOCEXCL) == 0;
     fd_ = fd;
     path_ = devicePath;
     return {};
@@ -265,15 +330,20 @@ void PosixSerialPort::Close() {
         return;
     }
     // The exclusive flag belongs to the terminal, not to our descriptor: a pseudo-terminal
-    // kept alive by its other side would otherwise refuse the next open.
-    (void)ioctl(fd_, TIOCNXCL);
+    // kept alive by its other side would otherwise refuse the next open. Only a flag we set
+    // is ours to clear.
+    if (weSetExclusive_) {
+        (void)ioctl(fd_, TIOCNXCL);
+    }
+    weSetExclusive_ = false;
     close(fd_);
     fd_ = -1;
     path_.clear();
+    lock_.Release();
 }
 
-bool CanOpenExclusively(const std::string& devicePath) {
-    PosixSerialPort port;
+bool CanOpenExclusively(const std::string& devicePath, const std::string& lockFolder) {
+    PosixSerialPort port(lockFolder);
     return static_cast<bool>(port.Open(devicePath));
 }
 

@@ -4,19 +4,25 @@
 #include <string>
 
 #include "port/SerialPort.h"
+#include "port/UucpLock.h"
 
 namespace radioprog {
 
 class PosixSerialPort final : public SerialPort {
   public:
-    PosixSerialPort() = default;
+    // lockFolder: where the UUCP lock files of serial programs live.
+    explicit PosixSerialPort(std::string lockFolder = kLockFolder)
+        : lockFolder_(std::move(lockFolder)) {}
     ~PosixSerialPort() override;
     PosixSerialPort(const PosixSerialPort&) = delete;
     PosixSerialPort& operator=(const PosixSerialPort&) = delete;
 
     // Fails with the reason (no such device, not a serial device, in use by another
-    // program, no permission with the group to join) and never blocks. An open port is
-    // closed first.
+    // program, no permission and what would grant it) and never blocks. An open port is
+    // closed first. A line is in use when a live UUCP lock file names it, when it is already
+    // marked exclusive, when another descriptor holds its flock, or when another process has
+    // it open; the message names that process where it can be known. While open we hold a
+    // lock file with our process id, the flock and the exclusive flag.
     PortResult Open(const std::string& devicePath) override;
     bool IsOpen() const override { return fd_ >= 0; }
     // Raw mode at the requested speed and framing; DTR and RTS where the device has them.
@@ -37,12 +43,16 @@ class PosixSerialPort final : public SerialPort {
 
   private:
     PortResult Flush(int queues);
+    PortResult OpenLocked(const std::string& devicePath);
 
+    std::string lockFolder_;
+    UucpLock lock_;
     int fd_ = -1;
+    bool weSetExclusive_ = false;
     std::string path_;
 };
 
 // Whether devicePath can be opened for exclusive use right now; opens and closes it at once.
-bool CanOpenExclusively(const std::string& devicePath);
+bool CanOpenExclusively(const std::string& devicePath, const std::string& lockFolder = kLockFolder);
 
 }  // namespace radioprog

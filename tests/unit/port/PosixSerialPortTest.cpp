@@ -15,6 +15,7 @@
 namespace radioprog {
 namespace {
 
+using testing::AsNobody;
 using testing::LockHolder;
 using testing::Pty;
 using testing::TempFolder;
@@ -72,48 +73,38 @@ TEST(PosixSerialPort, FailedOpensSayWhy) {
     }
 }
 
-// Runs body in a child that has dropped root for the user "nobody"; returns its exit code,
-// or -1 when privileges cannot be dropped here.
-template <typename Body>
-int AsNobody(Body body) {
-    passwd* nobody = getpwnam("nobody");
-    if (nobody == nullptr) {
-        return -1;
-    }
-    pid_t pid = fork();
-    if (pid == 0) {
-        if (setgroups(0, nullptr) != 0 || setgid(nobody->pw_gid) != 0 ||
-            setuid(nobody->pw_uid) != 0) {
-            _exit(99);
-        }
-        _exit(body());
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) == 99) {
-        return -1;
-    }
-    return WEXITSTATUS(status);
-}
-
-TEST(PosixSerialPort, NoPermissionNamesTheGroupToJoin) {
+TEST(PosixSerialPort, NoPermissionSaysWhatWouldGrantIt) {
     if (getuid() != 0) {
         GTEST_SKIP() << "needs root to set up a device another user may not open";
     }
-    Pty pty;
-    chmod(pty.path.c_str(), 0660);
-    int code = AsNobody([&] {
-        PosixSerialPort port;
-        PortResult result = port.Open(pty.path);
-        if (result.error != PortError::NoPermission) {
-            return 1;
+    struct Case {
+        mode_t mode;
+        const char* advice;
+        const char* neverSaid;
+    };
+    for (const Case& c : {Case{0660, "usermod -aG tty", "udev"},
+                          Case{0600, "Only root can open it. A udev rule", "usermod"}}) {
+        Pty pty;
+        group* tty = getgrnam("tty");
+        ASSERT_NE(tty, nullptr);
+        ASSERT_EQ(chown(pty.path.c_str(), 0, c.mode == 0600 ? 0 : tty->gr_gid), 0);
+        chmod(pty.path.c_str(), c.mode);
+        int code = AsNobody([&] {
+            PosixSerialPort port;
+            PortResult result = port.Open(pty.path);
+            if (result.error != PortError::NoPermission) {
+                return 1;
+            }
+            return result.message.find(c.advice) != std::string::npos &&
+                           result.message.find(c.neverSaid) == std::string::npos
+                       ? 0
+                       : 2;
+        });
+        if (code < 0) {
+            GTEST_SKIP() << "cannot drop privileges here";
         }
-        return result.message.find("usermod -aG") != std::string::npos ? 0 : 2;
-    });
-    if (code < 0) {
-        GTEST_SKIP() << "cannot drop privileges here";
+        EXPECT_EQ(code, 0) << std::oct << c.mode;
     }
-    EXPECT_EQ(code, 0);
 }
 
 // The exclusive flag stays on the terminal while anyone else keeps it open (as the simulator

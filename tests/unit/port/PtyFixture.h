@@ -2,6 +2,8 @@
 // Pseudo-terminals and helper processes for tests that need real devices.
 
 #include <fcntl.h>
+#include <grp.h>
+#include <pwd.h>
 #include <stdlib.h>
 #include <sys/file.h>
 #include <sys/wait.h>
@@ -75,6 +77,30 @@ class LockHolder {
     int release_[2] = {-1, -1};
     bool held_ = false;
 };
+
+// Runs body in a child that has dropped root for the user "nobody"; returns its exit code,
+// or -1 when privileges cannot be dropped here.
+template <typename Body>
+int AsNobody(Body body) {
+    passwd* nobody = getpwnam("nobody");
+    if (nobody == nullptr) {
+        return -1;
+    }
+    pid_t pid = fork();
+    if (pid == 0) {
+        if (setgroups(0, nullptr) != 0 || setgid(nobody->pw_gid) != 0 ||
+            setuid(nobody->pw_uid) != 0) {
+            _exit(99);
+        }
+        _exit(body());
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) == 99) {
+        return -1;
+    }
+    return WEXITSTATUS(status);
+}
 
 // A fresh empty folder, removed with everything in it.
 struct TempFolder {
