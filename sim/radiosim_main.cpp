@@ -21,6 +21,7 @@
 #include "PseudoTerminal.h"
 #include "RadioSimulator.h"
 #include "session/PasswordBlock.h"
+#include "session/PasswordText.h"
 
 using namespace radioprog;
 
@@ -185,7 +186,8 @@ int main(int argc, char** argv) {
     app.add_option("--kind", kind, "Radio kind: S, Y or legacy")
         ->check(CLI::IsMember({"S", "Y", "legacy"}, CLI::ignore_case))
         ->capture_default_str();
-    app.add_option("--password", password, "Radio password (up to 12 characters)");
+    app.add_option("--password", password,
+                   "Radio password (up to 12 bytes in the radio's character set)");
     app.add_option("--memory", memoryFile,
                    "Memory file: loaded at start if it exists, written after every end byte "
                    "and on exit");
@@ -220,11 +222,16 @@ int main(int argc, char** argv) {
         }
         std::copy(bytes->begin(), bytes->end(), config.status.begin());
     }
-    // The radio's block has room for 12 characters; a longer one would be cut silently and
-    // then never match what the user types.
-    if (password && password->size() > kMaxPasswordLength) {
-        std::cerr << "radiosim: --password holds at most " << kMaxPasswordLength << " characters\n";
-        return 2;
+    // The tool sends the password in the radio's character set, so the simulated radio
+    // stores it the same way; the block has room for 12 bytes, and a longer one would be cut
+    // silently and then never match what the user types.
+    if (password) {
+        PasswordText text = EncodePassword(*password);
+        if (!text.bytes) {
+            std::cerr << "radiosim: --password: " << text.message << "\n";
+            return 2;
+        }
+        password = std::move(text.bytes);
     }
     if (!firstByte.empty()) {
         auto bytes = ParseHexBytes(firstByte);

@@ -10,11 +10,11 @@
 #include "calibration/CalibrationData.h"
 #include "cli/AtomicOutput.h"
 #include "cli/CliSessionHost.h"
-#include "lang/TextCodec.h"
 #include "model/ProjectFile.h"
 #include "port/PortChoice.h"
 #include "port/PosixSerialPort.h"
 #include "session/PasswordBlock.h"
+#include "session/PasswordText.h"
 #include "session/ProgramSession.h"
 
 namespace radioprog::cli {
@@ -77,14 +77,12 @@ void ApplyPortOptions(const PortOptions& options, PortChoice& choice) {
 
 // A password as the project holds it: code-page bytes, at most 12.
 std::optional<std::string> PasswordBytes(const std::string& utf8, CliContext& context) {
-    std::optional<std::string> bytes = EncodeCodePage(utf8, CodePage::Gbk);
-    if (!bytes || bytes->size() > kMaxPasswordLength) {
-        std::cerr << "A password is at most " << kMaxPasswordLength
-                  << " characters of the radio's character set\n";
+    PasswordText password = EncodePassword(utf8);
+    if (!password.bytes) {
+        std::cerr << password.message << "\n";
         context.exitCode = kExitUsage;
-        return std::nullopt;
     }
-    return bytes;
+    return std::move(password.bytes);
 }
 
 bool TakeUnlockPassword(const RadioOptions& options, CliContext& context) {
