@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "lang/AppLang.h"
+#include "lang/ChannelEditText.h"
 #include "lang/DialogTexts.h"
 #include "lang/InterfaceText.h"
 #include "lang/TextCodec.h"
@@ -48,6 +49,9 @@ class TextTablesTest : public ::testing::TestWithParam<int> {
             case 3:
                 return {"AdjustmentText", radioprog::AdjustmentTextSource(),
                         radioprog::AdjustmentTextTable()};
+            case 4:
+                return {"ChannelEditText", radioprog::ChannelEditTextSource(),
+                        radioprog::ChannelEditTextTable()};
             default:
                 return {"UserWarnDlgText", radioprog::UserWarnDlgTextSource(),
                         radioprog::UserWarnDlgTextTable()};
@@ -120,7 +124,7 @@ TEST_P(TextTablesTest, IndexOutsideTheTableGivesEmptyText) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllTables, TextTablesTest, ::testing::Range(0, 5));
+INSTANTIATE_TEST_SUITE_P(AllTables, TextTablesTest, ::testing::Range(0, 6));
 
 struct QuotedRow {
     std::string (*lookup)(const TAppLang&, int);

@@ -1,0 +1,36 @@
+#pragma once
+// Texts of the channel editing commands that go beyond the main window's own table (undo,
+// the clipboard, moving channels, channel lists). They are kept in a table of their own so
+// that the main window's TextIds stay exactly as they are.
+
+#include <cstddef>
+#include <string>
+
+#include "lang/AppLang.h"
+#include "lang/LocalisedTable.h"
+
+namespace radioprog {
+
+enum class ChannelEditTextId : int {
+    Undo,
+    Redo,
+    Cut,
+    Copy,
+    Paste,
+    ClearChannels,
+    MoveUp,
+    MoveDown,
+    ImportChannels,
+    ExportChannels,
+    CannotPaste,
+    CannotImport,
+    ChannelListFilter,
+};
+inline constexpr std::size_t kChannelEditTextCount = 13;
+
+LocalisedTableSource ChannelEditTextSource();
+const LocalisedTable& ChannelEditTextTable();
+// The text in the current language, decoded to UTF-8 for the windows.
+std::string ChannelEditTextUtf8(const THaldenFuncs::TAppLang& lang, ChannelEditTextId id);
+
+}  // namespace radioprog

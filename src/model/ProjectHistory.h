@@ -1,0 +1,49 @@
+#pragma once
+// Undo and redo of changes to the project image, as whole-image snapshots: the image is small
+// (2954 bytes), so a snapshot per change is simpler and safer than inverse operations, and
+// every kind of change (a cell, an option, a paste, a move, an import) undoes the same way.
+//
+// The band copy inside the image is not part of the history: it is refreshed from the working
+// band whenever the project is saved, which is no change of the user's.
+
+#include <cstddef>
+#include <deque>
+
+#include "model/ProjectImage.h"
+
+namespace radioprog {
+
+class ProjectHistory {
+  public:
+    static constexpr size_t kDefaultDepth = 500;
+    explicit ProjectHistory(size_t depth = kDefaultDepth) : depth_(depth) {}
+
+    // A fresh history that starts from the image as it is now (after Open, New, a read).
+    void Reset(const ProjectImage& image);
+
+    // Takes the image after a change as one step; false when it holds nothing new.
+    bool Record(const ProjectImage& image);
+
+    bool CanUndo() const { return !undo_.empty(); }
+    bool CanRedo() const { return !redo_.empty(); }
+
+    // Puts the image back as it was before the last step. A change that was not recorded
+    // (made by a dialog that does not report its changes) first becomes a step of its own, so
+    // nothing is ever thrown away without a way back.
+    bool Undo(ProjectImage& image);
+    // Puts the last undone step back. After a new change there is nothing to redo.
+    bool Redo(ProjectImage& image);
+
+  private:
+    using Snapshot = ProjectImage::Bytes;
+    static Snapshot Take(const ProjectImage& image);
+    static bool SameProject(const Snapshot& a, const Snapshot& b);
+    void Restore(const Snapshot& snapshot, ProjectImage& image) const;
+
+    size_t depth_;
+    Snapshot current_{};
+    std::deque<Snapshot> undo_;
+    std::deque<Snapshot> redo_;
+};
+
+}  // namespace radioprog
