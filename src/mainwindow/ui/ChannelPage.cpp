@@ -1,17 +1,101 @@
 #include "mainwindow/ui/ChannelPage.h"
 
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "mainwindow/ui/ChannelGridView.h"
+#include "mainwindow/ui/ChannelTableModel.h"
+#include "mainwindow/ui/FreqCellDelegate.h"
+#include "mainwindow/ui/ListCellDelegate.h"
+#include "mainwindow/ui/ToneCellDelegate.h"
+
 namespace radioprog::ui {
 
-// The page's editors arrive with the grid and options work; until then the tab is empty.
+namespace {
+
+// Where the nonstandard-tone tip stands, from the tone editor's top-left corner.
+const QPoint kToneTipOffset(50, 20);
+
+}  // namespace
+
 ChannelPage::ChannelPage(GuiContext& context, QWidget* parent)
-    : MainWindowPage(parent), context_(context) {}
+    : MainWindowPage(parent),
+      context_(context),
+      model_(new ChannelTableModel(context.data, this)),
+      grid_(new ChannelGridView(this)),
+      toneTip_(new QLabel(this)) {
+    grid_->setModel(model_);
+    auto* frequency = new FreqCellDelegate(context_, grid_);
+    auto* tone = new ToneCellDelegate(grid_);
+    grid_->setItemDelegateForColumn(kColRxFreq, frequency);
+    grid_->setItemDelegateForColumn(kColTxFreq, frequency);
+    grid_->setItemDelegateForColumn(kColRxTone, tone);
+    grid_->setItemDelegateForColumn(kColTxTone, tone);
+    const struct {
+        int column;
+        const char* editorName;
+    } lists[] = {{kColPower, "cbChInfor_Pow"},
+                 {kColBandwidth, "cbChInfor_Bandwidth"},
+                 {kColBusyFit, "cbChInfor_BusyFit"}};
+    for (const auto& list : lists) {
+        const int column = list.column;
+        grid_->setItemDelegateForColumn(
+            column, new ListCellDelegate(
+                        QString::fromLatin1(list.editorName),
+                        [this, column] { return model_->ListItems(column); }, grid_));
+    }
 
-void ChannelPage::RefreshFromModel() {}
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(grid_);
+    toneTip_->setObjectName(QStringLiteral("sTiShi_0"));
+    toneTip_->hide();
 
-void ChannelPage::CommitPendingEdit() {}
+    connect(model_, &ChannelTableModel::channelEdited, this, &MainWindowPage::projectEdited);
+    connect(tone, &ToneCellDelegate::toneStored, this, &ChannelPage::ShowToneTip);
+    connect(grid_, &ChannelGridView::gridClicked, toneTip_, &QWidget::hide);
+    grid_->ApplySizes(context_.data.config);
+}
 
-void ChannelPage::MoveToFirstCell() {}
+void ChannelPage::RefreshFromModel() {
+    // After new, open or a radio read the model is the truth: an editor still open holds a
+    // value of the old project and must not write it into the new one.
+    grid_->CloseOpenEditor(false);
+    if (!sizesApplied_) {
+        // The first full redraw comes after the configuration has been read.
+        grid_->ApplySizes(context_.data.config);
+        sizesApplied_ = true;
+    }
+    model_->RefreshTexts();
+    model_->RefreshAll();
+    grid_->SetCornerCaption(model_->CornerCaption());
+    toneTip_->setText(model_->NonstandardText());
+}
 
-void ChannelPage::FocusGrid() {}
+void ChannelPage::CommitPendingEdit() {
+    grid_->CloseOpenEditor(true);
+}
+
+void ChannelPage::StoreLayoutInConfiguration() {
+    grid_->StoreSizes(context_.data.config);
+}
+
+void ChannelPage::MoveToFirstCell() {
+    grid_->setCurrentIndex(model_->index(0, kColRxFreq));
+}
+
+void ChannelPage::FocusGrid() {
+    grid_->setFocus();
+}
+
+void ChannelPage::ShowToneTip(const QModelIndex& index, QPoint editorTopLeft) {
+    if (!model_->IsNonstandardTone(index)) {
+        toneTip_->hide();
+        return;
+    }
+    toneTip_->adjustSize();
+    toneTip_->move(mapFromGlobal(editorTopLeft) + kToneTipOffset);
+    toneTip_->raise();
+    toneTip_->show();
+}
 
 }  // namespace radioprog::ui

@@ -1,10 +1,16 @@
 #pragma once
-// The channel page of the main window.
+// The channel page of the main window: the 16 channels in a grid, edited in place.
 
 #include "appdata/ui/GuiContext.h"
 #include "mainwindow/ui/MainWindowPage.h"
 
+class QLabel;
+class QModelIndex;
+
 namespace radioprog::ui {
+
+class ChannelGridView;
+class ChannelTableModel;
 
 class ChannelPage final : public MainWindowPage {
     Q_OBJECT
@@ -13,13 +19,20 @@ class ChannelPage final : public MainWindowPage {
 
     void RefreshFromModel() override;
     void CommitPendingEdit() override;
+    void StoreLayoutInConfiguration() override;
     // Before a radio command: the grid's current cell goes to receive frequency, channel 1.
     void MoveToFirstCell();
     // Open and Save start by focusing the channel grid.
     void FocusGrid();
 
   private:
+    void ShowToneTip(const QModelIndex& index, QPoint editorTopLeft);
+
     GuiContext& context_;
+    ChannelTableModel* model_;
+    ChannelGridView* grid_;
+    QLabel* toneTip_;
+    bool sizesApplied_ = false;
 };
 
 }  // namespace radioprog::ui

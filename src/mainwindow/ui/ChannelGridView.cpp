@@ -1,0 +1,162 @@
+#include "mainwindow/ui/ChannelGridView.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QToolTip>
+#include <algorithm>
+
+#include "mainwindow/ui/ChannelTableModel.h"
+
+namespace radioprog::ui {
+
+namespace {
+
+// Rows and columns may be made small by hand; the configured sizes are taken as they are.
+constexpr int kMinimumSectionSize = 4;
+
+bool IsFrequencyColumn(int column) {
+    return column == kColRxFreq || column == kColTxFreq;
+}
+
+}  // namespace
+
+ChannelGridView::ChannelGridView(QWidget* parent) : QTableView(parent) {
+    setObjectName(QStringLiteral("StringGrid1"));
+    // Editors open on a click, Enter or a digit (keyPressEvent); F2 as everywhere in Qt.
+    setEditTriggers(QAbstractItemView::EditKeyPressed);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setTabKeyNavigation(true);
+    setWordWrap(false);
+    viewport()->setMouseTracking(true);
+    horizontalHeader()->setMinimumSectionSize(kMinimumSectionSize);
+    verticalHeader()->setMinimumSectionSize(kMinimumSectionSize);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+
+    // The corner above the channel numbers carries the number column's caption.
+    if (auto* corner = findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly)) {
+        cornerCaption_ = new QLabel(corner);
+        cornerCaption_->setAlignment(Qt::AlignCenter);
+        cornerCaption_->setAttribute(Qt::WA_TransparentForMouseEvents);
+        auto* layout = new QHBoxLayout(corner);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(cornerCaption_);
+    }
+}
+
+void ChannelGridView::SetCornerCaption(const QString& caption) {
+    if (cornerCaption_ != nullptr) {
+        cornerCaption_->setText(caption);
+    }
+}
+
+QWidget* ChannelGridView::OpenEditor() const {
+    // Editors live on the viewport; a closed one is hidden until it is deleted.
+    for (QWidget* child : viewport()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isHidden()) {
+            return child;
+        }
+    }
+    return nullptr;
+}
+
+void ChannelGridView::CloseOpenEditor(bool commit) {
+    QWidget* editor = OpenEditor();
+    if (editor == nullptr) {
+        return;
+    }
+    if (commit) {
+        commitData(editor);
+    }
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
+void ChannelGridView::keyPressEvent(QKeyEvent* event) {
+    const QModelIndex cell = currentIndex();
+    const QString text = event->text();
+    const bool printable = !text.isEmpty() && text.at(0).isPrint();
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (cell.isValid() && (cell.flags() & Qt::ItemIsEditable) && state() != EditingState) {
+        const bool frequency = IsFrequencyColumn(cell.column());
+        if (frequency && printable && text.at(0).isDigit() &&
+            edit(cell, AllEditTriggers, nullptr)) {
+            // The digit becomes the first character of the frequency.
+            if (QWidget* editor = OpenEditor()) {
+                QCoreApplication::sendEvent(editor, event);
+            }
+            return;
+        }
+        // Tones and lists open on any character, which is not passed on.
+        if (enter || (!frequency && printable)) {
+            edit(cell);
+            return;
+        }
+    }
+    if (printable) {
+        return;  // no jumping between rows by typed letters
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void ChannelGridView::mousePressEvent(QMouseEvent* event) {
+    QTableView::mousePressEvent(event);
+    const QModelIndex cell = indexAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && cell.isValid() &&
+        (cell.flags() & Qt::ItemIsEditable) && state() != EditingState) {
+        setCurrentIndex(cell);
+        edit(cell);
+    }
+}
+
+void ChannelGridView::mouseReleaseEvent(QMouseEvent* event) {
+    QTableView::mouseReleaseEvent(event);
+    emit gridClicked();
+}
+
+void ChannelGridView::mouseMoveEvent(QMouseEvent* event) {
+    QTableView::mouseMoveEvent(event);
+    const QModelIndex cell = indexAt(event->position().toPoint());
+    if (cell != hoveredCell_) {
+        hoveredCell_ = cell;
+        ShowHoverHint(cell, event->globalPosition().toPoint());
+    }
+}
+
+void ChannelGridView::ShowHoverHint(const QModelIndex& index, const QPoint& globalPos) {
+    QToolTip::hideText();
+    const QString hint = index.data(Qt::ToolTipRole).toString();
+    if (!hint.isEmpty()) {
+        QToolTip::showText(globalPos, hint, viewport());
+    }
+}
+
+void ChannelGridView::ApplySizes(const ConfigValues& config) {
+    const auto& widths = config.channelGridColumnWidths;
+    const auto& heights = config.channelGridRowHeights;
+    verticalHeader()->setFixedWidth(std::max(widths[0], 0));
+    horizontalHeader()->setFixedHeight(std::max(heights[0], 0));
+    for (int column = 1; column < kChannelGridColumns; ++column) {
+        setColumnWidth(column - 1, std::max(widths[column], 0));
+    }
+    for (int row = 1; row < kChannelGridRows; ++row) {
+        setRowHeight(row - 1, std::max(heights[row], 0));
+    }
+}
+
+void ChannelGridView::StoreSizes(ConfigValues& config) const {
+    config.channelGridColumnWidths[0] = verticalHeader()->minimumWidth();
+    config.channelGridRowHeights[0] = horizontalHeader()->minimumHeight();
+    for (int column = 1; column < kChannelGridColumns; ++column) {
+        config.channelGridColumnWidths[column] = columnWidth(column - 1);
+    }
+    for (int row = 1; row < kChannelGridRows; ++row) {
+        config.channelGridRowHeights[row] = rowHeight(row - 1);
+    }
+}
+
+}  // namespace radioprog::ui

@@ -1,0 +1,310 @@
+#include "mainwindow/ui/ChannelTableModel.h"
+
+#include <QColor>
+#include <algorithm>
+#include <vector>
+
+#include "lang/ui/UiText.h"
+#include "model/FreqCodec.h"
+#include "model/ToneCodec.h"
+
+namespace radioprog::ui {
+
+namespace {
+
+constexpr TextId kCaptionIds[kGridColumnCount] = {16, 17, 18, 19, 20, 21, 23};
+constexpr TextId kNumberCaption = 15;
+constexpr TextId kHigh = 26, kLow = 27, kWide = 28, kNarrow = 29;
+constexpr TextId kBusyOff = 32, kBusyCat = 33, kNonstandard = 251;
+
+// Busy inhibit as the grid offers it: off, or carrier (CAT). 1 (signalling) and 3 arrive
+// only from a radio or a file and have no item.
+constexpr uint8_t kBusyFitCarrier = 2;
+
+// Squelch modes the receive tone switches between.
+constexpr uint8_t kSquelchCarrier = 0;
+constexpr uint8_t kSquelchDtmf = 1;
+constexpr uint8_t kSquelchTone = 2;
+constexpr uint8_t kSquelchDtmfAndTone = 3;
+constexpr uint8_t kSquelchDtmfOrTone = 4;
+
+const QColor kOddRowBackground(0xC0, 0xDC, 0xC0);
+// Light rows keep dark text whatever the desktop theme's text colour is.
+const QColor kOddRowText(0x10, 0x10, 0x10);
+
+QString FromStd(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+bool IsToneColumn(int column) {
+    return column == kColRxTone || column == kColTxTone;
+}
+
+std::vector<uint8_t> Snapshot(const ProjectImage& image, int channel) {
+    const auto record = image.Raw().subspan(
+        image::ChannelsStart + static_cast<size_t>(channel) * image::ChannelRecordSize,
+        image::ChannelRecordSize);
+    std::vector<uint8_t> bytes(record.begin(), record.end());
+    bytes.push_back(image.IsChannelValid(channel) ? 1 : 0);
+    return bytes;
+}
+
+// The receive tone's squelch follow-up: a tone added to a carrier channel makes it a tone
+// channel; a tone removed goes back to carrier, or to DTMF where DTMF was part of the mode.
+void FollowReceiveTone(ChannelRecord channel, uint8_t typeBefore) {
+    const uint8_t typeAfter = channel.RxToneType();
+    const uint8_t mode = channel.SquelchMode();
+    if (typeBefore == kToneNone && typeAfter != kToneNone) {
+        if (mode == kSquelchCarrier) {
+            channel.SetSquelchMode(kSquelchTone);
+        }
+    } else if (typeBefore != kToneNone && typeAfter == kToneNone) {
+        const bool keepsDtmf =
+            channel.Dtmf() && (mode == kSquelchDtmfAndTone || mode == kSquelchDtmfOrTone);
+        channel.SetSquelchMode(keepsDtmf ? kSquelchDtmf : kSquelchCarrier);
+    }
+}
+
+}  // namespace
+
+ChannelTableModel::ChannelTableModel(AppData& data, QObject* parent)
+    : QAbstractTableModel(parent), data_(data) {
+    RefreshTexts();
+}
+
+int ChannelTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kChannelCount;
+}
+
+int ChannelTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kGridColumnCount;
+}
+
+bool ChannelTableModel::InUse(int row) const {
+    return data_.image.IsChannelValid(row + 1);
+}
+
+QString ChannelTableModel::DisplayText(int row, int column) const {
+    if (!InUse(row)) {
+        return {};
+    }
+    const ConstChannelRecord channel = data_.image.Channel(row + 1);
+    switch (column) {
+        case kColRxFreq:
+            return FromStd(FreqToText(channel.RxFreq()));
+        case kColTxFreq:
+            return FromStd(FreqToText(channel.TxFreq()));
+        case kColRxTone:
+            return FromStd(ToneToText(channel.RxToneCode(), channel.RxToneType()));
+        case kColTxTone:
+            return FromStd(ToneToText(channel.TxToneCode(), channel.TxToneType()));
+        case kColPower:
+            return channel.HighPower() ? texts_.high : texts_.low;
+        case kColBandwidth:
+            return channel.Wide() ? texts_.wide : texts_.narrow;
+        case kColBusyFit:
+            return channel.BusyFit() != 0 ? texts_.busyCat : texts_.busyOff;
+        default:
+            return {};
+    }
+}
+
+QVariant ChannelTableModel::EditValue(int row, int column) const {
+    if (column < kColPower) {
+        return DisplayText(row, column);
+    }
+    const ConstChannelRecord channel = data_.image.Channel(row + 1);
+    switch (column) {
+        case kColPower:
+            return channel.HighPower() ? 1 : 0;
+        case kColBandwidth:
+            return channel.Wide() ? 1 : 0;
+        default: {
+            // Values without an item show no selection rather than a wrong one.
+            const uint8_t busy = channel.BusyFit();
+            return busy == 0 ? 0 : (busy == kBusyFitCarrier ? 1 : -1);
+        }
+    }
+}
+
+QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) {
+        return {};
+    }
+    const int row = index.row();
+    const bool oddChannel = row % 2 == 0;
+    switch (role) {
+        case Qt::DisplayRole:
+            return DisplayText(row, index.column());
+        case Qt::EditRole:
+            return EditValue(row, index.column());
+        case Qt::TextAlignmentRole:
+            return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+        case Qt::BackgroundRole:
+            return oddChannel ? QVariant(kOddRowBackground) : QVariant();
+        case Qt::ForegroundRole:
+            return oddChannel ? QVariant(kOddRowText) : QVariant();
+        case Qt::ToolTipRole:
+            return IsNonstandardTone(index) ? QVariant(texts_.nonstandard) : QVariant();
+        default:
+            return {};
+    }
+}
+
+QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role == Qt::TextAlignmentRole) {
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+    }
+    if (role != Qt::DisplayRole) {
+        return {};
+    }
+    if (orientation == Qt::Vertical) {
+        return QStringLiteral("%1").arg(section + 1, 2, 10, QLatin1Char('0'));
+    }
+    return section >= 0 && section < kGridColumnCount ? texts_.captions[section] : QString();
+}
+
+Qt::ItemFlags ChannelTableModel::flags(const QModelIndex& index) const {
+    // An unused channel can only be started from its receive frequency: its other cells
+    // take neither the mouse nor the keyboard, and are drawn disabled.
+    if (!index.isValid() || (index.column() != kColRxFreq && !InUse(index.row()))) {
+        return Qt::NoItemFlags;
+    }
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
+}
+
+bool ChannelTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!index.isValid() || role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable)) {
+        return false;
+    }
+    const int row = index.row();
+    const int column = index.column();
+    const std::vector<uint8_t> before = Snapshot(data_.image, row + 1);
+    bool stored = true;
+    if (column == kColRxFreq) {
+        stored = StoreRxFreq(row, value.toString());
+    } else if (column == kColTxFreq) {
+        stored = StoreTxFreq(row, value.toString());
+    } else if (IsToneColumn(column)) {
+        StoreTone(row, column, value.toString());
+    } else {
+        stored = StoreListIndex(row, column, value.toInt());
+    }
+    // A refused text still redraws the row, so the cell shows the stored value again.
+    emit dataChanged(this->index(row, 0), this->index(row, kGridColumnCount - 1));
+    if (Snapshot(data_.image, row + 1) != before) {
+        emit channelEdited(row);
+    }
+    return stored;
+}
+
+bool ChannelTableModel::StoreRxFreq(int row, const QString& text) {
+    const int n = row + 1;
+    if (text.isEmpty()) {
+        data_.image.SetChannelValid(n, false);
+        return true;
+    }
+    const std::optional<uint32_t> hz = TextToFreq(text.toStdString());
+    if (!hz) {
+        return false;
+    }
+    const uint32_t snapped = SnapToBand(*hz, data_.band);
+    ChannelRecord channel = data_.image.Channel(n);
+    if (InUse(row)) {
+        channel.SetRxFreq(snapped);
+    } else {
+        channel.InitialiseNew(snapped);
+        data_.image.SetChannelValid(n, true);
+    }
+    return true;
+}
+
+bool ChannelTableModel::StoreTxFreq(int row, const QString& text) {
+    uint32_t hz = 0;
+    if (!text.isEmpty()) {
+        const std::optional<uint32_t> typed = TextToFreq(text.toStdString());
+        if (!typed) {
+            return false;
+        }
+        hz = *typed == 0 ? 0 : SnapToBand(*typed, data_.band);
+    }
+    data_.image.Channel(row + 1).SetTxFreq(hz);
+    return true;
+}
+
+void ChannelTableModel::StoreTone(int row, int column, const QString& text) {
+    ChannelRecord channel = data_.image.Channel(row + 1);
+    const bool receive = column == kColRxTone;
+    const uint8_t rxTypeBefore = channel.RxToneType();
+    uint8_t type = receive ? channel.RxToneType() : channel.TxToneType();
+    uint16_t code = receive ? channel.RxToneCode() : channel.TxToneCode();
+    if (!TextToTone(text.toStdString(), type, code)) {
+        return;  // not a tone: the old one stays
+    }
+    if (receive) {
+        channel.SetRxTone(type, code);
+        FollowReceiveTone(channel, rxTypeBefore);
+    } else {
+        channel.SetTxTone(type, code);
+    }
+}
+
+bool ChannelTableModel::StoreListIndex(int row, int column, int item) {
+    if (item < 0 || item > 1) {
+        return false;
+    }
+    ChannelRecord channel = data_.image.Channel(row + 1);
+    if (column == kColPower) {
+        channel.SetHighPower(item == 1);
+    } else if (column == kColBandwidth) {
+        channel.SetWide(item == 1);
+    } else {
+        channel.SetBusyFit(item == 1 ? kBusyFitCarrier : 0);
+    }
+    return true;
+}
+
+bool ChannelTableModel::IsNonstandardTone(const QModelIndex& index) const {
+    if (!index.isValid() || !IsToneColumn(index.column()) || !InUse(index.row())) {
+        return false;
+    }
+    const ConstChannelRecord channel = data_.image.Channel(index.row() + 1);
+    return index.column() == kColRxTone
+               ? !IsStandardTone(channel.RxToneCode(), channel.RxToneType())
+               : !IsStandardTone(channel.TxToneCode(), channel.TxToneType());
+}
+
+QStringList ChannelTableModel::ListItems(int column) const {
+    switch (column) {
+        case kColPower:
+            return {texts_.low, texts_.high};
+        case kColBandwidth:
+            return {texts_.narrow, texts_.wide};
+        case kColBusyFit:
+            return {texts_.busyOff, texts_.busyCat};
+        default:
+            return {};
+    }
+}
+
+void ChannelTableModel::RefreshTexts() {
+    const auto& lang = data_.lang;
+    for (int column = 0; column < kGridColumnCount; ++column) {
+        texts_.captions[column] = UiText(lang, kCaptionIds[column]);
+    }
+    texts_.corner = UiText(lang, kNumberCaption);
+    texts_.high = UiText(lang, kHigh);
+    texts_.low = UiText(lang, kLow);
+    texts_.wide = UiText(lang, kWide);
+    texts_.narrow = UiText(lang, kNarrow);
+    texts_.busyOff = UiText(lang, kBusyOff);
+    texts_.busyCat = UiText(lang, kBusyCat);
+    texts_.nonstandard = UiText(lang, kNonstandard);
+}
+
+void ChannelTableModel::RefreshAll() {
+    emit headerDataChanged(Qt::Horizontal, 0, kGridColumnCount - 1);
+    emit dataChanged(index(0, 0), index(kChannelCount - 1, kGridColumnCount - 1));
+}
+
+}  // namespace radioprog::ui

@@ -1,0 +1,74 @@
+#pragma once
+// The 16 channels of the project image as a table: every cell's text is the core codecs'
+// rendering of the record, and every edit is stored through the core, so the grid can never
+// show something the project does not hold.
+
+#include <QAbstractTableModel>
+#include <QString>
+#include <QStringList>
+#include <array>
+
+#include "appdata/AppData.h"
+
+namespace radioprog::ui {
+
+// The grid's columns; the channel number is the vertical header.
+enum GridColumn : int {
+    kColRxFreq,
+    kColTxFreq,
+    kColRxTone,
+    kColTxTone,
+    kColPower,
+    kColBandwidth,
+    kColBusyFit,
+    kGridColumnCount
+};
+
+class ChannelTableModel final : public QAbstractTableModel {
+    Q_OBJECT
+  public:
+    ChannelTableModel(AppData& data, QObject* parent);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // Frequency and tone columns take the editor's text, list columns the item index.
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
+    // Takes the texts of the current language (captions, list words, hint).
+    void RefreshTexts();
+    // Redraws every cell and caption from the project image.
+    void RefreshAll();
+
+    QString CornerCaption() const { return texts_.corner; }
+    QString NonstandardText() const { return texts_.nonstandard; }
+    // The items of a list column's editor, in item-index order.
+    QStringList ListItems(int column) const;
+    // A tone cell of a channel in use whose tone is accepted but not in the standard tables.
+    bool IsNonstandardTone(const QModelIndex& index) const;
+
+  signals:
+    // The user's edit changed the record of this row (once per stored change).
+    void channelEdited(int row);
+
+  private:
+    struct Texts {
+        std::array<QString, kGridColumnCount> captions;
+        QString corner, high, low, wide, narrow, busyOff, busyCat, nonstandard;
+    };
+
+    bool InUse(int row) const;
+    QString DisplayText(int row, int column) const;
+    QVariant EditValue(int row, int column) const;
+    bool StoreRxFreq(int row, const QString& text);
+    bool StoreTxFreq(int row, const QString& text);
+    void StoreTone(int row, int column, const QString& text);
+    bool StoreListIndex(int row, int column, int item);
+
+    AppData& data_;
+    Texts texts_;
+};
+
+}  // namespace radioprog::ui
