@@ -181,17 +181,6 @@ Tone TxTone(const ConstChannelRecord& ch) {
     return {ch.TxToneType(), ch.TxToneCode()};
 }
 
-// The receive tone decides the squelch mode when the user turns it on or off.
-void FollowReceiveTone(ChannelRecord& ch, uint8_t typeBefore) {
-    const uint8_t typeAfter = ch.RxToneType();
-    if (typeBefore == kToneNone && typeAfter != kToneNone && ch.SquelchMode() == 0) {
-        ch.SetSquelchMode(2);
-    } else if (typeBefore != kToneNone && typeAfter == kToneNone) {
-        const uint8_t mode = ch.SquelchMode();
-        ch.SetSquelchMode(ch.Dtmf() && (mode == 3 || mode == 4) ? 1 : 0);
-    }
-}
-
 class RowStore {
   public:
     RowStore(const ChannelRowCells& cells, int channel, ProjectImage& image, const BandLimits& band)
@@ -326,7 +315,7 @@ class RowStore {
             if (column == ChannelColumn::RxTone) {
                 const uint8_t typeBefore = ch.RxToneType();
                 ch.SetRxTone(tone->type, tone->code);
-                FollowReceiveTone(ch, typeBefore);
+                ch.FollowReceiveTone(typeBefore);
             } else {
                 ch.SetTxTone(tone->type, tone->code);
             }

@@ -6,6 +6,21 @@
 
 namespace radioprog {
 
+void ChannelRecord::FollowReceiveTone(uint8_t typeBefore) {
+    constexpr uint8_t kNone = 0, kCarrier = 0, kDtmf = 1, kTone = 2, kDtmfAndTone = 3,
+                      kDtmfOrTone = 4;
+    const uint8_t typeAfter = RxToneType();
+    const uint8_t mode = SquelchMode();
+    if (typeBefore == kNone && typeAfter != kNone) {
+        if (mode == kCarrier) {
+            SetSquelchMode(kTone);
+        }
+    } else if (typeBefore != kNone && typeAfter == kNone) {
+        const bool keepsDtmf = Dtmf() && (mode == kDtmfAndTone || mode == kDtmfOrTone);
+        SetSquelchMode(keepsDtmf ? kDtmf : kCarrier);
+    }
+}
+
 namespace {
 
 bool IsInRange(int n, int count) {

@@ -128,6 +128,10 @@ class ChannelRecord : public ConstChannelRecord {
     // Fills the record as a channel created by typing rxHz into an empty row: the name
     // bytes stay as they were.
     void InitialiseNew(uint32_t rxHz);
+    // After the user changed the receive tone from one of typeBefore: a tone added to a
+    // carrier channel makes it a tone channel; a tone removed goes back to carrier, or to
+    // DTMF where DTMF was part of the squelch mode.
+    void FollowReceiveTone(uint8_t typeBefore);
 
     std::span<uint8_t> Bytes() const { return bytes_; }
 

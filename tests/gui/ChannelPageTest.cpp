@@ -210,6 +210,22 @@ TEST_F(ChannelPageTest, TransmitFrequencySnapsToTheBandOrIsEmptiedToZero) {
     }
 }
 
+TEST_F(ChannelPageTest, PassingThroughCellsChangesNothingTheyShow) {
+    // A channel from a file: below today's band, and "no tone" stored with code 0.
+    Channel(1).InitialiseNew(146520000);
+    harness.data.image.SetChannelValid(1, true);
+    harness.page->RefreshFromModel();
+    QSignalSpy edited(harness.page.get(), &MainWindowPage::projectEdited);
+    for (int column : {kRx, kTx, kRxTone}) {
+        Click(0, column);
+        Press(Qt::Key_Return);
+    }
+    EXPECT_EQ(Channel(1).RxFreq(), 146520000u);
+    EXPECT_EQ(Channel(1).TxFreq(), 146520000u);
+    EXPECT_EQ(Channel(1).RxToneCode(), 0);
+    EXPECT_EQ(edited.count(), 0);
+}
+
 TEST_F(ChannelPageTest, AReceiveToneSwitchesTheSquelchModeBothWays) {
     StartChannel(0, "438");
     Click(0, kRxTone);

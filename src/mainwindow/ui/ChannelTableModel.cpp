@@ -21,13 +21,6 @@ constexpr TextId kBusyOff = 32, kBusyCat = 33, kNonstandard = 251;
 // only from a radio or a file and have no item.
 constexpr uint8_t kBusyFitCarrier = 2;
 
-// Squelch modes the receive tone switches between.
-constexpr uint8_t kSquelchCarrier = 0;
-constexpr uint8_t kSquelchDtmf = 1;
-constexpr uint8_t kSquelchTone = 2;
-constexpr uint8_t kSquelchDtmfAndTone = 3;
-constexpr uint8_t kSquelchDtmfOrTone = 4;
-
 const QColor kOddRowBackground(0xC0, 0xDC, 0xC0);
 // Light rows keep dark text whatever the desktop theme's text colour is.
 const QColor kOddRowText(0x10, 0x10, 0x10);
@@ -47,22 +40,6 @@ std::vector<uint8_t> Snapshot(const ProjectImage& image, int channel) {
     std::vector<uint8_t> bytes(record.begin(), record.end());
     bytes.push_back(image.IsChannelValid(channel) ? 1 : 0);
     return bytes;
-}
-
-// The receive tone's squelch follow-up: a tone added to a carrier channel makes it a tone
-// channel; a tone removed goes back to carrier, or to DTMF where DTMF was part of the mode.
-void FollowReceiveTone(ChannelRecord channel, uint8_t typeBefore) {
-    const uint8_t typeAfter = channel.RxToneType();
-    const uint8_t mode = channel.SquelchMode();
-    if (typeBefore == kToneNone && typeAfter != kToneNone) {
-        if (mode == kSquelchCarrier) {
-            channel.SetSquelchMode(kSquelchTone);
-        }
-    } else if (typeBefore != kToneNone && typeAfter == kToneNone) {
-        const bool keepsDtmf =
-            channel.Dtmf() && (mode == kSquelchDtmfAndTone || mode == kSquelchDtmfOrTone);
-        channel.SetSquelchMode(keepsDtmf ? kSquelchDtmf : kSquelchCarrier);
-    }
 }
 
 }  // namespace
@@ -181,7 +158,10 @@ bool ChannelTableModel::setData(const QModelIndex& index, const QVariant& value,
     const int column = index.column();
     const std::vector<uint8_t> before = Snapshot(data_.image, row + 1);
     bool stored = true;
-    if (column == kColRxFreq) {
+    if (column <= kColTxTone && InUse(row) && value.toString() == DisplayText(row, column)) {
+        // A cell left as it was shown keeps its bytes: a frequency from a file or a radio
+        // that lies outside today's band is not moved by merely passing through it.
+    } else if (column == kColRxFreq) {
         stored = StoreRxFreq(row, value.toString());
     } else if (column == kColTxFreq) {
         stored = StoreTxFreq(row, value.toString());
@@ -243,7 +223,7 @@ void ChannelTableModel::StoreTone(int row, int column, const QString& text) {
     }
     if (receive) {
         channel.SetRxTone(type, code);
-        FollowReceiveTone(channel, rxTypeBefore);
+        channel.FollowReceiveTone(rxTypeBefore);
     } else {
         channel.SetTxTone(type, code);
     }
