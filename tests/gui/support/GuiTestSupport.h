@@ -7,6 +7,12 @@
 #include <QTest>
 #include <QWidget>
 #include <functional>
+#include <ostream>
+
+// Failures print texts as texts, not as arrays of code units.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 namespace radioprog::testing {
 

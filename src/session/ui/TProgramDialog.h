@@ -1,0 +1,70 @@
+#pragma once
+// The programming window: a progress bar, Start and Cancel, and the three session timers on
+// the event loop. It hosts one ProgramSession for one job and is destroyed after it closes.
+
+#include <QDialog>
+#include <memory>
+
+#include "port/PosixSerialPort.h"
+#include "session/ProgramSession.h"
+#include "session/SessionHost.h"
+#include "session/ui/ProgramDialog.h"
+
+class QProgressBar;
+class QPushButton;
+class QSocketNotifier;
+class QTimer;
+
+namespace radioprog::ui {
+
+class TProgramDialog final : public QDialog, public SessionHost {
+    Q_OBJECT
+  public:
+    TProgramDialog(GuiContext& context, QWidget* owner, const ProgramJob& job);
+    ~TProgramDialog() override;
+
+    SessionOutcome Outcome() const { return session_->Outcome(); }
+
+    void ProgramStartClick();
+
+    void StartTimer(SessionTimer timer, int intervalMs) override;
+    void StopTimer(SessionTimer timer) override;
+    void Pause(int ms) override;
+    void SetProgress(int position) override;
+    void AdvanceProgress(int by) override;
+    void ShowMessage(SessionMessage message) override;
+    void CloseWindow() override;
+    void RefreshMainWindow() override;
+    void RefreshCalibrationWindow() override;
+
+  protected:
+    // FormClose: the close box stops a running job at once and releases the port.
+    void closeEvent(QCloseEvent* event) override;
+    // Escape: like Cancel, which is disabled while a job runs.
+    void reject() override;
+
+  private:
+    QTimer* MakeTimer(const char* name, void (ProgramSession::*handler)());
+    QTimer* TimerOf(SessionTimer timer) const;
+    void WatchPortInput();
+    void PortInputArrived();
+
+    GuiContext& context_;
+    ProgramJob job_;
+    PosixSerialPort port_;
+    // Made after the timers, which it stops as it starts.
+    std::unique_ptr<ProgramSession> session_;
+
+    QProgressBar* ProgressBar1;
+    QPushButton* ProgramStart;
+    QPushButton* CancelBtn;
+    QTimer* Timer_Tx;
+    QTimer* Timer_Rx;
+    QTimer* Timer_TimeOut;
+    // Wakes the receive poll as soon as the port has input, so a reply is taken when it is
+    // complete rather than at the next tick.
+    QSocketNotifier* inputNotifier_ = nullptr;
+    bool closing_ = false;
+};
+
+}  // namespace radioprog::ui
