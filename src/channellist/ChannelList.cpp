@@ -7,6 +7,9 @@ std::string ChannelListError::Message() const {
     if (!caption.empty()) {
         message += " (" + caption + ")";
     }
+    if (channel != 0) {
+        message += ", channel " + std::to_string(channel);
+    }
     message += ": ";
     if (!value.empty()) {
         message += "\"" + value + "\" is ";
@@ -15,7 +18,7 @@ std::string ChannelListError::Message() const {
 }
 
 ChannelListResult ListError(int line, int column, std::string why, std::string value) {
-    return {false, {line, column, {}, std::move(value), std::move(why)}};
+    return {false, {line, column, {}, 0, std::move(value), std::move(why)}};
 }
 
 std::span<const ChannelColumn> AllColumns() {
@@ -79,6 +82,7 @@ ChannelListResult StoreChannelRows(std::span<const ChannelListRow> rows, const C
             ChannelListResult result =
                 ListError(row.text->line, layout.position[c] + 1, error->why, *fields[c]);
             result.error.caption = ColumnHeader(error->column);
+            result.error.channel = row.channel;
             return result;
         }
     }

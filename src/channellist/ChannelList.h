@@ -16,10 +16,11 @@ struct ChannelListError {
     int line = 0;
     int column = 0;       // from 1, as the text has it
     std::string caption;  // the column's caption, when the column is known
+    int channel = 0;      // the channel the row was stored into, when it got that far
     std::string value;
     std::string why;
 
-    // "line 3, column 2 (RX Freq.): "abc" is not a frequency in MHz, like 146.52000"
+    // "line 3, column 2 (RX Freq.), channel 5: "abc" is not a frequency in MHz, like ..."
     std::string Message() const;
 };
 

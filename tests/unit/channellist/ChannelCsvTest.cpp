@@ -214,7 +214,7 @@ TEST(ChannelCsv, ErrorMessageNamesLineColumnValueAndWhy) {
         ImportChannelsCsv("NO.,QT/DQT Dec,RX Freq.\r\n3,Off,1x\r\n", image, kWholeRange);
     ASSERT_FALSE(result);
     EXPECT_EQ(result.error.Message(),
-              "line 2, column 3 (RX Freq.): \"1x\" is not a frequency in MHz, like 146.52000");
+              "line 2, column 3 (RX Freq.), channel 3: \"1x\" is not a frequency in MHz, like 146.52000");
 }
 
 TEST(ChannelCsv, ALargeFileIsRefusedUnread) {

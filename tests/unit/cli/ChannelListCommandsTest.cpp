@@ -60,7 +60,7 @@ TEST_F(ChannelListCommands, BadDataIsExit65WithTheMessageAndNoFile) {
     const std::string out = folder_.File("out.Vkf");
     const auto result = Cli({"import-csv", csv, "--base", project_, "-o", out});
     EXPECT_EQ(result.exitCode, 65);
-    EXPECT_NE(result.err.find("line 3, column 2 (RX Freq.): \"146.5.5\""), std::string::npos)
+    EXPECT_NE(result.err.find("line 3, column 2 (RX Freq.), channel 2: \"146.5.5\""), std::string::npos)
         << result.err;
     EXPECT_FALSE(std::filesystem::exists(out));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.Path()),

@@ -1,0 +1,64 @@
+#pragma once
+// Spreadsheet-like editing around the channel grid: undo and redo of every change made in the
+// window, whole channels copied, cut, pasted (also from and to spreadsheets) and cleared,
+// channels moved up and down, and channel lists imported and exported. Every change goes
+// through the same core parsers as a typed value and becomes one undo step; Open, New and a
+// radio read start a fresh history.
+
+#include <QObject>
+#include <functional>
+
+#include "appdata/ui/GuiContext.h"
+#include "mainwindow/ui/ChannelEditActions.h"
+#include "model/ProjectHistory.h"
+
+class QTableView;
+
+namespace radioprog::ui {
+
+class MainWindowPage;
+
+class ChannelEditing final : public QObject {
+    Q_OBJECT
+  public:
+    // redraw shows the whole project again (the main window's full redraw).
+    ChannelEditing(GuiContext& context, QWidget* window, MainWindowPage& channelPage,
+                   QTableView& grid, std::function<void()> redraw);
+
+    ChannelEditActions& Actions() { return actions_; }
+
+    // Every stored change of the page becomes an undo step.
+    void WatchPage(MainWindowPage& page);
+    // After Open, New and a radio read: the project as it is now, nothing to undo.
+    void StartFreshHistory();
+    // Captions in the current language.
+    void RefreshTexts();
+
+    void Undo();
+    void Redo();
+    void Copy();
+    void Cut();
+    void Paste();
+    void Clear();
+    void Move(int step);
+    void ImportChannels();
+    void ExportChannels();
+
+  private:
+    // Stores what an open editor holds (its own step), then runs change; when change reports
+    // a change, records it as one step, redraws and selects the channels it names.
+    void Change(const std::function<bool(std::vector<int>& select)>& change);
+    void Record();
+    void UpdateActions();
+    void Tell(const QString& message);
+
+    GuiContext& context_;
+    QWidget* window_;
+    MainWindowPage& channelPage_;
+    QTableView& grid_;
+    std::function<void()> redraw_;
+    ChannelEditActions actions_;
+    ProjectHistory history_;
+};
+
+}  // namespace radioprog::ui
