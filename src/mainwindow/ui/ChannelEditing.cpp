@@ -23,19 +23,19 @@ ChannelEditing::ChannelEditing(GuiContext& context, QWidget* window, MainWindowP
       channelPage_(channelPage),
       grid_(grid),
       redraw_(std::move(redraw)),
-      actions_(window, &grid) {
+      actions_(new ChannelEditActions(window, &grid)) {
     // Whole channels are chosen through the row headers, with Shift and Ctrl as anywhere.
     grid_.setSelectionMode(QAbstractItemView::ExtendedSelection);
-    connect(actions_.undo, &QAction::triggered, this, &ChannelEditing::Undo);
-    connect(actions_.redo, &QAction::triggered, this, &ChannelEditing::Redo);
-    connect(actions_.cut, &QAction::triggered, this, &ChannelEditing::Cut);
-    connect(actions_.copy, &QAction::triggered, this, &ChannelEditing::Copy);
-    connect(actions_.paste, &QAction::triggered, this, &ChannelEditing::Paste);
-    connect(actions_.clear, &QAction::triggered, this, &ChannelEditing::Clear);
-    connect(actions_.moveUp, &QAction::triggered, this, [this] { Move(-1); });
-    connect(actions_.moveDown, &QAction::triggered, this, [this] { Move(1); });
-    connect(actions_.importChannels, &QAction::triggered, this, &ChannelEditing::ImportChannels);
-    connect(actions_.exportChannels, &QAction::triggered, this, &ChannelEditing::ExportChannels);
+    connect(actions_->undo, &QAction::triggered, this, &ChannelEditing::Undo);
+    connect(actions_->redo, &QAction::triggered, this, &ChannelEditing::Redo);
+    connect(actions_->cut, &QAction::triggered, this, &ChannelEditing::Cut);
+    connect(actions_->copy, &QAction::triggered, this, &ChannelEditing::Copy);
+    connect(actions_->paste, &QAction::triggered, this, &ChannelEditing::Paste);
+    connect(actions_->clear, &QAction::triggered, this, &ChannelEditing::Clear);
+    connect(actions_->moveUp, &QAction::triggered, this, [this] { Move(-1); });
+    connect(actions_->moveDown, &QAction::triggered, this, [this] { Move(1); });
+    connect(actions_->importChannels, &QAction::triggered, this, &ChannelEditing::ImportChannels);
+    connect(actions_->exportChannels, &QAction::triggered, this, &ChannelEditing::ExportChannels);
     WatchPage(channelPage_);
     StartFreshHistory();
     RefreshTexts();
@@ -51,7 +51,7 @@ void ChannelEditing::StartFreshHistory() {
 }
 
 void ChannelEditing::RefreshTexts() {
-    actions_.RefreshTexts(context_.data.lang);
+    actions_->RefreshTexts(context_.data.lang);
 }
 
 void ChannelEditing::Record() {
@@ -60,8 +60,8 @@ void ChannelEditing::Record() {
 }
 
 void ChannelEditing::UpdateActions() {
-    actions_.undo->setEnabled(history_.CanUndo());
-    actions_.redo->setEnabled(history_.CanRedo());
+    actions_->undo->setEnabled(history_.CanUndo());
+    actions_->redo->setEnabled(history_.CanRedo());
 }
 
 void ChannelEditing::Tell(const QString& message) {

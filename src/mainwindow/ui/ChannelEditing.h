@@ -25,7 +25,7 @@ class ChannelEditing final : public QObject {
     ChannelEditing(GuiContext& context, QWidget* window, MainWindowPage& channelPage,
                    QTableView& grid, std::function<void()> redraw);
 
-    ChannelEditActions& Actions() { return actions_; }
+    ChannelEditActions& Actions() { return *actions_; }
 
     // Every stored change of the page becomes an undo step.
     void WatchPage(MainWindowPage& page);
@@ -57,7 +57,7 @@ class ChannelEditing final : public QObject {
     MainWindowPage& channelPage_;
     QTableView& grid_;
     std::function<void()> redraw_;
-    ChannelEditActions actions_;
+    ChannelEditActions* actions_;  // owned by the window, like every action of it
     ProjectHistory history_;
 };
 
