@@ -70,7 +70,24 @@ bool NamesText(TextId id, std::string_view text) {
     return false;
 }
 
-std::string_view Trimmed(std::string_view text) {
+// A value without a word of its own (a busy lock of 3 from a foreign file) is written as its
+// number, which reads back to the same value.
+std::string WordText(ChannelColumn column, uint8_t value, TLangType language) {
+    const auto words = Info(column).words;
+    return value < words.size() ? RowText(words[value], language) : std::to_string(value);
+}
+
+Tone RxTone(const ConstChannelRecord& ch) {
+    return {ch.RxToneType(), ch.RxToneCode()};
+}
+
+Tone TxTone(const ConstChannelRecord& ch) {
+    return {ch.TxToneType(), ch.TxToneCode()};
+}
+
+}  // namespace
+
+std::string_view TrimmedCell(std::string_view text) {
     const size_t first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) {
         return {};
@@ -78,7 +95,7 @@ std::string_view Trimmed(std::string_view text) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-BytesField NameField(int channel) {
+BytesField ChannelNameField(int channel) {
     return {image::ChannelsStart + image::ChannelRecordSize * static_cast<size_t>(channel) +
                 channel::Name.offset,
             channel::Name.size};
@@ -118,14 +135,7 @@ void SetWordValue(ChannelRecord& ch, ChannelColumn column, uint8_t value) {
     }
 }
 
-// A value without a word of its own (a busy lock of 3 from a foreign file) is written as its
-// number, which reads back to the same value.
-std::string WordText(ChannelColumn column, uint8_t value, TLangType language) {
-    const auto words = Info(column).words;
-    return value < words.size() ? RowText(words[value], language) : std::to_string(value);
-}
-
-std::optional<uint8_t> ParseWord(ChannelColumn column, std::string_view text) {
+std::optional<uint8_t> ParseWordCell(ChannelColumn column, std::string_view text) {
     const ColumnInfo& info = Info(column);
     for (size_t value = 0; value < info.words.size(); ++value) {
         if (NamesText(info.words[value], text)) {
@@ -148,7 +158,7 @@ std::string WordChoices(ChannelColumn column) {
 
 // The grid's tone editor turns d, n and i into capitals as they are typed; "off" is the
 // list's "Off" typed by hand.
-std::optional<Tone> ParseTone(std::string_view text) {
+std::optional<Tone> ParseToneCell(std::string_view text) {
     std::string typed(text);
     if (EqualsIgnoringCase(typed, "off")) {
         typed = "Off";
@@ -166,212 +176,19 @@ std::optional<Tone> ParseTone(std::string_view text) {
 }
 
 // An empty transmit frequency is no transmit frequency, as in the grid.
-std::optional<uint32_t> ParseFreq(ChannelColumn column, std::string_view text) {
+std::optional<uint32_t> ParseFreqCell(ChannelColumn column, std::string_view text) {
     if (column == ChannelColumn::TxFreq && text.empty()) {
         return 0;
     }
     return TextToFreq(text);
 }
 
-Tone RxTone(const ConstChannelRecord& ch) {
-    return {ch.RxToneType(), ch.RxToneCode()};
-}
-
-Tone TxTone(const ConstChannelRecord& ch) {
-    return {ch.TxToneType(), ch.TxToneCode()};
-}
-
-class RowStore {
-  public:
-    RowStore(const ChannelRowCells& cells, int channel, ProjectImage& image, const BandLimits& band)
-        : cells_(cells),
-          channel_(channel),
-          image_(image),
-          before_(image),
-          band_(band),
-          wasInUse_(image.IsChannelValid(channel)) {}
-
-    std::optional<ChannelCellError> Store() {
-        const auto rx = Cell(ChannelColumn::RxFreq);
-        if (!rx ? !wasInUse_ : rx->empty()) {
-            image_.SetChannelValid(channel_, false);
-            return std::nullopt;
-        }
-        if (rx && !Unchanged(ChannelColumn::RxFreq)) {
-            const auto hz = TextToFreq(*rx);
-            if (!hz) {
-                return Error(ChannelColumn::RxFreq, "not a frequency in MHz, like 146.52000");
-            }
-            StoreRx(SnapToBand(*hz, band_));
-        }
-        for (auto step : {&RowStore::StoreTx, &RowStore::StoreWords, &RowStore::StoreTones,
-                          &RowStore::StoreSquelchMode, &RowStore::StoreName}) {
-            if (auto error = (this->*step)()) {
-                return error;
-            }
-        }
-        return std::nullopt;
-    }
-
-  private:
-    std::optional<std::string_view> Cell(ChannelColumn column) const {
-        const auto& cell = cells_[static_cast<int>(column)];
-        if (!cell) {
-            return std::nullopt;
-        }
-        return column == ChannelColumn::Name ? std::string_view(*cell) : Trimmed(*cell);
-    }
-
-    // Whether the cell says what the channel held before the row: the same text, or a text
-    // that reads as the same value ("146.52" for "146.52000", "67" for "67.0").
-    bool Unchanged(ChannelColumn column) const {
-        if (!wasInUse_) {
-            return false;
-        }
-        const std::string_view text = *Cell(column);
-        const std::string stored = ChannelFieldText(before_, channel_, column);
-        if (text == stored) {
-            return true;
-        }
-        switch (column) {
-            case ChannelColumn::RxFreq:
-            case ChannelColumn::TxFreq: {
-                const auto value = ParseFreq(column, text);
-                return value && value == ParseFreq(column, stored);
-            }
-            case ChannelColumn::RxTone:
-            case ChannelColumn::TxTone: {
-                const auto tone = ParseTone(text);
-                return tone && tone == ParseTone(stored);
-            }
-            case ChannelColumn::Name:
-                return false;
-            default: {
-                const auto value = ParseWord(column, text);
-                return value && value == ParseWord(column, stored);
-            }
-        }
-    }
-
-    // A cell that is there, holds something and says something new.
-    bool Changes(ChannelColumn column, bool emptyKeeps) const {
-        const auto text = Cell(column);
-        return text && !(emptyKeeps && text->empty()) && !Unchanged(column);
-    }
-
-    void StoreRx(uint32_t hz) {
-        ChannelRecord ch = image_.Channel(channel_);
-        if (wasInUse_) {
-            ch.SetRxFreq(hz);
-        } else {
-            ch.InitialiseNew(hz);
-            image_.SetChannelValid(channel_, true);
-        }
-    }
-
-    std::optional<ChannelCellError> StoreTx() {
-        // A channel the row starts takes its receive frequency for transmit, as a channel
-        // started in the grid does, unless the row gives one.
-        if (!Changes(ChannelColumn::TxFreq, !wasInUse_)) {
-            return std::nullopt;
-        }
-        const auto hz = ParseFreq(ChannelColumn::TxFreq, *Cell(ChannelColumn::TxFreq));
-        if (!hz) {
-            return Error(ChannelColumn::TxFreq, "not a frequency in MHz, like 146.52000");
-        }
-        image_.Channel(channel_).SetTxFreq(*hz == 0 ? 0 : SnapToBand(*hz, band_));
-        return std::nullopt;
-    }
-
-    std::optional<ChannelCellError> StoreWords() {
-        ChannelRecord ch = image_.Channel(channel_);
-        for (const ChannelColumn column :
-             {ChannelColumn::Power, ChannelColumn::Bandwidth, ChannelColumn::BusyLock,
-              ChannelColumn::ScanAdd, ChannelColumn::Dtmf}) {
-            if (!Changes(column, true)) {
-                continue;
-            }
-            const auto value = ParseWord(column, *Cell(column));
-            if (!value) {
-                return Error(column, "not one of " + WordChoices(column));
-            }
-            SetWordValue(ch, column, *value);
-        }
-        return std::nullopt;
-    }
-
-    std::optional<ChannelCellError> StoreTones() {
-        ChannelRecord ch = image_.Channel(channel_);
-        for (const ChannelColumn column : {ChannelColumn::RxTone, ChannelColumn::TxTone}) {
-            if (!Changes(column, false)) {
-                continue;
-            }
-            const auto tone = ParseTone(*Cell(column));
-            if (!tone) {
-                return Error(column,
-                             "not a tone: Off, a CTCSS tone like 88.5 or a DCS code like D023N "
-                             "or D023I");
-            }
-            if (column == ChannelColumn::RxTone) {
-                const uint8_t typeBefore = ch.RxToneType();
-                ch.SetRxTone(tone->type, tone->code);
-                ch.FollowReceiveTone(typeBefore);
-            } else {
-                ch.SetTxTone(tone->type, tone->code);
-            }
-        }
-        return std::nullopt;
-    }
-
-    std::optional<ChannelCellError> StoreSquelchMode() {
-        if (!Changes(ChannelColumn::SquelchMode, true)) {
-            return std::nullopt;
-        }
-        const auto value = ParseWord(ChannelColumn::SquelchMode, *Cell(ChannelColumn::SquelchMode));
-        if (!value) {
-            return Error(ChannelColumn::SquelchMode,
-                         "not one of " + WordChoices(ChannelColumn::SquelchMode));
-        }
-        image_.Channel(channel_).SetSquelchMode(*value);
-        return std::nullopt;
-    }
-
-    std::optional<ChannelCellError> StoreName() {
-        if (!Changes(ChannelColumn::Name, false)) {
-            return std::nullopt;
-        }
-        const auto bytes = EncodeCodePage(*Cell(ChannelColumn::Name), CodePage::Gbk);
-        if (!bytes) {
-            return Error(ChannelColumn::Name, "holds a character the radio cannot show");
-        }
-        if (bytes->size() > channel::Name.size) {
-            return Error(ChannelColumn::Name,
-                         "longer than the 6 bytes a name holds (a Chinese character takes 2)");
-        }
-        image_.SetText(NameField(channel_), *bytes);
-        return std::nullopt;
-    }
-
-    static std::optional<ChannelCellError> Error(ChannelColumn column, std::string why) {
-        return ChannelCellError{column, std::move(why)};
-    }
-
-    const ChannelRowCells& cells_;
-    int channel_;
-    ProjectImage& image_;
-    const ProjectImage before_;
-    const BandLimits& band_;
-    bool wasInUse_;
-};
-
-}  // namespace
-
 std::string ColumnHeader(ChannelColumn column) {
     return RowText(Info(column).caption, TLangType::English);
 }
 
 std::optional<ChannelColumn> ColumnFromHeader(std::string_view caption) {
-    const std::string_view text = Trimmed(caption);
+    const std::string_view text = TrimmedCell(caption);
     for (int i = 0; i < kChannelColumnCount; ++i) {
         if (NamesText(kColumns[i].caption, text)) {
             return static_cast<ChannelColumn>(i);
@@ -395,15 +212,10 @@ std::string ChannelFieldText(const ProjectImage& image, int channel, ChannelColu
         case ChannelColumn::TxTone:
             return ToneToText(TxTone(ch).code, TxTone(ch).type);
         case ChannelColumn::Name:
-            return DecodeCodePage(image.Text(NameField(channel)), CodePage::Gbk);
+            return DecodeCodePage(image.Text(ChannelNameField(channel)), CodePage::Gbk);
         default:
             return WordText(column, WordValue(ch, column), words);
     }
-}
-
-std::optional<ChannelCellError> StoreChannelRow(const ChannelRowCells& cells, int channel,
-                                                ProjectImage& image, const BandLimits& band) {
-    return RowStore(cells, channel, image, band).Store();
 }
 
 }  // namespace radioprog

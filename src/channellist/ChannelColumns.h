@@ -11,6 +11,7 @@
 #include "lang/AppLang.h"
 #include "model/BandLimits.h"
 #include "model/ProjectImage.h"
+#include "model/ToneCodec.h"
 
 namespace radioprog {
 
@@ -40,23 +41,22 @@ std::optional<ChannelColumn> ColumnFromHeader(std::string_view caption);
 std::string ChannelFieldText(const ProjectImage& image, int channel, ChannelColumn column,
                              THaldenFuncs::TLangType words = THaldenFuncs::TLangType::English);
 
-// The texts of one row, by column; a column the row does not have is nullopt.
-using ChannelRowCells = std::array<std::optional<std::string>, kChannelColumnCount>;
+// Where a channel's name lies in the image.
+BytesField ChannelNameField(int channel);
 
-struct ChannelCellError {
-    ChannelColumn column = ChannelColumn::Number;
-    std::string why;
-};
-
-// Stores one row into channel n as the grid would store each typed value: frequencies
-// clamped to the band and snapped to the raster, tones through the tone parser with the
-// squelch-mode follow-up. An empty receive frequency clears the channel; a row for an unused
-// channel without one leaves it unused. A cell that reads as what the channel already holds
-// leaves the stored bytes alone, so values no text shows exactly survive a round trip. An
-// empty word cell keeps the field, and so does an empty transmit frequency on a channel the
-// row starts (it keeps the receive frequency); otherwise an empty transmit frequency is none. On an
-// error the channel may be half written: callers work on a copy.
-std::optional<ChannelCellError> StoreChannelRow(const ChannelRowCells& cells, int channel,
-                                                ProjectImage& image, const BandLimits& band);
+// The parsers behind every cell, shared by files and the clipboard. Cells are read without
+// the blanks around them (names excepted, whose blanks are theirs).
+std::string_view TrimmedCell(std::string_view text);
+// Megahertz as the grid's frequency editor takes them; an empty transmit frequency is none (0).
+std::optional<uint32_t> ParseFreqCell(ChannelColumn column, std::string_view text);
+// A tone as the tone editor takes it: d, n and i typed small count as capitals, "off" as "Off".
+std::optional<Tone> ParseToneCell(std::string_view text);
+// A word of the column in any of the three languages, ignoring case, or the stored number.
+std::optional<uint8_t> ParseWordCell(ChannelColumn column, std::string_view text);
+// The English words of a word column, for messages.
+std::string WordChoices(ChannelColumn column);
+// The stored value behind a word column, and storing one.
+uint8_t WordValue(const ConstChannelRecord& ch, ChannelColumn column);
+void SetWordValue(ChannelRecord& ch, ChannelColumn column, uint8_t value);
 
 }  // namespace radioprog

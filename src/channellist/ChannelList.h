@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "channellist/ChannelColumns.h"
+#include "channellist/ChannelRowStore.h"
 #include "channellist/TextTable.h"
 
 namespace radioprog {

@@ -51,23 +51,21 @@ bool ProjectHistory::Record(const ProjectImage& image) {
 
 bool ProjectHistory::Undo(ProjectImage& image) {
     Record(image);
-    if (undo_.empty()) {
-        return false;
-    }
-    redo_.push_back(current_);
-    current_ = undo_.back();
-    undo_.pop_back();
-    Restore(current_, image);
-    return true;
+    return Step(undo_, redo_, image);
 }
 
 bool ProjectHistory::Redo(ProjectImage& image) {
-    if (Record(image) || redo_.empty()) {
+    return !Record(image) && Step(redo_, undo_, image);
+}
+
+bool ProjectHistory::Step(std::deque<Snapshot>& from, std::deque<Snapshot>& to,
+                          ProjectImage& image) {
+    if (from.empty()) {
         return false;
     }
-    undo_.push_back(current_);
-    current_ = redo_.back();
-    redo_.pop_back();
+    to.push_back(current_);
+    current_ = from.back();
+    from.pop_back();
     Restore(current_, image);
     return true;
 }

@@ -39,6 +39,8 @@ class ProjectHistory {
     static Snapshot Take(const ProjectImage& image);
     static bool SameProject(const Snapshot& a, const Snapshot& b);
     void Restore(const Snapshot& snapshot, ProjectImage& image) const;
+    // Goes one step back (from undo) or forward (from redo), keeping the way to return.
+    bool Step(std::deque<Snapshot>& from, std::deque<Snapshot>& to, ProjectImage& image);
 
     size_t depth_;
     Snapshot current_{};

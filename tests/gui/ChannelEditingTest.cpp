@@ -12,6 +12,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 
+#include "channellist/ChannelColumns.h"
 #include "channellist/ChannelCsv.h"
 #include "lang/TextCodec.h"
 #include "mainwindow/ui/ChannelEditing.h"
@@ -26,12 +27,6 @@ using testing::Find;
 using Bytes = std::vector<uint8_t>;
 
 constexpr int kColumns = 7;
-
-BytesField NameField(int n) {
-    return {image::ChannelsStart + image::ChannelRecordSize * static_cast<size_t>(n) +
-                channel::Name.offset,
-            channel::Name.size};
-}
 
 class ChannelEditingTest : public ::testing::Test {
   protected:
@@ -48,13 +43,13 @@ class ChannelEditingTest : public ::testing::Test {
             ch.SetSquelchMode(static_cast<uint8_t>(n));
             image.SetChannelValid(n, true);
         }
-        image.SetText(NameField(3), *EncodeCodePage("中继", CodePage::Gbk));
+        image.SetText(ChannelNameField(3), *EncodeCodePage("中继", CodePage::Gbk));
         harness.Build();
         grid = Find<QTableView>(harness.page.get(), "StringGrid1");
         ASSERT_NE(grid, nullptr);
         ChannelPage* page = harness.page.get();
-        editing = new ChannelEditing(harness.context, page, *page, *grid,
-                                     [page] { page->RefreshFromModel(); });
+        editing =
+            new ChannelEditing(harness.context, page, *page, [page] { page->RefreshFromModel(); });
         grid->setFocus();
         ASSERT_TRUE(testing::WaitFor([this] { return grid->hasFocus(); }));
     }
@@ -116,7 +111,8 @@ TEST_F(ChannelEditingTest, ChannelsCopiedFromTheGridPasteBackIdentically) {
         EXPECT_EQ(RowTexts(9 + k), RowTexts(1 + k)) << k;
         EXPECT_EQ(harness.data.image.Channel(10 + k).SquelchMode(), 2 + k);
     }
-    EXPECT_EQ(harness.data.image.Text(NameField(11)), harness.data.image.Text(NameField(3)));
+    EXPECT_EQ(harness.data.image.Text(ChannelNameField(11)),
+              harness.data.image.Text(ChannelNameField(3)));
     EXPECT_EQ(grid->selectionModel()->selectedRows().size(), 3) << "the pasted rows are selected";
 }
 
@@ -130,7 +126,7 @@ TEST_F(ChannelEditingTest, SpreadsheetTextWithCrlfAndQuotedCellsPastes) {
     EXPECT_EQ(RowTexts(13),
               QStringList({"400.00000", "400.00000", "88.5", "D023N", "Low", "Narrow", "CAT"}))
         << "clamped to the 400-480 MHz band like a typed value";
-    EXPECT_EQ(harness.data.image.Text(NameField(14)), "A, \"B\"");
+    EXPECT_EQ(harness.data.image.Text(ChannelNameField(14)), "A, \"B\"");
     EXPECT_EQ(RowTexts(14).mid(0, 2), QStringList({"400.00000", "400.00000"}));
 }
 
@@ -234,7 +230,7 @@ TEST_F(ChannelEditingTest, MovesCarryWholeRecordsAndTheSelection) {
     for (int k = 0; k < 3; ++k) {
         Key(Qt::Key_Up, Qt::AltModifier);
     }
-    EXPECT_EQ(harness.data.image.Text(NameField(1)), *EncodeCodePage("中继", CodePage::Gbk));
+    EXPECT_EQ(harness.data.image.Text(ChannelNameField(1)), *EncodeCodePage("中继", CodePage::Gbk));
     EXPECT_EQ(harness.data.image.Channel(1).SquelchMode(), 3);
     EXPECT_EQ(grid->selectionModel()->selectedRows().size(), 1);
     EXPECT_TRUE(grid->selectionModel()->isRowSelected(0));

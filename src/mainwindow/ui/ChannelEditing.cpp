@@ -16,14 +16,14 @@
 namespace radioprog::ui {
 
 ChannelEditing::ChannelEditing(GuiContext& context, QWidget* window, MainWindowPage& channelPage,
-                               QTableView& grid, std::function<void()> redraw)
+                               std::function<void()> redraw)
     : QObject(window),
       context_(context),
       window_(window),
       channelPage_(channelPage),
-      grid_(grid),
+      grid_(*channelPage.findChild<QTableView*>(QStringLiteral("StringGrid1"))),
       redraw_(std::move(redraw)),
-      actions_(new ChannelEditActions(window, &grid)) {
+      actions_(new ChannelEditActions(window, &grid_)) {
     // Whole channels are chosen through the row headers, with Shift and Ctrl as anywhere.
     grid_.setSelectionMode(QAbstractItemView::ExtendedSelection);
     connect(actions_->undo, &QAction::triggered, this, &ChannelEditing::Undo);

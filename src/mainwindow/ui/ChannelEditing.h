@@ -21,9 +21,10 @@ class MainWindowPage;
 class ChannelEditing final : public QObject {
     Q_OBJECT
   public:
-    // redraw shows the whole project again (the main window's full redraw).
+    // Works on the channel page's grid (StringGrid1); redraw shows the whole project again
+    // (the main window's full redraw, which must not start a fresh history).
     ChannelEditing(GuiContext& context, QWidget* window, MainWindowPage& channelPage,
-                   QTableView& grid, std::function<void()> redraw);
+                   std::function<void()> redraw);
 
     ChannelEditActions& Actions() { return *actions_; }
 

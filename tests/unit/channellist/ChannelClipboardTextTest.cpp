@@ -7,7 +7,6 @@
 namespace radioprog {
 namespace {
 
-using testing::ChannelNameField;
 using testing::kWholeRange;
 using THaldenFuncs::TLangType;
 

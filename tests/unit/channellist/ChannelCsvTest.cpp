@@ -11,7 +11,6 @@
 namespace radioprog {
 namespace {
 
-using testing::ChannelNameField;
 using testing::kWholeRange;
 
 ProjectImage RandomBytes(std::mt19937& random) {

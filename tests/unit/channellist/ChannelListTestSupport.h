@@ -16,12 +16,6 @@ namespace radioprog::testing {
 // A band wide enough that every random raster frequency lies inside it.
 inline constexpr BandLimits kWholeRange{136000000, 520000000};
 
-inline BytesField ChannelNameField(int n) {
-    return {image::ChannelsStart + image::ChannelRecordSize * static_cast<size_t>(n) +
-                channel::Name.offset,
-            channel::Name.size};
-}
-
 // Random bytes everywhere, channels on the 6.25 kHz raster with standard tones, names of up
 // to six bytes in the radio's character set, every flag bit random.
 inline ProjectImage RepresentableImage(std::mt19937& random) {

@@ -1,0 +1,202 @@
+#include "channellist/ChannelRowStore.h"
+
+#include "lang/TextCodec.h"
+#include "model/FreqCodec.h"
+#include "model/ToneCodec.h"
+
+namespace radioprog {
+
+namespace {
+
+class RowStore {
+  public:
+    RowStore(const ChannelRowCells& cells, int channel, ProjectImage& image, const BandLimits& band)
+        : cells_(cells),
+          channel_(channel),
+          image_(image),
+          before_(image),
+          band_(band),
+          wasInUse_(image.IsChannelValid(channel)) {}
+
+    std::optional<ChannelCellError> Store() {
+        const auto rx = Cell(ChannelColumn::RxFreq);
+        if (!rx ? !wasInUse_ : rx->empty()) {
+            image_.SetChannelValid(channel_, false);
+            return std::nullopt;
+        }
+        if (rx && !Unchanged(ChannelColumn::RxFreq)) {
+            const auto hz = TextToFreq(*rx);
+            if (!hz) {
+                return Error(ChannelColumn::RxFreq, "not a frequency in MHz, like 146.52000");
+            }
+            StoreRx(SnapToBand(*hz, band_));
+        }
+        for (auto step : {&RowStore::StoreTx, &RowStore::StoreWords, &RowStore::StoreTones,
+                          &RowStore::StoreSquelchMode, &RowStore::StoreName}) {
+            if (auto error = (this->*step)()) {
+                return error;
+            }
+        }
+        return std::nullopt;
+    }
+
+  private:
+    std::optional<std::string_view> Cell(ChannelColumn column) const {
+        const auto& cell = cells_[static_cast<int>(column)];
+        if (!cell) {
+            return std::nullopt;
+        }
+        return column == ChannelColumn::Name ? std::string_view(*cell) : TrimmedCell(*cell);
+    }
+
+    // Whether the cell says what the channel held before the row: the same text, or a text
+    // that reads as the same value ("146.52" for "146.52000", "67" for "67.0").
+    bool Unchanged(ChannelColumn column) const {
+        if (!wasInUse_) {
+            return false;
+        }
+        const std::string_view text = *Cell(column);
+        const std::string stored = ChannelFieldText(before_, channel_, column);
+        if (text == stored) {
+            return true;
+        }
+        switch (column) {
+            case ChannelColumn::RxFreq:
+            case ChannelColumn::TxFreq: {
+                const auto value = ParseFreqCell(column, text);
+                return value && value == ParseFreqCell(column, stored);
+            }
+            case ChannelColumn::RxTone:
+            case ChannelColumn::TxTone: {
+                const auto tone = ParseToneCell(text);
+                return tone && tone == ParseToneCell(stored);
+            }
+            case ChannelColumn::Name:
+                return false;
+            default: {
+                const auto value = ParseWordCell(column, text);
+                return value && value == ParseWordCell(column, stored);
+            }
+        }
+    }
+
+    // A cell that is there, holds something and says something new.
+    bool Changes(ChannelColumn column, bool emptyKeeps) const {
+        const auto text = Cell(column);
+        return text && !(emptyKeeps && text->empty()) && !Unchanged(column);
+    }
+
+    void StoreRx(uint32_t hz) {
+        ChannelRecord ch = image_.Channel(channel_);
+        if (wasInUse_) {
+            ch.SetRxFreq(hz);
+        } else {
+            ch.InitialiseNew(hz);
+            image_.SetChannelValid(channel_, true);
+        }
+    }
+
+    std::optional<ChannelCellError> StoreTx() {
+        // A channel the row starts takes its receive frequency for transmit, as a channel
+        // started in the grid does, unless the row gives one.
+        if (!Changes(ChannelColumn::TxFreq, !wasInUse_)) {
+            return std::nullopt;
+        }
+        const auto hz = ParseFreqCell(ChannelColumn::TxFreq, *Cell(ChannelColumn::TxFreq));
+        if (!hz) {
+            return Error(ChannelColumn::TxFreq, "not a frequency in MHz, like 146.52000");
+        }
+        image_.Channel(channel_).SetTxFreq(*hz == 0 ? 0 : SnapToBand(*hz, band_));
+        return std::nullopt;
+    }
+
+    std::optional<ChannelCellError> StoreWords() {
+        ChannelRecord ch = image_.Channel(channel_);
+        for (const ChannelColumn column :
+             {ChannelColumn::Power, ChannelColumn::Bandwidth, ChannelColumn::BusyLock,
+              ChannelColumn::ScanAdd, ChannelColumn::Dtmf}) {
+            if (!Changes(column, true)) {
+                continue;
+            }
+            const auto value = ParseWordCell(column, *Cell(column));
+            if (!value) {
+                return Error(column, "not one of " + WordChoices(column));
+            }
+            SetWordValue(ch, column, *value);
+        }
+        return std::nullopt;
+    }
+
+    std::optional<ChannelCellError> StoreTones() {
+        ChannelRecord ch = image_.Channel(channel_);
+        for (const ChannelColumn column : {ChannelColumn::RxTone, ChannelColumn::TxTone}) {
+            if (!Changes(column, false)) {
+                continue;
+            }
+            const auto tone = ParseToneCell(*Cell(column));
+            if (!tone) {
+                return Error(column,
+                             "not a tone: Off, a CTCSS tone like 88.5 or a DCS code like D023N "
+                             "or D023I");
+            }
+            if (column == ChannelColumn::RxTone) {
+                const uint8_t typeBefore = ch.RxToneType();
+                ch.SetRxTone(tone->type, tone->code);
+                ch.FollowReceiveTone(typeBefore);
+            } else {
+                ch.SetTxTone(tone->type, tone->code);
+            }
+        }
+        return std::nullopt;
+    }
+
+    std::optional<ChannelCellError> StoreSquelchMode() {
+        if (!Changes(ChannelColumn::SquelchMode, true)) {
+            return std::nullopt;
+        }
+        const auto value =
+            ParseWordCell(ChannelColumn::SquelchMode, *Cell(ChannelColumn::SquelchMode));
+        if (!value) {
+            return Error(ChannelColumn::SquelchMode,
+                         "not one of " + WordChoices(ChannelColumn::SquelchMode));
+        }
+        image_.Channel(channel_).SetSquelchMode(*value);
+        return std::nullopt;
+    }
+
+    std::optional<ChannelCellError> StoreName() {
+        if (!Changes(ChannelColumn::Name, false)) {
+            return std::nullopt;
+        }
+        const auto bytes = EncodeCodePage(*Cell(ChannelColumn::Name), CodePage::Gbk);
+        if (!bytes) {
+            return Error(ChannelColumn::Name, "holds a character the radio cannot show");
+        }
+        if (bytes->size() > channel::Name.size) {
+            return Error(ChannelColumn::Name,
+                         "longer than the 6 bytes a name holds (a Chinese character takes 2)");
+        }
+        image_.SetText(ChannelNameField(channel_), *bytes);
+        return std::nullopt;
+    }
+
+    static std::optional<ChannelCellError> Error(ChannelColumn column, std::string why) {
+        return ChannelCellError{column, std::move(why)};
+    }
+
+    const ChannelRowCells& cells_;
+    int channel_;
+    ProjectImage& image_;
+    const ProjectImage before_;
+    const BandLimits& band_;
+    bool wasInUse_;
+};
+
+}  // namespace
+
+std::optional<ChannelCellError> StoreChannelRow(const ChannelRowCells& cells, int channel,
+                                                ProjectImage& image, const BandLimits& band) {
+    return RowStore(cells, channel, image, band).Store();
+}
+
+}  // namespace radioprog

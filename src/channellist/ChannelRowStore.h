@@ -1,0 +1,31 @@
+#pragma once
+// Storing one row of texts into a channel, as the grid would store each typed value.
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "channellist/ChannelColumns.h"
+
+namespace radioprog {
+
+// The texts of one row, by column; a column the row does not have is nullopt.
+using ChannelRowCells = std::array<std::optional<std::string>, kChannelColumnCount>;
+
+struct ChannelCellError {
+    ChannelColumn column = ChannelColumn::Number;
+    std::string why;
+};
+
+// Stores one row into channel n as the grid would store each typed value: frequencies
+// clamped to the band and snapped to the raster, tones through the tone parser with the
+// squelch-mode follow-up. An empty receive frequency clears the channel; a row for an unused
+// channel without one leaves it unused. A cell that reads as what the channel already holds
+// leaves the stored bytes alone, so values no text shows exactly survive a round trip. An
+// empty word cell keeps the field, and so does an empty transmit frequency on a channel the
+// row starts (it keeps the receive frequency); otherwise an empty transmit frequency is none. On an
+// error the channel may be half written: callers work on a copy.
+std::optional<ChannelCellError> StoreChannelRow(const ChannelRowCells& cells, int channel,
+                                                ProjectImage& image, const BandLimits& band);
+
+}  // namespace radioprog
