@@ -203,16 +203,21 @@ void RadioSimulator::Complete(int64_t nowMs) {
             break;
         }
     }
-    requests_.push_back(std::move(received));
+    ++requestCount_;
+    ReceivedRequest* kept = &received;
+    if (config_.logRequests) {
+        requests_.push_back(std::move(received));
+        kept = &requests_.back();
+    }
     if (!reply.empty()) {
-        Answer(requests_.back(), std::move(reply), request.size(), nowMs);
+        Answer(*kept, std::move(reply), request.size(), nowMs);
     }
 }
 
 void RadioSimulator::Answer(ReceivedRequest& request, std::vector<uint8_t> reply,
                             size_t requestBytes, int64_t nowMs) {
     const SimulatorFaults& faults = config_.faults;
-    const int index = static_cast<int>(requests_.size()) - 1;
+    const int index = static_cast<int>(requestCount_) - 1;
     if (faults.silent || (faults.silentAfter && index >= *faults.silentAfter)) {
         return;
     }

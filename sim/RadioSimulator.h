@@ -50,6 +50,9 @@ struct SimulatorConfig {
     // 9600-baud line (10 bits per byte).
     bool pace = false;
     SimulatorFaults faults;
+    // Every request is kept for Requests(). A simulator that runs for hours turns this off,
+    // or its memory grows with every request it answers.
+    bool logRequests = true;
 };
 
 enum class RequestKind {
@@ -125,6 +128,7 @@ class RadioSimulator {
     std::vector<uint8_t> pending_;
     int64_t lastByteMs_ = 0;
     std::vector<ReceivedRequest> requests_;
+    size_t requestCount_ = 0;
     std::vector<PendingReply> replies_;
     int endByteCount_ = 0;
     size_t discardedBytes_ = 0;

@@ -183,6 +183,7 @@ int main(int argc, char** argv) {
     std::optional<std::string> password;
     std::string memoryFile, linkPath, status, firstByte;
     SimulatorConfig config;
+    config.logRequests = false;  // nobody reads the log here, and radiosim may run for days
     app.add_option("--kind", kind, "Radio kind: S, Y or legacy")
         ->check(CLI::IsMember({"S", "Y", "legacy"}, CLI::ignore_case))
         ->capture_default_str();
