@@ -73,6 +73,8 @@ class ProgramSession {
     bool LegacyRadio() const { return LegacyRadio_; }
     bool VariantY() const { return VariantY_; }
     uint8_t SessionStage() const { return SessionStage_; }
+    // Reply bytes received and not yet taken by a reply rule.
+    size_t BufferedReplyBytes() const { return RxCount; }
 
   private:
     bool ComInit(int portNumber);
