@@ -4,6 +4,7 @@
 
 #include "FuzzTargets.h"
 #include "calibration/CalibrationData.h"
+#include "model/FreqCodec.h"
 #include "session/CalibrationConversion.h"
 #include "session/CalibrationTables.h"
 #include "session/LegacyMapConversion.h"
@@ -25,7 +26,9 @@ int FuzzMemory(const uint8_t* data, size_t size) {
     BandLimits band;
     LastWriteTime lastWrite;
     SetDataToSoftware(memory, variantY, image, band, lastWrite);
-    FUZZ_CHECK(band.lower <= band.upper);
+    // Limits from the radio are taken only when both lie in the usable ranges (their order
+    // is the radio's business).
+    FUZZ_CHECK(IsBandEdgeValid(band.lower, band.upper));
 
     static CalibrationTables tables;
     tables = {};
