@@ -75,10 +75,11 @@ one_run() {
         fi
     fi
     code=0
-    wait "$cli_pid" || code=$?
+    # (braces: the shell's own "Killed" notice for radiosim would otherwise mix in)
+    { wait "$cli_pid" || code=$?; } 2>/dev/null
     end=$(date +%s%3N)
     kill -TERM "$sim_pid" 2>/dev/null || true
-    wait "$sim_pid" 2>/dev/null || true
+    { wait "$sim_pid" || true; } 2>/dev/null
     local elapsed=$((end - start))
 
     local verdict=ok why="" said
@@ -128,6 +129,9 @@ one_run() {
         elif [ "$(ls "$work" | wc -l)" -ne "$((files_before + 2))" ]; then
             verdict=FAIL why="files left behind: $(ls "$work" | tr '\n' ' ')"
         fi
+    fi
+    if [ "$verdict" != ok ]; then
+        why="$why; the tool said: $(tail -n 2 "$work/cli.err" | tr '\r\n' '  ')"
     fi
     echo "$seed $job $fault $kill $at_ms $code $elapsed $verdict $why"
     rm -rf "$work"
