@@ -86,28 +86,23 @@ bool HasCtcssShape(std::string_view text) {
     return n < 4 ? points <= 1 : points == 1;
 }
 
-// Tenths of a hertz of a text of CTCSS shape. A second decimal is only accepted when it is 0:
-// the radio has no finer step, and reading "25.55" as 255.5 Hz would be wrong.
+// Tenths of a hertz of a text of CTCSS shape: its digits read as one number with the point
+// skipped, times ten when no digit follows the point (or there is none). So "88.5" is 885,
+// "88" and "88." are 880, "25.55" is 2555, while "88.50" is 8850 and out of range.
 std::optional<uint16_t> CtcssTenths(std::string_view text) {
     unsigned value = 0;
-    int decimals = -1;
+    bool digitAfterPoint = false;
+    bool point = false;
     for (char c : text) {
         if (c == '.') {
-            decimals = 0;
+            point = true;
             continue;
         }
         value = value * 10 + static_cast<unsigned>(c - '0');
-        if (decimals >= 0) {
-            ++decimals;
-        }
+        digitAfterPoint = digitAfterPoint || point;
     }
-    if (decimals <= 0) {
+    if (!digitAfterPoint) {
         value *= 10;
-    } else if (decimals == 2) {
-        if (value % 10 != 0) {
-            return std::nullopt;
-        }
-        value /= 10;
     }
     if (value < kLowestCtcss || value > kHighestCtcss) {
         return std::nullopt;

@@ -43,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
                     AcceptedCase{"88", kToneCtcss, 880}, AcceptedCase{"254.1", kToneCtcss, 2541},
                     AcceptedCase{"100.", kToneCtcss, 1000}, AcceptedCase{"100.0", kToneCtcss, 1000},
                     AcceptedCase{"100", kToneCtcss, 1000}, AcceptedCase{"260", kToneCtcss, 2600},
-                    AcceptedCase{"67.00", kToneCtcss, 670},
+                    AcceptedCase{"25.55", kToneCtcss, 2555},
                     AcceptedCase{"260.0", kToneCtcss, 2600}));
 
 class TextToToneRejectsTest : public testing::TestWithParam<const char*> {};
@@ -60,8 +60,8 @@ INSTANTIATE_TEST_SUITE_P(Texts, TextToToneRejectsTest,
                          testing::Values("D029N", "d023n", "D023n", "X023N", "D0a3I", "off", "OFF",
                                          "35.0", "35", "40.5", "59", "1000", "260.1", "29", "6.7",
                                          "6", "8.85", "88..", "88.5.", "1.2.3", "12345", "88.5x",
-                                         "x88.5", ".885", "-88", "88.55", "25.55", "254.15", "D023",
-                                         "2600.0"));
+                                         "x88.5", ".885", "-88", "88.55", "88.50", "67.00",
+                                         "254.15", "D023", "2600.0"));
 
 TEST(ToneToTextTest, WritesEachForm) {
     EXPECT_EQ(ToneToText(885, kToneCtcss), "88.5");
