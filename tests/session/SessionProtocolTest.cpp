@@ -309,6 +309,28 @@ TEST_F(SessionTest, CalibrationAndDataWriteEndsLikeTheOrdinaryWrite) {
     EXPECT_EQ(Messages(), std::vector{SessionMessage::Success});
 }
 
+TEST_F(SessionTest, CalibrationAndDataWriteWithNewPasswordEndsWithThePasswordBlock) {
+    AttachRadio(RadioKind::S);
+    FillChannels(data);
+    ResetCalibrationData(data.calibration, data.band);
+    data.image.SetText(image::NewPassword, "5566");
+    data.image.Set(image::WriteNewPasswordWithData, uint8_t{1});
+
+    EXPECT_EQ(RunJob(kModeCalibrationAndData, false), SessionOutcome::Success);
+
+    Requests expected = CurrentOpening();
+    AppendBlocks(expected, RequestKind::Write, 0x81B0, 9);
+    AppendBlocks(expected, RequestKind::Read, 0x81B0, 9);
+    AppendBlocks(expected, RequestKind::Write, 0x4000, 3);
+    AppendBlocks(expected, RequestKind::Write, 0x8080, 19);
+    AppendBlocks(expected, RequestKind::Write, 0x4040, 1);
+    expected.emplace_back(RequestKind::End, 0);
+    EXPECT_EQ(RadioRequests(), expected);
+    const auto block = radio->Memory().subspan<0x4040, kPasswordBlockSize>();
+    EXPECT_TRUE(CheckPasswordBlock(block, "5566"));
+    EXPECT_FALSE(CheckPasswordBlock(block, "5567"));
+}
+
 TEST_F(SessionTest, CalibrationReadFillsTheRecordAfterTheMessage) {
     RadioSimulator& r = AttachRadio(RadioKind::Y);
 

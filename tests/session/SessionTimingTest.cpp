@@ -53,6 +53,43 @@ TEST_F(SessionTest, AutoSearchOverThreeSilentPortsSendsTwoThreeThreeHandshakes) 
     EXPECT_FALSE(line.IsOpen());
 }
 
+// Whatever a device sent before it was opened, or while the line settled, is not a reply.
+ScriptedEnd::Script Silent() {
+    return [](std::span<const uint8_t>) { return std::vector<ScriptedEnd::Reply>{}; };
+}
+
+TEST_F(SessionTest, OpenedPortSettlesForHalfASecondAndDropsWhatArrivedMeanwhile) {
+    ScriptedEnd device(Silent());
+    device.Inject(300, {'S'});  // would pass for a radio's answer to the handshake
+    line.AddDevice(kPort1, &device);
+    UsePorts({kPort1}, false);
+
+    EXPECT_EQ(RunJob(kModeData, true), SessionOutcome::CommunicationFalse);
+
+    const std::vector<int64_t> handshakes = line.WriteTimes(kPort1, kHandshake);
+    ASSERT_FALSE(handshakes.empty());
+    EXPECT_EQ(handshakes.front(), kPortSettleMs);
+    EXPECT_EQ(line.Writes().size(), handshakes.size()) << "the stray byte was taken as a reply";
+}
+
+TEST_F(SessionTest, AutoSearchSwitchDropsWhatTheNextPortHeldAndWaitsFiftyMilliseconds) {
+    ScriptedEnd second(Silent());
+    second.Inject(1200, {'S'});  // pending on the second port before the switch reaches it
+    line.AddDevice(kPort1, nullptr);
+    line.AddDevice(kPort2, &second);
+    UsePorts({kPort1, kPort2}, true);
+
+    EXPECT_EQ(RunJob(kModeData, true), SessionOutcome::CommunicationFalse);
+
+    const auto first = line.WriteTimes(kPort1, kHandshake);
+    const auto next = line.WriteTimes(kPort2, kHandshake);
+    ASSERT_EQ(first.size(), 2u);
+    ASSERT_EQ(next.size(), 3u);
+    EXPECT_EQ(next.front() - first.back(), 1000 + kAutoSearchSettleMs);
+    EXPECT_EQ(line.Writes().size(), first.size() + next.size())
+        << "the stray byte was taken as a reply";
+}
+
 struct UnusablePortCase {
     const char* name;
     bool autoSearch;
