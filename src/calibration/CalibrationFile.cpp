@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "calibration/CalibrationData.h"
+#include "model/RegularFile.h"
 
 namespace radioprog {
 
@@ -16,20 +17,13 @@ FileResult Failure(const std::string& what, const std::string& path) {
 }  // namespace
 
 FileResult LoadCalibrationFile(const std::string& path, CalibrationData& calibration) {
-    errno = 0;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return Failure("Cannot open", path);
+    const RegularFileContents file =
+        ReadRegularFile(path, kCalibrationDataSize, LongerFile::ReadTheStart);
+    if (file.status != FileRead::Read) {
+        return {false, "Cannot open \"" + path + "\": " + file.why};
     }
-    // Read over a copy, so that a read error leaves the record as it was and a short file
-    // replaces only the bytes it holds.
-    CalibrationData::Bytes bytes;
-    std::copy(calibration.Raw().begin(), calibration.Raw().end(), bytes.begin());
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) {
-        return Failure("Cannot read", path);
-    }
-    std::copy(bytes.begin(), bytes.end(), calibration.Raw().begin());
+    // A short file replaces only the bytes it holds.
+    std::copy(file.bytes.begin(), file.bytes.end(), calibration.Raw().begin());
     return {};
 }
 

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <fstream>
 
+#include "model/RegularFile.h"
+
 namespace radioprog {
 
 namespace {
@@ -32,19 +34,13 @@ FileResult SaveProject(const std::string& path, ProjectImage& image, const BandL
 }
 
 FileResult OpenProject(const std::string& path, ProjectImage& image, BandLimits& band) {
-    errno = 0;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return Failure("Cannot open", path);
+    const RegularFileContents file =
+        ReadRegularFile(path, kProjectImageSize, LongerFile::ReadTheStart);
+    if (file.status != FileRead::Read) {
+        return {false, "Cannot open \"" + path + "\": " + file.why};
     }
-    // Read into a copy so that a read error leaves the image as it was.
-    ProjectImage::Bytes bytes;
-    std::copy(image.Raw().begin(), image.Raw().end(), bytes.begin());
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) {
-        return Failure("Cannot read", path);
-    }
-    std::copy(bytes.begin(), bytes.end(), image.Raw().begin());
+    // A short file replaces only the bytes it holds.
+    std::copy(file.bytes.begin(), file.bytes.end(), image.Raw().begin());
     band.lower = image.Get(image::BandLower);
     band.upper = image.Get(image::BandUpper);
     return {};

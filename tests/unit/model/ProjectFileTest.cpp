@@ -1,11 +1,13 @@
 #include "model/ProjectFile.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <fstream>
 #include <random>
 
 #include "support/TempFolder.h"
+#include "support/Unprivileged.h"
 
 namespace radioprog {
 namespace {
@@ -93,6 +95,34 @@ TEST(ProjectFile, FailuresAreReportedWithTheFileNameAndLeaveTheImageAlone) {
 
     // A directory opens as a stream on some systems but cannot be read.
     EXPECT_FALSE(OpenProject(folder.Path().string(), image, band));
+}
+
+// A pipe would hold the program in open() for ever, and a folder or a device is no project:
+// each is refused with its name, and the image stays as it was.
+TEST(ProjectFile, OpeningWhatIsNotAFileIsRefusedAtOnce) {
+    TempFolder folder;
+    const auto pipe = folder.File("pipe.Vkf");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const auto linkToPipe = folder.File("link.Vkf");
+    std::filesystem::create_symlink(pipe, linkToPipe);
+    const auto subfolder = folder.File("folder.Vkf");
+    std::filesystem::create_directory(subfolder);
+
+    for (const std::string& path : {pipe, linkToPipe, subfolder, std::string("/dev/null")}) {
+        const auto child = testing::RunInChild([&] {
+            ProjectImage image;
+            FillRandom(image, 4);
+            const ProjectImage before = image;
+            BandLimits band{1, 2};
+            const FileResult result = OpenProject(path, image, band);
+            const bool untouched =
+                std::equal(before.Raw().begin(), before.Raw().end(), image.Raw().begin()) &&
+                band == BandLimits{1, 2};
+            return !result && result.message.find(path) != std::string::npos && untouched ? 0 : 1;
+        });
+        EXPECT_TRUE(child.finished) << path << " blocked";
+        EXPECT_EQ(child.exitCode, 0) << path;
+    }
 }
 
 }  // namespace
