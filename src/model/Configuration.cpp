@@ -125,11 +125,6 @@ const ConfigLanguageTexts& TextsOfLanguage(const ConfigValues& config) {
     }
 }
 
-bool FileExists(const std::string& path) {
-    std::error_code error;
-    return std::filesystem::is_regular_file(path, error);
-}
-
 bool IsWritableFolder(const std::string& folder) {
     return !folder.empty() && access(folder.c_str(), W_OK | X_OK) == 0;
 }
@@ -154,10 +149,12 @@ bool WriteFullFile(const std::string& path, const ConfigValues& config, const Ba
 
 }  // namespace
 
-ConfigLoad LoadConfiguration(const std::string& path, ConfigValues& config, BandLimits& band) {
+ConfigLoad LoadConfiguration(const std::string& path, ConfigValues& config, BandLimits& band,
+                             std::string* why) {
     CSimpleIniA ini;
-    if (!FileExists(path) || ini.LoadFile(path.c_str()) != SI_OK) {
-        // A first start: the band, grids, presets and texts take their defaults, while
+    const FileRead read = LoadIniFile(ini, path, why);
+    if (read != FileRead::Read) {
+        // As at a first start: the band, grids, presets and texts take their defaults, while
         // the port and language keep what is in force.
         const ConfigValues defaults;
         const ConfigValues kept = config;
@@ -166,6 +163,11 @@ ConfigLoad LoadConfiguration(const std::string& path, ConfigValues& config, Band
         config.languageSetting = kept.languageSetting;
         config.autoSearchPort = kept.autoSearchPort;
         band = BandLimits{};
+        // A file that is there but could not be read holds settings (the port map among
+        // them) that a file of defaults would destroy; and it may not be a file at all.
+        if (read == FileRead::Unreadable) {
+            return ConfigLoad::Unreadable;
+        }
         return WriteFullFile(path, config, band) ? ConfigLoad::Created : ConfigLoad::Failed;
     }
 
@@ -203,7 +205,11 @@ ConfigLoad LoadConfiguration(const std::string& path, ConfigValues& config, Band
 bool SaveConfiguration(const std::string& path, const ConfigValues& config,
                        const BandLimits& band) {
     CSimpleIniA ini;
-    if (!FileExists(path) || ini.LoadFile(path.c_str()) != SI_OK) {
+    const FileRead read = LoadIniFile(ini, path);
+    if (read == FileRead::Unreadable) {
+        return false;  // never written over: it could not be read, so it is not ours to replace
+    }
+    if (read == FileRead::Missing) {
         ConfigValues recreated = config;
         const ConfigValues defaults;
         recreated.channelGridRowHeights = defaults.channelGridRowHeights;

@@ -54,15 +54,21 @@ enum class ConfigLoad {
     Loaded,   // the file existed and was read
     Created,  // there was none; one with every key and default was written
     Failed,   // there was none and none could be written; defaults are in force
+    // It exists but could not be read (no permission, a folder, a device, a pipe, larger
+    // than a configuration can be, not INI): defaults are in force, and the file is left as
+    // it is, now and by SaveConfiguration.
+    Unreadable,
 };
 
 // Reads the file into config and band (the working band comes from "band min"/"band max").
 // Missing or non-numeric keys keep the values config already holds for grids and the
-// documented defaults for everything else.
-ConfigLoad LoadConfiguration(const std::string& path, ConfigValues& config, BandLimits& band);
+// documented defaults for everything else. why (when given) says what kept the file out.
+ConfigLoad LoadConfiguration(const std::string& path, ConfigValues& config, BandLimits& band,
+                             std::string* why = nullptr);
 
 // Writes the values in force back. An existing file keeps its band presets, texts and any
-// section we do not own; a vanished one is recreated with every key. False if not written.
+// section we do not own; a vanished one is recreated with every key. A file that exists but
+// cannot be read is never written over. False if not written.
 bool SaveConfiguration(const std::string& path, const ConfigValues& config, const BandLimits& band);
 
 // Where the configuration file lives: the override if given; else beside the executable when

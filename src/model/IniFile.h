@@ -11,3 +11,18 @@
 #define SI_IMPLEMENTATION
 #endif
 #include <SimpleIni.h>
+
+#include <string>
+
+#include "model/RegularFile.h"
+
+namespace radioprog {
+
+// A configuration is a few kilobytes; anything past this is not one.
+inline constexpr size_t kMaxIniFileBytes = 1024 * 1024;
+
+// Loads an INI file that is a regular file of at most kMaxIniFileBytes; why says what kept
+// it out when it is Missing or Unreadable.
+FileRead LoadIniFile(CSimpleIniA& ini, const std::string& path, std::string* why = nullptr);
+
+}  // namespace radioprog

@@ -63,8 +63,12 @@ inline std::optional<std::string> DeviceOfPortNumber(const PortChoice& choice) {
     return choice.map.PathOf(choice.portNumber);
 }
 
+// A number the file holds outside 1..9 (edited by hand) names no port at all: port 1 is
+// used, as for any number that is not present.
 inline void TakeFromConfiguration(PortChoice& choice, const ConfigValues& config) {
-    choice.portNumber = config.portNumber;
+    const bool valid =
+        config.portNumber >= kFirstPortNumber && config.portNumber <= kLastPortNumber;
+    choice.portNumber = valid ? config.portNumber : kFirstPortNumber;
     choice.autoSearchPort = config.autoSearchPort;
 }
 

@@ -78,7 +78,7 @@ std::optional<std::string> PortMap::PathOf(int portNumber) const {
 std::map<int, std::string> ReadExplicitPorts(const std::string& configPath) {
     std::map<int, std::string> ports;
     CSimpleIniA ini;
-    if (ini.LoadFile(configPath.c_str()) < 0) {
+    if (LoadIniFile(ini, configPath) != FileRead::Read) {
         return ports;
     }
     CSimpleIniA::TNamesDepend keys;

@@ -1,7 +1,9 @@
 #include "model/Configuration.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <fstream>
@@ -11,6 +13,7 @@
 #include <vector>
 
 #include "support/TempFolder.h"
+#include "support/Unprivileged.h"
 
 namespace radioprog {
 namespace {
@@ -225,6 +228,66 @@ TEST(Configuration, UnwritableLocationIsReportedNotHidden) {
               ConfigLoad::Failed);
     EXPECT_EQ(band, BandLimits{});
     EXPECT_FALSE(SaveConfiguration("/nonexistent-folder/_config.ini", config, band));
+}
+
+// What a user's configuration holds beyond our keys: a port map made by hand.
+constexpr const char* kHandMadeConfig = "[config]\nPort=3\n[ports]\nCOM3=/dev/ttyUSB7\n";
+
+// Loads and saves path (in a child, as "nobody" when asked, so that nothing can block the
+// test); 0 when the load was refused as unreadable with a reason, the defaults are in force
+// and the save refused too.
+int LoadAndSaveRefused(const std::string& path, bool asNobody) {
+    return testing::RunInChild(
+               [&] {
+                   ConfigValues config;
+                   config.channelGridColumnWidths.fill(7);
+                   BandLimits band{1, 2};
+                   std::string why;
+                   const ConfigLoad load = LoadConfiguration(path, config, band, &why);
+                   const bool defaults =
+                       band == BandLimits{} &&
+                       config.channelGridColumnWidths == ConfigValues{}.channelGridColumnWidths;
+                   const bool saved = SaveConfiguration(path, config, band);
+                   return load == ConfigLoad::Unreadable && !why.empty() && defaults && !saved ? 0
+                                                                                               : 1;
+               },
+               asNobody)
+        .exitCode;
+}
+
+TEST(Configuration, FileThatCannotBeReadIsNeitherTrustedNorWrittenOver) {
+    TempFolder folder;
+    const auto pipe = folder.File("pipe.ini");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const auto subfolder = folder.File("folder.ini");
+    std::filesystem::create_directory(subfolder);
+    // Sparse: a reader that trusted the size would ask for all of it at once.
+    const auto huge = folder.File("huge.ini");
+    WriteFile(huge, kHandMadeConfig);
+    const int fd = open(huge.c_str(), O_WRONLY);
+    ASSERT_GE(fd, 0);
+    if (ftruncate(fd, off_t{200} << 30) != 0) {
+        ASSERT_EQ(ftruncate(fd, off_t{2} << 20), 0);  // a file system without room for the hole
+    }
+    close(fd);
+    const auto hugeSize = std::filesystem::file_size(huge);
+
+    for (const std::string& path : {pipe, subfolder, huge}) {
+        EXPECT_EQ(LoadAndSaveRefused(path, false), 0) << path;
+    }
+    EXPECT_EQ(std::filesystem::status(pipe).type(), std::filesystem::file_type::fifo);
+    EXPECT_TRUE(std::filesystem::is_empty(subfolder));
+    EXPECT_EQ(std::filesystem::file_size(huge), hugeSize);
+
+    // A file of someone else's that we may not read keeps its port map. Root reads anything,
+    // so the load runs as "nobody" then.
+    const auto locked = folder.File("locked.ini");
+    WriteFile(locked, kHandMadeConfig);
+    ASSERT_EQ(chmod(locked.c_str(), geteuid() == 0 ? 0600 : 0), 0);
+    EXPECT_EQ(LoadAndSaveRefused(locked, true), 0);
+    chmod(locked.c_str(), 0600);
+    std::ifstream in(locked);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), kHandMadeConfig);
 }
 
 // Sets (or, with nullptr, removes) an environment variable for one scope.
