@@ -1,44 +1,42 @@
 #include "MemoryFile.h"
 
 #include <cerrno>
-#include <cstdio>
+#include <cstring>
 #include <fstream>
-#include <vector>
+
+#include "model/AtomicOutput.h"
+#include "model/RegularFile.h"
 
 namespace radioprog {
 
-MemoryFileLoad LoadMemoryFile(const std::string& path, RadioSimulator& radio) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return errno == ENOENT ? MemoryFileLoad::Missing : MemoryFileLoad::Unreadable;
+MemoryFileLoad LoadMemoryFile(const std::string& path, RadioSimulator& radio, std::string* why) {
+    const RegularFileContents file = ReadRegularFile(path, kRadioAddressSpace, LongerFile::Refuse);
+    if (why != nullptr) {
+        *why = file.why;
     }
-    std::vector<uint8_t> bytes(kRadioAddressSpace);
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) {
-        return MemoryFileLoad::Unreadable;
+    switch (file.status) {
+        case FileRead::Read:
+            radio.LoadMemory(file.bytes);
+            return MemoryFileLoad::Loaded;
+        case FileRead::Missing:
+            return MemoryFileLoad::Missing;
+        case FileRead::Unreadable:
+            break;
     }
-    bytes.resize(static_cast<size_t>(in.gcount()));
-    radio.LoadMemory(bytes);
-    return MemoryFileLoad::Loaded;
+    return MemoryFileLoad::Unreadable;
 }
 
-bool SaveMemoryFile(const std::string& path, std::span<const uint8_t> memory) {
-    const std::string temporary = path + ".tmp";
-    {
+FileResult SaveMemoryFile(const std::string& path, std::span<const uint8_t> memory) {
+    return WriteAtomically(path, [memory](const std::string& temporary) -> FileResult {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char*>(memory.data()),
                   static_cast<std::streamsize>(memory.size()));
-        out.flush();
+        out.close();
         if (!out) {
-            std::remove(temporary.c_str());
-            return false;
+            return {false, "Cannot write " + temporary + ": " + std::strerror(errno)};
         }
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
+        return {};
+    });
 }
 
 }  // namespace radioprog

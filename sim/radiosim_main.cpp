@@ -20,12 +20,18 @@
 #include "MemoryFile.h"
 #include "PseudoTerminal.h"
 #include "RadioSimulator.h"
+#include "model/AtomicOutput.h"
 #include "session/PasswordBlock.h"
 #include "session/PasswordText.h"
 
 using namespace radioprog;
 
 namespace {
+
+// Every failure of the simulator itself (a bad option, a memory file it cannot use, no
+// pseudo-terminal, a memory file it could not write) ends with this one status, so a script
+// tells them from a normal stop (0) without parsing messages.
+constexpr int kExitFailure = 2;
 
 volatile sig_atomic_t stopRequested = 0;
 
@@ -101,7 +107,8 @@ class Server {
     Server(RadioSimulator& radio, int fd, std::string memoryFile)
         : radio_(radio), fd_(fd), memoryFile_(std::move(memoryFile)) {}
 
-    void Run(const sigset_t& waitMask) {
+    // False when the memory file could not be written at the end.
+    bool Run(const sigset_t& waitMask) {
         while (!stopRequested) {
             WaitForLine(waitMask);
             const int64_t now = MonotonicMs();
@@ -111,7 +118,7 @@ class Server {
             SendOutbox();
             SaveAfterEndByte();
         }
-        SaveMemory();
+        return SaveMemory();
     }
 
   private:
@@ -160,10 +167,15 @@ class Server {
         }
     }
 
-    void SaveMemory() {
-        if (!memoryFile_.empty() && !SaveMemoryFile(memoryFile_, radio_.Memory())) {
-            std::cerr << "radiosim: cannot write " << memoryFile_ << "\n";
+    bool SaveMemory() {
+        if (memoryFile_.empty()) {
+            return true;
         }
+        const FileResult saved = SaveMemoryFile(memoryFile_, radio_.Memory());
+        if (!saved) {
+            std::cerr << "radiosim: " << saved.message << "\n";
+        }
+        return saved.ok;
     }
 
     RadioSimulator& radio_;
@@ -209,7 +221,14 @@ int main(int argc, char** argv) {
     app.add_option("--silent-after", config.faults.silentAfter,
                    "Answer this many requests, then fall silent")
         ->check(CLI::NonNegativeNumber);
-    CLI11_PARSE(app, argc, argv);
+    app.footer("Exit status: 0 when stopped by SIGINT or SIGTERM; " + std::to_string(kExitFailure) +
+               " on any failure (a bad option, a memory file that is not a memory image of at "
+               "most 64 KiB or cannot be written, no pseudo-terminal).");
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        return app.exit(error) == 0 ? 0 : kExitFailure;
+    }
 
     const std::string lowerKind = CLI::detail::to_lower(kind);
     config.kind = lowerKind == "legacy" ? RadioKind::Legacy
@@ -219,7 +238,7 @@ int main(int argc, char** argv) {
         auto bytes = ParseHexBytes(status);
         if (!bytes || bytes->size() != kStatusByteCount) {
             std::cerr << "radiosim: --status needs exactly 11 bytes in hex\n";
-            return 2;
+            return kExitFailure;
         }
         std::copy(bytes->begin(), bytes->end(), config.status.begin());
     }
@@ -230,7 +249,7 @@ int main(int argc, char** argv) {
         PasswordText text = EncodePassword(*password);
         if (!text.bytes) {
             std::cerr << "radiosim: --password: " << text.message << "\n";
-            return 2;
+            return kExitFailure;
         }
         password = std::move(text.bytes);
     }
@@ -238,15 +257,24 @@ int main(int argc, char** argv) {
         auto bytes = ParseHexBytes(firstByte);
         if (!bytes || bytes->size() != 1) {
             std::cerr << "radiosim: --first-byte needs one byte in hex\n";
-            return 2;
+            return kExitFailure;
         }
         config.faults.firstByte = (*bytes)[0];
     }
 
     RadioSimulator radio(config);
-    if (!memoryFile.empty() && LoadMemoryFile(memoryFile, radio) == MemoryFileLoad::Unreadable) {
-        std::cerr << "radiosim: cannot read " << memoryFile << "\n";
-        return 1;
+    if (!memoryFile.empty()) {
+        std::string why;
+        if (LoadMemoryFile(memoryFile, radio, &why) == MemoryFileLoad::Unreadable) {
+            std::cerr << "radiosim: cannot use " << memoryFile << " as the memory file: " << why
+                      << "\n";
+            return kExitFailure;
+        }
+        // Found out now, not when the first write has to be saved.
+        if (const FileResult writable = CheckOutputWritable(memoryFile); !writable) {
+            std::cerr << "radiosim: " << writable.message << "\n";
+            return kExitFailure;
+        }
     }
     // A password on the command line wins over the one the memory file holds.
     if (password) {
@@ -259,16 +287,16 @@ int main(int argc, char** argv) {
     std::string error;
     if (!line.Open(error)) {
         std::cerr << "radiosim: " << error << "\n";
-        return 1;
+        return kExitFailure;
     }
     // The link is in place before anyone reading our first line can look for it.
     const bool linked = !linkPath.empty() && MakeLink(linkPath, line.DevicePath());
     std::cout << line.DevicePath() << std::endl;
 
-    Server(radio, line.RadioFd(), memoryFile).Run(waitMask);
+    const bool saved = Server(radio, line.RadioFd(), memoryFile).Run(waitMask);
 
     if (linked) {
         unlink(linkPath.c_str());
     }
-    return 0;
+    return saved ? 0 : kExitFailure;
 }

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "channellist/ChannelCsv.h"
-#include "cli/AtomicOutput.h"
+#include "model/AtomicOutput.h"
 #include "model/ProjectFile.h"
 
 namespace radioprog::cli {

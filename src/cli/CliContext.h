@@ -18,6 +18,7 @@ enum ExitCode : int {
     kExitUsage = 64,
     kExitDataError = 65,
     kExitFileError = 66,
+    kExitOutputError = 74,  // standard output could not be written
 };
 
 struct CliContext {

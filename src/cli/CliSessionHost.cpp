@@ -86,6 +86,8 @@ SessionOutcome CliSessionHost::Run(ProgramSession& session) {
         if (interruptRequested) {
             session.FormClose();
             CloseWindow();
+            // Without a word, a stopped job looks like one that died.
+            err_ << "Stopped.\n" << std::flush;
             break;
         }
         const int64_t now = MonotonicUs();

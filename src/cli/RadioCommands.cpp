@@ -8,8 +8,8 @@
 #include <memory>
 
 #include "calibration/CalibrationData.h"
-#include "cli/AtomicOutput.h"
 #include "cli/CliSessionHost.h"
+#include "model/AtomicOutput.h"
 #include "model/ProjectFile.h"
 #include "port/PortChoice.h"
 #include "port/PosixSerialPort.h"
@@ -56,8 +56,11 @@ void LoadPortSettings(CliContext& context) {
     AppData& data = context.data;
     const std::string path = ConfigurationPath(context.executableDir, context.configOverride);
     std::error_code error;
-    if (std::filesystem::exists(path, error)) {
-        LoadConfiguration(path, data.config, data.band);
+    std::string why;
+    if (std::filesystem::exists(path, error) &&
+        LoadConfiguration(path, data.config, data.band, &why) == ConfigLoad::Unreadable) {
+        std::cerr << "Cannot read the configuration " << path << ": " << why
+                  << "; going on with the defaults\n";
     }
     TakeFromConfiguration(data.port, data.config);
     data.port.source.explicitPorts = ReadExplicitPorts(path);

@@ -2,6 +2,12 @@
 
 #include <CLI/CLI.hpp>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <iostream>
 
@@ -22,10 +28,37 @@ std::string ExecutableDir(const char* argv0) {
     return self.parent_path().string();
 }
 
+// A closed standard output would hand descriptor 1 to the next file we open, and a table
+// printed then would land in a project file. Hold the place with a descriptor that cannot be
+// written, so printing fails as it would have.
+void HoldClosedStandardOutput() {
+    if (fcntl(STDOUT_FILENO, F_GETFD) < 0 && errno == EBADF) {
+        const int fd = open("/dev/null", O_RDONLY | O_CLOEXEC);
+        if (fd >= 0 && fd != STDOUT_FILENO) {
+            dup2(fd, STDOUT_FILENO);
+            close(fd);
+        }
+    }
+}
+
+// A listing that did not reach its reader must not end as a success.
+int CheckStandardOutput(int status) {
+    std::cout.flush();
+    errno = 0;
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout) && std::cout.good()) {
+        return status;
+    }
+    const int error = errno;
+    std::cerr << "Cannot write to standard output: "
+              << (error != 0 ? std::strerror(error) : "write failed") << "\n";
+    return status == 0 ? radioprog::cli::kExitOutputError : status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     using namespace radioprog;
+    HoldClosedStandardOutput();
     AppData data;
     cli::CliContext context{data, std::nullopt, ExecutableDir(argv[0])};
 
@@ -42,7 +75,7 @@ int main(int argc, char** argv) {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
         const int status = app.exit(error);
-        return status == 0 ? 0 : cli::kExitUsage;
+        return CheckStandardOutput(status == 0 ? 0 : cli::kExitUsage);
     }
-    return context.exitCode;
+    return CheckStandardOutput(context.exitCode);
 }

@@ -1,21 +1,25 @@
 #pragma once
 // Output files appear whole or not at all: the content goes to a temporary file in the same
-// folder, which then replaces the target in one rename.
+// folder, which then replaces the target in one rename. The replaced file keeps its mode
+// (a project holds the unlock password in clear) and, when we may set it, its owner.
 
 #include <functional>
 #include <string>
 
 #include "model/ProjectFile.h"
 
-namespace radioprog::cli {
+namespace radioprog {
 
-// Whether a file could be created in the folder of path (checked before a job starts, so a
-// radio is not read for an output that cannot be kept).
+// Whether path can receive an output file, checked before a job starts so that a radio is
+// not read for an output that cannot be kept: a name is given, it is not a folder, a device
+// or a pipe, it is not under /proc or /sys, and a file can be created beside it. A symbolic
+// link is followed to the file it names. Messages name path as given.
 FileResult CheckOutputWritable(const std::string& path);
 
-// Runs save on a fresh temporary path beside path and renames the result over path. The
-// temporary file is removed when anything fails.
+// Runs save on a fresh temporary path beside the target and renames the result over it; the
+// target is path, or the file path names when it is a symbolic link. Anything other than a
+// regular file is refused, and the temporary file is removed when anything fails.
 FileResult WriteAtomically(const std::string& path,
                            const std::function<FileResult(const std::string&)>& save);
 
-}  // namespace radioprog::cli
+}  // namespace radioprog

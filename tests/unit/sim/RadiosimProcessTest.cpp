@@ -191,10 +191,11 @@ TEST_F(RadiosimProgram, RefusesMalformedOptionsAndExplainsTheRest) {
         int status = std::system(command.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     };
-    EXPECT_NE(run("--kind Z"), 0);
-    EXPECT_NE(run("--status 0102"), 0);
-    EXPECT_NE(run("--first-byte zz"), 0);
-    EXPECT_NE(run("--drop-byte -1"), 0);
+    // One status for every failure of the simulator, whoever found it.
+    for (const char* options :
+         {"--kind Z", "--status 0102", "--first-byte zz", "--drop-byte -1", "--no-such-option"}) {
+        EXPECT_EQ(run(options), 2) << options;
+    }
     // Refused before serving; one that took it would serve until the time limit stops it.
     const std::string tooLong =
         "timeout 5 " + RadiosimPath() + " --password thirteen-long >/dev/null 2>&1";
@@ -211,9 +212,44 @@ TEST_F(RadiosimProgram, RefusesMalformedOptionsAndExplainsTheRest) {
     EXPECT_EQ(pclose(out), 0);
     for (const char* option :
          {"--kind", "--password", "--memory", "--link", "--pace", "--reply-delay", "--status",
-          "--silent", "--first-byte", "--drop-byte", "--extra-byte", "--silent-after"}) {
+          "--silent", "--first-byte", "--drop-byte", "--extra-byte", "--silent-after",
+          "Exit status: 0 when stopped", "2 on any failure"}) {
         EXPECT_NE(text.find(option), std::string::npos) << option;
     }
+}
+
+// The memory file may be the user's: anything that is not a memory image (a bigger file, a
+// pipe, a folder) is refused at start rather than cut or replaced, and a saved file keeps its
+// mode and the link that names it.
+TEST_F(RadiosimProgram, MemoryFileIsAMemoryImageOrRefusedAndKeepsItsModeAndLink) {
+    auto start = [](const std::string& memory) {
+        const std::string command =
+            "timeout 5 " + RadiosimPath() + " --memory '" + memory + "' >/dev/null 2>&1";
+        const int status = std::system(command.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    };
+    const std::string bigger = (folder_ / "bigger.bin").string();
+    const std::string biggerBytes(kRadioAddressSpace + 100, '\xAB');
+    std::ofstream(bigger, std::ios::binary) << biggerBytes;
+    const std::string pipe = (folder_ / "pipe.bin").string();
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    fs::create_directory(folder_ / "folder.bin");
+    for (const std::string& memory : {bigger, pipe, (folder_ / "folder.bin").string()}) {
+        EXPECT_EQ(start(memory), 2) << memory;
+    }
+    std::ifstream in(bigger, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), biggerBytes);
+    EXPECT_EQ(fs::status(pipe).type(), fs::file_type::fifo);
+
+    const std::string image = (folder_ / "radio.bin").string();
+    EXPECT_EQ(Radiosim({"--memory", image}).Stop(), 0);
+    ASSERT_EQ(fs::file_size(image), kRadioAddressSpace);
+    ASSERT_EQ(chmod(image.c_str(), 0600), 0);
+    const std::string link = (folder_ / "current.bin").string();
+    fs::create_symlink("radio.bin", link);
+    EXPECT_EQ(Radiosim({"--memory", link}).Stop(), 0);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(fs::status(image).permissions(), fs::perms::owner_read | fs::perms::owner_write);
 }
 
 }  // namespace

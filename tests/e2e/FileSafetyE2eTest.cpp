@@ -1,0 +1,230 @@
+// radioprog-cli and the files a user names: what is not a file is refused before the radio is
+// contacted, replaced files keep what they were, and output that cannot be written is an error.
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <thread>
+
+#include "model/ProjectImage.h"
+#include "support/Programs.h"
+
+namespace radioprog::e2e {
+namespace {
+
+using testing::BinDir;
+using testing::CliRun;
+using testing::Radiosim;
+
+namespace fs = std::filesystem;
+
+// Where the program's standard output goes.
+enum class Output { File, Full, Closed };
+
+class FileSafetyTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_FALSE(BinDir().empty()) << "RADIOPROG_BIN_DIR must name the programs' folder";
+        char pattern[] = "/tmp/radioprog-files-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        dir_ = pattern;
+        fs::create_directory(dir_ / "run");
+    }
+    void TearDown() override {
+        std::error_code error;
+        fs::remove_all(dir_, error);
+    }
+
+    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+
+    // Runs the tool for at most ten seconds; a run that had to be stopped has exit code -2.
+    CliRun Cli(std::vector<std::string> args, Output output = Output::File,
+               const std::string& config = "") {
+        args.insert(args.begin(), {BinDir() + "/radioprog-cli", "--config",
+                                   config.empty() ? Path("none.ini") : config});
+        const fs::path run = dir_ / "run";
+        const pid_t pid = fork();
+        if (pid == 0) {
+            if (output == Output::Closed) {
+                close(STDOUT_FILENO);
+            } else {
+                const std::string out =
+                    output == Output::Full ? "/dev/full" : (run / "stdout.txt").string();
+                std::freopen(out.c_str(), "w", stdout);
+            }
+            std::freopen((run / "stderr.txt").c_str(), "w", stderr);
+            std::vector<char*> argv;
+            for (std::string& a : args) {
+                argv.push_back(a.data());
+            }
+            argv.push_back(nullptr);
+            execv(argv[0], argv.data());
+            _exit(127);
+        }
+        CliRun result;
+        result.exitCode = WaitAtMost(pid, std::chrono::seconds(10));
+        result.out = testing::ReadAll(run / "stdout.txt");
+        result.err = testing::ReadAll(run / "stderr.txt");
+        return result;
+    }
+
+    static int WaitAtMost(pid_t pid, std::chrono::seconds limit) {
+        const auto deadline = std::chrono::steady_clock::now() + limit;
+        int status = 0;
+        while (waitpid(pid, &status, WNOHANG) == 0) {
+            if (std::chrono::steady_clock::now() > deadline) {
+                kill(pid, SIGKILL);
+                waitpid(pid, &status, 0);
+                return -2;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    std::string MakePipe(const std::string& name) const {
+        const std::string path = Path(name);
+        EXPECT_EQ(mkfifo(path.c_str(), 0600), 0);
+        return path;
+    }
+
+    fs::path dir_;
+};
+
+mode_t ModeOf(const std::string& path) {
+    struct stat info {};
+    stat(path.c_str(), &info);
+    return info.st_mode & 0777;
+}
+
+// A device that does not exist: a command that got as far as the radio fails there with
+// exit code 1, so 66 shows the output was refused first.
+constexpr const char* kNoRadio = "/nonexistent/ttyUSB9";
+
+TEST_F(FileSafetyTest, OutputThatCannotTakeAFileIsRefusedBeforeTheRadio) {
+    fs::create_directory(Path("folder"));
+    const std::string pipe = MakePipe("pipe.Vkf");
+    fs::create_symlink(pipe, Path("link.Vkf"));
+    const std::string tooLong = Path(std::string(300, 'n') + ".Vkf");
+    for (const std::string& output :
+         {std::string("/dev/null"), Path("folder"), pipe, Path("link.Vkf"), tooLong,
+          std::string("/proc/self/radio.Vkf"), std::string("")}) {
+        for (const char* command : {"read", "calibration"}) {
+            std::vector<std::string> args = {"read", "--device", kNoRadio, "-o", output};
+            if (std::string(command) == "calibration") {
+                args.insert(args.begin(), "calibration");
+            }
+            const CliRun run = Cli(args);
+            EXPECT_EQ(run.exitCode, 66) << command << " -o " << output << "\n" << run.err;
+            if (!output.empty()) {
+                EXPECT_NE(run.err.find(output), std::string::npos) << run.err;
+            }
+            EXPECT_EQ(run.err.find(".XXXXXX"), std::string::npos) << run.err;
+        }
+    }
+    EXPECT_EQ(fs::status(pipe).type(), fs::file_type::fifo);
+    EXPECT_EQ(fs::status("/dev/null").type(), fs::file_type::character);
+}
+
+TEST_F(FileSafetyTest, ReadOverAPrivateProjectKeepsItPrivateAndKeepsTheLink) {
+    Radiosim sim({});
+    const std::string real = Path("radio.Vkf");
+    std::ofstream(real) << "old";
+    ASSERT_EQ(chmod(real.c_str(), 0600), 0);
+    fs::create_symlink("radio.Vkf", Path("latest.Vkf"));
+
+    const CliRun run = Cli({"read", "--device", sim.Device(), "-o", Path("latest.Vkf")});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(fs::is_symlink(Path("latest.Vkf")));
+    EXPECT_EQ(fs::file_size(real), kProjectImageSize);
+    EXPECT_EQ(ModeOf(real), 0600u);
+}
+
+TEST_F(FileSafetyTest, InputsThatAreNotFilesAreRefusedWithoutBlocking) {
+    const std::string pipe = MakePipe("pipe");
+    fs::create_directory(Path("folder"));
+    std::ofstream(Path("p.Vkf")) << std::string(kProjectImageSize, '\0');
+    for (const std::string& input : {pipe, Path("folder")}) {
+        for (const std::vector<std::string>& args :
+             {std::vector<std::string>{"show", input},
+              {"write", input, "--device", kNoRadio},
+              {"read", "--base", input, "-o", Path("out.Vkf"), "--device", kNoRadio},
+              {"calibration", "write", input, "--device", kNoRadio},
+              {"calibration", "write-all", input, Path("p.Vkf"), "--device", kNoRadio}}) {
+            const CliRun run = Cli(args);
+            EXPECT_EQ(run.exitCode, 66) << args[0] << " " << input << "\n" << run.err;
+            EXPECT_NE(run.err.find(input), std::string::npos) << run.err;
+        }
+    }
+}
+
+TEST_F(FileSafetyTest, ListingThatCannotBeWrittenFailsWithSeventyFour) {
+    const CliRun sample = Cli({"show", "--json", Path("none.Vkf")});
+    ASSERT_EQ(sample.exitCode, 66);  // nothing to show yet
+    std::ofstream(Path("radio.Vkf")) << std::string(kProjectImageSize, '\0');
+
+    for (Output output : {Output::Full, Output::Closed}) {
+        const CliRun run = Cli({"show", Path("radio.Vkf")}, output);
+        EXPECT_EQ(run.exitCode, 74) << run.err;
+        EXPECT_NE(run.err.find("standard output"), std::string::npos) << run.err;
+    }
+    // A command that prints nothing does not care where its output would have gone.
+    EXPECT_EQ(Cli({"ports"}, Output::File).exitCode, 0);
+    const CliRun quiet = Cli({"read", "--device", kNoRadio, "-o", Path("a.Vkf")}, Output::Closed);
+    EXPECT_EQ(quiet.exitCode, 1) << quiet.err;
+}
+
+// The configuration is the user's: one that cannot be read is reported and left alone, and a
+// command that only looks never writes it.
+TEST_F(FileSafetyTest, ConfigurationThatCannotBeReadIsReportedAndLeftAlone) {
+    const std::string pipe = MakePipe("pipe.ini");
+    fs::create_directory(Path("folder.ini"));
+    for (const std::string& config : {pipe, Path("folder.ini")}) {
+        const CliRun run = Cli({"ports"}, Output::File, config);
+        EXPECT_EQ(run.exitCode, 0) << config << "\n" << run.err;
+        EXPECT_NE(run.err.find("Cannot read the configuration " + config), std::string::npos)
+            << run.err;
+        EXPECT_NE(run.out.find("COM9"), std::string::npos) << run.out;
+    }
+    EXPECT_EQ(fs::status(pipe).type(), fs::file_type::fifo);
+    EXPECT_TRUE(fs::is_empty(Path("folder.ini")));
+
+    const std::string mine = "[config]\nPort=2\n[ports]\nCOM2=/dev/ttyUSB5\n; by hand\n";
+    std::ofstream(Path("mine.ini")) << mine;
+    const CliRun run = Cli({"ports"}, Output::File, Path("mine.ini"));
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("COM2  /dev/ttyUSB5"), std::string::npos) << run.out;
+    EXPECT_EQ(testing::ReadAll(Path("mine.ini")), mine);
+}
+
+TEST_F(FileSafetyTest, ConfiguredPortOutsideOneToNineFallsBackToPortOne) {
+    Radiosim sim({});
+    std::ofstream(Path("odd.ini")) << "[config]\nPort=-2147483648\nAutoSeachPort=0\n"
+                                   << "[ports]\nCOM1=" << sim.Device() << "\n";
+    const CliRun run = Cli({"status"}, Output::File, Path("odd.ini"));
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("CurBatt"), std::string::npos) << run.out;
+}
+
+TEST_F(FileSafetyTest, InterruptedJobSaysItWasStopped) {
+    Radiosim sim({"--silent"});
+    const pid_t pid =
+        testing::StartProgram({BinDir() + "/radioprog-cli", "--config", Path("none.ini"), "read",
+                               "--device", sim.Device(), "-o", Path("a.Vkf")},
+                              dir_ / "run");
+    ASSERT_GT(pid, 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));  // past the port's settling
+    kill(pid, SIGINT);
+    EXPECT_EQ(WaitAtMost(pid, std::chrono::seconds(10)), 130);
+    EXPECT_NE(testing::ReadAll(dir_ / "run" / "stderr.txt").find("Stopped."), std::string::npos);
+    EXPECT_FALSE(fs::exists(Path("a.Vkf")));
+}
+
+}  // namespace
+}  // namespace radioprog::e2e
