@@ -142,39 +142,44 @@ std::string NamingTheTarget(std::string message, const std::string& temporary,
     return message;
 }
 
-}  // namespace
-
-FileResult CheckOutputWritable(const std::string& path) {
+// Finds the target of path and creates the temporary file beside it, with the attributes the
+// result must have; or says, naming path, why the target cannot take a file.
+FileResult PrepareTemporary(const std::string& path, Target& target, std::string& temporary) {
     if (path.empty()) {
         return {false, "No output file name given"};
     }
-    const Target target = Resolve(path);
+    target = Resolve(path);
     if (const auto refusal = RefusalOf(target)) {
         return Failure(path, *refusal);
     }
-    std::string probe;
-    const int fd = MakeTemporary(target.path, probe);
-    if (fd < 0) {
-        return Failure(path, std::strerror(errno));
-    }
-    close(fd);
-    unlink(probe.c_str());
-    return {};
-}
-
-FileResult WriteAtomically(const std::string& path,
-                           const std::function<FileResult(const std::string&)>& save) {
-    const Target target = Resolve(path);
-    if (const auto refusal = RefusalOf(target)) {
-        return Failure(path, *refusal);
-    }
-    std::string temporary;
     const int fd = MakeTemporary(target.path, temporary);
     if (fd < 0) {
         return Failure(path, std::strerror(errno));
     }
     TakeOverAttributes(fd, target);
     close(fd);
+    return {};
+}
+
+}  // namespace
+
+FileResult CheckOutputWritable(const std::string& path) {
+    Target target;
+    std::string probe;
+    const FileResult prepared = PrepareTemporary(path, target, probe);
+    if (prepared) {
+        unlink(probe.c_str());
+    }
+    return prepared;
+}
+
+FileResult WriteAtomically(const std::string& path,
+                           const std::function<FileResult(const std::string&)>& save) {
+    Target target;
+    std::string temporary;
+    if (FileResult prepared = PrepareTemporary(path, target, temporary); !prepared) {
+        return prepared;
+    }
     FileResult saved = save(temporary);
     if (!saved) {
         std::remove(temporary.c_str());

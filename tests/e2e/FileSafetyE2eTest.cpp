@@ -59,33 +59,13 @@ class FileSafetyTest : public ::testing::Test {
                 std::freopen(out.c_str(), "w", stdout);
             }
             std::freopen((run / "stderr.txt").c_str(), "w", stderr);
-            std::vector<char*> argv;
-            for (std::string& a : args) {
-                argv.push_back(a.data());
-            }
-            argv.push_back(nullptr);
-            execv(argv[0], argv.data());
-            _exit(127);
+            testing::ExecProgram(args);
         }
         CliRun result;
-        result.exitCode = WaitAtMost(pid, std::chrono::seconds(10));
+        result.exitCode = testing::WaitAtMost(pid, std::chrono::seconds(10));
         result.out = testing::ReadAll(run / "stdout.txt");
         result.err = testing::ReadAll(run / "stderr.txt");
         return result;
-    }
-
-    static int WaitAtMost(pid_t pid, std::chrono::seconds limit) {
-        const auto deadline = std::chrono::steady_clock::now() + limit;
-        int status = 0;
-        while (waitpid(pid, &status, WNOHANG) == 0) {
-            if (std::chrono::steady_clock::now() > deadline) {
-                kill(pid, SIGKILL);
-                waitpid(pid, &status, 0);
-                return -2;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
     std::string MakePipe(const std::string& name) const {
@@ -221,7 +201,7 @@ TEST_F(FileSafetyTest, InterruptedJobSaysItWasStopped) {
     ASSERT_GT(pid, 0);
     std::this_thread::sleep_for(std::chrono::milliseconds(1500));  // past the port's settling
     kill(pid, SIGINT);
-    EXPECT_EQ(WaitAtMost(pid, std::chrono::seconds(10)), 130);
+    EXPECT_EQ(testing::WaitAtMost(pid, std::chrono::seconds(10)), 130);
     EXPECT_NE(testing::ReadAll(dir_ / "run" / "stderr.txt").find("Stopped."), std::string::npos);
     EXPECT_FALSE(fs::exists(Path("a.Vkf")));
 }

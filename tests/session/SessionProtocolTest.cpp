@@ -292,6 +292,16 @@ TEST_F(SessionTest, CalibrationWriteRederivesTheChannelBytesFromTheNewRecord) {
     EXPECT_GT(changed, 0);
 }
 
+// Calibration written and read back, then the ordinary write's blocks.
+Requests CalibrationAndDataRequests() {
+    Requests expected = CurrentOpening();
+    AppendBlocks(expected, RequestKind::Write, 0x81B0, 9);
+    AppendBlocks(expected, RequestKind::Read, 0x81B0, 9);
+    AppendBlocks(expected, RequestKind::Write, 0x4000, 3);
+    AppendBlocks(expected, RequestKind::Write, 0x8080, 19);
+    return expected;
+}
+
 TEST_F(SessionTest, CalibrationAndDataWriteEndsLikeTheOrdinaryWrite) {
     AttachRadio(RadioKind::S);
     FillChannels(data);
@@ -299,11 +309,7 @@ TEST_F(SessionTest, CalibrationAndDataWriteEndsLikeTheOrdinaryWrite) {
 
     EXPECT_EQ(RunJob(kModeCalibrationAndData, false), SessionOutcome::Success);
 
-    Requests expected = CurrentOpening();
-    AppendBlocks(expected, RequestKind::Write, 0x81B0, 9);
-    AppendBlocks(expected, RequestKind::Read, 0x81B0, 9);
-    AppendBlocks(expected, RequestKind::Write, 0x4000, 3);
-    AppendBlocks(expected, RequestKind::Write, 0x8080, 19);
+    Requests expected = CalibrationAndDataRequests();
     expected.emplace_back(RequestKind::End, 0);
     EXPECT_EQ(RadioRequests(), expected);
     EXPECT_EQ(Messages(), std::vector{SessionMessage::Success});
@@ -318,11 +324,7 @@ TEST_F(SessionTest, CalibrationAndDataWriteWithNewPasswordEndsWithThePasswordBlo
 
     EXPECT_EQ(RunJob(kModeCalibrationAndData, false), SessionOutcome::Success);
 
-    Requests expected = CurrentOpening();
-    AppendBlocks(expected, RequestKind::Write, 0x81B0, 9);
-    AppendBlocks(expected, RequestKind::Read, 0x81B0, 9);
-    AppendBlocks(expected, RequestKind::Write, 0x4000, 3);
-    AppendBlocks(expected, RequestKind::Write, 0x8080, 19);
+    Requests expected = CalibrationAndDataRequests();
     AppendBlocks(expected, RequestKind::Write, 0x4040, 1);
     expected.emplace_back(RequestKind::End, 0);
     EXPECT_EQ(RadioRequests(), expected);

@@ -6,12 +6,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace radioprog::testing {
@@ -35,6 +37,33 @@ inline std::string ReadAll(const std::filesystem::path& path) {
     return s.str();
 }
 
+// Replaces this (forked) process with args (args[0] a program path).
+[[noreturn]] inline void ExecProgram(std::vector<std::string> args) {
+    std::vector<char*> argv;
+    for (std::string& a : args) {
+        argv.push_back(a.data());
+    }
+    argv.push_back(nullptr);
+    execv(argv[0], argv.data());
+    _exit(127);
+}
+
+// Waits up to limit for pid: its exit code, -1 when a signal ended it, or -2 when it was
+// still running and had to be killed.
+inline int WaitAtMost(pid_t pid, std::chrono::milliseconds limit) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    int status = 0;
+    while (waitpid(pid, &status, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            kill(pid, SIGKILL);
+            waitpid(pid, &status, 0);
+            return -2;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
 // Starts argv (argv[0] a program path) with stdout and stderr going to stdout.txt and
 // stderr.txt in scratch; the caller waits for it. The process id, or -1.
 inline pid_t StartProgram(const std::vector<std::string>& args,
@@ -45,13 +74,7 @@ inline pid_t StartProgram(const std::vector<std::string>& args,
     if (pid == 0) {
         std::freopen(outPath.c_str(), "w", stdout);
         std::freopen(errPath.c_str(), "w", stderr);
-        std::vector<char*> argv;
-        for (const std::string& a : args) {
-            argv.push_back(const_cast<char*>(a.c_str()));
-        }
-        argv.push_back(nullptr);
-        execv(argv[0], argv.data());
-        _exit(127);
+        ExecProgram(args);
     }
     return pid;
 }
@@ -85,13 +108,7 @@ class Radiosim {
             close(out[1]);
             std::vector<std::string> args = {BinDir() + "/radiosim"};
             args.insert(args.end(), options.begin(), options.end());
-            std::vector<char*> argv;
-            for (std::string& a : args) {
-                argv.push_back(a.data());
-            }
-            argv.push_back(nullptr);
-            execv(argv[0], argv.data());
-            _exit(127);
+            ExecProgram(args);
         }
         close(out[1]);
         output_ = fdopen(out[0], "r");

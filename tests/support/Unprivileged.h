@@ -3,13 +3,12 @@
 // for ever) and, when we are root, as the unprivileged user "nobody" (for permission cases,
 // which root would otherwise walk through).
 
-#include <signal.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <functional>
-#include <thread>
+
+#include "support/Programs.h"
 
 namespace radioprog::testing {
 
@@ -30,20 +29,8 @@ inline ChildResult RunInChild(const std::function<int()>& body, bool dropPrivile
         }
         _exit(body());
     }
-    ChildResult result;
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    int status = 0;
-    while (waitpid(pid, &status, WNOHANG) == 0) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            kill(pid, SIGKILL);
-            waitpid(pid, &status, 0);
-            return result;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    result.finished = true;
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
+    const int code = WaitAtMost(pid, limit);
+    return {code != -2, code};
 }
 
 }  // namespace radioprog::testing
