@@ -1,0 +1,60 @@
+#include "dialogs/ui/AboutDialog.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "lang/ui/UiText.h"
+
+namespace radioprog::ui {
+
+namespace {
+
+QLabel* AddLine(QWidget* owner, QVBoxLayout* layout, const char* name, const QString& text,
+                int points) {
+    auto* label = new QLabel(text, owner);
+    label->setObjectName(name);
+    QFont font = label->font();
+    font.setPointSize(points);
+    label->setFont(font);
+    layout->addWidget(label);
+    return label;
+}
+
+}  // namespace
+
+TAboutDlg::TAboutDlg(const AppData& data, QWidget* owner) : QDialog(owner) {
+    const auto& lang = data.lang;
+    setObjectName("TAboutDlg");
+    setWindowTitle(UiText(lang, 161));
+
+    auto* layout = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout();
+    auto* icon = new QLabel(this);
+    icon->setObjectName("ProgramIcon");
+    icon->setPixmap(windowIcon().pixmap(48, 48));
+    top->addWidget(icon, 0, Qt::AlignTop);
+    auto* lines = new QVBoxLayout();
+    AddLine(this, lines, "sName", UiText(lang, 0) + ' ' + UiText(lang, 162), 12);
+    lines->addSpacing(8);
+    AddLine(this, lines, "sVersion", UiText(lang, 163), 10);
+    AddLine(this, lines, "sOwner1", UiText(lang, 164), 10);
+    AddLine(this, lines, "sOwner2", UiText(lang, 165), 10);
+    top->addLayout(lines, 1);
+    layout->addLayout(top);
+
+    auto* OKBtn = new QPushButton(UiText(lang, 153), this);
+    OKBtn->setObjectName("OKBtn");
+    OKBtn->setDefault(true);
+    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+    layout->addWidget(OKBtn, 0, Qt::AlignHCenter);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void RunAboutDialog(GuiContext& context, QWidget* owner) {
+    TAboutDlg dialog(context.data, owner);
+    context.modals.Exec(dialog);
+}
+
+}  // namespace radioprog::ui

@@ -1,0 +1,19 @@
+#pragma once
+// The about box: product name, version and the owner lines in the current language.
+
+#include <QDialog>
+
+#include "appdata/ui/GuiContext.h"
+
+namespace radioprog::ui {
+
+class TAboutDlg final : public QDialog {
+    Q_OBJECT
+  public:
+    TAboutDlg(const AppData& data, QWidget* owner);
+};
+
+// Shows the box modally through context.modals.
+void RunAboutDialog(GuiContext& context, QWidget* owner);
+
+}  // namespace radioprog::ui

@@ -1,0 +1,226 @@
+#include "mainwindow/ui/MainWindow.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "dialogs/ui/AboutDialog.h"
+#include "dialogs/ui/ServiceDialogs.h"
+#include "lang/LanguageSetting.h"
+#include "lang/ui/UiText.h"
+#include "mainwindow/ui/ChannelPage.h"
+#include "mainwindow/ui/OptionsPage.h"
+#include "model/ProjectFile.h"
+#include "port/ui/PortDialog.h"
+#include "session/ui/ProgramDialog.h"
+
+namespace radioprog::ui {
+
+namespace {
+
+FileDialogRequest ProjectFileRequest(const AppData& data, TextId title) {
+    return {UiText(data.lang, title), QStringLiteral("Veska File(*.Vkf)"), QStringLiteral("Vkf")};
+}
+
+}  // namespace
+
+TForm1::TForm1(GuiContext& context, QWidget* parent) : QMainWindow(parent), context_(context) {
+    setObjectName("TForm1");
+    BuildMenus();
+    BuildToolBar();
+    BuildCentre();
+    context_.refreshMainWindow = [this] { RefreshFromModel(); };
+    FormCreate();
+}
+
+TForm1::~TForm1() {
+    FormDestroy();
+    context_.refreshMainWindow = nullptr;
+}
+
+void TForm1::FormCreate() {
+    AppData& data = context_.data;
+    const ConfigLoad load = LoadConfiguration(context_.configPath, data.config, data.band);
+    TakeFromConfiguration(data.port, data.config);
+    data.port.source.explicitPorts = ReadExplicitPorts(context_.configPath);
+    if (load == ConfigLoad::Loaded) {
+        ProbePorts(data.port);
+        KeepPortNumberPresent(data.port);
+    }
+    ResetProjectToDefaults(data);
+    ResetCalibrationData(data.calibration, data.band);
+    ApplyLanguageSetting(data.lang, data.config.languageSetting);
+    RefreshFromModel();
+}
+
+void TForm1::FormDestroy() {
+    AppData& data = context_.data;
+    for (MainWindowPage* page : Pages()) {
+        page->StoreLayoutInConfiguration();
+    }
+    StoreInConfiguration(data.port, data.config);
+    SaveConfiguration(context_.configPath, data.config, data.band);
+}
+
+std::array<MainWindowPage*, 2> TForm1::Pages() const {
+    return {channelPage_, optionsPage_};
+}
+
+void TForm1::RefreshFromModel() {
+    ApplyTexts();
+    SelectBandPreset();
+    ApplyStatusTexts();
+    for (MainWindowPage* page : Pages()) {
+        page->RefreshFromModel();
+    }
+}
+
+void TForm1::SelectBandPreset() {
+    ConfigValues& config = context_.data.config;
+    for (int i = 0; i < kBandPresetCount; ++i) {
+        if (config.bandPresets[static_cast<size_t>(i)] == context_.data.band) {
+            config.bandSelect = i;
+            return;
+        }
+    }
+}
+
+void TForm1::StorePendingEdit() {
+    // Losing the focus stores an editor's value; the explicit call covers a window that
+    // never had the focus to lose (minimised, or under another program).
+    bHide->setFocus();
+    for (MainWindowPage* page : Pages()) {
+        page->CommitPendingEdit();
+    }
+}
+
+void TForm1::ShowFileError(const std::string& message) {
+    context_.modals.ShowMessage(this, FromUtf8(message), UiText(context_.data.lang, 153));
+}
+
+void TForm1::MenuFile_NewClick() {
+    const auto& lang = context_.data.lang;
+    StorePendingEdit();
+    if (!context_.modals.Confirm(this, UiText(lang, 155), UiText(lang, 153), UiText(lang, 154))) {
+        return;
+    }
+    ResetProjectToDefaults(context_.data);
+    RefreshFromModel();
+}
+
+bool TForm1::OpenProjectFile(const QString& path) {
+    AppData& data = context_.data;
+    // Read into copies: a file that cannot be read leaves the project as it was.
+    ProjectImage image = data.image;
+    BandLimits band = data.band;
+    const FileResult result = OpenProject(QFile::encodeName(path).toStdString(), image, band);
+    if (!result) {
+        ShowFileError(result.message);
+        return false;
+    }
+    data.image = image;
+    data.band = band;
+    RefreshFromModel();
+    return true;
+}
+
+void TForm1::MenuFile_OpenClick() {
+    PageControl_Home->setCurrentIndex(0);
+    StorePendingEdit();
+    channelPage_->FocusGrid();
+    const auto path = context_.modals.OpenFileName(this, ProjectFileRequest(context_.data, 150));
+    if (path) {
+        OpenProjectFile(*path);
+    }
+}
+
+bool TForm1::MenuFile_SaveClick() {
+    PageControl_Home->setCurrentIndex(0);
+    StorePendingEdit();
+    channelPage_->FocusGrid();
+    const auto path = context_.modals.SaveFileName(this, ProjectFileRequest(context_.data, 151));
+    if (!path) {
+        return false;
+    }
+    AppData& data = context_.data;
+    const FileResult result =
+        SaveProject(QFile::encodeName(*path).toStdString(), data.image, data.band);
+    if (!result) {
+        ShowFileError(result.message);
+    }
+    return result.ok;
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    const auto& lang = context_.data.lang;
+    const ModalAnswer answer = context_.modals.AskYesNoCancel(
+        this, UiText(lang, 197), UiText(lang, 198), UiText(lang, 199), UiText(lang, 154));
+    // A save that was cancelled or failed keeps the window, so no edit is lost unasked.
+    const bool close =
+        answer == ModalAnswer::No || (answer == ModalAnswer::Yes && MenuFile_SaveClick());
+    if (close) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void TForm1::RunDataJob(bool read) {
+    channelPage_->MoveToFirstCell();
+    StorePendingEdit();
+    const QString caption = UiText(context_.data.lang, read ? 247 : 248);
+    RunProgramDialog(context_, this, {kModeData, read, caption, {}});
+}
+
+void TForm1::MenuEdit_ReadClick() {
+    RunDataJob(true);
+}
+
+void TForm1::MenuEdit_WriteClick() {
+    RunDataJob(false);
+}
+
+void TForm1::MenuEdit_PasswordClick() {
+    StorePendingEdit();
+    RunSetPasswordDialog(context_, this);
+}
+
+void TForm1::MenuEdit_SetRadioNewPDClick() {
+    StorePendingEdit();
+    RunNewPasswordDialog(context_, this);
+}
+
+void TForm1::MenuAdjustmentClick() {
+    StorePendingEdit();
+    RunAccessCodeDialog(context_, this);
+}
+
+void TForm1::MenuPortClick() {
+    RunPortDialog(context_, this);
+}
+
+void TForm1::MenuAboutClick() {
+    RunAboutDialog(context_, this);
+}
+
+void TForm1::SetLanguage(int languageSetting) {
+    StorePendingEdit();
+    context_.data.config.languageSetting = languageSetting;
+    ApplyLanguageSetting(context_.data.lang, languageSetting);
+    RefreshFromModel();
+}
+
+void TForm1::MenuLanguage_ChsClick() {
+    SetLanguage(kLanguageSettingSimplified);
+}
+
+void TForm1::MenuLanguage_ChtClick() {
+    SetLanguage(kLanguageSettingTraditional);
+}
+
+void TForm1::MenuLanguage_EnClick() {
+    SetLanguage(kLanguageSettingEnglish);
+}
+
+}  // namespace radioprog::ui

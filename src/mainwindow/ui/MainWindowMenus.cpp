@@ -1,0 +1,164 @@
+// The main window's menus, tool bar and page area. Captions are set by the text part of the
+// redraw; here every element only gets its name, shortcut, icon and handler.
+
+#include <QApplication>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "mainwindow/ui/ChannelPage.h"
+#include "mainwindow/ui/MainWindow.h"
+#include "mainwindow/ui/OptionsPage.h"
+
+namespace radioprog::ui {
+
+QAction* TForm1::AddAction(QMenu* menu, const char* name, std::function<void()> handler) {
+    auto* action = new QAction(this);
+    action->setObjectName(name);
+    connect(action, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+    if (menu != nullptr) {
+        menu->addAction(action);
+    } else {
+        menuBar()->addAction(action);
+    }
+    return action;
+}
+
+void TForm1::BuildMenus() {
+    QMenuBar* MainMenu1 = menuBar();
+    MainMenu1->setObjectName("MainMenu1");
+    const auto addMenu = [MainMenu1](const char* name) {
+        QMenu* menu = MainMenu1->addMenu(QString());
+        menu->setObjectName(name);
+        return menu;
+    };
+
+    MenuFile = addMenu("MenuFile");
+    MenuFile_New = AddAction(MenuFile, "MenuFile_New", [this] { MenuFile_NewClick(); });
+    MenuFile_Open = AddAction(MenuFile, "MenuFile_Open", [this] { MenuFile_OpenClick(); });
+    MenuFile_Save = AddAction(MenuFile, "MenuFile_Save", [this] { MenuFile_SaveClick(); });
+    MenuFile->addSeparator();
+    MenuFile_Exit = AddAction(MenuFile, "MenuFile_Exit", [this] { close(); });
+
+    MenuEdit = addMenu("MenuEdit");
+    MenuEdit_Read = AddAction(MenuEdit, "MenuEdit_Read", [this] { MenuEdit_ReadClick(); });
+    MenuEdit_Read->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    MenuEdit_Write = AddAction(MenuEdit, "MenuEdit_Write", [this] { MenuEdit_WriteClick(); });
+    MenuEdit_Write->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    MenuEdit->addSeparator();
+    MenuEdit_Password =
+        AddAction(MenuEdit, "MenuEdit_Password", [this] { MenuEdit_PasswordClick(); });
+    MenuEdit_SetRadioNewPD =
+        AddAction(MenuEdit, "MenuEdit_SetRadioNewPD", [this] { MenuEdit_SetRadioNewPDClick(); });
+
+    MenuPort = AddAction(nullptr, "MenuPort", [this] { MenuPortClick(); });
+
+    MenuLanguage = addMenu("MenuLanguage");
+    MenuLanguage_Chs =
+        AddAction(MenuLanguage, "MenuLanguage_Chs", [this] { MenuLanguage_ChsClick(); });
+    MenuLanguage_Cht =
+        AddAction(MenuLanguage, "MenuLanguage_Cht", [this] { MenuLanguage_ChtClick(); });
+    MenuLanguage_En =
+        AddAction(MenuLanguage, "MenuLanguage_En", [this] { MenuLanguage_EnClick(); });
+    // Checked by the redraw after the click, from the language setting.
+    for (QAction* language : {MenuLanguage_Chs, MenuLanguage_Cht, MenuLanguage_En}) {
+        language->setCheckable(true);
+    }
+
+    MenuAdjustment = AddAction(nullptr, "MenuAdjustment", [this] { MenuAdjustmentClick(); });
+
+    MenuHelp = addMenu("MenuHelp");
+    MenuAbout = AddAction(MenuHelp, "MenuAbout", [this] { MenuAboutClick(); });
+}
+
+QToolButton* TForm1::AddToolButton(const char* name, QAction* action) {
+    auto* button = new QToolButton(this);
+    button->setObjectName(name);
+    button->setDefaultAction(action);
+    findChild<QToolBar*>("ToolBar1")->addWidget(button);
+    return button;
+}
+
+void TForm1::BuildToolBar() {
+    auto* ToolBar1 = addToolBar(QString());
+    ToolBar1->setObjectName("ToolBar1");
+    ToolBar1->setMovable(false);
+    ToolBar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    QStyle* look = style();
+    MenuFile_New->setIcon(look->standardIcon(QStyle::SP_FileIcon));
+    MenuFile_Open->setIcon(look->standardIcon(QStyle::SP_DialogOpenButton));
+    MenuFile_Save->setIcon(look->standardIcon(QStyle::SP_DialogSaveButton));
+    MenuEdit_Read->setIcon(look->standardIcon(QStyle::SP_ArrowDown));
+    MenuEdit_Write->setIcon(look->standardIcon(QStyle::SP_ArrowUp));
+
+    ToolButton_New = AddToolButton("ToolButton_New", MenuFile_New);
+    ToolButton_Open = AddToolButton("ToolButton_Open", MenuFile_Open);
+    ToolButton_Save = AddToolButton("ToolButton_Save", MenuFile_Save);
+    ToolBar1->addSeparator();
+    ToolButton_Read = AddToolButton("ToolButton_Read", MenuEdit_Read);
+    ToolButton_Write = AddToolButton("ToolButton_Write", MenuEdit_Write);
+    ToolBar1->addSeparator();
+    ToolButton2 = AddToolButton("ToolButton2", MenuLanguage_Chs);
+    ToolButton3 = AddToolButton("ToolButton3", MenuLanguage_Cht);
+    ToolButton5 = AddToolButton("ToolButton5", MenuLanguage_En);
+    for (QToolButton* language : {ToolButton2, ToolButton3, ToolButton5}) {
+        language->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    }
+}
+
+void TForm1::BuildCentre() {
+    auto* centre = new QWidget(this);
+    centre->setObjectName("centre");
+    auto* layout = new QVBoxLayout(centre);
+
+    PageControl_Home = new QTabWidget(centre);
+    PageControl_Home->setObjectName("PageControl_Home");
+    channelPage_ = new ChannelPage(context_, PageControl_Home);
+    channelPage_->setObjectName("TabSheet_ChInfo");
+    optionsPage_ = new OptionsPage(context_, PageControl_Home);
+    optionsPage_->setObjectName("TabSheet_Option");
+    PageControl_Home->addTab(channelPage_, QString());
+    PageControl_Home->addTab(optionsPage_, QString());
+    layout->addWidget(PageControl_Home, 1);
+
+    // The working band, the radio's last programming time and the service line.
+    auto* strip = new QHBoxLayout();
+    const auto addLabel = [centre, strip](const char* name) {
+        auto* label = new QLabel(centre);
+        label->setObjectName(name);
+        strip->addWidget(label);
+        return label;
+    };
+    sFreqBand = addLabel("sFreqBand");
+    sFreqBand->setFrameShape(QFrame::StyledPanel);
+    strip->addSpacing(24);
+    sLastWrite = addLabel("sLastWrite");
+    sLastWriteTime = addLabel("sLastWriteTime");
+    sLastWriteTime->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    sLastWriteTime->setMinimumWidth(120);
+    strip->addStretch(1);
+    sServiceTel = addLabel("sServiceTel");
+    layout->addLayout(strip);
+    setCentralWidget(centre);
+
+    // The focus sink: a 1 x 1 button in the top left corner that an editor loses its focus to.
+    bHide = new QPushButton(this);
+    bHide->setObjectName("bHide");
+    bHide->setFlat(true);
+    bHide->setGeometry(0, 0, 1, 1);
+    bHide->raise();
+
+    auto* StatusBar1 = statusBar();
+    StatusBar1->setObjectName("StatusBar1");
+    StatusBar1->setSizeGripEnabled(true);
+}
+
+}  // namespace radioprog::ui

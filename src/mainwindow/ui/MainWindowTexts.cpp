@@ -1,0 +1,100 @@
+// The text part of the main window's redraw: every caption in the current language, the
+// language check marks, and the status texts that show values (band, last write time).
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include "lang/LanguageSetting.h"
+#include "lang/ui/UiText.h"
+#include "mainwindow/ui/MainWindow.h"
+#include "mainwindow/ui/MainWindowTexts.h"
+#include "model/FreqCodec.h"
+
+namespace radioprog::ui {
+
+QString FreqBandText(const BandLimits& band) {
+    return FromUtf8(FreqToText(band.lower) + "-" + FreqToText(band.upper));
+}
+
+QString LastWriteTimeText(const LastWriteTime& time) {
+    return QStringLiteral("%1-%2-%3  %4:%5")
+        .arg(time.year)
+        .arg(time.month)
+        .arg(time.day)
+        .arg(time.hour)
+        .arg(time.minute);
+}
+
+void TForm1::ApplyTexts() {
+    const auto& lang = context_.data.lang;
+    const int setting = context_.data.config.languageSetting;
+    MenuLanguage_Chs->setChecked(setting == kLanguageSettingSimplified);
+    MenuLanguage_Cht->setChecked(setting == kLanguageSettingTraditional);
+    MenuLanguage_En->setChecked(setting == kLanguageSettingEnglish);
+
+    const QString title = UiText(lang, 0);
+    setWindowTitle(title);
+    QApplication::setApplicationDisplayName(title);
+
+    const struct {
+        QMenu* menu;
+        TextId id;
+    } menus[] = {{MenuFile, 1}, {MenuEdit, 6}, {MenuLanguage, 10}, {MenuHelp, 14}};
+    for (const auto& m : menus) {
+        m.menu->setTitle(UiText(lang, m.id));
+    }
+    const struct {
+        QAction* action;
+        TextId id;
+    } actions[] = {{MenuFile_New, 2},
+                   {MenuFile_Open, 3},
+                   {MenuFile_Save, 4},
+                   {MenuFile_Exit, 5},
+                   {MenuEdit_Read, 7},
+                   {MenuEdit_Write, 8},
+                   {MenuEdit_Password, 231},
+                   {MenuEdit_SetRadioNewPD, 257},
+                   {MenuPort, 9},
+                   {MenuLanguage_Chs, 11},
+                   {MenuLanguage_Cht, 12},
+                   {MenuLanguage_En, 13},
+                   {MenuAbout, 166},
+                   {MenuAdjustment, 167}};
+    for (const auto& a : actions) {
+        a.action->setText(UiText(lang, a.id));
+    }
+    // Tool bar: the file and radio buttons carry short hints; the language buttons show the
+    // language names (without the menu's accelerator mark).
+    const struct {
+        QAction* action;
+        TextId id;
+    } hints[] = {{MenuFile_New, 244},
+                 {MenuFile_Open, 245},
+                 {MenuFile_Save, 246},
+                 {MenuEdit_Read, 247},
+                 {MenuEdit_Write, 248}};
+    for (const auto& h : hints) {
+        h.action->setToolTip(UiText(lang, h.id));
+        h.action->setIconText(UiText(lang, h.id));
+    }
+    for (QAction* language : {MenuLanguage_Chs, MenuLanguage_Cht, MenuLanguage_En}) {
+        language->setIconText(QString(language->text()).remove('&'));
+        language->setToolTip(language->iconText());
+    }
+
+    PageControl_Home->setTabText(0, UiText(lang, 25));
+    PageControl_Home->setTabText(1, UiText(lang, 35));
+    sLastWrite->setText(UiText(lang, 212));
+    sServiceTel->setText(UiText(lang, 270) + ' ' + QString::fromLatin1(kServiceTelephone));
+}
+
+void TForm1::ApplyStatusTexts() {
+    sFreqBand->setText(FreqBandText(context_.data.band));
+    sLastWriteTime->setText(LastWriteTimeText(context_.data.lastWriteTime));
+}
+
+}  // namespace radioprog::ui

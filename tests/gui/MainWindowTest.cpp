@@ -1,0 +1,214 @@
+// The main window's stories: the first start, New, Open and Save with real files, the close
+// prompt, and reading and writing radiosim with the keyboard shortcuts.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QAction>
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QToolButton>
+#include <filesystem>
+
+#include "mainwindow/ui/MainWindowTexts.h"
+#include "model/ProjectFile.h"
+#include "support/MainWindowFixture.h"
+#include "support/Programs.h"
+
+namespace radioprog::ui {
+namespace {
+
+using testing::Radiosim;
+namespace fs = std::filesystem;
+
+std::vector<uint8_t> BytesOf(const ProjectImage& image) {
+    return {image.Raw().begin(), image.Raw().end()};
+}
+
+// A project that differs from a new one: channel 3 on 438.5 MHz.
+void EditChannel3(AppData& data) {
+    ChannelRecord channel = data.image.Channel(3);
+    channel.InitialiseNew(438500000);
+    data.image.SetChannelValid(3, true);
+}
+
+class MainWindowTest : public testing::MainWindowFixture {
+  protected:
+    // English, COM1 fixed on device, no auto search.
+    void ConfigureEnglishOnDevice(const std::string& device) {
+        WriteConfig("[config]\nLanguage=0\nPort=1\nAutoSeachPort=0\n[ports]\nCOM1=" + device +
+                    "\n");
+    }
+    void PressStartInTheNextProgrammingWindow() {
+        modals.QueueDialogHandler([](QDialog& dialog) {
+            QTest::mouseClick(testing::Find<QPushButton>(&dialog, "ProgramStart"), Qt::LeftButton);
+        });
+    }
+    void PressShortcut(Qt::Key key) {
+        // Shortcuts reach only the active window; a closed programming window was the last.
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        QTest::keyClick(window.get(), key, Qt::ControlModifier);
+    }
+};
+
+TEST_F(MainWindowTest, TheFirstStartWritesAConfigurationWithTheValuesInForce) {
+    ASSERT_FALSE(fs::exists(configPath));
+    OpenWindow();
+    EXPECT_TRUE(fs::exists(configPath));
+    // Simplified Chinese by default; the choice made in the window is kept for the next start.
+    EXPECT_EQ(window->windowTitle(), "QM740-2B");
+    EXPECT_TRUE(Child<QAction>("MenuLanguage_Chs")->isChecked());
+    Child<QAction>("MenuLanguage_En")->trigger();
+    CloseWindow();
+
+    ConfigValues saved;
+    BandLimits band;
+    ASSERT_EQ(LoadConfiguration(configPath, saved, band), ConfigLoad::Loaded);
+    EXPECT_EQ(saved.languageSetting, 0);
+    EXPECT_TRUE(saved.autoSearchPort);
+    EXPECT_EQ(saved.portNumber, 1);
+}
+
+TEST_F(MainWindowTest, NewClearsTheProjectOnlyWhenConfirmed) {
+    WriteConfig("[config]\nLanguage=0\n");
+    OpenWindow();
+    EditChannel3(data);
+    data.lastWriteTime = {2024, 3, 7, 9, 5};
+    const std::vector<uint8_t> edited = BytesOf(data.image);
+
+    modals.QueueAnswer(ModalAnswer::Cancel);
+    Child<QAction>("MenuFile_New")->trigger();
+    EXPECT_EQ(BytesOf(data.image), edited);
+
+    modals.QueueAnswer(ModalAnswer::Ok);
+    QTest::mouseClick(Child<QToolButton>("ToolButton_New"), Qt::LeftButton);
+    EXPECT_FALSE(data.image.IsChannelValid(3));
+    EXPECT_EQ(data.lastWriteTime, LastWriteTime{});
+    EXPECT_EQ(Child<QLabel>("sLastWriteTime")->text(), "0-0-0  0:0");
+    EXPECT_EQ(modals.Log(), QStringList({"Clear all data ?", "Clear all data ?"}));
+}
+
+TEST_F(MainWindowTest, SaveAndOpenUseRealFilesAndReportOnesThatFail) {
+    WriteConfig("[config]\nLanguage=0\n");
+    OpenWindow();
+    EditChannel3(data);
+    data.band = {136000000, 174000000};
+    const std::string path = folder.File("mine.Vkf");
+
+    modals.QueueFileName(QString::fromStdString(path));
+    Child<QAction>("MenuFile_Save")->trigger();
+    const std::string file = testing::ReadAll(path);
+    ASSERT_EQ(file.size(), kProjectImageSize);
+    const std::vector<uint8_t> saved(file.begin(), file.end());
+    EXPECT_EQ(BytesOf(data.image), saved);
+
+    modals.QueueAnswer(ModalAnswer::Ok);
+    Child<QAction>("MenuFile_New")->trigger();
+    data.band = {400000000, 480000000};
+    modals.QueueFileName(QString::fromStdString(path));
+    Child<QAction>("MenuFile_Open")->trigger();
+    EXPECT_EQ(BytesOf(data.image), saved);
+    EXPECT_EQ(data.band, (BandLimits{136000000, 174000000}));
+    EXPECT_EQ(Child<QLabel>("sFreqBand")->text(), "136.00000-174.00000");
+
+    // A file that cannot be read or written: a message naming it, and the project as it was.
+    modals.ClearLog();
+    const std::string unreadable = folder.File("locked.Vkf");
+    fs::copy_file(path, unreadable);
+    chmod(unreadable.c_str(), 0);
+    const bool asRoot = geteuid() == 0;  // root reads any file
+    EditChannel3(data);
+    data.image.SetChannelValid(5, true);
+    const std::vector<uint8_t> current = BytesOf(data.image);
+    if (!asRoot) {
+        modals.QueueFileName(QString::fromStdString(unreadable));
+        Child<QAction>("MenuFile_Open")->trigger();
+    }
+    modals.QueueFileName(QString::fromStdString(folder.File("no-such-folder/x.Vkf")));
+    Child<QAction>("MenuFile_Save")->trigger();
+    modals.QueueFileName(QString::fromStdString(folder.File("absent.Vkf")));
+    Child<QAction>("MenuFile_Open")->trigger();
+
+    EXPECT_EQ(BytesOf(data.image), current);
+    const QStringList log = modals.Log();
+    const QStringList expected = asRoot ? QStringList{"no-such-folder", "absent.Vkf"}
+                                        : QStringList{"locked.Vkf", "no-such-folder", "absent.Vkf"};
+    ASSERT_EQ(log.filter("file dialog").size(), expected.size()) << log.join('|').toStdString();
+    const QStringList messages = QStringList(log).filter(QRegularExpression("^(?!file dialog)"));
+    ASSERT_EQ(messages.size(), expected.size()) << log.join('|').toStdString();
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        EXPECT_TRUE(messages[i].contains(expected[i])) << messages[i].toStdString();
+    }
+}
+
+TEST_F(MainWindowTest, TheClosePromptKeepsTheWindowUnlessTheProjectIsSavedOrDropped) {
+    WriteConfig("[config]\nLanguage=0\n");
+    OpenWindow();
+    const std::string path = folder.File("closing.Vkf");
+
+    modals.QueueAnswer(ModalAnswer::Cancel);
+    window->close();
+    EXPECT_TRUE(window->isVisible());
+
+    // Yes, then the save dialog cancelled: nothing saved, so the window stays.
+    modals.QueueAnswer(ModalAnswer::Yes);
+    modals.QueueFileName(QString());
+    Child<QAction>("MenuFile_Exit")->trigger();
+    EXPECT_TRUE(window->isVisible());
+
+    modals.QueueAnswer(ModalAnswer::Yes);
+    modals.QueueFileName(QString::fromStdString(path));
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(fs::exists(path));
+
+    // No closes without a file dialog.
+    window->show();
+    modals.ClearLog();
+    modals.QueueAnswer(ModalAnswer::No);
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(modals.Log(), QStringList({"Do you want to save data ?"}));
+    EXPECT_TRUE(modals.AllAnswersUsed());
+}
+
+TEST_F(MainWindowTest, ShortcutsWriteTheProjectToARadioAndReadTheSameChannelsBack) {
+    Radiosim sim({"--kind", "S"});
+    ASSERT_FALSE(sim.Device().empty());
+    ConfigureEnglishOnDevice(sim.Device());
+    OpenWindow();
+    EditChannel3(data);
+    data.image.Channel(3).SetTxTone(1, 885);
+    const std::vector<uint8_t> written = BytesOf(data.image);
+
+    PressStartInTheNextProgrammingWindow();
+    PressShortcut(Qt::Key_W);
+    ASSERT_EQ(modals.Log(), QStringList({"dialog: TProgramDialog", "SUCCESS"}));
+
+    modals.QueueAnswer(ModalAnswer::Ok);
+    Child<QAction>("MenuFile_New")->trigger();
+    ASSERT_FALSE(data.image.IsChannelValid(3));
+    PressStartInTheNextProgrammingWindow();
+    PressShortcut(Qt::Key_R);
+
+    EXPECT_EQ(modals.Log().last(), "SUCCESS");
+    for (int n = 1; n <= kChannelCount; ++n) {
+        EXPECT_EQ(data.image.IsChannelValid(n), n == 3) << n;
+    }
+    const auto channel = [](const std::vector<uint8_t>& bytes) {
+        ProjectImage image;
+        std::copy(bytes.begin(), bytes.end(), image.Raw().begin());
+        const ChannelRecord r = image.Channel(3);
+        return std::vector<uint8_t>(r.Bytes().begin(), r.Bytes().end());
+    };
+    EXPECT_EQ(channel(BytesOf(data.image)), channel(written));
+    // The read redrew the window: the write stamped today into the radio.
+    EXPECT_NE(data.lastWriteTime.year, 0);
+    EXPECT_EQ(Child<QLabel>("sLastWriteTime")->text(), LastWriteTimeText(data.lastWriteTime));
+}
+
+}  // namespace
+}  // namespace radioprog::ui
