@@ -9,6 +9,7 @@
 #include "dialogs/ui/ServiceDialogs.h"
 #include "lang/LanguageSetting.h"
 #include "lang/ui/UiText.h"
+#include "mainwindow/ui/ChannelEditing.h"
 #include "mainwindow/ui/ChannelPage.h"
 #include "mainwindow/ui/OptionsPage.h"
 #include "model/ProjectFile.h"
@@ -30,6 +31,8 @@ TForm1::TForm1(GuiContext& context, QWidget* parent) : QMainWindow(parent), cont
     BuildMenus();
     BuildToolBar();
     BuildCentre();
+    // Room for the whole channel grid at its default sizes.
+    resize(720, 600);
     context_.refreshMainWindow = [this] { RefreshFromModel(); };
     FormCreate();
 }
@@ -52,6 +55,7 @@ void TForm1::FormCreate() {
     ResetCalibrationData(data.calibration, data.band);
     ApplyLanguageSetting(data.lang, data.config.languageSetting);
     RefreshFromModel();
+    editing_->StartFreshHistory();
 }
 
 void TForm1::FormDestroy() {
@@ -107,6 +111,7 @@ void TForm1::MenuFile_NewClick() {
     }
     ResetProjectToDefaults(context_.data);
     RefreshFromModel();
+    editing_->StartFreshHistory();
 }
 
 bool TForm1::OpenProjectFile(const QString& path) {
@@ -122,6 +127,7 @@ bool TForm1::OpenProjectFile(const QString& path) {
     data.image = image;
     data.band = band;
     RefreshFromModel();
+    editing_->StartFreshHistory();
     return true;
 }
 
@@ -170,7 +176,10 @@ void TForm1::RunDataJob(bool read) {
     channelPage_->MoveToFirstCell();
     StorePendingEdit();
     const QString caption = UiText(context_.data.lang, read ? 247 : 248);
-    RunProgramDialog(context_, this, {kModeData, read, caption, {}});
+    const SessionOutcome outcome = RunProgramDialog(context_, this, {kModeData, read, caption, {}});
+    if (read && outcome == SessionOutcome::Success) {
+        editing_->StartFreshHistory();
+    }
 }
 
 void TForm1::MenuEdit_ReadClick() {

@@ -16,6 +16,7 @@ class QToolButton;
 
 namespace radioprog::ui {
 
+class ChannelEditing;
 class ChannelPage;
 class OptionsPage;
 class MainWindowPage;
@@ -110,6 +111,8 @@ class TForm1 final : public QMainWindow {
     QTabWidget* PageControl_Home;
     ChannelPage* channelPage_;
     OptionsPage* optionsPage_;
+    // Undo, clipboard and channel list commands around the channel grid.
+    ChannelEditing* editing_;
     QLabel* sFreqBand;
     QLabel* sLastWrite;
     QLabel* sLastWriteTime;

@@ -14,6 +14,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "mainwindow/ui/ChannelEditing.h"
 #include "mainwindow/ui/ChannelPage.h"
 #include "mainwindow/ui/MainWindow.h"
 #include "mainwindow/ui/OptionsPage.h"
@@ -128,6 +129,12 @@ void TForm1::BuildCentre() {
     PageControl_Home->addTab(channelPage_, QString());
     PageControl_Home->addTab(optionsPage_, QString());
     layout->addWidget(PageControl_Home, 1);
+
+    // The full redraw, without starting a fresh history: an undone step is still a step.
+    editing_ = new ChannelEditing(context_, this, *channelPage_, [this] { RefreshFromModel(); });
+    editing_->WatchPage(*channelPage_);
+    editing_->WatchPage(*optionsPage_);
+    editing_->Actions().AddToMenus(MenuFile, MenuEdit);
 
     // The working band, the radio's last programming time and the service line.
     auto* strip = new QHBoxLayout();

@@ -10,6 +10,7 @@
 
 #include "lang/LanguageSetting.h"
 #include "lang/ui/UiText.h"
+#include "mainwindow/ui/ChannelEditing.h"
 #include "mainwindow/ui/MainWindow.h"
 #include "mainwindow/ui/MainWindowTexts.h"
 #include "model/FreqCodec.h"
@@ -90,6 +91,7 @@ void TForm1::ApplyTexts() {
     PageControl_Home->setTabText(1, UiText(lang, 35));
     sLastWrite->setText(UiText(lang, 212));
     sServiceTel->setText(UiText(lang, 270) + ' ' + QString::fromLatin1(kServiceTelephone));
+    editing_->RefreshTexts();
 }
 
 void TForm1::ApplyStatusTexts() {

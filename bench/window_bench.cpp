@@ -1,14 +1,21 @@
-// radioprog-shot: starts the main window as radioprog does, waits for its first paint, saves
-// a picture of it if asked and exits. Used for the README pictures (scripts/screenshot) and
-// for timing a cold start to the first painted window (bench/window_start.sh).
+// window-bench: starts the main window as radioprog does and waits for its first paint; then
+// saves a picture of it, or reads or writes a radio from it as a person would (Ctrl+R, Start)
+// and prints how long the job took. Used for the README pictures (scripts/screenshot) and by
+// bench/window.sh (cold start, a read and a write against radiosim).
 //
-//   radioprog-shot --config PATH [--language 0|1|2] [--dark] [--open FILE.Vkf] [-o OUT.png]
+//   window-bench --config PATH [--language 0|1|2] [--dark] [--open FILE.Vkf] [-o OUT.png]
+//                [--job read|write --device PATH]
 
+#include <QAction>
+#include <QDialog>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QFile>
 #include <QPalette>
+#include <QPushButton>
 #include <QStyleFactory>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 
@@ -22,6 +29,8 @@ struct Options {
     std::string config;
     QString open;
     QString output;
+    QString job;
+    std::string device;
     int language = -1;
     bool dark = false;
 };
@@ -39,6 +48,10 @@ Options Parse(const QStringList& args) {
             o.output = args[++i];
         } else if (a == "--language" && hasValue) {
             o.language = args[++i].toInt();
+        } else if (a == "--job" && hasValue) {
+            o.job = args[++i];
+        } else if (a == "--device" && hasValue) {
+            o.device = QFile::encodeName(args[++i]).toStdString();
         } else if (a == "--dark") {
             o.dark = true;
         }
@@ -63,20 +76,44 @@ void UseDarkPalette() {
     QApplication::setPalette(p);
 }
 
-// Quits the loop after the window's first paint has been delivered.
+// Quits the loop after the first paint of the window (or of any widget in it).
 class FirstPaint final : public QObject {
   public:
+    explicit FirstPaint(QWidget* window) : window_(window) {}
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !seen_) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Paint && !seen_ && widget != nullptr &&
+            widget->window() == window_) {
             seen_ = true;
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            // exit, not quit: quit would first ask the window to close, which prompts to save.
+            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         }
         return QObject::eventFilter(watched, event);
     }
 
   private:
+    QWidget* window_;
     bool seen_ = false;
 };
+
+// Ctrl+R or Ctrl+W, then Start: the milliseconds from the click until the window has closed
+// and the result was shown.
+int RunJob(radioprog::ui::TForm1& window, radioprog::ui::ModalRunner& modals, bool read) {
+    QElapsedTimer took;
+    modals.QueueDialogHandler([&took](QDialog& dialog) {
+        took.start();
+        dialog.findChild<QPushButton*>("ProgramStart")->click();
+    });
+    window.findChild<QAction*>(read ? "MenuEdit_Read" : "MenuEdit_Write")->trigger();
+    const qint64 ms = took.elapsed();
+    const QString result = modals.Log().isEmpty() ? QString() : modals.Log().last();
+    std::printf("%lld\n", static_cast<long long>(ms));
+    if (result != "SUCCESS") {
+        std::fprintf(stderr, "%s\n", qPrintable(result));
+        return 1;
+    }
+    return 0;
+}
 
 }  // namespace
 
@@ -89,8 +126,12 @@ int main(int argc, char** argv) {
                    stderr);
         return 64;
     }
-    if (options.language >= 0) {
-        std::ofstream(options.config) << "[config]\nLanguage=" << options.language << "\n";
+    if (options.language >= 0 || !options.device.empty()) {
+        std::ofstream config(options.config);
+        config << "[config]\nLanguage=" << std::max(options.language, 0) << "\n";
+        if (!options.device.empty()) {
+            config << "Port=1\nAutoSeachPort=0\n[ports]\nCOM1=" << options.device << "\n";
+        }
     }
     if (options.dark) {
         UseDarkPalette();
@@ -103,10 +144,13 @@ int main(int argc, char** argv) {
     if (!options.open.isEmpty()) {
         window.OpenProjectFile(options.open);
     }
-    FirstPaint firstPaint;
-    window.installEventFilter(&firstPaint);
+    FirstPaint firstPaint(&window);
+    app.installEventFilter(&firstPaint);
     window.show();
     QApplication::exec();
+    if (!options.job.isEmpty()) {
+        return RunJob(window, modals, options.job == "read");
+    }
     if (!options.output.isEmpty() && !window.grab().save(options.output)) {
         std::fprintf(stderr, "could not write %s\n", qPrintable(options.output));
         return 1;
