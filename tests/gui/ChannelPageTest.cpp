@@ -18,6 +18,7 @@
 #include "mainwindow/ui/ChannelPage.h"
 #include "model/ProjectFile.h"
 #include "model/ToneCodec.h"
+#include "support/GridDriver.h"
 #include "support/PageHarness.h"
 
 namespace radioprog::ui {
@@ -25,7 +26,7 @@ namespace {
 
 using testing::Find;
 
-enum Column { kRx, kTx, kRxTone, kTxTone, kPower, kBandwidth, kBusy };
+using namespace testing::grid_columns;
 
 class ChannelPageTest : public ::testing::Test {
   protected:
@@ -33,70 +34,27 @@ class ChannelPageTest : public ::testing::Test {
         harness.Build();
         grid = Find<QTableView>(harness.page.get(), "StringGrid1");
         ASSERT_NE(grid, nullptr);
+        driver = testing::GridDriver(grid);
     }
     void TearDown() override { testing::CloseStrayWindows(); }
 
     ChannelRecord Channel(int n) { return harness.data.image.Channel(n); }
-    QModelIndex Cell(int row, int column) const { return grid->model()->index(row, column); }
-    QString Text(int row, int column) const { return Cell(row, column).data().toString(); }
-    QStringList RowTexts(int row) const {
-        QStringList texts;
-        for (int column = kRx; column <= kBusy; ++column) {
-            texts << Text(row, column);
-        }
-        return texts;
-    }
-
-    // The editor laid over a cell, or null when none is open.
-    QWidget* OpenEditor() const {
-        for (QWidget* child :
-             grid->viewport()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-            if (!child->isHidden()) {
-                return child;
-            }
-        }
-        return nullptr;
-    }
+    QModelIndex Cell(int row, int column) const { return driver.Cell(row, column); }
+    QString Text(int row, int column) const { return driver.Text(row, column); }
+    QStringList RowTexts(int row) const { return driver.RowTexts(row); }
+    QWidget* OpenEditor() const { return driver.OpenEditor(); }
     template <typename Editor>
     Editor* OpenEditorNamed(const char* name) const {
-        QWidget* editor = OpenEditor();
-        EXPECT_NE(editor, nullptr) << "no editor open, expected " << name;
-        if (editor == nullptr) {
-            return nullptr;
-        }
-        EXPECT_EQ(editor->objectName(), name);
-        return qobject_cast<Editor*>(editor);
+        return driver.OpenEditorNamed<Editor>(name);
     }
-
-    void Click(int row, int column) {
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
-                          grid->visualRect(Cell(row, column)).center());
-    }
-
-    // Types into a cell as a person does: the first key on the grid opens the editor (a
-    // frequency cell takes it as the first character), the rest go into the editor.
-    void TypeInto(int row, int column, const QString& text) {
-        grid->setCurrentIndex(Cell(row, column));
-        QTest::keyClick(grid, text.at(0).toLatin1());
-        QWidget* editor = OpenEditor();
-        ASSERT_NE(editor, nullptr);
-        const bool digitOpens = column <= kTx;
-        QTest::keyClicks(editor, digitOpens ? text.mid(1) : text);
-    }
-    void Press(Qt::Key key) {
-        QWidget* editor = OpenEditor();
-        ASSERT_NE(editor, nullptr);
-        QTest::keyClick(editor, key);
-        // Enter and Tab end an edit through the event loop.
-        QCoreApplication::processEvents();
-    }
-    void StartChannel(int row, const QString& rx) {
-        TypeInto(row, kRx, rx);
-        Press(Qt::Key_Return);
-    }
+    void Click(int row, int column) { driver.Click(row, column); }
+    void TypeInto(int row, int column, const QString& text) { driver.TypeInto(row, column, text); }
+    void Press(Qt::Key key) { driver.Press(key); }
+    void StartChannel(int row, const QString& rx) { driver.Enter(row, kRx, rx); }
 
     testing::PageHarness<ChannelPage> harness;
     QTableView* grid = nullptr;
+    testing::GridDriver driver{nullptr};
 };
 
 TEST_F(ChannelPageTest, TypingIntoAnEmptyReceiveCellStartsAChannelWithTheNewChannelDefaults) {
