@@ -18,6 +18,7 @@ namespace {
 
 // Rows and columns may be made small by hand; the configured sizes are taken as they are.
 constexpr int kMinimumSectionSize = 4;
+constexpr qreal kGridPointSize = 8;
 
 bool IsFrequencyColumn(int column) {
     return column == kColRxFreq || column == kColTxFreq;
@@ -32,6 +33,12 @@ ChannelGridView::ChannelGridView(QWidget* parent) : QTableView(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setTabKeyNavigation(true);
     setWordWrap(false);
+    // The configured column widths are made for a nine-character frequency in a small font.
+    QFont small = font();
+    small.setPointSizeF(kGridPointSize);
+    setFont(small);
+    // A frequency a pixel too wide stays readable whole rather than losing its last digits.
+    setTextElideMode(Qt::ElideNone);
     viewport()->setMouseTracking(true);
     horizontalHeader()->setMinimumSectionSize(kMinimumSectionSize);
     verticalHeader()->setMinimumSectionSize(kMinimumSectionSize);

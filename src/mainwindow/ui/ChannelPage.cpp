@@ -48,6 +48,12 @@ ChannelPage::ChannelPage(GuiContext& context, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(grid_);
     toneTip_->setObjectName(QStringLiteral("sTiShi_0"));
+    // Drawn like a hint, so that it stays readable over the cells it covers.
+    toneTip_->setAutoFillBackground(true);
+    toneTip_->setBackgroundRole(QPalette::ToolTipBase);
+    toneTip_->setForegroundRole(QPalette::ToolTipText);
+    toneTip_->setFrameShape(QFrame::Box);
+    toneTip_->setMargin(2);
     toneTip_->hide();
 
     connect(model_, &ChannelTableModel::channelEdited, this, &MainWindowPage::projectEdited);

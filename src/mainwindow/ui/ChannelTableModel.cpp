@@ -1,6 +1,9 @@
 #include "mainwindow/ui/ChannelTableModel.h"
 
+#include <QBrush>
 #include <QColor>
+#include <QPainter>
+#include <QPixmap>
 #include <algorithm>
 #include <vector>
 
@@ -25,6 +28,18 @@ const QColor kOddRowBackground(0xC0, 0xDC, 0xC0);
 // Light rows keep dark text whatever the desktop theme's text colour is.
 const QColor kOddRowText(0x10, 0x10, 0x10);
 
+// The cells an unused channel does not take yet are hatched faintly over the row's colour,
+// so that a new channel is visibly started from its receive frequency.
+QBrush LockedCellBrush(bool oddRow) {
+    constexpr int kTile = 8;
+    QPixmap tile(kTile, kTile);
+    tile.fill(oddRow ? kOddRowBackground : QColor(Qt::transparent));
+    QPainter painter(&tile);
+    painter.setPen(QColor(0x80, 0x80, 0x80, 0x50));
+    painter.drawLine(0, kTile - 1, kTile - 1, 0);
+    return QBrush(tile);
+}
+
 QString FromStd(const std::string& text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -45,7 +60,10 @@ std::vector<uint8_t> Snapshot(const ProjectImage& image, int channel) {
 }  // namespace
 
 ChannelTableModel::ChannelTableModel(AppData& data, QObject* parent)
-    : QAbstractTableModel(parent), data_(data) {
+    : QAbstractTableModel(parent),
+      data_(data),
+      lockedOddRow_(LockedCellBrush(true)),
+      lockedEvenRow_(LockedCellBrush(false)) {
     RefreshTexts();
 }
 
@@ -118,6 +136,9 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
         case Qt::BackgroundRole:
+            if (!(flags(index) & Qt::ItemIsEnabled)) {
+                return oddChannel ? lockedOddRow_ : lockedEvenRow_;
+            }
             return oddChannel ? QVariant(kOddRowBackground) : QVariant();
         case Qt::ForegroundRole:
             return oddChannel ? QVariant(kOddRowText) : QVariant();

@@ -4,6 +4,7 @@
 // show something the project does not hold.
 
 #include <QAbstractTableModel>
+#include <QBrush>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -69,6 +70,8 @@ class ChannelTableModel final : public QAbstractTableModel {
 
     AppData& data_;
     Texts texts_;
+    QBrush lockedOddRow_;
+    QBrush lockedEvenRow_;
 };
 
 }  // namespace radioprog::ui
