@@ -92,6 +92,17 @@ TEST_F(ChannelPageTest, AnUnusedChannelIsStartedOnlyFromItsReceiveCell) {
     EXPECT_EQ(edit->text(), "4");
 }
 
+TEST_F(ChannelPageTest, AShiftClickPicksChannelsInsteadOfEditing) {
+    StartChannel(0, "438");
+    StartChannel(1, "439");
+    grid->setSelectionMode(QAbstractItemView::ExtendedSelection);  // as the channel commands do
+    grid->setCurrentIndex(Cell(0, kRx));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                      grid->visualRect(Cell(1, kRx)).center());
+    EXPECT_EQ(OpenEditor(), nullptr);
+    EXPECT_EQ(grid->selectionModel()->selectedIndexes().size(), 2);
+}
+
 TEST_F(ChannelPageTest, EmptyingTheReceiveCellClearsTheRowAndTheSavedFileHasTheChannelUnused) {
     StartChannel(4, "438");
     ASSERT_TRUE(harness.data.image.IsChannelValid(5));

@@ -112,10 +112,11 @@ void ChannelGridView::keyPressEvent(QKeyEvent* event) {
 
 void ChannelGridView::mousePressEvent(QMouseEvent* event) {
     QTableView::mousePressEvent(event);
+    // Shift and Ctrl clicks pick several channels; a plain click edits the cell.
+    const bool selecting = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier);
     const QModelIndex cell = indexAt(event->position().toPoint());
-    if (event->button() == Qt::LeftButton && cell.isValid() &&
+    if (event->button() == Qt::LeftButton && !selecting && cell.isValid() &&
         (cell.flags() & Qt::ItemIsEditable) && state() != EditingState) {
-        setCurrentIndex(cell);
         edit(cell);
     }
 }
