@@ -17,6 +17,15 @@
 
 namespace radioprog::ui {
 
+namespace {
+
+struct ActionText {
+    QAction* action;
+    TextId id;
+};
+
+}  // namespace
+
 QString FreqBandText(const BandLimits& band) {
     return FromUtf8(FreqToText(band.lower) + "-" + FreqToText(band.upper));
 }
@@ -48,36 +57,30 @@ void TForm1::ApplyTexts() {
     for (const auto& m : menus) {
         m.menu->setTitle(UiText(lang, m.id));
     }
-    const struct {
-        QAction* action;
-        TextId id;
-    } actions[] = {{MenuFile_New, 2},
-                   {MenuFile_Open, 3},
-                   {MenuFile_Save, 4},
-                   {MenuFile_Exit, 5},
-                   {MenuEdit_Read, 7},
-                   {MenuEdit_Write, 8},
-                   {MenuEdit_Password, 231},
-                   {MenuEdit_SetRadioNewPD, 257},
-                   {MenuPort, 9},
-                   {MenuLanguage_Chs, 11},
-                   {MenuLanguage_Cht, 12},
-                   {MenuLanguage_En, 13},
-                   {MenuAbout, 166},
-                   {MenuAdjustment, 167}};
+    const ActionText actions[] = {{MenuFile_New, 2},
+                                  {MenuFile_Open, 3},
+                                  {MenuFile_Save, 4},
+                                  {MenuFile_Exit, 5},
+                                  {MenuEdit_Read, 7},
+                                  {MenuEdit_Write, 8},
+                                  {MenuEdit_Password, 231},
+                                  {MenuEdit_SetRadioNewPD, 257},
+                                  {MenuPort, 9},
+                                  {MenuLanguage_Chs, 11},
+                                  {MenuLanguage_Cht, 12},
+                                  {MenuLanguage_En, 13},
+                                  {MenuAbout, 166},
+                                  {MenuAdjustment, 167}};
     for (const auto& a : actions) {
         a.action->setText(UiText(lang, a.id));
     }
     // Tool bar: the file and radio buttons carry short hints; the language buttons show the
     // language names (without the menu's accelerator mark).
-    const struct {
-        QAction* action;
-        TextId id;
-    } hints[] = {{MenuFile_New, 244},
-                 {MenuFile_Open, 245},
-                 {MenuFile_Save, 246},
-                 {MenuEdit_Read, 247},
-                 {MenuEdit_Write, 248}};
+    const ActionText hints[] = {{MenuFile_New, 244},
+                                {MenuFile_Open, 245},
+                                {MenuFile_Save, 246},
+                                {MenuEdit_Read, 247},
+                                {MenuEdit_Write, 248}};
     for (const auto& h : hints) {
         h.action->setToolTip(UiText(lang, h.id));
         h.action->setIconText(UiText(lang, h.id));

@@ -116,7 +116,7 @@ void TProgramDialog::WatchPortInput() {
     }
     // Auto search opens one port after another: follow the descriptor in use.
     if (inputNotifier_ == nullptr || inputNotifier_->socket() != fd) {
-        delete inputNotifier_;
+        StopWatchingPort();
         inputNotifier_ = new QSocketNotifier(fd, QSocketNotifier::Read, this);
         connect(inputNotifier_, &QSocketNotifier::activated, this,
                 &TProgramDialog::PortInputArrived);
@@ -162,9 +162,17 @@ void TProgramDialog::ShowMessage(SessionMessage message) {
                                 FromUtf8(UserWarnDlgTextTable().TextUtf8(context_.data.lang, 0)));
 }
 
+void TProgramDialog::StopWatchingPort() {
+    if (inputNotifier_ != nullptr) {
+        // The session may end inside this notifier's own signal: delete it afterwards.
+        inputNotifier_->setEnabled(false);
+        inputNotifier_->deleteLater();
+        inputNotifier_ = nullptr;
+    }
+}
+
 void TProgramDialog::CloseWindow() {
-    delete inputNotifier_;
-    inputNotifier_ = nullptr;
+    StopWatchingPort();
     if (!closing_) {
         done(QDialog::Rejected);
     }
@@ -185,8 +193,7 @@ void TProgramDialog::RefreshCalibrationWindow() {
 void TProgramDialog::closeEvent(QCloseEvent* event) {
     closing_ = true;
     session_->FormClose();
-    delete inputNotifier_;
-    inputNotifier_ = nullptr;
+    StopWatchingPort();
     QDialog::closeEvent(event);
     closing_ = false;
 }

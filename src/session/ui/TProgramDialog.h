@@ -47,6 +47,7 @@ class TProgramDialog final : public QDialog, public SessionHost {
     QTimer* MakeTimer(const char* name, void (ProgramSession::*handler)());
     QTimer* TimerOf(SessionTimer timer) const;
     void WatchPortInput();
+    void StopWatchingPort();
     void PortInputArrived();
 
     GuiContext& context_;
