@@ -387,6 +387,12 @@ TEST_F(ChannelPageTest, CaptionsAndListsFollowTheLanguageAndSizesRoundTripThroug
               (std::array<int, 8>{30, 64, 64, 74, 74, 64, 64, 99}));
     EXPECT_EQ(harness.data.config.channelGridRowHeights[16], 31);
     EXPECT_EQ(harness.data.config.channelGridRowHeights[0], 20);
+
+    // The main window builds its pages before it reads the configuration.
+    ChannelPage early(harness.context, nullptr);
+    harness.data.config.channelGridColumnWidths[1] = 90;
+    early.RefreshFromModel();
+    EXPECT_EQ(Find<QTableView>(&early, "StringGrid1")->columnWidth(kRx), 90);
 }
 
 }  // namespace
