@@ -9,11 +9,13 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTableView>
 #include <QToolButton>
 #include <filesystem>
 
 #include "mainwindow/ui/MainWindowTexts.h"
 #include "model/ProjectFile.h"
+#include "support/GridDriver.h"
 #include "support/MainWindowFixture.h"
 #include "support/Programs.h"
 
@@ -172,6 +174,26 @@ TEST_F(MainWindowTest, TheClosePromptKeepsTheWindowUnlessTheProjectIsSavedOrDrop
     window->close();
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(modals.Log(), QStringList({"Do you want to save data ?"}));
+    EXPECT_TRUE(modals.AllAnswersUsed());
+}
+
+TEST_F(MainWindowTest, AWriteStartedWhileAFrequencyIsTypedStoresItFirst) {
+    WriteConfig("[config]\nLanguage=0\n");
+    OpenWindow();
+    testing::GridDriver grid(Child<QTableView>("StringGrid1"));
+    grid.TypeInto(2, testing::kRx, "438.5");
+    ASSERT_NE(grid.OpenEditor(), nullptr);
+
+    bool storedBeforeTheWindow = false;
+    modals.QueueDialogHandler([&](QDialog& dialog) {
+        storedBeforeTheWindow =
+            data.image.IsChannelValid(3) && data.image.Channel(3).RxFreq() == 438500000;
+        QTest::mouseClick(testing::Find<QPushButton>(&dialog, "CancelBtn"), Qt::LeftButton);
+    });
+    QTest::mouseClick(Child<QToolButton>("ToolButton_Write"), Qt::LeftButton);
+
+    EXPECT_TRUE(storedBeforeTheWindow);
+    EXPECT_EQ(grid.OpenEditor(), nullptr);
     EXPECT_TRUE(modals.AllAnswersUsed());
 }
 
