@@ -26,6 +26,9 @@ struct AppData {
     CalibrationTables calibrationTables;
     // The port choice in force; config holds only the file's copy (see PortChoice.h).
     PortChoice port;
+    // The radio kind the last session's handshake found ('Y' counts in 125 Hz units). It
+    // outlives the session, so a window opened afterwards knows which radio it last met.
+    bool VariantY = false;
 };
 
 // The "new" operation: clears the last write time and resets the image. The band stays.

@@ -52,7 +52,7 @@ void ProgramSession::ProgramStartClick() {
     ProgressBytes = 0;
     handshakeAttempts_ = 0;
     host_.SetProgress(0);
-    VariantY_ = false;
+    data_.VariantY = false;
     LegacyRadio_ = false;
     plan_ = {};
 

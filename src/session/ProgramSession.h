@@ -71,7 +71,7 @@ class ProgramSession {
 
     // The radio kind learnt from the handshake.
     bool LegacyRadio() const { return LegacyRadio_; }
-    bool VariantY() const { return VariantY_; }
+    bool VariantY() const { return data_.VariantY; }
     uint8_t SessionStage() const { return SessionStage_; }
     // Reply bytes received and not yet taken by a reply rule.
     size_t BufferedReplyBytes() const { return RxCount; }
@@ -134,7 +134,6 @@ class ProgramSession {
     PortResult portFailure_;
     uint8_t SessionStage_ = 0;
     bool LegacyRadio_ = false;
-    bool VariantY_ = false;
     int32_t StepIndex = 0;
     int32_t BlockOffset = 0;
     int32_t ProgressBytes = 0;

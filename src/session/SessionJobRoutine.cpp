@@ -85,18 +85,19 @@ void ProgramSession::RunConversion(PlanConversion conversion) {
             AnalyseTmpAdjustmentData(data_.radioMemory, data_.calibrationTables);
             break;
         case PlanConversion::GetDataForWrite:
-            GetDataForWrite(data_.image, data_.band, data_.calibrationTables, VariantY_,
+            GetDataForWrite(data_.image, data_.band, data_.calibrationTables, data_.VariantY,
                             WriteTime(), data_.radioMemory);
             break;
         case PlanConversion::GetDataForWrite_old:
             GetDataForWrite_old(data_.image, data_.radioMemory);
             break;
         case PlanConversion::GetAdjustmentData:
-            GetAdjustmentData(data_.calibration, VariantY_, data_.calibrationImage,
+            GetAdjustmentData(data_.calibration, data_.VariantY, data_.calibrationImage,
                               data_.calibrationTables);
             break;
         case PlanConversion::ReAnalyseChInfor:
-            ReAnalyseChInfor(data_.calibrationTables, data_.band, VariantY_, data_.radioMemory);
+            ReAnalyseChInfor(data_.calibrationTables, data_.band, data_.VariantY,
+                             data_.radioMemory);
             break;
         case PlanConversion::NewPasswordBlock: {
             const PasswordBlock block = BuildPasswordBlock(data_.image.Text(image::NewPassword));
@@ -115,7 +116,7 @@ void ProgramSession::FinishJob(AfterSuccess after) {
         case AfterSuccess::Nothing:
             break;
         case AfterSuccess::SetDataToSoftware:
-            SetDataToSoftware(data_.radioMemory, VariantY_, data_.image, data_.band,
+            SetDataToSoftware(data_.radioMemory, data_.VariantY, data_.image, data_.band,
                               data_.lastWriteTime);
             host_.RefreshMainWindow();
             break;
@@ -124,7 +125,7 @@ void ProgramSession::FinishJob(AfterSuccess after) {
             host_.RefreshMainWindow();
             break;
         case AfterSuccess::SetAdjustmentData:
-            SetAdjustmentData(data_.radioMemory, VariantY_, data_.calibration);
+            SetAdjustmentData(data_.radioMemory, data_.VariantY, data_.calibration);
             host_.RefreshCalibrationWindow();
             break;
     }

@@ -52,7 +52,7 @@ void ProgramSession::HandshakeReply() {
         case protocol::kAnswerS:
         case protocol::kAnswerY:
             LegacyRadio_ = false;
-            VariantY_ = RxBuffer[0] == protocol::kAnswerY;
+            data_.VariantY = RxBuffer[0] == protocol::kAnswerY;
             SessionStage_ = 3;
             break;
         case protocol::kAck:
