@@ -1,0 +1,134 @@
+// The calibration window's commands: the ageing frequency editor, the file buttons and the
+// radio sessions.
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLineEdit>
+
+#include "calibration/CalibrationData.h"
+#include "calibration/ui/TAdjustmentDlg.h"
+#include "dialogs/ui/ConversionError.h"
+#include "lang/DialogTexts.h"
+#include "lang/ui/UiText.h"
+#include "model/FreqCodec.h"
+#include "session/ui/ProgramDialog.h"
+
+namespace radioprog::ui {
+
+namespace {
+
+constexpr TextId kReadCaption = 247;
+constexpr TextId kWriteCaption = 248;
+const QString kCalibrationFilter = QStringLiteral("Veska File(*.vkfa)");
+
+QString AdjustmentCaption(const GuiContext& context, int index) {
+    return FromUtf8(AdjustmentTextTable().TextUtf8(context.data.lang, index));
+}
+
+// A calibration file that cannot be read or written is said so, rather than ignored.
+void ReportFileFailure(GuiContext& context, QWidget* owner, const FileResult& result) {
+    context.modals.ShowMessage(owner, FromUtf8(result.message),
+                               FromUtf8(UserWarnDlgTextTable().TextUtf8(context.data.lang, 0)));
+}
+
+}  // namespace
+
+void TAdjustmentDlg::EditExit(QLineEdit& edit) {
+    if (&edit == eFreq_Aging) {
+        eFreq_AgingExit();
+    } else {
+        editors_->EditExit(edit);
+    }
+}
+
+void TAdjustmentDlg::eFreq_AgingExit() {
+    const QString text = eFreq_Aging->text();
+    uint32_t hz = 0;
+    if (!text.isEmpty()) {
+        const std::optional<uint32_t> typed = TextToFreq(text.toStdString());
+        if (!typed) {
+            ReportConversionError(context_, this, text);
+            return;
+        }
+        hz = *typed;
+    }
+    CalibrationData& c = context_.data.calibration;
+    c.Set(calib::FreqAging, SnapToCalibrationRange(hz));
+    eFreq_Aging->setText(QString::fromStdString(FreqToText(c.Get(calib::FreqAging))));
+}
+
+void TAdjustmentDlg::CommitPendingEdit() {
+    auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    if (edit != nullptr && isAncestorOf(edit)) {
+        EditExit(*edit);
+    }
+}
+
+void TAdjustmentDlg::closeEvent(QCloseEvent* event) {
+    CommitPendingEdit();
+    QDialog::closeEvent(event);
+}
+
+void TAdjustmentDlg::bNewClick() {
+    if (!context_.modals.Confirm(this, AdjustmentCaption(context_, 24),
+                                 AdjustmentCaption(context_, 0), AdjustmentCaption(context_, 1))) {
+        return;
+    }
+    ResetCalibrationData(context_.data.calibration, context_.data.band);
+    ShowAdjustmentData();
+}
+
+void TAdjustmentDlg::bOpenClick() {
+    const std::optional<QString> path = context_.modals.OpenFileName(
+        this, {AdjustmentCaption(context_, 22), kCalibrationFilter, {}});
+    if (!path) {
+        return;
+    }
+    const FileResult result = LoadCalibrationFile(path->toStdString(), context_.data.calibration);
+    if (!result) {
+        ReportFileFailure(context_, this, result);
+        return;
+    }
+    ShowAdjustmentData();
+}
+
+void TAdjustmentDlg::bSaveClick() {
+    CommitPendingEdit();
+    const std::optional<QString> path = context_.modals.SaveFileName(
+        this, {AdjustmentCaption(context_, 23), kCalibrationFilter, QStringLiteral("vkfa")});
+    if (!path) {
+        return;
+    }
+    const FileResult result = SaveCalibrationFile(path->toStdString(), context_.data.calibration);
+    if (!result) {
+        ReportFileFailure(context_, this, result);
+    }
+}
+
+void TAdjustmentDlg::RunSession(int32_t sessionMode, bool read) {
+    CommitPendingEdit();
+    ProgramJob job;
+    job.sessionMode = sessionMode;
+    job.readRequested = read;
+    job.caption = UiText(context_.data.lang, read ? kReadCaption : kWriteCaption);
+    job.refreshCalibrationWindow = [this] { ShowAdjustmentData(); };
+    RunProgramDialog(context_, this, job);
+}
+
+void TAdjustmentDlg::bReadClick() {
+    RunSession(kModeCalibration, true);
+}
+
+void TAdjustmentDlg::bWriteClick() {
+    RunSession(kModeCalibration, false);
+}
+
+void TAdjustmentDlg::bAllWriteClick() {
+    RunSession(kModeCalibrationAndData, false);
+}
+
+void TAdjustmentDlg::Read1846StatusClick() {
+    RunSession(kModeChipStatus, true);
+}
+
+}  // namespace radioprog::ui

@@ -1,0 +1,91 @@
+#pragma once
+// The calibration window: edits the program's one calibration record in place, keeps it in
+// calibration files and reads or writes it on the radio. Nothing is undone on close; the
+// record outlives the window.
+
+#include <QDialog>
+#include <array>
+#include <vector>
+
+#include "appdata/ui/GuiContext.h"
+#include "calibration/CalibrationData.h"
+#include "calibration/SquelchOffsetRows.h"
+#include "calibration/ui/CalibrationEditors.h"
+#include "session/TransferPlans.h"
+
+class QCheckBox;
+class QComboBox;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+
+namespace radioprog::ui {
+
+class TAdjustmentDlg final : public QDialog {
+    Q_OBJECT
+  public:
+    TAdjustmentDlg(GuiContext& context, QWidget* owner);
+
+    // Writes every field of the record into its control.
+    void ShowAdjustmentData();
+    // The exit handler of any edit of this window (numeric editors and eFreq_Aging).
+    void EditExit(QLineEdit& edit);
+
+    void bNewClick();
+    void bOpenClick();
+    void bSaveClick();
+    void bReadClick();
+    void bWriteClick();
+    void bAllWriteClick();
+    void Read1846StatusClick();
+
+  protected:
+    // Closing takes the edit being typed in, like every command does.
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    struct SquelchOffsetRow {
+        QLabel* frequency;
+        QLabel* wideValue;
+        QSpinBox* wide;
+        QLabel* narrowValue;
+        QSpinBox* narrow;
+    };
+
+    QWidget* BuildPoints();
+    QWidget* BuildSquelchOffsets();
+    QWidget* BuildVolume();
+    QWidget* BuildSquelch();
+    QWidget* BuildStatus();
+    QWidget* BuildChipSettings();
+    QWidget* BuildButtons();
+    // Adds a caption and the named editor to the next row of grid.
+    void AddEditorRow(QGridLayout& grid, const char* caption, const QString& editor,
+                      const char* range = nullptr);
+    QPushButton* MakeButton(const char* name, const char* caption, void (TAdjustmentDlg::*click)());
+    QCheckBox* MakeDetectionBox(const char* name, const char* caption, U8Field field);
+    SquelchOffsetRow MakeSquelchOffsetRow(QWidget* parent, int row);
+    void PlaceSquelchOffsetRows(const std::vector<int>& frequencies);
+
+    void eFreq_AgingExit();
+    // Stores the edit that has the focus before a command uses the record.
+    void CommitPendingEdit();
+    void RunSession(int32_t sessionMode, bool read);
+
+    GuiContext& context_;
+    CalibrationEditors* editors_;
+    QLineEdit* eFreq_Aging = nullptr;
+    std::array<SquelchOffsetRow, kSquelchOffsetRowCount> squelchRows_{};
+    QComboBox* cb1846Xtal = nullptr;
+    std::vector<QComboBox*> volumeCombos_;  // cb1846Vol_1 and up
+    QCheckBox* cModu_dten = nullptr;
+    QCheckBox* cPkdet_dten = nullptr;
+    std::vector<std::pair<QLabel*, U8Field>> statusLabels_;
+    QLabel* sOffset = nullptr;
+    // Set while the controls are being filled, so that their change signals store nothing.
+    bool showing_ = false;
+};
+
+}  // namespace radioprog::ui
