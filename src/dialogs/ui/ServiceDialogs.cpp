@@ -1,10 +1,31 @@
 #include "dialogs/ui/ServiceDialogs.h"
 
+#include "dialogs/ui/TNewPasswordDlg.h"
+#include "dialogs/ui/TPasswordDlg.h"
+#include "dialogs/ui/TSetPasswordDlg.h"
+
 namespace radioprog::ui {
 
-// The service windows arrive with their own work; until then the menu items open nothing.
-void RunAccessCodeDialog(GuiContext&, QWidget*) {}
-void RunSetPasswordDialog(GuiContext&, QWidget*) {}
-void RunNewPasswordDialog(GuiContext&, QWidget*) {}
+namespace {
+
+template <typename Dialog>
+void RunDialog(GuiContext& context, QWidget* owner) {
+    Dialog dialog(context, owner);
+    context.modals.Exec(dialog);
+}
+
+}  // namespace
+
+void RunAccessCodeDialog(GuiContext& context, QWidget* owner) {
+    RunDialog<TPasswordDlg>(context, owner);
+}
+
+void RunSetPasswordDialog(GuiContext& context, QWidget* owner) {
+    RunDialog<TSetPasswordDlg>(context, owner);
+}
+
+void RunNewPasswordDialog(GuiContext& context, QWidget* owner) {
+    RunDialog<TNewPasswordDlg>(context, owner);
+}
 
 }  // namespace radioprog::ui

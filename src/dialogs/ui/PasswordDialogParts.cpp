@@ -1,0 +1,68 @@
+#include "dialogs/ui/PasswordDialogParts.h"
+
+#include <QBoxLayout>
+#include <QDialog>
+#include <QFont>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "lang/TextCodec.h"
+#include "lang/ui/UiText.h"
+#include "session/PasswordBlock.h"
+
+namespace radioprog::ui {
+
+namespace {
+
+constexpr int kPasswordPointSize = 16;
+constexpr TextId kOkCaption = 153;
+constexpr TextId kCancelCaption = 154;
+
+std::optional<std::string> RadioBytes(const QString& text) {
+    return EncodeCodePage(text.toStdString(), CodePage::Gbk);
+}
+
+}  // namespace
+
+QValidator::State RadioPasswordValidator::validate(QString& input, int&) const {
+    const std::optional<std::string> bytes = RadioBytes(input);
+    return bytes && bytes->size() <= kMaxPasswordLength ? Acceptable : Invalid;
+}
+
+QLineEdit* MakePasswordEdit(QWidget* parent, const char* name, bool radioPassword) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setEchoMode(QLineEdit::Password);
+    // The platform's bullet would differ from the "*" people are told to expect.
+    edit->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
+    QFont font = edit->font();
+    font.setPointSize(kPasswordPointSize);
+    edit->setFont(font);
+    if (radioPassword) {
+        edit->setMaxLength(static_cast<int>(kMaxPasswordLength));
+        edit->setValidator(new RadioPasswordValidator(edit));
+    }
+    return edit;
+}
+
+std::string PasswordBytes(const QLineEdit& edit) {
+    return RadioBytes(edit.text()).value_or(std::string());
+}
+
+OkCancelButtons AddOkCancelButtons(QDialog& dialog, QBoxLayout& layout,
+                                   const THaldenFuncs::TAppLang& lang) {
+    auto* row = new QHBoxLayout();
+    row->addStretch();
+    OkCancelButtons buttons{new QPushButton(UiText(lang, kOkCaption), &dialog),
+                            new QPushButton(UiText(lang, kCancelCaption), &dialog)};
+    buttons.OKBtn->setObjectName("OKBtn");
+    buttons.OKBtn->setDefault(true);
+    buttons.CancelBtn->setObjectName("CancelBtn");
+    row->addWidget(buttons.OKBtn);
+    row->addWidget(buttons.CancelBtn);
+    QObject::connect(buttons.CancelBtn, &QPushButton::clicked, &dialog, &QDialog::reject);
+    layout.addLayout(row);
+    return buttons;
+}
+
+}  // namespace radioprog::ui

@@ -1,0 +1,42 @@
+#pragma once
+// What the small service dialogs share. Password edits show a "*" for every character in a
+// 16-point font. A radio password edit also refuses what the radio cannot hold: more than 12
+// characters, more than 12 bytes in the radio's character set, or a character it lacks.
+
+#include <QValidator>
+#include <string>
+
+#include "lang/AppLang.h"
+
+class QDialog;
+class QBoxLayout;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace radioprog::ui {
+
+class RadioPasswordValidator final : public QValidator {
+    Q_OBJECT
+  public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& position) const override;
+};
+
+// radioPassword false: the access-code edit, which has no length limit.
+QLineEdit* MakePasswordEdit(QWidget* parent, const char* name, bool radioPassword);
+
+// The text as the project keeps it: bytes of the radio's character set.
+std::string PasswordBytes(const QLineEdit& edit);
+
+struct OkCancelButtons {
+    QPushButton* OKBtn;
+    QPushButton* CancelBtn;  // rejects the dialog
+};
+
+// The row of OK ("Ok", the default button) and Cancel ("Cannel") under a dialog's fields; the
+// caller connects OK.
+OkCancelButtons AddOkCancelButtons(QDialog& dialog, QBoxLayout& layout,
+                                   const THaldenFuncs::TAppLang& lang);
+
+}  // namespace radioprog::ui

@@ -1,0 +1,163 @@
+#include "dialogs/ui/TBandSetDlg.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "calibration/CalibrationData.h"
+#include "dialogs/ui/ConversionError.h"
+#include "dialogs/ui/FieldEditRules.h"
+#include "dialogs/ui/PasswordDialogParts.h"
+#include "lang/DialogTexts.h"
+#include "lang/ui/UiText.h"
+#include "model/FreqCodec.h"
+#include "port/PortChoice.h"
+
+namespace radioprog::ui {
+
+namespace {
+
+constexpr TextId kOkCaption = 153;
+constexpr TextId kCancelCaption = 154;
+constexpr TextId kClearAllQuestion = 155;
+
+QString FreqText(uint32_t hz) {
+    return QString::fromStdString(FreqToText(hz));
+}
+
+}  // namespace
+
+uint32_t ClampBandEdge(uint32_t hz) {
+    if (hz < 136000000) {
+        return 136000000;
+    }
+    if (hz > 174000000 && hz < 200000000) {
+        return 174000000;
+    }
+    if (hz > 260000000 && hz < 320000000) {
+        return 260000000;
+    }
+    if (hz > 520000000) {
+        return 520000000;
+    }
+    // Inside a range only the raster applies; rounding down never leaves the range.
+    return SnapToCalibrationRange(hz);
+}
+
+TBandSetDlg::TBandSetDlg(GuiContext& context, QWidget* owner) : QDialog(owner), context_(context) {
+    BandSetMin = context.data.band.lower;
+    BandSetMax = context.data.band.upper;
+    setObjectName("TBandSetDlg");
+    setWindowTitle(QStringLiteral("Band"));
+    auto* column = new QVBoxLayout(this);
+    auto* grid = new QGridLayout();
+    column->addLayout(grid);
+    grid->addWidget(new QLabel(QStringLiteral("From"), this), 0, 0);
+    eBandSet_MinFreq = MakeFrequencyEdit("eBandSet_MinFreq", BandSetMin, minEdited_);
+    grid->addWidget(eBandSet_MinFreq, 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("To"), this), 1, 0);
+    eBandSet_MaxFreq = MakeFrequencyEdit("eBandSet_MaxFreq", BandSetMax, maxEdited_);
+    grid->addWidget(eBandSet_MaxFreq, 1, 1);
+
+    const OkCancelButtons buttons = AddOkCancelButtons(*this, *column, context.data.lang);
+    OKBtn = buttons.OKBtn;
+    OKBtn->setMouseTracking(true);
+    OKBtn->installEventFilter(this);
+    buttons.CancelBtn->hide();  // the window is left with OK or by closing it
+
+    connect(eBandSet_MinFreq, &QLineEdit::editingFinished, this,
+            &TBandSetDlg::eBandSet_MinFreqExit);
+    connect(eBandSet_MaxFreq, &QLineEdit::editingFinished, this,
+            &TBandSetDlg::eBandSet_MaxFreqExit);
+    connect(OKBtn, &QPushButton::clicked, this, &TBandSetDlg::OKBtnClick);
+}
+
+QLineEdit* TBandSetDlg::MakeFrequencyEdit(const char* name, uint32_t hz, bool& edited) {
+    auto* edit = new QLineEdit(FreqText(hz), this);
+    edit->setObjectName(name);
+    FilterDigitKeys(*edit, true);
+    connect(edit, &QLineEdit::textEdited, this, [edit, &edited] {
+        edited = true;
+        KeepFrequencyText(*edit);
+    });
+    return edit;
+}
+
+void TBandSetDlg::TakeEdit(QLineEdit& edit, uint32_t& value, bool& edited) {
+    if (!edited) {
+        return;
+    }
+    // Taken once per change: hovering over OK again neither repeats an error message nor
+    // moves a limit that was never typed.
+    edited = false;
+    const QString text = edit.text();
+    uint32_t hz = 0;
+    if (!text.isEmpty()) {
+        const std::optional<uint32_t> typed = TextToFreq(text.toStdString());
+        if (!typed) {
+            ReportConversionError(context_, this, text);
+            return;
+        }
+        hz = *typed;
+    }
+    value = ClampBandEdge(hz);
+    edit.setText(FreqText(value));
+}
+
+void TBandSetDlg::eBandSet_MinFreqExit() {
+    TakeEdit(*eBandSet_MinFreq, BandSetMin, minEdited_);
+}
+
+void TBandSetDlg::eBandSet_MaxFreqExit() {
+    TakeEdit(*eBandSet_MaxFreq, BandSetMax, maxEdited_);
+}
+
+void TBandSetDlg::OKBtnMouseMove() {
+    eBandSet_MinFreqExit();
+    eBandSet_MaxFreqExit();
+}
+
+bool TBandSetDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == OKBtn &&
+        (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove)) {
+        OKBtnMouseMove();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TBandSetDlg::OKBtnClick() {
+    // OK may come from the Enter key while an edit still holds typed text.
+    OKBtnMouseMove();
+    const BandLimits& band = context_.data.band;
+    const bool unchanged = BandSetMin == band.lower && BandSetMax == band.upper;
+    const THaldenFuncs::TAppLang& lang = context_.data.lang;
+    if (BandSetMin < BandSetMax && !unchanged &&
+        context_.modals.Confirm(this, UiText(lang, kClearAllQuestion), UiText(lang, kOkCaption),
+                                UiText(lang, kCancelCaption))) {
+        ApplyNewBand();
+    }
+    accept();
+}
+
+void TBandSetDlg::ApplyNewBand() {
+    AppData& data = context_.data;
+    data.band = BandLimits{BandSetMin, BandSetMax};
+    // The start-up reset under the new limits; the port choice stays as it is.
+    ResetProjectToDefaults(data);
+    ResetCalibrationData(data.calibration, data.band);
+    if (context_.refreshMainWindow) {
+        context_.refreshMainWindow();
+    }
+    StoreInConfiguration(data.port, data.config);
+    if (!SaveConfiguration(context_.configPath, data.config, data.band)) {
+        context_.modals.ShowMessage(
+            this,
+            QStringLiteral("Could not write %1").arg(QString::fromStdString(context_.configPath)),
+            FromUtf8(UserWarnDlgTextTable().TextUtf8(data.lang, 0)));
+    }
+}
+
+}  // namespace radioprog::ui

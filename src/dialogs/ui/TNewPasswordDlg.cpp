@@ -1,0 +1,104 @@
+#include "dialogs/ui/TNewPasswordDlg.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "dialogs/ui/PasswordDialogParts.h"
+#include "lang/DialogTexts.h"
+#include "lang/ui/UiText.h"
+#include "session/ui/ProgramDialog.h"
+
+namespace radioprog::ui {
+
+namespace {
+
+constexpr TextId kNewPasswordCaption = 233;
+constexpr TextId kSureCaption = 235;
+constexpr TextId kWriteCaption = 236;
+constexpr TextId kNotMatch = 237;
+constexpr TextId kWriteToRadio = 248;
+constexpr TextId kWriteWithDataCaption = 258;
+
+QLabel* AddCaption(QDialog& dialog, QVBoxLayout& column, const char* name, const QString& text) {
+    auto* label = new QLabel(text, &dialog);
+    label->setObjectName(name);
+    column.addWidget(label);
+    return label;
+}
+
+}  // namespace
+
+TNewPasswordDlg::TNewPasswordDlg(GuiContext& context, QWidget* owner)
+    : QDialog(owner), context_(context) {
+    setObjectName("TNewPasswordDlg");
+    const THaldenFuncs::TAppLang& lang = context.data.lang;
+    setWindowTitle(UiText(lang, kNewPasswordCaption));
+    auto* column = new QVBoxLayout(this);
+    AddCaption(*this, *column, "sInput", UiText(lang, kNewPasswordCaption));
+    eInput = MakePasswordEdit(this, "eInput", true);
+    column->addWidget(eInput);
+    AddCaption(*this, *column, "sSureInput", UiText(lang, kSureCaption));
+    eSureInput = MakePasswordEdit(this, "eSureInput", true);
+    column->addWidget(eSureInput);
+
+    cbWriteWithNewPD = new QCheckBox(UiText(lang, kWriteWithDataCaption), this);
+    cbWriteWithNewPD->setObjectName("cbWriteWithNewPD");
+    cbWriteWithNewPD->setChecked(context.data.image.Get(image::WriteNewPasswordWithData) == 1);
+    column->addWidget(cbWriteWithNewPD);
+    auto* bWrite = new QPushButton(UiText(lang, kWriteCaption), this);
+    bWrite->setObjectName("bWrite");
+    bWrite->setAutoDefault(false);
+    column->addWidget(bWrite);
+    const OkCancelButtons buttons = AddOkCancelButtons(*this, *column, lang);
+
+    connect(buttons.OKBtn, &QPushButton::clicked, this, &TNewPasswordDlg::OKBtnClick);
+    connect(bWrite, &QPushButton::clicked, this, &TNewPasswordDlg::bWriteClick);
+    // Stored as soon as it changes: leaving the box by the keyboard or closing the window
+    // must not lose the choice.
+    connect(cbWriteWithNewPD, &QCheckBox::toggled, this, &TNewPasswordDlg::cbWriteWithNewPDExit);
+}
+
+void TNewPasswordDlg::ShowMessage(const QString& text) {
+    context_.modals.ShowMessage(this, text,
+                                FromUtf8(UserWarnDlgTextTable().TextUtf8(context_.data.lang, 0)));
+}
+
+std::optional<std::string> TNewPasswordDlg::MatchingPassword() {
+    const std::string first = PasswordBytes(*eInput);
+    if (first != PasswordBytes(*eSureInput)) {
+        ShowMessage(UiText(context_.data.lang, kNotMatch));
+        return std::nullopt;
+    }
+    return first;
+}
+
+void TNewPasswordDlg::OKBtnClick() {
+    if (const std::optional<std::string> password = MatchingPassword()) {
+        context_.data.image.SetText(image::NewPassword, *password);
+        ShowMessage(QStringLiteral("OK"));
+    }
+    accept();
+}
+
+void TNewPasswordDlg::bWriteClick() {
+    const std::optional<std::string> password = MatchingPassword();
+    if (!password) {
+        return;
+    }
+    context_.data.image.SetText(image::NewPassword, *password);
+    ProgramJob job;
+    job.sessionMode = kModeNewPassword;
+    job.readRequested = false;
+    job.caption = UiText(context_.data.lang, kWriteToRadio);
+    RunProgramDialog(context_, this, job);
+}
+
+void TNewPasswordDlg::cbWriteWithNewPDExit() {
+    context_.data.image.Set(image::WriteNewPasswordWithData,
+                            static_cast<uint8_t>(cbWriteWithNewPD->isChecked() ? 1 : 0));
+}
+
+}  // namespace radioprog::ui

@@ -1,0 +1,40 @@
+#include "dialogs/ui/TSetPasswordDlg.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "dialogs/ui/PasswordDialogParts.h"
+#include "lang/ui/UiText.h"
+
+namespace radioprog::ui {
+
+namespace {
+
+constexpr TextId kWindowCaption = 232;
+constexpr TextId kInputCaption = 234;
+
+}  // namespace
+
+TSetPasswordDlg::TSetPasswordDlg(GuiContext& context, QWidget* owner)
+    : QDialog(owner), context_(context) {
+    setObjectName("TSetPasswordDlg");
+    const THaldenFuncs::TAppLang& lang = context.data.lang;
+    setWindowTitle(UiText(lang, kWindowCaption));
+    auto* column = new QVBoxLayout(this);
+    auto* sPassword = new QLabel(UiText(lang, kInputCaption), this);
+    sPassword->setObjectName("sPassword");
+    column->addWidget(sPassword);
+    eInput = MakePasswordEdit(this, "eInput", true);
+    column->addWidget(eInput);
+    const OkCancelButtons buttons = AddOkCancelButtons(*this, *column, lang);
+    connect(buttons.OKBtn, &QPushButton::clicked, this, &TSetPasswordDlg::OKBtnClick);
+}
+
+void TSetPasswordDlg::OKBtnClick() {
+    context_.data.image.SetText(image::UnlockPassword, PasswordBytes(*eInput));
+    accept();
+}
+
+}  // namespace radioprog::ui
