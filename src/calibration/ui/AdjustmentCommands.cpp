@@ -7,7 +7,7 @@
 
 #include "calibration/CalibrationData.h"
 #include "calibration/ui/TAdjustmentDlg.h"
-#include "dialogs/ui/ConversionError.h"
+#include "dialogs/ui/FieldEditRules.h"
 #include "lang/DialogTexts.h"
 #include "lang/ui/UiText.h"
 #include "model/FreqCodec.h"
@@ -42,18 +42,12 @@ void TAdjustmentDlg::EditExit(QLineEdit& edit) {
 }
 
 void TAdjustmentDlg::eFreq_AgingExit() {
-    const QString text = eFreq_Aging->text();
-    uint32_t hz = 0;
-    if (!text.isEmpty()) {
-        const std::optional<uint32_t> typed = TextToFreq(text.toStdString());
-        if (!typed) {
-            ReportConversionError(context_, this, text);
-            return;
-        }
-        hz = *typed;
+    const std::optional<uint32_t> hz = ReadFrequencyEdit(context_, this, *eFreq_Aging);
+    if (!hz) {
+        return;
     }
     CalibrationData& c = context_.data.calibration;
-    c.Set(calib::FreqAging, SnapToCalibrationRange(hz));
+    c.Set(calib::FreqAging, SnapToCalibrationRange(*hz));
     eFreq_Aging->setText(QString::fromStdString(FreqToText(c.Get(calib::FreqAging))));
 }
 

@@ -106,25 +106,12 @@ std::vector<NumericEditorSpec> BuildTable() {
 }  // namespace
 
 FamilyRule RuleOf(EditorFamily family) {
-    switch (family) {
-        case F::PinPian:
-            return {4, 0, 1023, true};
-        case F::CtcDcsPinPian:
-            return {2, 0, 63, false};
-        case F::Freq:
-            return {3, 130, 520, true};
-        case F::Rssi:
-            return {3, 2, 127, false};
-        case F::MicGain:
-            return {2, 0, 15, false};
-        case F::MicGainFine:
-            return {3, 0, 127, false};
-        case F::Pga:
-            return {2, 0, 31, false};
-        case F::Uint:
-            break;
-    }
-    return {3, 0, 255, false};
+    // In the order of EditorFamily.
+    static constexpr FamilyRule kRules[] = {
+        {4, 0, 1023, true}, {2, 0, 63, false},  {3, 130, 520, true}, {3, 2, 127, false},
+        {2, 0, 15, false},  {3, 0, 127, false}, {2, 0, 31, false},   {3, 0, 255, false},
+    };
+    return kRules[static_cast<size_t>(family)];
 }
 
 const std::vector<NumericEditorSpec>& CalibrationEditorTable() {

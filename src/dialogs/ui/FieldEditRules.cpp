@@ -3,6 +3,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include "dialogs/ui/ConversionError.h"
+#include "model/FreqCodec.h"
+
 namespace radioprog::ui {
 
 namespace {
@@ -55,6 +58,19 @@ void KeepFrequencyText(QLineEdit& edit) {
         text = text.left(point + 1) + text.mid(point + 1).remove('.');
     }
     PutBack(edit, text);
+}
+
+std::optional<uint32_t> ReadFrequencyEdit(GuiContext& context, QWidget* owner,
+                                          const QLineEdit& edit) {
+    const QString text = edit.text();
+    if (text.isEmpty()) {
+        return 0;
+    }
+    const std::optional<uint32_t> hz = TextToFreq(text.toStdString());
+    if (!hz) {
+        ReportConversionError(context, owner, text);
+    }
+    return hz;
 }
 
 }  // namespace radioprog::ui

@@ -3,6 +3,10 @@
 // takes, and how a frequency text is kept to one point and ten characters.
 
 #include <QObject>
+#include <cstdint>
+#include <optional>
+
+#include "appdata/ui/GuiContext.h"
 
 class QLineEdit;
 
@@ -31,5 +35,10 @@ void CutToLength(QLineEdit& edit, int maxLength);
 // Frequency text: 10 or more characters lose the last one, a lone point is removed, and every
 // point after the first is dropped; the caret goes to the end after a change.
 void KeepFrequencyText(QLineEdit& edit);
+
+// The megahertz of a frequency edit in Hz; an empty edit is 0. A text that is not a frequency
+// (one ending with the point) is reported and gives nothing, so the caller keeps its value.
+std::optional<uint32_t> ReadFrequencyEdit(GuiContext& context, QWidget* owner,
+                                          const QLineEdit& edit);
 
 }  // namespace radioprog::ui

@@ -3,6 +3,7 @@
 #include <QBoxLayout>
 #include <QDialog>
 #include <QFont>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -42,6 +43,16 @@ QLineEdit* MakePasswordEdit(QWidget* parent, const char* name, bool radioPasswor
         edit->setMaxLength(static_cast<int>(kMaxPasswordLength));
         edit->setValidator(new RadioPasswordValidator(edit));
     }
+    return edit;
+}
+
+QLineEdit* AddPasswordField(QDialog& dialog, QBoxLayout& column, const char* captionName,
+                            const QString& caption, const char* editName) {
+    auto* label = new QLabel(caption, &dialog);
+    label->setObjectName(captionName);
+    column.addWidget(label);
+    QLineEdit* edit = MakePasswordEdit(&dialog, editName, true);
+    column.addWidget(edit);
     return edit;
 }
 

@@ -26,6 +26,10 @@ class RadioPasswordValidator final : public QValidator {
 // radioPassword false: the access-code edit, which has no length limit.
 QLineEdit* MakePasswordEdit(QWidget* parent, const char* name, bool radioPassword);
 
+// A caption over a radio password edit, added to column; the edit.
+QLineEdit* AddPasswordField(QDialog& dialog, QBoxLayout& column, const char* captionName,
+                            const QString& caption, const char* editName);
+
 // The text as the project keeps it: bytes of the radio's character set.
 std::string PasswordBytes(const QLineEdit& edit);
 

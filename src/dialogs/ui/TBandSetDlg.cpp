@@ -8,7 +8,6 @@
 #include <QVBoxLayout>
 
 #include "calibration/CalibrationData.h"
-#include "dialogs/ui/ConversionError.h"
 #include "dialogs/ui/FieldEditRules.h"
 #include "dialogs/ui/PasswordDialogParts.h"
 #include "lang/DialogTexts.h"
@@ -93,17 +92,11 @@ void TBandSetDlg::TakeEdit(QLineEdit& edit, uint32_t& value, bool& edited) {
     // Taken once per change: hovering over OK again neither repeats an error message nor
     // moves a limit that was never typed.
     edited = false;
-    const QString text = edit.text();
-    uint32_t hz = 0;
-    if (!text.isEmpty()) {
-        const std::optional<uint32_t> typed = TextToFreq(text.toStdString());
-        if (!typed) {
-            ReportConversionError(context_, this, text);
-            return;
-        }
-        hz = *typed;
+    const std::optional<uint32_t> hz = ReadFrequencyEdit(context_, this, edit);
+    if (!hz) {
+        return;
     }
-    value = ClampBandEdge(hz);
+    value = ClampBandEdge(*hz);
     edit.setText(FreqText(value));
 }
 

@@ -1,7 +1,6 @@
 #include "dialogs/ui/TNewPasswordDlg.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -22,13 +21,6 @@ constexpr TextId kNotMatch = 237;
 constexpr TextId kWriteToRadio = 248;
 constexpr TextId kWriteWithDataCaption = 258;
 
-QLabel* AddCaption(QDialog& dialog, QVBoxLayout& column, const char* name, const QString& text) {
-    auto* label = new QLabel(text, &dialog);
-    label->setObjectName(name);
-    column.addWidget(label);
-    return label;
-}
-
 }  // namespace
 
 TNewPasswordDlg::TNewPasswordDlg(GuiContext& context, QWidget* owner)
@@ -37,12 +29,10 @@ TNewPasswordDlg::TNewPasswordDlg(GuiContext& context, QWidget* owner)
     const THaldenFuncs::TAppLang& lang = context.data.lang;
     setWindowTitle(UiText(lang, kNewPasswordCaption));
     auto* column = new QVBoxLayout(this);
-    AddCaption(*this, *column, "sInput", UiText(lang, kNewPasswordCaption));
-    eInput = MakePasswordEdit(this, "eInput", true);
-    column->addWidget(eInput);
-    AddCaption(*this, *column, "sSureInput", UiText(lang, kSureCaption));
-    eSureInput = MakePasswordEdit(this, "eSureInput", true);
-    column->addWidget(eSureInput);
+    eInput =
+        AddPasswordField(*this, *column, "sInput", UiText(lang, kNewPasswordCaption), "eInput");
+    eSureInput =
+        AddPasswordField(*this, *column, "sSureInput", UiText(lang, kSureCaption), "eSureInput");
 
     cbWriteWithNewPD = new QCheckBox(UiText(lang, kWriteWithDataCaption), this);
     cbWriteWithNewPD->setObjectName("cbWriteWithNewPD");

@@ -1,6 +1,5 @@
 #include "dialogs/ui/TSetPasswordDlg.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -23,11 +22,7 @@ TSetPasswordDlg::TSetPasswordDlg(GuiContext& context, QWidget* owner)
     const THaldenFuncs::TAppLang& lang = context.data.lang;
     setWindowTitle(UiText(lang, kWindowCaption));
     auto* column = new QVBoxLayout(this);
-    auto* sPassword = new QLabel(UiText(lang, kInputCaption), this);
-    sPassword->setObjectName("sPassword");
-    column->addWidget(sPassword);
-    eInput = MakePasswordEdit(this, "eInput", true);
-    column->addWidget(eInput);
+    eInput = AddPasswordField(*this, *column, "sPassword", UiText(lang, kInputCaption), "eInput");
     const OkCancelButtons buttons = AddOkCancelButtons(*this, *column, lang);
     connect(buttons.OKBtn, &QPushButton::clicked, this, &TSetPasswordDlg::OKBtnClick);
 }
