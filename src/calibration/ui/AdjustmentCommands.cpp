@@ -2,7 +2,6 @@
 // radio sessions.
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QLineEdit>
 
 #include "calibration/CalibrationData.h"
@@ -58,9 +57,9 @@ void TAdjustmentDlg::CommitPendingEdit() {
     }
 }
 
-void TAdjustmentDlg::closeEvent(QCloseEvent* event) {
+void TAdjustmentDlg::reject() {
     CommitPendingEdit();
-    QDialog::closeEvent(event);
+    QDialog::reject();
 }
 
 void TAdjustmentDlg::bNewClick() {

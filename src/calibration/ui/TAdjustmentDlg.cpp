@@ -1,7 +1,6 @@
 #include "calibration/ui/TAdjustmentDlg.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>

@@ -42,8 +42,8 @@ class TAdjustmentDlg final : public QDialog {
     void Read1846StatusClick();
 
   protected:
-    // Closing takes the edit being typed in, like every command does.
-    void closeEvent(QCloseEvent* event) override;
+    // Closing (close box or Escape) takes the edit being typed in, like every command does.
+    void reject() override;
 
   private:
     struct SquelchOffsetRow {

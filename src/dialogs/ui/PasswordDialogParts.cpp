@@ -7,9 +7,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "lang/TextCodec.h"
 #include "lang/ui/UiText.h"
 #include "session/PasswordBlock.h"
+#include "session/PasswordText.h"
 
 namespace radioprog::ui {
 
@@ -19,15 +19,10 @@ constexpr int kPasswordPointSize = 16;
 constexpr TextId kOkCaption = 153;
 constexpr TextId kCancelCaption = 154;
 
-std::optional<std::string> RadioBytes(const QString& text) {
-    return EncodeCodePage(text.toStdString(), CodePage::Gbk);
-}
-
 }  // namespace
 
 QValidator::State RadioPasswordValidator::validate(QString& input, int&) const {
-    const std::optional<std::string> bytes = RadioBytes(input);
-    return bytes && bytes->size() <= kMaxPasswordLength ? Acceptable : Invalid;
+    return EncodePassword(input.toStdString()).bytes ? Acceptable : Invalid;
 }
 
 QLineEdit* MakePasswordEdit(QWidget* parent, const char* name, bool radioPassword) {
@@ -57,7 +52,7 @@ QLineEdit* AddPasswordField(QDialog& dialog, QBoxLayout& column, const char* cap
 }
 
 std::string PasswordBytes(const QLineEdit& edit) {
-    return RadioBytes(edit.text()).value_or(std::string());
+    return EncodePassword(edit.text().toStdString()).bytes.value_or(std::string());
 }
 
 OkCancelButtons AddOkCancelButtons(QDialog& dialog, QBoxLayout& layout,
