@@ -28,6 +28,7 @@ class BandDialog : public ::testing::Test {
         ResetCalibrationData(data.calibration, data.band);
         // Work the user would lose with a band change.
         data.image.Set(settings::Sql, uint8_t{8});
+        data.image.Field(image::ChannelValid)[0] = 0x05;  // two channels in use
         data.calibration.Set(calib::PinPian_W, uint16_t{999});
     }
 
@@ -40,7 +41,9 @@ class BandDialog : public ::testing::Test {
     }
 
     bool DataKept() const {
-        return data.image.Get(settings::Sql) == 8 && data.calibration.Get(calib::PinPian_W) == 999;
+        return data.image.Get(settings::Sql) == 8 &&
+               data.image.Field(image::ChannelValid)[0] == 5 &&
+               data.calibration.Get(calib::PinPian_W) == 999;
     }
 
     testing::TempFolder folder;
