@@ -74,7 +74,6 @@ void ChannelEditActions::RefreshTexts(const THaldenFuncs::TAppLang& lang) {
 void ChannelEditActions::AddToMenus(QMenu* fileMenu, QMenu* editMenu) const {
     if (fileMenu != nullptr) {
         QAction* exit = fileMenu->actions().isEmpty() ? nullptr : fileMenu->actions().last();
-        fileMenu->insertSeparator(exit);
         fileMenu->insertActions(exit, {importChannels, exportChannels});
         fileMenu->insertSeparator(exit);
     }
