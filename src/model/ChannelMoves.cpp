@@ -19,8 +19,7 @@ std::optional<std::vector<int>> MoveChannels(ProjectImage& image, std::span<cons
                                              int step) {
     std::vector<int> moving(channels.begin(), channels.end());
     std::ranges::sort(moving);
-    const auto [first, last] = std::ranges::unique(moving);
-    moving.erase(first, last);
+    moving.erase(std::unique(moving.begin(), moving.end()), moving.end());
     if (moving.empty() || (step != -1 && step != 1) || moving.front() + step < 1 ||
         moving.back() + step > kChannelCount || moving.front() < 1 ||
         moving.back() > kChannelCount) {
