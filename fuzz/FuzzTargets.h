@@ -27,13 +27,13 @@ int FuzzConfiguration(const uint8_t* data, size_t size);
 int FuzzCalibration(const uint8_t* data, size_t size);
 int FuzzText(const uint8_t* data, size_t size);
 int FuzzPassword(const uint8_t* data, size_t size);
-int FuzzChannelList(const uint8_t* data, size_t size);
+int FuzzChannels(const uint8_t* data, size_t size);
 
 inline constexpr Target kTargets[] = {
     {"session", FuzzSession},         {"project", FuzzProject},
     {"memory", FuzzMemory},           {"configuration", FuzzConfiguration},
     {"calibration", FuzzCalibration}, {"text", FuzzText},
-    {"password", FuzzPassword},       {"channellist", FuzzChannelList},
+    {"password", FuzzPassword},       {"channels", FuzzChannels},
 };
 
 // A file of this process for loaders that take a path: on a memory file system where there

@@ -178,8 +178,11 @@ class TableReader {
     TextTableParse result_;
 };
 
+// A cell that starts with a byte order mark is quoted too: at the start of a text the mark
+// would be read as the file's own and dropped.
 bool NeedsQuotes(std::string_view cell, char separator) {
-    return cell.find_first_of(std::string{separator, '"', '\r', '\n'}) != std::string_view::npos;
+    return cell.find_first_of(std::string{separator, '"', '\r', '\n'}) != std::string_view::npos ||
+           cell.starts_with(kByteOrderMark);
 }
 
 }  // namespace

@@ -72,7 +72,7 @@ TEST(TextTable, RefusesBrokenTextWithItsLineAndColumn) {
 }
 
 TEST(TextTable, WrittenTablesReadBackCellForCell) {
-    const Rows rows = {{"plain", "a,b", "tab\there", "\"quoted\"", ""},
+    const Rows rows = {{"\xEF\xBB\xBFmark", "a,b", "tab\there", "\"quoted\"", ""},
                        {"", "", "", "", ""},
                        {""},
                        {"line\r\nbreak", "lone\rCR", "lone\nLF", " blanks ", "\xE4\xB8\xAD"}};

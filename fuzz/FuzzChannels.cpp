@@ -58,7 +58,7 @@ void CheckTableRoundTrip(std::string_view text, char separator) {
 
 }  // namespace
 
-int FuzzChannelList(const uint8_t* data, size_t size) {
+int FuzzChannels(const uint8_t* data, size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     static const ProjectImage base = BaseImage();
 
