@@ -42,7 +42,9 @@ ChannelEditing::ChannelEditing(GuiContext& context, QWidget* window, MainWindowP
 }
 
 void ChannelEditing::WatchPage(MainWindowPage& page) {
-    connect(&page, &MainWindowPage::projectEdited, this, &ChannelEditing::Record);
+    // Unique: watching a page twice must not make one edit two steps.
+    connect(&page, &MainWindowPage::projectEdited, this, &ChannelEditing::Record,
+            Qt::UniqueConnection);
 }
 
 void ChannelEditing::StartFreshHistory() {

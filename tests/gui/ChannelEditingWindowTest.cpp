@@ -1,0 +1,155 @@
+// Channel editing in the main window: the commands sit in the File and Edit menus in the
+// window's language, and Open, New and a radio read start a fresh history.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QClipboard>
+#include <QDialog>
+#include <QFile>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableView>
+
+#include "model/ProjectFile.h"
+#include "support/MainWindowFixture.h"
+#include "support/Programs.h"
+
+namespace radioprog::ui {
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+class ChannelEditingWindowTest : public testing::MainWindowFixture {
+  protected:
+    void OpenEnglishWindow(const std::string& device = "/dev/null") {
+        WriteConfig("[config]\nLanguage=0\nPort=1\nAutoSeachPort=0\n[ports]\nCOM1=" + device +
+                    "\n");
+        OpenWindow();
+        grid = Child<QTableView>("StringGrid1");
+        ASSERT_NE(grid, nullptr);
+    }
+    Bytes Image() const { return {data.image.Raw().begin(), data.image.Raw().end()}; }
+    QAction* Action(const char* name) { return Child<QAction>(name); }
+    bool CanUndo() { return Action("MenuEdit_Undo")->isEnabled(); }
+
+    // Pastes one channel with this receive frequency onto channel n: one undo step.
+    void PasteChannel(int n, const QString& rx) {
+        QGuiApplication::clipboard()->setText(rx + "\n");
+        grid->selectionModel()->clearSelection();
+        grid->setCurrentIndex(grid->model()->index(n - 1, 0));
+        Action("MenuEdit_Paste")->trigger();
+    }
+    void SelectChannels(int first, int last) {
+        grid->selectionModel()->select(
+            QItemSelection(grid->model()->index(first - 1, 0),
+                           grid->model()->index(last - 1, grid->model()->columnCount() - 1)),
+            QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
+
+    QTableView* grid = nullptr;
+};
+
+TEST_F(ChannelEditingWindowTest, CommandsSitInTheMenusInTheWindowsLanguage) {
+    OpenEnglishWindow();
+    const QList<QAction*> file = Child<QMenu>("MenuFile")->actions();
+    const QList<QAction*> edit = Child<QMenu>("MenuEdit")->actions();
+    EXPECT_TRUE(file.contains(Action("MenuFile_ImportChannels")));
+    EXPECT_TRUE(file.contains(Action("MenuFile_ExportChannels")));
+    EXPECT_EQ(file.last(), Action("MenuFile_Exit"));
+    for (const char* name :
+         {"MenuEdit_Undo", "MenuEdit_Redo", "MenuEdit_Cut", "MenuEdit_Copy", "MenuEdit_Paste",
+          "MenuEdit_ClearChannels", "MenuEdit_MoveUp", "MenuEdit_MoveDown"}) {
+        EXPECT_TRUE(edit.contains(Action(name))) << name;
+    }
+    EXPECT_EQ(Action("MenuFile_ImportChannels")->text(), "&Import channels...");
+    Action("MenuLanguage_Chs")->trigger();
+    EXPECT_EQ(Action("MenuFile_ImportChannels")->text(), "导入信道(&I)...");
+    EXPECT_EQ(Action("MenuEdit_Undo")->text(), "撤销(&U)");
+    Action("MenuLanguage_Cht")->trigger();
+    EXPECT_EQ(Action("MenuEdit_Paste")->text(), "貼上(&P)");
+}
+
+TEST_F(ChannelEditingWindowTest, OpenNewAndARadioReadStartAFreshHistory) {
+    testing::Radiosim sim({"--kind", "Y"});
+    ASSERT_FALSE(sim.Device().empty());
+    OpenEnglishWindow(sim.Device());
+    EXPECT_FALSE(CanUndo()) << "nothing to undo at start";
+
+    PasteChannel(1, "430");
+    ASSERT_TRUE(CanUndo());
+    modals.QueueAnswer(ModalAnswer::Cancel);
+    Action("MenuFile_New")->trigger();
+    EXPECT_TRUE(CanUndo()) << "New answered Cancel changes nothing";
+    modals.QueueAnswer(ModalAnswer::Ok);
+    Action("MenuFile_New")->trigger();
+    EXPECT_FALSE(CanUndo());
+    EXPECT_FALSE(Action("MenuEdit_Redo")->isEnabled());
+
+    PasteChannel(2, "431");
+    const std::string project = folder.File("two.Vkf");
+    ASSERT_TRUE(SaveProject(project, data.image, data.band));
+    PasteChannel(3, "432");
+    modals.QueueFileName(QString::fromStdString(project));
+    Action("MenuFile_Open")->trigger();
+    EXPECT_FALSE(CanUndo());
+    EXPECT_FALSE(data.image.IsChannelValid(3));
+
+    PasteChannel(4, "433");
+    ASSERT_TRUE(CanUndo());
+    modals.QueueDialogHandler([](QDialog& dialog) {
+        QTest::mouseClick(testing::Find<QPushButton>(&dialog, "ProgramStart"), Qt::LeftButton);
+    });
+    Action("MenuEdit_Read")->trigger();
+    ASSERT_EQ(modals.Log().last(), "SUCCESS");
+    EXPECT_FALSE(CanUndo());
+}
+
+// A new user's afternoon: export the channels, edit the list, import it, undo the import,
+// copy three channels into another project and move one of them to the top.
+TEST_F(ChannelEditingWindowTest, ListsRoundTripAndChannelsTravelBetweenProjects) {
+    OpenEnglishWindow();
+    for (int n = 1; n <= 3; ++n) {
+        PasteChannel(n, QString::number(440 + n));
+    }
+    const QString list = QString::fromStdString(folder.File("channels.csv"));
+    modals.QueueFileName(list);
+    Action("MenuFile_ExportChannels")->trigger();
+    QFile file(list);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArray csv = file.readAll();
+    file.close();
+    csv.replace("\r\n2,442.00000,442.00000,", "\r\n2,446.5,442.00000,");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(csv);
+    file.close();
+
+    const Bytes beforeImport = Image();
+    modals.QueueFileName(list);
+    Action("MenuFile_ImportChannels")->trigger();
+    EXPECT_EQ(data.image.Channel(2).RxFreq(), 446500000u);
+    EXPECT_EQ(grid->model()->index(1, 0).data().toString(), "446.50000");
+    Action("MenuEdit_Undo")->trigger();
+    EXPECT_EQ(Image(), beforeImport);
+
+    SelectChannels(1, 3);
+    Action("MenuEdit_Copy")->trigger();
+    const std::string other = folder.File("other.Vkf");
+    ProjectImage empty;
+    empty.ResetToDefaults();
+    ASSERT_TRUE(SaveProject(other, empty, data.band));
+    modals.QueueFileName(QString::fromStdString(other));
+    Action("MenuFile_Open")->trigger();
+    PasteChannel(10, QGuiApplication::clipboard()->text().trimmed());  // onto 10 to 12
+    grid->setCurrentIndex(grid->model()->index(11, 0));
+    for (int k = 0; k < 11; ++k) {
+        Action("MenuEdit_MoveUp")->trigger();
+    }
+    EXPECT_EQ(grid->model()->index(0, 0).data().toString(), "443.00000");
+    EXPECT_EQ(grid->model()->index(10, 0).data().toString(), "441.00000");
+    EXPECT_EQ(grid->model()->index(11, 0).data().toString(), "442.00000");
+    EXPECT_TRUE(modals.AllAnswersUsed());
+}
+
+}  // namespace
+}  // namespace radioprog::ui
