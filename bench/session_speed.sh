@@ -9,12 +9,8 @@ cd "$(dirname "$0")/.."
 build=${1:-build/release}
 runs=${2:-5}
 bin="$build/bin"
-for program in radioprog-cli radiosim; do
-    if [ ! -x "$bin/$program" ]; then
-        echo "$bin/$program is missing; build first (./run builds build/release)." >&2
-        exit 1
-    fi
-done
+source bench/radiosim.sh
+require_programs "$bin" radioprog-cli radiosim
 
 work=$(mktemp -d)
 sim_pid=
@@ -27,13 +23,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-"$bin/radiosim" --pace >"$work/sim.out" 2>"$work/sim.err" &
-sim_pid=$!
-for _ in $(seq 50); do
-    [ -s "$work/sim.out" ] && break
-    sleep 0.1
-done
-device=$(head -n 1 "$work/sim.out")
+start_radiosim "$bin" "$work" --pace
 cli=("$bin/radioprog-cli" --config "$work/none.ini")
 
 # Bytes on the line (request + reply) of one job on a current radio:

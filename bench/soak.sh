@@ -17,12 +17,8 @@ cycles=${2:-1000}
 pace=()
 [ "${3:-}" = "--pace" ] && pace=(--pace)
 bin="$build/bin"
-for program in radioprog-cli radiosim; do
-    if [ ! -x "$bin/$program" ]; then
-        echo "$bin/$program is missing; build first (./run builds build/release)." >&2
-        exit 1
-    fi
-done
+source bench/radiosim.sh
+require_programs "$bin" radioprog-cli radiosim
 if [ ! -x /usr/bin/time ]; then
     echo "/usr/bin/time is needed to measure radioprog-cli (apt-get install time)." >&2
     exit 1
@@ -39,13 +35,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-"$bin/radiosim" "${pace[@]}" >"$work/sim.out" 2>"$work/sim.err" &
-sim_pid=$!
-for _ in $(seq 50); do
-    [ -s "$work/sim.out" ] && break
-    sleep 0.1
-done
-device=$(head -n 1 "$work/sim.out")
+start_radiosim "$bin" "$work" "${pace[@]}"
 cli=("$bin/radioprog-cli" --config "$work/soak.ini")
 
 sim_rss() { awk '/^VmRSS:/ { print $2 }' "/proc/$sim_pid/status"; }

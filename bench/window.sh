@@ -12,6 +12,7 @@ cd "$(dirname "$0")/.."
 build=${1:-build/bench}
 runs=${2:-5}
 bin="$build/bin"
+source bench/radiosim.sh
 for program in radioprog window-bench radioprog-cli radiosim; do
     if [ ! -x "$bin/$program" ]; then
         echo "$bin/$program is missing; build first:" >&2
@@ -58,13 +59,8 @@ echo "idle window: resident $((rss / 1024)) MB, CPU over 3 idle seconds: $((afte
 kill "$idle"
 
 # Jobs against a radio that keeps 9600-baud timing; floor as in bench/session_speed.sh.
-"$bin/radiosim" --pace >"$work/sim.out" 2>"$work/sim.err" &
-pids+=("$!")
-for _ in $(seq 50); do
-    [ -s "$work/sim.out" ] && break
-    sleep 0.1
-done
-device=$(head -n 1 "$work/sim.out")
+start_radiosim "$bin" "$work" --pace
+pids+=("$sim_pid")
 opening=$((7 + 1 + 2 * 24 + 1))
 read_floor=$(((opening + 22 * 24) * 10 * 1000 / 9600 + 500))
 write_floor=$(((opening + 9 * 24 + 22 * 21) * 10 * 1000 / 9600 + 500))
