@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <cstdlib>
 
-#include "appdata/ui/GuiContext.h"
+#include "gui/GuiContext.h"
 #include "lang/LanguageSetting.h"
 #include "mainwindow/ui/ChannelPage.h"
 #include "mainwindow/ui/OptionsPage.h"

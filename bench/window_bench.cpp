@@ -19,8 +19,8 @@
 #include <cstdio>
 #include <fstream>
 
-#include "appdata/ui/GuiContext.h"
-#include "dialogs/ui/ReportingApplication.h"
+#include "gui/GuiContext.h"
+#include "gui/ReportingApplication.h"
 #include "mainwindow/ui/MainWindow.h"
 
 namespace {

@@ -1,9 +1,5 @@
 #include "MemoryFile.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-
 #include "model/AtomicOutput.h"
 #include "model/RegularFile.h"
 
@@ -27,16 +23,7 @@ MemoryFileLoad LoadMemoryFile(const std::string& path, RadioSimulator& radio, st
 }
 
 FileResult SaveMemoryFile(const std::string& path, std::span<const uint8_t> memory) {
-    return WriteAtomically(path, [memory](const std::string& temporary) -> FileResult {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(memory.data()),
-                  static_cast<std::streamsize>(memory.size()));
-        out.close();
-        if (!out) {
-            return {false, "Cannot write " + temporary + ": " + std::strerror(errno)};
-        }
-        return {};
-    });
+    return WriteFileAtomically(path, memory);
 }
 
 }  // namespace radioprog

@@ -1,19 +1,20 @@
 // radioprog [--config PATH] [FILE.Vkf]: the desktop tool. Opens the project given on the
 // command line; the configuration file is the one named, or the usual one.
 
+#include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 #include <string>
 
 #include "app/ProgramIcon.h"
 #include "appdata/AppData.h"
-#include "appdata/ui/GuiContext.h"
-#include "dialogs/ui/ModalRunner.h"
-#include "dialogs/ui/ReportingApplication.h"
-#include "lang/DialogTexts.h"
-#include "lang/ui/UiText.h"
+#include "gui/GuiContext.h"
+#include "gui/LocalPath.h"
+#include "gui/ModalRunner.h"
+#include "gui/ReportingApplication.h"
 #include "mainwindow/ui/MainWindow.h"
 #include "model/Configuration.h"
 
@@ -21,55 +22,81 @@ namespace {
 
 constexpr int kExitUsage = 64;
 
-struct Arguments {
-    std::optional<std::string> config;
-    QString project;
-    bool help = false;
-    bool valid = true;
-};
-
-void PrintUsage(FILE* to) {
-    std::fputs(
-        "Usage: radioprog [--config PATH] [FILE.Vkf]\n"
-        "  --config PATH  configuration file to use instead of the usual one\n"
-        "  FILE.Vkf       project file to open at start\n",
-        to);
+void SetIdentity() {
+    QCoreApplication::setApplicationName(QStringLiteral("radioprog"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(RADIOPROG_VERSION));
 }
 
-// Qt has already taken its own options (-platform, -style, ...).
-Arguments ParseArguments(const QStringList& args) {
-    Arguments parsed;
-    for (qsizetype i = 1; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (arg == "--help" || arg == "-h") {
-            parsed.help = true;
-        } else if (arg == "--config" && i + 1 < args.size()) {
-            parsed.config = QFile::encodeName(args[++i]).toStdString();
-        } else if (arg.startsWith("--config=")) {
-            parsed.config = QFile::encodeName(arg.mid(9)).toStdString();
-        } else if (arg.startsWith('-') || !parsed.project.isEmpty()) {
-            std::fprintf(stderr, "radioprog: unexpected argument %s\n", qPrintable(arg));
-            parsed.valid = false;
-        } else {
-            parsed.project = arg;
+struct CommandLine {
+    QCommandLineParser parser;
+    QCommandLineOption config{QStringLiteral("config"),
+                              QStringLiteral("Configuration file to use instead of the usual one."),
+                              QStringLiteral("PATH")};
+
+    CommandLine() {
+        parser.setApplicationDescription(
+            QStringLiteral("Programs a 16-channel handheld radio over a serial cable."));
+        parser.addHelpOption();
+        parser.addVersionOption();
+        parser.addOption(config);
+        parser.addPositionalArgument(QStringLiteral("FILE.Vkf"),
+                                     QStringLiteral("Project file to open at start."),
+                                     QStringLiteral("[FILE.Vkf]"));
+    }
+};
+
+// Help and version need no window system: they are answered before a display is looked for,
+// so that they work on a console, in a build without a display and for manual page tools.
+bool AsksForHelpOrVersion(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        for (const char* option : {"--help", "-h", "--help-all", "-?", "--version", "-v"}) {
+            if (std::strcmp(argv[i], option) == 0) {
+                return true;
+            }
         }
     }
-    return parsed;
+    return false;
+}
+
+int AnswerHelpOrVersion(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    SetIdentity();
+    CommandLine line;
+    // The window system's own options (-platform, -style, ...) are unknown here; whatever
+    // else was given, help and version are what was asked for.
+    line.parser.parse(QCoreApplication::arguments());
+    if (line.parser.isSet(QStringLiteral("version"))) {
+        line.parser.showVersion();
+    }
+    line.parser.showHelp(0);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     using namespace radioprog;
+    if (AsksForHelpOrVersion(argc, argv)) {
+        return AnswerHelpOrVersion(argc, argv);
+    }
     ui::ReportingApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("radioprog"));
+    SetIdentity();
     QApplication::setDesktopFileName(QStringLiteral("radioprog"));
     QApplication::setWindowIcon(app::ProgramIcon());
 
-    const Arguments args = ParseArguments(QApplication::arguments());
-    if (args.help || !args.valid) {
-        PrintUsage(args.valid ? stdout : stderr);
-        return args.valid ? 0 : kExitUsage;
+    // Qt has already taken its own options (-platform, -style, ...).
+    CommandLine line;
+    const bool parsed = line.parser.parse(QApplication::arguments());
+    const QStringList files = line.parser.positionalArguments();
+    if (!parsed || files.size() > 1) {
+        const QString why = parsed ? QStringLiteral("unexpected argument %1").arg(files.at(1))
+                                   : line.parser.errorText();
+        std::fprintf(stderr, "radioprog: %s\n%s", qPrintable(why),
+                     qPrintable(line.parser.helpText()));
+        return kExitUsage;
+    }
+    std::optional<std::string> config;
+    if (line.parser.isSet(line.config)) {
+        config = ui::LocalPath(line.parser.value(line.config));
     }
 
     AppData data;  // the language object reads the system language here, first
@@ -77,18 +104,15 @@ int main(int argc, char** argv) {
     ui::GuiContext context{
         data,
         modals,
-        ConfigurationPath(QFile::encodeName(QApplication::applicationDirPath()).toStdString(),
-                          args.config),
+        ConfigurationPath(ui::LocalPath(QApplication::applicationDirPath()), config),
         {}};
-    app.SetErrorReporter([&](const QString& text) {
-        modals.ShowMessage(QApplication::activeWindow(), text,
-                           ui::FromUtf8(UserWarnDlgTextTable().TextUtf8(data.lang, 0)));
-    });
+    app.SetErrorReporter(
+        [&](const QString& text) { context.Tell(QApplication::activeWindow(), text); });
 
     ui::TForm1 window(context);
     window.show();
-    if (!args.project.isEmpty()) {
-        window.OpenProjectFile(QDir::current().absoluteFilePath(args.project));
+    if (!files.isEmpty()) {
+        window.OpenProjectFile(QDir::current().absoluteFilePath(files.front()));
     }
     return QApplication::exec();
 }

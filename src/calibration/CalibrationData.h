@@ -29,8 +29,8 @@
 
 #include "model/BandLimits.h"
 #include "model/ByteAccess.h"
+#include "model/FileResult.h"
 #include "model/PackedRecord.h"
-#include "model/ProjectFile.h"
 
 namespace radioprog {
 
@@ -167,7 +167,7 @@ void ResetCalibrationData(CalibrationData& calibration, const BandLimits& band);
 // Reads up to 160 bytes of the file over the record: a short file replaces only the bytes
 // it holds, and a file that cannot be read leaves the record as it was.
 FileResult LoadCalibrationFile(const std::string& path, CalibrationData& calibration);
-// Writes the 160 bytes of the record, creating or truncating the file.
+// Writes the 160 bytes of the record in one piece: a failed save leaves the old file.
 FileResult SaveCalibrationFile(const std::string& path, const CalibrationData& calibration);
 
 }  // namespace radioprog

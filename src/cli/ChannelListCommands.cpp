@@ -36,17 +36,6 @@ bool OpenBase(const std::string& path, CliContext& context) {
     return Report(OpenProject(path, context.data.image, context.data.band), context);
 }
 
-FileResult WriteText(const std::string& path, const std::string& text) {
-    errno = 0;
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << text;
-    out.close();
-    if (!out) {
-        return {false, "Cannot write \"" + path + "\": " + std::strerror(errno)};
-    }
-    return {};
-}
-
 // Reads at most one byte more than a channel list may hold, so the import can say the file
 // is too large without reading all of it.
 FileResult ReadList(const std::string& path, std::string& text) {
@@ -78,9 +67,7 @@ void RunExport(const ChannelListOptions& options, CliContext& context) {
         std::cout << csv << std::flush;
         return;
     }
-    Report(WriteAtomically(options.output,
-                           [&csv](const std::string& path) { return WriteText(path, csv); }),
-           context);
+    Report(WriteFileAtomically(options.output, csv), context);
 }
 
 void RunImport(const ChannelListOptions& options, CliContext& context) {
@@ -95,11 +82,7 @@ void RunImport(const ChannelListOptions& options, CliContext& context) {
         context.exitCode = kExitDataError;
         return;
     }
-    Report(WriteAtomically(options.output,
-                           [&data](const std::string& path) {
-                               return SaveProject(path, data.image, data.band);
-                           }),
-           context);
+    Report(SaveProject(options.output, data.image, data.band), context);
 }
 
 }  // namespace

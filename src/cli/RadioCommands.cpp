@@ -7,6 +7,7 @@
 #include <iostream>
 #include <memory>
 
+#include "appdata/Settings.h"
 #include "calibration/CalibrationData.h"
 #include "cli/CliSessionHost.h"
 #include "model/AtomicOutput.h"
@@ -53,17 +54,12 @@ void AddPasswordOption(CLI::App* command, RadioOptions& options) {
 // The configuration file's port choice and port map, as the desktop tool starts with.
 // A missing file leaves the defaults (auto search over the present devices).
 void LoadPortSettings(CliContext& context) {
-    AppData& data = context.data;
     const std::string path = ConfigurationPath(context.executableDir, context.configOverride);
-    std::error_code error;
-    std::string why;
-    if (std::filesystem::exists(path, error) &&
-        LoadConfiguration(path, data.config, data.band, &why) == ConfigLoad::Unreadable) {
-        std::cerr << "Cannot read the configuration " << path << ": " << why
+    const SettingsLoad loaded = LoadSettings(path, context.data, MissingConfiguration::LeaveAlone);
+    if (loaded.load == ConfigLoad::Unreadable) {
+        std::cerr << "Cannot read the configuration " << path << ": " << loaded.why
                   << "; going on with the defaults\n";
     }
-    TakeFromConfiguration(data.port, data.config);
-    data.port.source.explicitPorts = ReadExplicitPorts(path);
 }
 
 void ApplyPortOptions(const PortOptions& options, PortChoice& choice) {
@@ -136,11 +132,7 @@ void RunRead(const RadioOptions& options, CliContext& context) {
         return;
     }
     if (RunJob(context, options.port, kModeData, true)) {
-        Report(WriteAtomically(options.output,
-                               [&](const std::string& path) {
-                                   return SaveProject(path, data.image, data.band);
-                               }),
-               context);
+        Report(SaveProject(options.output, data.image, data.band), context);
     }
 }
 
@@ -185,11 +177,7 @@ void RunCalibrationRead(const RadioOptions& options, CliContext& context) {
         return;
     }
     if (RunJob(context, options.port, kModeCalibration, true)) {
-        Report(WriteAtomically(options.output,
-                               [&](const std::string& path) {
-                                   return SaveCalibrationFile(path, data.calibration);
-                               }),
-               context);
+        Report(SaveCalibrationFile(options.output, data.calibration), context);
     }
 }
 

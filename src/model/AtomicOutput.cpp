@@ -195,4 +195,45 @@ FileResult WriteAtomically(const std::string& path,
     return {};
 }
 
+namespace {
+
+// Every byte or why not; write(2) may take less than it was given.
+FileResult WriteAll(const std::string& path, std::span<const uint8_t> bytes) {
+    const int fd = open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (fd < 0) {
+        return {false, "Cannot write \"" + path + "\": " + std::strerror(errno)};
+    }
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t wrote = write(fd, bytes.data() + done, bytes.size() - done);
+        if (wrote < 0 && errno == EINTR) {
+            continue;
+        }
+        if (wrote <= 0) {
+            // A write that takes nothing without an error is a full device too.
+            const int error = wrote < 0 ? errno : ENOSPC;
+            close(fd);
+            return {false, "Cannot write \"" + path + "\": " + std::strerror(error)};
+        }
+        done += static_cast<size_t>(wrote);
+    }
+    // Some file systems report a full disk only when the file is closed.
+    if (close(fd) != 0) {
+        return {false, "Cannot write \"" + path + "\": " + std::strerror(errno)};
+    }
+    return {};
+}
+
+}  // namespace
+
+FileResult WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes) {
+    return WriteAtomically(
+        path, [bytes](const std::string& temporary) { return WriteAll(temporary, bytes); });
+}
+
+FileResult WriteFileAtomically(const std::string& path, const std::string& text) {
+    return WriteFileAtomically(
+        path, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
+}
+
 }  // namespace radioprog

@@ -3,10 +3,12 @@
 // folder, which then replaces the target in one rename. The replaced file keeps its mode
 // (a project holds the unlock password in clear) and, when we may set it, its owner.
 
+#include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 
-#include "model/ProjectFile.h"
+#include "model/FileResult.h"
 
 namespace radioprog {
 
@@ -21,5 +23,10 @@ FileResult CheckOutputWritable(const std::string& path);
 // regular file is refused, and the temporary file is removed when anything fails.
 FileResult WriteAtomically(const std::string& path,
                            const std::function<FileResult(const std::string&)>& save);
+
+// The one way our programs write a file of the user's: bytes through WriteAtomically, checked
+// for a short write (a full disk) and synced before they replace the target.
+FileResult WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes);
+FileResult WriteFileAtomically(const std::string& path, const std::string& text);
 
 }  // namespace radioprog

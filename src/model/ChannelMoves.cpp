@@ -15,8 +15,7 @@ void SwapChannels(ProjectImage& image, int a, int b) {
 
 }  // namespace
 
-std::optional<std::vector<int>> MoveChannels(ProjectImage& image, std::span<const int> channels,
-                                             int step) {
+std::optional<std::vector<int>> ChannelMoveOrder(std::span<const int> channels, int step) {
     std::vector<int> moving(channels.begin(), channels.end());
     std::ranges::sort(moving);
     moving.erase(std::unique(moving.begin(), moving.end()), moving.end());
@@ -29,11 +28,24 @@ std::optional<std::vector<int>> MoveChannels(ProjectImage& image, std::span<cons
     if (step > 0) {
         std::ranges::reverse(moving);
     }
-    for (int& n : moving) {
-        SwapChannels(image, n, n + step);
+    return moving;
+}
+
+void MoveChannelOnePlace(ProjectImage& image, int channel, int step) {
+    SwapChannels(image, channel, channel + step);
+}
+
+std::optional<std::vector<int>> MoveChannels(ProjectImage& image, std::span<const int> channels,
+                                             int step) {
+    std::optional<std::vector<int>> moving = ChannelMoveOrder(channels, step);
+    if (!moving) {
+        return std::nullopt;
+    }
+    for (int& n : *moving) {
+        MoveChannelOnePlace(image, n, step);
         n += step;
     }
-    std::ranges::sort(moving);
+    std::ranges::sort(*moving);
     return moving;
 }
 

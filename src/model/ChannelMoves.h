@@ -17,6 +17,12 @@ namespace radioprog {
 std::optional<std::vector<int>> MoveChannels(ProjectImage& image, std::span<const int> channels,
                                              int step);
 
+// The same move as single steps, for a view that follows each one: the channels in the order
+// in which each passes its neighbour at channel + step; nothing when the move cannot be made.
+std::optional<std::vector<int>> ChannelMoveOrder(std::span<const int> channels, int step);
+// One step of a move: channel and channel + step trade records and in-use bits.
+void MoveChannelOnePlace(ProjectImage& image, int channel, int step);
+
 // Marks the channels unused, as emptying their receive frequency in the grid does: the
 // records stay, so typing a frequency again brings the old name back.
 void ClearChannels(ProjectImage& image, std::span<const int> channels);

@@ -111,4 +111,21 @@ bool IsBandEdgeValid(uint32_t lower, uint32_t upper) {
     return IsInUsableRange(lower) && IsInUsableRange(upper);
 }
 
+uint32_t ClampBandEdge(uint32_t hz) {
+    if (hz < 136000000) {
+        return 136000000;
+    }
+    if (hz > 174000000 && hz < 200000000) {
+        return 174000000;
+    }
+    if (hz > 260000000 && hz < 320000000) {
+        return 260000000;
+    }
+    if (hz > 520000000) {
+        return 520000000;
+    }
+    // Inside a range only the raster applies; rounding down never leaves the range.
+    return SnapToCalibrationRange(hz);
+}
+
 }  // namespace radioprog

@@ -26,4 +26,8 @@ uint32_t SnapToCalibrationRange(uint32_t hz);
 // Whether both limits lie in 136-174, 200-260 or 300-520 MHz.
 bool IsBandEdgeValid(uint32_t lower, uint32_t upper);
 
+// A band limit typed by service staff, forced into 136-174, 200-260 or 320-520 MHz (a gap
+// goes down to the top of the range below it) and put on the channel raster.
+uint32_t ClampBandEdge(uint32_t hz);
+
 }  // namespace radioprog

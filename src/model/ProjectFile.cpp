@@ -1,36 +1,16 @@
 #include "model/ProjectFile.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
+#include <algorithm>
 
+#include "model/AtomicOutput.h"
 #include "model/RegularFile.h"
 
 namespace radioprog {
 
-namespace {
-
-FileResult Failure(const std::string& what, const std::string& path) {
-    return {false, what + " \"" + path + "\": " + std::strerror(errno)};
-}
-
-}  // namespace
-
 FileResult SaveProject(const std::string& path, ProjectImage& image, const BandLimits& band) {
     image.Set(image::BandUpper, band.upper);
     image.Set(image::BandLower, band.lower);
-    errno = 0;
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        return Failure("Cannot create", path);
-    }
-    const auto raw = image.Raw();
-    out.write(reinterpret_cast<const char*>(raw.data()), static_cast<std::streamsize>(raw.size()));
-    out.close();
-    if (!out) {
-        return Failure("Cannot write", path);
-    }
-    return {};
+    return WriteFileAtomically(path, image.Raw());
 }
 
 FileResult OpenProject(const std::string& path, ProjectImage& image, BandLimits& band) {

@@ -4,17 +4,13 @@
 #include <string>
 
 #include "model/BandLimits.h"
+#include "model/FileResult.h"
 #include "model/ProjectImage.h"
 
 namespace radioprog {
 
-struct FileResult {
-    bool ok = true;
-    std::string message;  // why it failed, naming the file
-    explicit operator bool() const { return ok; }
-};
-
-// Copies the band into the image, then writes the whole image.
+// Copies the band into the image, then writes the whole image in one piece (see
+// WriteFileAtomically): a failed save leaves the file that was there.
 FileResult SaveProject(const std::string& path, ProjectImage& image, const BandLimits& band);
 
 // Reads up to the image's size over the image (a short file replaces only the bytes it

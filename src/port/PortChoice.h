@@ -2,9 +2,10 @@
 // The serial port choice shared by the port dialog and the programming session.
 //
 // PortChoice (one instance, AppData::port) is what is in force while the program runs.
-// ConfigValues::portNumber/autoSearchPort are only the configuration file's view: main()
-// copies them in with TakeFromConfiguration after loading the file and copies them back
-// with StoreInConfiguration just before saving it. Nothing else reads the file's copy.
+// ConfigValues::portNumber/autoSearchPort are only the configuration file's view:
+// LoadSettings copies them in with TakeFromConfiguration after loading the file, and whoever
+// saves the file copies them back with StoreInConfiguration just before. Nothing else reads
+// the file's copy.
 
 #include <array>
 #include <cstddef>

@@ -50,7 +50,9 @@ class BandDialog : public ::testing::Test {
     AppData data;
     ModalRunner modals;
     int redraws = 0;
-    GuiContext context{data, modals, folder.File("_config.ini"), [this] { ++redraws; }};
+    GuiContext context{data, modals, folder.File("_config.ini"), {}};
+    QMetaObject::Connection counting =
+        QObject::connect(&context.events, &ProjectEvents::projectReplaced, [this] { ++redraws; });
 };
 
 TEST_F(BandDialog, TypedLimitsAreForcedIntoTheSupportedRanges) {

@@ -14,7 +14,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "lang/ui/UiText.h"
+#include "gui/UiText.h"
 #include "mainwindow/ui/ChannelPage.h"
 #include "model/ProjectFile.h"
 #include "model/ToneCodec.h"

@@ -46,7 +46,7 @@ struct Window {
         data.port.source.scanDevices = [] { return std::vector<std::string>{}; };
         data.port.portNumber = 1;
         data.port.autoSearchPort = false;
-        context.refreshMainWindow = [this] { Refresh(); };
+        QObject::connect(&context.events, &ProjectEvents::projectReplaced, [this] { Refresh(); });
         auto* layout = new QHBoxLayout(&window);
         layout->addWidget(channels);
         layout->addWidget(options);

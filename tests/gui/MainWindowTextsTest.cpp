@@ -12,8 +12,8 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+#include "gui/UiText.h"
 #include "lang/LanguageSetting.h"
-#include "lang/ui/UiText.h"
 #include "mainwindow/ui/MainWindowTexts.h"
 #include "support/MainWindowFixture.h"
 
@@ -111,7 +111,7 @@ TEST_F(MainWindowTextsTest, TheValueTextsShowTheBandAndTheLastWriteTime) {
 
     data.lastWriteTime = {2024, 3, 7, 9, 5};
     data.band = {400000000, 480000000};
-    context.refreshMainWindow();
+    window->RefreshFromModel();
     EXPECT_EQ(Child<QLabel>("sLastWriteTime")->text(), "2024-3-7  9:5");
     EXPECT_EQ(Child<QLabel>("sFreqBand")->text(), "400.00000-480.00000");
     // The band matches the fourth preset, which becomes the one saved as selected.

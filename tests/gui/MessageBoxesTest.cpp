@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "dialogs/ui/ModalRunner.h"
+#include "gui/ModalRunner.h"
 #include "support/GuiTestSupport.h"
 
 namespace radioprog::ui {

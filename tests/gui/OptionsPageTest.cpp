@@ -9,7 +9,7 @@
 #include <QLabel>
 #include <QSignalSpy>
 
-#include "lang/ui/UiText.h"
+#include "gui/UiText.h"
 #include "mainwindow/ui/OptionsPage.h"
 #include "model/ProjectFields.h"
 #include "support/PageHarness.h"

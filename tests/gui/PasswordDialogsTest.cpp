@@ -10,6 +10,7 @@
 #include "dialogs/ui/ServiceDialogs.h"
 #include "dialogs/ui/TNewPasswordDlg.h"
 #include "dialogs/ui/TSetPasswordDlg.h"
+#include "mainwindow/ui/ServiceWindows.h"
 #include "support/GuiTestSupport.h"
 
 namespace radioprog::ui {

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "appdata/ui/GuiContext.h"
+#include "gui/GuiContext.h"
 #include "lang/LanguageSetting.h"
 #include "port/PosixSerialPort.h"
 #include "session/ui/ProgramDialog.h"
@@ -30,7 +30,8 @@ class ProgramDialogTest : public ::testing::Test {
     void SetUp() override {
         modals.SetScripted(true);
         ApplyLanguageSetting(data.lang, kLanguageSettingEnglish);
-        context.refreshMainWindow = [this] { ++mainRedraws; };
+        QObject::connect(&context.events, &ProjectEvents::projectReplaced,
+                         [this] { ++mainRedraws; });
     }
     // COM1 is the given device and nothing else is present.
     void UseDevice(const std::string& device) {

@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <stdexcept>
 
-#include "dialogs/ui/ReportingApplication.h"
+#include "gui/ReportingApplication.h"
 #include "support/GuiTestSupport.h"
 
 namespace radioprog::ui {

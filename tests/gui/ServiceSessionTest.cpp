@@ -10,6 +10,7 @@
 
 #include "calibration/ui/TAdjustmentDlg.h"
 #include "dialogs/ui/ServiceDialogs.h"
+#include "mainwindow/ui/ServiceWindows.h"
 #include "model/ProjectFields.h"
 #include "session/RadioMemoryMap.h"
 #include "session/ui/ProgramDialog.h"

@@ -6,9 +6,11 @@
 
 #include "calibration/CalibrationData.h"
 #include "calibration/ui/TAdjustmentDlg.h"
-#include "dialogs/ui/FieldEditRules.h"
+#include "gui/FrequencyEdit.h"
+#include "gui/LocalPath.h"
+#include "gui/UiText.h"
 #include "lang/DialogTexts.h"
-#include "lang/ui/UiText.h"
+#include "lang/TextIds.h"
 #include "model/FreqCodec.h"
 #include "session/ui/ProgramDialog.h"
 
@@ -16,18 +18,10 @@ namespace radioprog::ui {
 
 namespace {
 
-constexpr TextId kReadCaption = 247;
-constexpr TextId kWriteCaption = 248;
 const QString kCalibrationFilter = QStringLiteral("Veska File(*.vkfa)");
 
 QString AdjustmentCaption(const GuiContext& context, int index) {
     return FromUtf8(AdjustmentTextTable().TextUtf8(context.data.lang, index));
-}
-
-// A calibration file that cannot be read or written is said so, rather than ignored.
-void ReportFileFailure(GuiContext& context, QWidget* owner, const FileResult& result) {
-    context.modals.ShowMessage(owner, FromUtf8(result.message),
-                               FromUtf8(UserWarnDlgTextTable().TextUtf8(context.data.lang, 0)));
 }
 
 }  // namespace
@@ -77,9 +71,10 @@ void TAdjustmentDlg::bOpenClick() {
     if (!path) {
         return;
     }
-    const FileResult result = LoadCalibrationFile(path->toStdString(), context_.data.calibration);
+    const FileResult result = LoadCalibrationFile(LocalPath(*path), context_.data.calibration);
     if (!result) {
-        ReportFileFailure(context_, this, result);
+        // A calibration file that cannot be read or written is said so, rather than ignored.
+        context_.Tell(this, FromUtf8(result.message));
         return;
     }
     ShowAdjustmentData();
@@ -92,9 +87,9 @@ void TAdjustmentDlg::bSaveClick() {
     if (!path) {
         return;
     }
-    const FileResult result = SaveCalibrationFile(path->toStdString(), context_.data.calibration);
+    const FileResult result = SaveCalibrationFile(LocalPath(*path), context_.data.calibration);
     if (!result) {
-        ReportFileFailure(context_, this, result);
+        context_.Tell(this, FromUtf8(result.message));
     }
 }
 
@@ -103,7 +98,7 @@ void TAdjustmentDlg::RunSession(int32_t sessionMode, bool read) {
     ProgramJob job;
     job.sessionMode = sessionMode;
     job.readRequested = read;
-    job.caption = UiText(context_.data.lang, read ? kReadCaption : kWriteCaption);
+    job.caption = UiText(context_.data.lang, read ? text::kReadFromRadio : text::kWriteToRadio);
     job.refreshCalibrationWindow = [this] { ShowAdjustmentData(); };
     RunProgramDialog(context_, this, job);
 }

@@ -3,8 +3,8 @@
 #include <QLineEdit>
 
 #include "calibration/CalibrationData.h"
-#include "dialogs/ui/ConversionError.h"
-#include "dialogs/ui/FieldEditRules.h"
+#include "gui/ConversionError.h"
+#include "gui/FieldEditRules.h"
 
 namespace radioprog::ui {
 
@@ -128,7 +128,7 @@ CalibrationEditors::CalibrationEditors(GuiContext& context, QWidget* owner)
         auto* edit = new QLineEdit(owner);
         edit->setObjectName(spec.name);
         edit->setFixedWidth(kEditorWidth);
-        FilterDigitKeys(*edit, false);
+        FilterDigitKeys(*edit);
         const int maxLength = RuleOf(spec.family).maxLength;
         connect(edit, &QLineEdit::textEdited, this,
                 [edit, maxLength] { CutToLength(*edit, maxLength); });

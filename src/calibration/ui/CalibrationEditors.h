@@ -9,7 +9,7 @@
 #include <map>
 #include <vector>
 
-#include "appdata/ui/GuiContext.h"
+#include "gui/GuiContext.h"
 
 class QLineEdit;
 class QWidget;

@@ -11,7 +11,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "dialogs/ui/FieldEditRules.h"
+#include "gui/FrequencyEdit.h"
 #include "model/FreqCodec.h"
 
 namespace radioprog::ui {
@@ -81,11 +81,9 @@ QWidget* TAdjustmentDlg::BuildPoints() {
         grid->addWidget(editors_->Editor(name + "_L"), i + 1, 2);
     }
     grid->addWidget(MakeLabel(box, "老化频点"), 6, 0);
-    eFreq_Aging = new QLineEdit(box);
+    eFreq_Aging = new FrequencyEdit(box);
     eFreq_Aging->setObjectName("eFreq_Aging");
     eFreq_Aging->setFixedWidth(2 * kAgeingEditWidthUnits);
-    FilterDigitKeys(*eFreq_Aging, true);
-    connect(eFreq_Aging, &QLineEdit::textEdited, this, [this] { KeepFrequencyText(*eFreq_Aging); });
     connect(eFreq_Aging, &QLineEdit::editingFinished, this, &TAdjustmentDlg::eFreq_AgingExit);
     grid->addWidget(eFreq_Aging, 6, 1, 1, 2);
     auto* battery = new QGridLayout();

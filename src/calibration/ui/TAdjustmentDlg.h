@@ -7,10 +7,10 @@
 #include <array>
 #include <vector>
 
-#include "appdata/ui/GuiContext.h"
 #include "calibration/CalibrationData.h"
 #include "calibration/SquelchOffsetRows.h"
 #include "calibration/ui/CalibrationEditors.h"
+#include "gui/GuiContext.h"
 #include "session/TransferPlans.h"
 
 class QCheckBox;
@@ -22,6 +22,8 @@ class QPushButton;
 class QSpinBox;
 
 namespace radioprog::ui {
+
+class FrequencyEdit;
 
 class TAdjustmentDlg final : public QDialog {
     Q_OBJECT
@@ -76,7 +78,7 @@ class TAdjustmentDlg final : public QDialog {
 
     GuiContext& context_;
     CalibrationEditors* editors_;
-    QLineEdit* eFreq_Aging = nullptr;
+    FrequencyEdit* eFreq_Aging = nullptr;
     std::array<SquelchOffsetRow, kSquelchOffsetRowCount> squelchRows_{};
     QComboBox* cb1846Xtal = nullptr;
     std::vector<QComboBox*> volumeCombos_;  // cb1846Vol_1 and up

@@ -5,7 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "lang/ui/UiText.h"
+#include "gui/UiText.h"
+#include "lang/TextIds.h"
 
 namespace radioprog::ui {
 
@@ -27,7 +28,7 @@ QLabel* AddLine(QWidget* owner, QVBoxLayout* layout, const char* name, const QSt
 TAboutDlg::TAboutDlg(const AppData& data, QWidget* owner) : QDialog(owner) {
     const auto& lang = data.lang;
     setObjectName("TAboutDlg");
-    setWindowTitle(UiText(lang, 161));
+    setWindowTitle(UiText(lang, text::kAboutTitle));
 
     auto* layout = new QVBoxLayout(this);
     auto* top = new QHBoxLayout();
@@ -36,15 +37,16 @@ TAboutDlg::TAboutDlg(const AppData& data, QWidget* owner) : QDialog(owner) {
     icon->setPixmap(windowIcon().pixmap(48, 48));
     top->addWidget(icon, 0, Qt::AlignTop);
     auto* lines = new QVBoxLayout();
-    AddLine(this, lines, "sName", UiText(lang, 0) + ' ' + UiText(lang, 162), 12);
+    AddLine(this, lines, "sName",
+            UiText(lang, text::kProgramName) + ' ' + UiText(lang, text::kProgramDescription), 12);
     lines->addSpacing(8);
-    AddLine(this, lines, "sVersion", UiText(lang, 163), 10);
-    AddLine(this, lines, "sOwner1", UiText(lang, 164), 10);
-    AddLine(this, lines, "sOwner2", UiText(lang, 165), 10);
+    AddLine(this, lines, "sVersion", UiText(lang, text::kVersion), 10);
+    AddLine(this, lines, "sOwner1", UiText(lang, text::kOwnerLine1), 10);
+    AddLine(this, lines, "sOwner2", UiText(lang, text::kOwnerLine2), 10);
     top->addLayout(lines, 1);
     layout->addLayout(top);
 
-    auto* OKBtn = new QPushButton(UiText(lang, 153), this);
+    auto* OKBtn = new QPushButton(UiText(lang, text::kOk), this);
     OKBtn->setObjectName("OKBtn");
     OKBtn->setDefault(true);
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);

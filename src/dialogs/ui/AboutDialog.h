@@ -3,7 +3,7 @@
 
 #include <QDialog>
 
-#include "appdata/ui/GuiContext.h"
+#include "gui/GuiContext.h"
 
 namespace radioprog::ui {
 

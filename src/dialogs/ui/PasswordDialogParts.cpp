@@ -5,9 +5,7 @@
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
-#include "lang/ui/UiText.h"
 #include "session/PasswordBlock.h"
 #include "session/PasswordText.h"
 
@@ -16,8 +14,6 @@ namespace radioprog::ui {
 namespace {
 
 constexpr int kPasswordPointSize = 16;
-constexpr TextId kOkCaption = 153;
-constexpr TextId kCancelCaption = 154;
 
 }  // namespace
 
@@ -53,22 +49,6 @@ QLineEdit* AddPasswordField(QDialog& dialog, QBoxLayout& column, const char* cap
 
 std::string PasswordBytes(const QLineEdit& edit) {
     return EncodePassword(edit.text().toStdString()).bytes.value_or(std::string());
-}
-
-OkCancelButtons AddOkCancelButtons(QDialog& dialog, QBoxLayout& layout,
-                                   const THaldenFuncs::TAppLang& lang) {
-    auto* row = new QHBoxLayout();
-    row->addStretch();
-    OkCancelButtons buttons{new QPushButton(UiText(lang, kOkCaption), &dialog),
-                            new QPushButton(UiText(lang, kCancelCaption), &dialog)};
-    buttons.OKBtn->setObjectName("OKBtn");
-    buttons.OKBtn->setDefault(true);
-    buttons.CancelBtn->setObjectName("CancelBtn");
-    row->addWidget(buttons.OKBtn);
-    row->addWidget(buttons.CancelBtn);
-    QObject::connect(buttons.CancelBtn, &QPushButton::clicked, &dialog, &QDialog::reject);
-    layout.addLayout(row);
-    return buttons;
 }
 
 }  // namespace radioprog::ui

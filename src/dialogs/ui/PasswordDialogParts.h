@@ -1,17 +1,14 @@
 #pragma once
-// What the small service dialogs share. Password edits show a "*" for every character in a
+// What the password dialogs share. Password edits show a "*" for every character in a
 // 16-point font. A radio password edit also refuses what the radio cannot hold: more than 12
 // characters, more than 12 bytes in the radio's character set, or a character it lacks.
 
 #include <QValidator>
 #include <string>
 
-#include "lang/AppLang.h"
-
 class QDialog;
 class QBoxLayout;
 class QLineEdit;
-class QPushButton;
 class QWidget;
 
 namespace radioprog::ui {
@@ -32,15 +29,5 @@ QLineEdit* AddPasswordField(QDialog& dialog, QBoxLayout& column, const char* cap
 
 // The text as the project keeps it: bytes of the radio's character set.
 std::string PasswordBytes(const QLineEdit& edit);
-
-struct OkCancelButtons {
-    QPushButton* OKBtn;
-    QPushButton* CancelBtn;  // rejects the dialog
-};
-
-// The row of OK ("Ok", the default button) and Cancel ("Cannel") under a dialog's fields; the
-// caller connects OK.
-OkCancelButtons AddOkCancelButtons(QDialog& dialog, QBoxLayout& layout,
-                                   const THaldenFuncs::TAppLang& lang);
 
 }  // namespace radioprog::ui

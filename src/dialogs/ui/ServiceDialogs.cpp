@@ -1,7 +1,7 @@
 #include "dialogs/ui/ServiceDialogs.h"
 
+#include "dialogs/ui/TBandSetDlg.h"
 #include "dialogs/ui/TNewPasswordDlg.h"
-#include "dialogs/ui/TPasswordDlg.h"
 #include "dialogs/ui/TSetPasswordDlg.h"
 
 namespace radioprog::ui {
@@ -16,8 +16,14 @@ void RunDialog(GuiContext& context, QWidget* owner) {
 
 }  // namespace
 
-void RunAccessCodeDialog(GuiContext& context, QWidget* owner) {
-    RunDialog<TPasswordDlg>(context, owner);
+ServiceWindow AskAccessCode(GuiContext& context, QWidget* owner) {
+    TPasswordDlg dialog(context, owner);
+    context.modals.Exec(dialog);
+    return dialog.Chosen();
+}
+
+void RunBandLimitsDialog(GuiContext& context, QWidget* owner) {
+    RunDialog<TBandSetDlg>(context, owner);
 }
 
 void RunSetPasswordDialog(GuiContext& context, QWidget* owner) {

@@ -1,14 +1,17 @@
 #pragma once
 // The service and password windows, as the main window's menu opens them.
 
-#include "appdata/ui/GuiContext.h"
+#include "dialogs/ui/TPasswordDlg.h"
+#include "gui/GuiContext.h"
 
 class QWidget;
 
 namespace radioprog::ui {
 
-// The access-code dialog; on its codes it opens the calibration or the band limits dialog.
-void RunAccessCodeDialog(GuiContext& context, QWidget* owner);
+// The access-code dialog; which service window its code opens (None when cancelled).
+ServiceWindow AskAccessCode(GuiContext& context, QWidget* owner);
+// The band limits (TBandSetDlg).
+void RunBandLimitsDialog(GuiContext& context, QWidget* owner);
 // The unlock password of a protected radio (TSetPasswordDlg).
 void RunSetPasswordDialog(GuiContext& context, QWidget* owner);
 // The new radio password (TNewPasswordDlg).

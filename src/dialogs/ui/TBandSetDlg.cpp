@@ -8,10 +8,10 @@
 #include <QVBoxLayout>
 
 #include "calibration/CalibrationData.h"
-#include "dialogs/ui/FieldEditRules.h"
-#include "dialogs/ui/PasswordDialogParts.h"
-#include "lang/DialogTexts.h"
-#include "lang/ui/UiText.h"
+#include "gui/DialogButtons.h"
+#include "gui/FrequencyEdit.h"
+#include "gui/UiText.h"
+#include "lang/TextIds.h"
 #include "model/FreqCodec.h"
 #include "port/PortChoice.h"
 
@@ -19,32 +19,11 @@ namespace radioprog::ui {
 
 namespace {
 
-constexpr TextId kOkCaption = 153;
-constexpr TextId kCancelCaption = 154;
-constexpr TextId kClearAllQuestion = 155;
-
 QString FreqText(uint32_t hz) {
     return QString::fromStdString(FreqToText(hz));
 }
 
 }  // namespace
-
-uint32_t ClampBandEdge(uint32_t hz) {
-    if (hz < 136000000) {
-        return 136000000;
-    }
-    if (hz > 174000000 && hz < 200000000) {
-        return 174000000;
-    }
-    if (hz > 260000000 && hz < 320000000) {
-        return 260000000;
-    }
-    if (hz > 520000000) {
-        return 520000000;
-    }
-    // Inside a range only the raster applies; rounding down never leaves the range.
-    return SnapToCalibrationRange(hz);
-}
 
 TBandSetDlg::TBandSetDlg(GuiContext& context, QWidget* owner) : QDialog(owner), context_(context) {
     BandSetMin = context.data.band.lower;
@@ -74,18 +53,14 @@ TBandSetDlg::TBandSetDlg(GuiContext& context, QWidget* owner) : QDialog(owner), 
     connect(OKBtn, &QPushButton::clicked, this, &TBandSetDlg::OKBtnClick);
 }
 
-QLineEdit* TBandSetDlg::MakeFrequencyEdit(const char* name, uint32_t hz, bool& edited) {
-    auto* edit = new QLineEdit(FreqText(hz), this);
+FrequencyEdit* TBandSetDlg::MakeFrequencyEdit(const char* name, uint32_t hz, bool& edited) {
+    auto* edit = new FrequencyEdit(this, FreqText(hz));
     edit->setObjectName(name);
-    FilterDigitKeys(*edit, true);
-    connect(edit, &QLineEdit::textEdited, this, [edit, &edited] {
-        edited = true;
-        KeepFrequencyText(*edit);
-    });
+    connect(edit, &QLineEdit::textEdited, this, [&edited] { edited = true; });
     return edit;
 }
 
-void TBandSetDlg::TakeEdit(QLineEdit& edit, uint32_t& value, bool& edited) {
+void TBandSetDlg::TakeEdit(FrequencyEdit& edit, uint32_t& value, bool& edited) {
     if (!edited) {
         return;
     }
@@ -128,8 +103,8 @@ void TBandSetDlg::OKBtnClick() {
     const bool unchanged = BandSetMin == band.lower && BandSetMax == band.upper;
     const THaldenFuncs::TAppLang& lang = context_.data.lang;
     if (BandSetMin < BandSetMax && !unchanged &&
-        context_.modals.Confirm(this, UiText(lang, kClearAllQuestion), UiText(lang, kOkCaption),
-                                UiText(lang, kCancelCaption))) {
+        context_.modals.Confirm(this, UiText(lang, text::kClearAllQuestion),
+                                UiText(lang, text::kOk), UiText(lang, text::kCancel))) {
         ApplyNewBand();
     }
     accept();
@@ -141,15 +116,12 @@ void TBandSetDlg::ApplyNewBand() {
     // The start-up reset under the new limits; the port choice stays as it is.
     ResetProjectToDefaults(data);
     ResetCalibrationData(data.calibration, data.band);
-    if (context_.refreshMainWindow) {
-        context_.refreshMainWindow();
-    }
+    emit context_.events.projectReplaced(ProjectReplacement::BandChange);
     StoreInConfiguration(data.port, data.config);
     if (!SaveConfiguration(context_.configPath, data.config, data.band)) {
-        context_.modals.ShowMessage(
+        context_.Tell(
             this,
-            QStringLiteral("Could not write %1").arg(QString::fromStdString(context_.configPath)),
-            FromUtf8(UserWarnDlgTextTable().TextUtf8(data.lang, 0)));
+            QStringLiteral("Could not write %1").arg(QString::fromStdString(context_.configPath)));
     }
 }
 

@@ -5,16 +5,13 @@
 #include <QDialog>
 #include <cstdint>
 
-#include "appdata/ui/GuiContext.h"
+#include "gui/GuiContext.h"
 
-class QLineEdit;
 class QPushButton;
 
 namespace radioprog::ui {
 
-// A typed limit forced into 136-174, 200-260 or 320-520 MHz (a gap goes down to the top of
-// the range below it) and put on the channel raster.
-uint32_t ClampBandEdge(uint32_t hz);
+class FrequencyEdit;
 
 class TBandSetDlg final : public QDialog {
     Q_OBJECT
@@ -33,15 +30,15 @@ class TBandSetDlg final : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    QLineEdit* MakeFrequencyEdit(const char* name, uint32_t hz, bool& edited);
+    FrequencyEdit* MakeFrequencyEdit(const char* name, uint32_t hz, bool& edited);
     // Takes the edit's text into value, unless it was not touched since last taken.
-    void TakeEdit(QLineEdit& edit, uint32_t& value, bool& edited);
+    void TakeEdit(FrequencyEdit& edit, uint32_t& value, bool& edited);
     void ApplyNewBand();
 
     GuiContext& context_;
-    QLineEdit* eBandSet_MinFreq;
-    QLineEdit* eBandSet_MaxFreq;
-    QPushButton* OKBtn;
+    FrequencyEdit* eBandSet_MinFreq = nullptr;
+    FrequencyEdit* eBandSet_MaxFreq = nullptr;
+    QPushButton* OKBtn = nullptr;
     bool minEdited_ = false;
     bool maxEdited_ = false;
 };

@@ -6,39 +6,28 @@
 #include <QVBoxLayout>
 
 #include "dialogs/ui/PasswordDialogParts.h"
-#include "lang/DialogTexts.h"
-#include "lang/ui/UiText.h"
+#include "gui/DialogButtons.h"
+#include "gui/UiText.h"
+#include "lang/TextIds.h"
 #include "session/ui/ProgramDialog.h"
 
 namespace radioprog::ui {
-
-namespace {
-
-constexpr TextId kNewPasswordCaption = 233;
-constexpr TextId kSureCaption = 235;
-constexpr TextId kWriteCaption = 236;
-constexpr TextId kNotMatch = 237;
-constexpr TextId kWriteToRadio = 248;
-constexpr TextId kWriteWithDataCaption = 258;
-
-}  // namespace
 
 TNewPasswordDlg::TNewPasswordDlg(GuiContext& context, QWidget* owner)
     : QDialog(owner), context_(context) {
     setObjectName("TNewPasswordDlg");
     const THaldenFuncs::TAppLang& lang = context.data.lang;
-    setWindowTitle(UiText(lang, kNewPasswordCaption));
+    setWindowTitle(UiText(lang, text::kNewPassword));
     auto* column = new QVBoxLayout(this);
-    eInput =
-        AddPasswordField(*this, *column, "sInput", UiText(lang, kNewPasswordCaption), "eInput");
-    eSureInput =
-        AddPasswordField(*this, *column, "sSureInput", UiText(lang, kSureCaption), "eSureInput");
+    eInput = AddPasswordField(*this, *column, "sInput", UiText(lang, text::kNewPassword), "eInput");
+    eSureInput = AddPasswordField(*this, *column, "sSureInput",
+                                  UiText(lang, text::kNewPasswordAgain), "eSureInput");
 
-    cbWriteWithNewPD = new QCheckBox(UiText(lang, kWriteWithDataCaption), this);
+    cbWriteWithNewPD = new QCheckBox(UiText(lang, text::kWriteNewPasswordWithData), this);
     cbWriteWithNewPD->setObjectName("cbWriteWithNewPD");
     cbWriteWithNewPD->setChecked(context.data.image.Get(image::WriteNewPasswordWithData) == 1);
     column->addWidget(cbWriteWithNewPD);
-    auto* bWrite = new QPushButton(UiText(lang, kWriteCaption), this);
+    auto* bWrite = new QPushButton(UiText(lang, text::kWritePassword), this);
     bWrite->setObjectName("bWrite");
     bWrite->setAutoDefault(false);
     column->addWidget(bWrite);
@@ -51,15 +40,10 @@ TNewPasswordDlg::TNewPasswordDlg(GuiContext& context, QWidget* owner)
     connect(cbWriteWithNewPD, &QCheckBox::toggled, this, &TNewPasswordDlg::cbWriteWithNewPDExit);
 }
 
-void TNewPasswordDlg::ShowMessage(const QString& text) {
-    context_.modals.ShowMessage(this, text,
-                                FromUtf8(UserWarnDlgTextTable().TextUtf8(context_.data.lang, 0)));
-}
-
 std::optional<std::string> TNewPasswordDlg::MatchingPassword() {
     const std::string first = PasswordBytes(*eInput);
     if (first != PasswordBytes(*eSureInput)) {
-        ShowMessage(UiText(context_.data.lang, kNotMatch));
+        context_.Tell(this, UiText(context_.data.lang, text::kPasswordsDiffer));
         return std::nullopt;
     }
     return first;
@@ -68,7 +52,7 @@ std::optional<std::string> TNewPasswordDlg::MatchingPassword() {
 void TNewPasswordDlg::OKBtnClick() {
     if (const std::optional<std::string> password = MatchingPassword()) {
         context_.data.image.SetText(image::NewPassword, *password);
-        ShowMessage(QStringLiteral("OK"));
+        context_.Tell(this, QStringLiteral("OK"));
     }
     accept();
 }
@@ -82,7 +66,7 @@ void TNewPasswordDlg::bWriteClick() {
     ProgramJob job;
     job.sessionMode = kModeNewPassword;
     job.readRequested = false;
-    job.caption = UiText(context_.data.lang, kWriteToRadio);
+    job.caption = UiText(context_.data.lang, text::kWriteToRadio);
     RunProgramDialog(context_, this, job);
 }
 

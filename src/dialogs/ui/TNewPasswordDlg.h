@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "appdata/ui/GuiContext.h"
+#include "gui/GuiContext.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -18,21 +18,20 @@ class TNewPasswordDlg final : public QDialog {
   public:
     TNewPasswordDlg(GuiContext& context, QWidget* owner);
 
+  private:
     // Stores a matching password ("OK") or says "Password not match"; closes either way.
     void OKBtnClick();
     // Stores a matching password and writes it to the radio; the dialog stays open.
     void bWriteClick();
     void cbWriteWithNewPDExit();
 
-  private:
     // The password when both edits hold the same text; otherwise the mismatch is reported.
     std::optional<std::string> MatchingPassword();
-    void ShowMessage(const QString& text);
 
     GuiContext& context_;
-    QLineEdit* eInput;
-    QLineEdit* eSureInput;
-    QCheckBox* cbWriteWithNewPD;
+    QLineEdit* eInput = nullptr;
+    QLineEdit* eSureInput = nullptr;
+    QCheckBox* cbWriteWithNewPD = nullptr;
 };
 
 }  // namespace radioprog::ui

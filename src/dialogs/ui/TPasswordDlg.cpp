@@ -4,9 +4,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "calibration/ui/TAdjustmentDlg.h"
 #include "dialogs/ui/PasswordDialogParts.h"
-#include "dialogs/ui/TBandSetDlg.h"
+#include "gui/DialogButtons.h"
 
 namespace radioprog::ui {
 
@@ -18,8 +17,7 @@ const QString kBandCode = QStringLiteral("kjrtwhm");
 
 }  // namespace
 
-TPasswordDlg::TPasswordDlg(GuiContext& context, QWidget* owner)
-    : QDialog(owner), context_(context) {
+TPasswordDlg::TPasswordDlg(GuiContext& context, QWidget* owner) : QDialog(owner) {
     setObjectName("TPasswordDlg");
     auto* column = new QVBoxLayout(this);
     eInput = MakePasswordEdit(this, "eInput", false);
@@ -31,11 +29,9 @@ TPasswordDlg::TPasswordDlg(GuiContext& context, QWidget* owner)
 void TPasswordDlg::OKBtnClick() {
     const QString code = eInput->text();
     if (code == kCalibrationCode) {
-        TAdjustmentDlg adjustment(context_, this);
-        context_.modals.Exec(adjustment);
+        chosen_ = ServiceWindow::Calibration;
     } else if (code == kBandCode) {
-        TBandSetDlg band(context_, this);
-        context_.modals.Exec(band);
+        chosen_ = ServiceWindow::BandLimits;
     }
     accept();
 }

@@ -5,24 +5,20 @@
 #include <QVBoxLayout>
 
 #include "dialogs/ui/PasswordDialogParts.h"
-#include "lang/ui/UiText.h"
+#include "gui/DialogButtons.h"
+#include "gui/UiText.h"
+#include "lang/TextIds.h"
 
 namespace radioprog::ui {
-
-namespace {
-
-constexpr TextId kWindowCaption = 232;
-constexpr TextId kInputCaption = 234;
-
-}  // namespace
 
 TSetPasswordDlg::TSetPasswordDlg(GuiContext& context, QWidget* owner)
     : QDialog(owner), context_(context) {
     setObjectName("TSetPasswordDlg");
     const THaldenFuncs::TAppLang& lang = context.data.lang;
-    setWindowTitle(UiText(lang, kWindowCaption));
+    setWindowTitle(UiText(lang, text::kPasswordTitle));
     auto* column = new QVBoxLayout(this);
-    eInput = AddPasswordField(*this, *column, "sPassword", UiText(lang, kInputCaption), "eInput");
+    eInput =
+        AddPasswordField(*this, *column, "sPassword", UiText(lang, text::kInputPassword), "eInput");
     const OkCancelButtons buttons = AddOkCancelButtons(*this, *column, lang);
     connect(buttons.OKBtn, &QPushButton::clicked, this, &TSetPasswordDlg::OKBtnClick);
 }

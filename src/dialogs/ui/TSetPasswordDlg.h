@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "appdata/ui/GuiContext.h"
+#include "gui/GuiContext.h"
 
 class QLineEdit;
 
@@ -15,12 +15,12 @@ class TSetPasswordDlg final : public QDialog {
   public:
     TSetPasswordDlg(GuiContext& context, QWidget* owner);
 
+  private:
     // Takes the typed text as UnlockPassword and closes.
     void OKBtnClick();
 
-  private:
     GuiContext& context_;
-    QLineEdit* eInput;
+    QLineEdit* eInput = nullptr;
 };
 
 }  // namespace radioprog::ui

@@ -7,21 +7,23 @@
 
 #include "channellist/ChannelClipboardText.h"
 #include "lang/ChannelEditText.h"
-#include "lang/DialogTexts.h"
+#include "mainwindow/ui/ChannelGridView.h"
 #include "mainwindow/ui/ChannelListFiles.h"
+#include "mainwindow/ui/ChannelPage.h"
 #include "mainwindow/ui/ChannelSelection.h"
-#include "mainwindow/ui/MainWindowPage.h"
+#include "mainwindow/ui/ChannelTableModel.h"
 #include "model/ChannelMoves.h"
 
 namespace radioprog::ui {
 
-ChannelEditing::ChannelEditing(GuiContext& context, QWidget* window, MainWindowPage& channelPage,
+ChannelEditing::ChannelEditing(GuiContext& context, QWidget* window, ChannelPage& channelPage,
                                std::function<void()> redraw)
     : QObject(window),
       context_(context),
       window_(window),
       channelPage_(channelPage),
-      grid_(*channelPage.findChild<QTableView*>(QStringLiteral("StringGrid1"))),
+      grid_(channelPage.Grid()),
+      model_(channelPage.Model()),
       redraw_(std::move(redraw)),
       actions_(new ChannelEditActions(window, &grid_)) {
     // Whole channels are chosen through the row headers, with Shift and Ctrl as anywhere.
@@ -64,12 +66,6 @@ void ChannelEditing::Record() {
 void ChannelEditing::UpdateActions() {
     actions_->undo->setEnabled(history_.CanUndo());
     actions_->redo->setEnabled(history_.CanRedo());
-}
-
-void ChannelEditing::Tell(const QString& message) {
-    context_.modals.ShowMessage(
-        window_, message,
-        QString::fromStdString(UserWarnDlgTextTable().TextUtf8(context_.data.lang, 0)));
 }
 
 void ChannelEditing::Change(const std::function<bool(std::vector<int>& select)>& change) {
@@ -125,9 +121,10 @@ void ChannelEditing::Paste() {
         AppData& data = context_.data;
         const ChannelListResult result = PasteChannelsTsv(text, first, data.image, data.band);
         if (!result) {
-            Tell(QString::fromStdString(
-                ChannelEditTextUtf8(data.lang, ChannelEditTextId::CannotPaste) + "\n" +
-                result.error.Message()));
+            context_.Tell(
+                window_, QString::fromStdString(
+                             ChannelEditTextUtf8(data.lang, ChannelEditTextId::CannotPaste) + "\n" +
+                             result.error.Message()));
             return false;
         }
         for (int k = 0; k < result.rows; ++k) {
@@ -146,13 +143,12 @@ void ChannelEditing::Clear() {
 }
 
 void ChannelEditing::Move(int step) {
-    Change([&](std::vector<int>& select) {
-        const auto moved = MoveChannels(context_.data.image, SelectedChannels(grid_), step);
-        if (moved) {
-            select = *moved;
-        }
-        return moved.has_value();
-    });
+    channelPage_.CommitPendingEdit();
+    Record();
+    // Row moves: the grid redraws only the rows that moved, and the selection goes along.
+    if (model_.MoveChannels(SelectedChannels(grid_), step)) {
+        Record();
+    }
 }
 
 void ChannelEditing::ImportChannels() {

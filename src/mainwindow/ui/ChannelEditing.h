@@ -8,7 +8,7 @@
 #include <QObject>
 #include <functional>
 
-#include "appdata/ui/GuiContext.h"
+#include "gui/GuiContext.h"
 #include "mainwindow/ui/ChannelEditActions.h"
 #include "model/ProjectHistory.h"
 
@@ -16,14 +16,16 @@ class QTableView;
 
 namespace radioprog::ui {
 
+class ChannelPage;
+class ChannelTableModel;
 class MainWindowPage;
 
 class ChannelEditing final : public QObject {
     Q_OBJECT
   public:
-    // Works on the channel page's grid (StringGrid1); redraw shows the whole project again
-    // (the main window's full redraw, which must not start a fresh history).
-    ChannelEditing(GuiContext& context, QWidget* window, MainWindowPage& channelPage,
+    // Works on the channel page's grid; redraw shows the whole project again (the main
+    // window's full redraw, which must not start a fresh history).
+    ChannelEditing(GuiContext& context, QWidget* window, ChannelPage& channelPage,
                    std::function<void()> redraw);
 
     ChannelEditActions& Actions() { return *actions_; }
@@ -51,12 +53,12 @@ class ChannelEditing final : public QObject {
     void Change(const std::function<bool(std::vector<int>& select)>& change);
     void Record();
     void UpdateActions();
-    void Tell(const QString& message);
 
     GuiContext& context_;
     QWidget* window_;
     MainWindowPage& channelPage_;
     QTableView& grid_;
+    ChannelTableModel& model_;
     std::function<void()> redraw_;
     ChannelEditActions* actions_;  // owned by the window, like every action of it
     ProjectHistory history_;

@@ -1,11 +1,10 @@
 #include "mainwindow/ui/ChannelListFiles.h"
 
-#include <QFile>
-#include <QSaveFile>
-
 #include "channellist/ChannelCsv.h"
+#include "gui/LocalPath.h"
 #include "lang/ChannelEditText.h"
-#include "lang/DialogTexts.h"
+#include "model/AtomicOutput.h"
+#include "model/RegularFile.h"
 
 namespace radioprog::ui {
 
@@ -22,12 +21,6 @@ QString Title(const GuiContext& context, ChannelEditTextId id) {
     return title.remove(QStringLiteral("...")).trimmed();
 }
 
-void Tell(GuiContext& context, QWidget* owner, const QString& message) {
-    context.modals.ShowMessage(
-        owner, message,
-        QString::fromStdString(UserWarnDlgTextTable().TextUtf8(context.data.lang, 0)));
-}
-
 FileDialogRequest Request(const GuiContext& context, ChannelEditTextId title) {
     return {Title(context, title), Text(context, ChannelEditTextId::ChannelListFilter),
             QStringLiteral("csv")};
@@ -41,22 +34,24 @@ bool ImportChannelList(GuiContext& context, QWidget* owner) {
     if (!path) {
         return false;
     }
-    QFile file(*path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Tell(context, owner,
-             QStringLiteral("Cannot open \"%1\": %2").arg(*path, file.errorString()));
+    // One byte past the largest list, so that a far larger file is refused unread; a pipe or
+    // a device is refused before it can block the window.
+    const RegularFileContents file =
+        ReadRegularFile(LocalPath(*path), kMaxChannelCsvSize + 1, LongerFile::ReadTheStart);
+    if (file.status != FileRead::Read) {
+        context.Tell(
+            owner,
+            QStringLiteral("Cannot open \"%1\": %2").arg(*path, QString::fromStdString(file.why)));
         return false;
     }
-    // One byte past the largest list, so that a far larger file is refused unread.
-    const QByteArray csv = file.read(static_cast<qint64>(kMaxChannelCsvSize) + 1);
     AppData& data = context.data;
     const ChannelListResult result = ImportChannelsCsv(
-        std::string_view(csv.constData(), static_cast<size_t>(csv.size())), data.image, data.band);
+        std::string_view(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size()),
+        data.image, data.band);
     if (!result) {
-        Tell(context, owner,
-             Text(context, ChannelEditTextId::CannotImport) +
-                 QStringLiteral("\n%1:\n%2")
-                     .arg(*path, QString::fromStdString(result.error.Message())));
+        context.Tell(owner, Text(context, ChannelEditTextId::CannotImport) +
+                                QStringLiteral("\n%1:\n%2")
+                                    .arg(*path, QString::fromStdString(result.error.Message())));
         return false;
     }
     return true;
@@ -69,13 +64,8 @@ void ExportChannelList(GuiContext& context, QWidget* owner) {
         return;
     }
     const std::string csv = ExportChannelsCsv(context.data.image);
-    QSaveFile file(*path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(csv.data(), static_cast<qint64>(csv.size())) !=
-            static_cast<qint64>(csv.size()) ||
-        !file.commit()) {
-        Tell(context, owner,
-             QStringLiteral("Cannot write \"%1\": %2").arg(*path, file.errorString()));
+    if (const FileResult written = WriteFileAtomically(LocalPath(*path), csv); !written) {
+        context.Tell(owner, QString::fromStdString(written.message));
     }
 }
 

@@ -3,7 +3,7 @@
 // and a list read over the project, all or nothing, with a message that names the line,
 // column and value that stopped it.
 
-#include "appdata/ui/GuiContext.h"
+#include "gui/GuiContext.h"
 
 class QWidget;
 

@@ -1,7 +1,7 @@
 #pragma once
 // The channel page of the main window: the 16 channels in a grid, edited in place.
 
-#include "appdata/ui/GuiContext.h"
+#include "gui/GuiContext.h"
 #include "mainwindow/ui/MainWindowPage.h"
 
 class QLabel;
@@ -24,14 +24,17 @@ class ChannelPage final : public MainWindowPage {
     void MoveToFirstCell();
     // Open and Save start by focusing the channel grid.
     void FocusGrid();
+    // For the channel commands that work on the grid's selection.
+    ChannelGridView& Grid() { return *grid_; }
+    ChannelTableModel& Model() { return *model_; }
 
   private:
     void ShowToneTip(const QModelIndex& index, QPoint editorTopLeft);
 
     GuiContext& context_;
-    ChannelTableModel* model_;
-    ChannelGridView* grid_;
-    QLabel* toneTip_;
+    ChannelTableModel* model_ = nullptr;
+    ChannelGridView* grid_ = nullptr;
+    QLabel* toneTip_ = nullptr;
     bool sizesApplied_ = false;
 };
 

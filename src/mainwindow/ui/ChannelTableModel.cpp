@@ -7,7 +7,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "lang/ui/UiText.h"
+#include "gui/UiText.h"
+#include "lang/TextIds.h"
+#include "model/ChannelMoves.h"
 #include "model/FreqCodec.h"
 #include "model/ToneCodec.h"
 
@@ -15,10 +17,9 @@ namespace radioprog::ui {
 
 namespace {
 
-constexpr TextId kCaptionIds[kGridColumnCount] = {16, 17, 18, 19, 20, 21, 23};
-constexpr TextId kNumberCaption = 15;
-constexpr TextId kHigh = 26, kLow = 27, kWide = 28, kNarrow = 29;
-constexpr TextId kBusyOff = 32, kBusyCat = 33, kNonstandard = 251;
+constexpr TextId kCaptionIds[kGridColumnCount] = {
+    text::kReceiveFrequency, text::kTransmitFrequency, text::kReceiveTone, text::kTransmitTone,
+    text::kTransmitPower,    text::kBandwidth,         text::kBusyInhibit};
 
 // Busy inhibit as the grid offers it: off, or carrier (CAT). 1 (signalling) and 3 arrive
 // only from a radio or a file and have no item.
@@ -293,14 +294,33 @@ void ChannelTableModel::RefreshTexts() {
     for (int column = 0; column < kGridColumnCount; ++column) {
         texts_.captions[column] = UiText(lang, kCaptionIds[column]);
     }
-    texts_.corner = UiText(lang, kNumberCaption);
-    texts_.high = UiText(lang, kHigh);
-    texts_.low = UiText(lang, kLow);
-    texts_.wide = UiText(lang, kWide);
-    texts_.narrow = UiText(lang, kNarrow);
-    texts_.busyOff = UiText(lang, kBusyOff);
-    texts_.busyCat = UiText(lang, kBusyCat);
-    texts_.nonstandard = UiText(lang, kNonstandard);
+    texts_.corner = UiText(lang, text::kChannelNumber);
+    texts_.high = UiText(lang, text::kHigh);
+    texts_.low = UiText(lang, text::kLow);
+    texts_.wide = UiText(lang, text::kWide);
+    texts_.narrow = UiText(lang, text::kNarrow);
+    texts_.busyOff = UiText(lang, text::kBusyOff);
+    texts_.busyCat = UiText(lang, text::kBusyCarrier);
+    texts_.nonstandard = UiText(lang, text::kNonstandardValue);
+}
+
+std::optional<std::vector<int>> ChannelTableModel::MoveChannels(std::span<const int> channels,
+                                                                int step) {
+    const std::optional<std::vector<int>> order = ChannelMoveOrder(channels, step);
+    if (!order) {
+        return std::nullopt;
+    }
+    std::vector<int> moved;
+    for (const int channel : *order) {
+        const int row = channel - 1;
+        // The destination is the row the moved one lands before, counted before the move.
+        beginMoveRows({}, row, row, {}, step < 0 ? row - 1 : row + 2);
+        MoveChannelOnePlace(data_.image, channel, step);
+        endMoveRows();
+        moved.push_back(channel + step);
+    }
+    std::ranges::sort(moved);
+    return moved;
 }
 
 void ChannelTableModel::RefreshAll() {

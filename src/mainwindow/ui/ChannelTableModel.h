@@ -8,6 +8,9 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <optional>
+#include <span>
+#include <vector>
 
 #include "appdata/AppData.h"
 
@@ -42,6 +45,9 @@ class ChannelTableModel final : public QAbstractTableModel {
     void RefreshTexts();
     // Redraws every cell and caption from the project image.
     void RefreshAll();
+    // Moves the channels one place up (-1) or down (+1) as row moves, so that the selection
+    // and the current cell go along; their new numbers, or nothing when one is at the edge.
+    std::optional<std::vector<int>> MoveChannels(std::span<const int> channels, int step);
 
     QString CornerCaption() const { return texts_.corner; }
     QString NonstandardText() const { return texts_.nonstandard; }

@@ -1,10 +1,10 @@
 #pragma once
-// The frequency editor of the receive and transmit cells (Edit_ChFreq): digits and one
-// point, at most nine characters; a text that is not a number is reported and not stored.
+// The frequency editor of the receive and transmit cells (Edit_ChFreq): a FrequencyEdit
+// whose text is stored when it is a frequency, and reported otherwise.
 
 #include <QStyledItemDelegate>
 
-#include "appdata/ui/GuiContext.h"
+#include "gui/GuiContext.h"
 
 namespace radioprog::ui {
 
@@ -18,9 +18,6 @@ class FreqCellDelegate final : public QStyledItemDelegate {
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
     void setModelData(QWidget* editor, QAbstractItemModel* model,
                       const QModelIndex& index) const override;
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     GuiContext& context_;

@@ -1,17 +1,20 @@
 #include "mainwindow/ui/MainWindow.h"
 
 #include <QCloseEvent>
-#include <QFile>
 #include <QPushButton>
 #include <QTabWidget>
 
+#include "appdata/Settings.h"
 #include "dialogs/ui/AboutDialog.h"
 #include "dialogs/ui/ServiceDialogs.h"
+#include "gui/LocalPath.h"
+#include "gui/UiText.h"
 #include "lang/LanguageSetting.h"
-#include "lang/ui/UiText.h"
+#include "lang/TextIds.h"
 #include "mainwindow/ui/ChannelEditing.h"
 #include "mainwindow/ui/ChannelPage.h"
 #include "mainwindow/ui/OptionsPage.h"
+#include "mainwindow/ui/ServiceWindows.h"
 #include "model/ProjectFile.h"
 #include "port/ui/PortDialog.h"
 #include "session/ui/ProgramDialog.h"
@@ -33,21 +36,19 @@ TForm1::TForm1(GuiContext& context, QWidget* parent) : QMainWindow(parent), cont
     BuildCentre();
     // Room for the whole channel grid at its default sizes.
     resize(720, 600);
-    context_.refreshMainWindow = [this] { RefreshFromModel(); };
+    connect(&context_.events, &ProjectEvents::projectReplaced, this, &TForm1::ProjectReplaced);
     FormCreate();
 }
 
 TForm1::~TForm1() {
     FormDestroy();
-    context_.refreshMainWindow = nullptr;
 }
 
 void TForm1::FormCreate() {
     AppData& data = context_.data;
-    const ConfigLoad load = LoadConfiguration(context_.configPath, data.config, data.band);
-    TakeFromConfiguration(data.port, data.config);
-    data.port.source.explicitPorts = ReadExplicitPorts(context_.configPath);
-    if (load == ConfigLoad::Loaded) {
+    const SettingsLoad loaded =
+        LoadSettings(context_.configPath, data, MissingConfiguration::Create);
+    if (loaded.load == ConfigLoad::Loaded) {
         ProbePorts(data.port);
         KeepPortNumberPresent(data.port);
     }
@@ -99,14 +100,16 @@ void TForm1::StorePendingEdit() {
     }
 }
 
-void TForm1::ShowFileError(const std::string& message) {
-    context_.modals.ShowMessage(this, FromUtf8(message), UiText(context_.data.lang, 153));
+void TForm1::ProjectReplaced() {
+    RefreshFromModel();
+    editing_->StartFreshHistory();
 }
 
 void TForm1::MenuFile_NewClick() {
     const auto& lang = context_.data.lang;
     StorePendingEdit();
-    if (!context_.modals.Confirm(this, UiText(lang, 155), UiText(lang, 153), UiText(lang, 154))) {
+    if (!context_.modals.Confirm(this, UiText(lang, text::kClearAllQuestion),
+                                 UiText(lang, text::kOk), UiText(lang, text::kCancel))) {
         return;
     }
     ResetProjectToDefaults(context_.data);
@@ -119,9 +122,9 @@ bool TForm1::OpenProjectFile(const QString& path) {
     // Read into copies: a file that cannot be read leaves the project as it was.
     ProjectImage image = data.image;
     BandLimits band = data.band;
-    const FileResult result = OpenProject(QFile::encodeName(path).toStdString(), image, band);
+    const FileResult result = OpenProject(LocalPath(path), image, band);
     if (!result) {
-        ShowFileError(result.message);
+        context_.Tell(this, FromUtf8(result.message));
         return false;
     }
     data.image = image;
@@ -135,7 +138,8 @@ void TForm1::MenuFile_OpenClick() {
     PageControl_Home->setCurrentIndex(0);
     StorePendingEdit();
     channelPage_->FocusGrid();
-    const auto path = context_.modals.OpenFileName(this, ProjectFileRequest(context_.data, 150));
+    const auto path =
+        context_.modals.OpenFileName(this, ProjectFileRequest(context_.data, text::kOpenTitle));
     if (path) {
         OpenProjectFile(*path);
     }
@@ -145,15 +149,15 @@ bool TForm1::MenuFile_SaveClick() {
     PageControl_Home->setCurrentIndex(0);
     StorePendingEdit();
     channelPage_->FocusGrid();
-    const auto path = context_.modals.SaveFileName(this, ProjectFileRequest(context_.data, 151));
+    const auto path =
+        context_.modals.SaveFileName(this, ProjectFileRequest(context_.data, text::kSaveTitle));
     if (!path) {
         return false;
     }
     AppData& data = context_.data;
-    const FileResult result =
-        SaveProject(QFile::encodeName(*path).toStdString(), data.image, data.band);
+    const FileResult result = SaveProject(LocalPath(*path), data.image, data.band);
     if (!result) {
-        ShowFileError(result.message);
+        context_.Tell(this, FromUtf8(result.message));
     }
     return result.ok;
 }
@@ -161,7 +165,8 @@ bool TForm1::MenuFile_SaveClick() {
 void TForm1::closeEvent(QCloseEvent* event) {
     const auto& lang = context_.data.lang;
     const ModalAnswer answer = context_.modals.AskYesNoCancel(
-        this, UiText(lang, 197), UiText(lang, 198), UiText(lang, 199), UiText(lang, 154));
+        this, UiText(lang, text::kSaveQuestion), UiText(lang, text::kYes), UiText(lang, text::kNo),
+        UiText(lang, text::kCancel));
     // A save that was cancelled or failed keeps the window, so no edit is lost unasked.
     const bool close =
         answer == ModalAnswer::No || (answer == ModalAnswer::Yes && MenuFile_SaveClick());
@@ -175,11 +180,10 @@ void TForm1::closeEvent(QCloseEvent* event) {
 void TForm1::RunDataJob(bool read) {
     channelPage_->MoveToFirstCell();
     StorePendingEdit();
-    const QString caption = UiText(context_.data.lang, read ? 247 : 248);
-    const SessionOutcome outcome = RunProgramDialog(context_, this, {kModeData, read, caption, {}});
-    if (read && outcome == SessionOutcome::Success) {
-        editing_->StartFreshHistory();
-    }
+    const QString caption =
+        UiText(context_.data.lang, read ? text::kReadFromRadio : text::kWriteToRadio);
+    // A successful read replaces the project through the session's redraw hook.
+    RunProgramDialog(context_, this, {kModeData, read, caption, {}});
 }
 
 void TForm1::MenuEdit_ReadClick() {

@@ -6,12 +6,13 @@
 #include <array>
 #include <functional>
 
-#include "appdata/ui/GuiContext.h"
+#include "gui/GuiContext.h"
 
 class QAction;
 class QLabel;
 class QPushButton;
 class QTabWidget;
+class QToolBar;
 class QToolButton;
 
 namespace radioprog::ui {
@@ -36,6 +37,11 @@ class TForm1 final : public QMainWindow {
     // cannot be read is reported and the model stays as it was.
     bool OpenProjectFile(const QString& path);
 
+  protected:
+    // The close prompt: Yes saves first, No closes, Cancel keeps the window.
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
     void MenuFile_NewClick();
     void MenuFile_OpenClick();
     // True when the project was written.
@@ -51,17 +57,12 @@ class TForm1 final : public QMainWindow {
     void MenuAdjustmentClick();
     void MenuAboutClick();
 
-  protected:
-    // The close prompt: Yes saves first, No closes, Cancel keeps the window.
-    void closeEvent(QCloseEvent* event) override;
-
-  private:
     // MainWindowMenus.cpp
     void BuildMenus();
     void BuildToolBar();
     void BuildCentre();
     QAction* AddAction(QMenu* menu, const char* name, std::function<void()> handler);
-    QToolButton* AddToolButton(const char* name, QAction* action);
+    QToolButton* AddToolButton(QToolBar& bar, const char* name, QAction* action);
 
     // MainWindowTexts.cpp: the text part of the redraw.
     void ApplyTexts();
@@ -74,49 +75,50 @@ class TForm1 final : public QMainWindow {
     void RunDataJob(bool read);
     void SetLanguage(int languageSetting);
     void SelectBandPreset();
-    void ShowFileError(const std::string& message);
+    // After a radio read or a band change: the whole project is new, and so is its history.
+    void ProjectReplaced();
     std::array<MainWindowPage*, 2> Pages() const;
 
     GuiContext& context_;
 
-    QAction* MenuFile_New;
-    QAction* MenuFile_Open;
-    QAction* MenuFile_Save;
-    QAction* MenuFile_Exit;
-    QAction* MenuEdit_Read;
-    QAction* MenuEdit_Write;
-    QAction* MenuEdit_Password;
-    QAction* MenuEdit_SetRadioNewPD;
-    QAction* MenuPort;
-    QAction* MenuLanguage_Chs;
-    QAction* MenuLanguage_Cht;
-    QAction* MenuLanguage_En;
-    QAction* MenuAdjustment;
-    QAction* MenuAbout;
-    QMenu* MenuFile;
-    QMenu* MenuEdit;
-    QMenu* MenuLanguage;
-    QMenu* MenuHelp;
+    QAction* MenuFile_New = nullptr;
+    QAction* MenuFile_Open = nullptr;
+    QAction* MenuFile_Save = nullptr;
+    QAction* MenuFile_Exit = nullptr;
+    QAction* MenuEdit_Read = nullptr;
+    QAction* MenuEdit_Write = nullptr;
+    QAction* MenuEdit_Password = nullptr;
+    QAction* MenuEdit_SetRadioNewPD = nullptr;
+    QAction* MenuPort = nullptr;
+    QAction* MenuLanguage_Chs = nullptr;
+    QAction* MenuLanguage_Cht = nullptr;
+    QAction* MenuLanguage_En = nullptr;
+    QAction* MenuAdjustment = nullptr;
+    QAction* MenuAbout = nullptr;
+    QMenu* MenuFile = nullptr;
+    QMenu* MenuEdit = nullptr;
+    QMenu* MenuLanguage = nullptr;
+    QMenu* MenuHelp = nullptr;
 
-    QToolButton* ToolButton_New;
-    QToolButton* ToolButton_Open;
-    QToolButton* ToolButton_Save;
-    QToolButton* ToolButton_Read;
-    QToolButton* ToolButton_Write;
-    QToolButton* ToolButton2;
-    QToolButton* ToolButton3;
-    QToolButton* ToolButton5;
+    QToolButton* ToolButton_New = nullptr;
+    QToolButton* ToolButton_Open = nullptr;
+    QToolButton* ToolButton_Save = nullptr;
+    QToolButton* ToolButton_Read = nullptr;
+    QToolButton* ToolButton_Write = nullptr;
+    QToolButton* ToolButton2 = nullptr;
+    QToolButton* ToolButton3 = nullptr;
+    QToolButton* ToolButton5 = nullptr;
 
-    QPushButton* bHide;
-    QTabWidget* PageControl_Home;
-    ChannelPage* channelPage_;
-    OptionsPage* optionsPage_;
+    QPushButton* bHide = nullptr;
+    QTabWidget* PageControl_Home = nullptr;
+    ChannelPage* channelPage_ = nullptr;
+    OptionsPage* optionsPage_ = nullptr;
     // Undo, clipboard and channel list commands around the channel grid.
-    ChannelEditing* editing_;
-    QLabel* sFreqBand;
-    QLabel* sLastWrite;
-    QLabel* sLastWriteTime;
-    QLabel* sServiceTel;
+    ChannelEditing* editing_ = nullptr;
+    QLabel* sFreqBand = nullptr;
+    QLabel* sLastWrite = nullptr;
+    QLabel* sLastWriteTime = nullptr;
+    QLabel* sServiceTel = nullptr;
 };
 
 }  // namespace radioprog::ui

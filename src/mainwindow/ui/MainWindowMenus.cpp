@@ -80,11 +80,11 @@ void TForm1::BuildMenus() {
     MenuAbout = AddAction(MenuHelp, "MenuAbout", [this] { MenuAboutClick(); });
 }
 
-QToolButton* TForm1::AddToolButton(const char* name, QAction* action) {
+QToolButton* TForm1::AddToolButton(QToolBar& bar, const char* name, QAction* action) {
     auto* button = new QToolButton(this);
     button->setObjectName(name);
     button->setDefaultAction(action);
-    findChild<QToolBar*>("ToolBar1")->addWidget(button);
+    bar.addWidget(button);
     return button;
 }
 
@@ -100,16 +100,16 @@ void TForm1::BuildToolBar() {
     MenuEdit_Read->setIcon(look->standardIcon(QStyle::SP_ArrowDown));
     MenuEdit_Write->setIcon(look->standardIcon(QStyle::SP_ArrowUp));
 
-    ToolButton_New = AddToolButton("ToolButton_New", MenuFile_New);
-    ToolButton_Open = AddToolButton("ToolButton_Open", MenuFile_Open);
-    ToolButton_Save = AddToolButton("ToolButton_Save", MenuFile_Save);
+    ToolButton_New = AddToolButton(*ToolBar1, "ToolButton_New", MenuFile_New);
+    ToolButton_Open = AddToolButton(*ToolBar1, "ToolButton_Open", MenuFile_Open);
+    ToolButton_Save = AddToolButton(*ToolBar1, "ToolButton_Save", MenuFile_Save);
     ToolBar1->addSeparator();
-    ToolButton_Read = AddToolButton("ToolButton_Read", MenuEdit_Read);
-    ToolButton_Write = AddToolButton("ToolButton_Write", MenuEdit_Write);
+    ToolButton_Read = AddToolButton(*ToolBar1, "ToolButton_Read", MenuEdit_Read);
+    ToolButton_Write = AddToolButton(*ToolBar1, "ToolButton_Write", MenuEdit_Write);
     ToolBar1->addSeparator();
-    ToolButton2 = AddToolButton("ToolButton2", MenuLanguage_Chs);
-    ToolButton3 = AddToolButton("ToolButton3", MenuLanguage_Cht);
-    ToolButton5 = AddToolButton("ToolButton5", MenuLanguage_En);
+    ToolButton2 = AddToolButton(*ToolBar1, "ToolButton2", MenuLanguage_Chs);
+    ToolButton3 = AddToolButton(*ToolBar1, "ToolButton3", MenuLanguage_Cht);
+    ToolButton5 = AddToolButton(*ToolBar1, "ToolButton5", MenuLanguage_En);
     for (QToolButton* language : {ToolButton2, ToolButton3, ToolButton5}) {
         language->setToolButtonStyle(Qt::ToolButtonTextOnly);
     }

@@ -8,8 +8,9 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+#include "gui/UiText.h"
 #include "lang/LanguageSetting.h"
-#include "lang/ui/UiText.h"
+#include "lang/TextIds.h"
 #include "mainwindow/ui/ChannelEditing.h"
 #include "mainwindow/ui/MainWindow.h"
 #include "mainwindow/ui/MainWindowTexts.h"
@@ -46,7 +47,7 @@ void TForm1::ApplyTexts() {
     MenuLanguage_Cht->setChecked(setting == kLanguageSettingTraditional);
     MenuLanguage_En->setChecked(setting == kLanguageSettingEnglish);
 
-    const QString title = UiText(lang, 0);
+    const QString title = UiText(lang, text::kProgramName);
     setWindowTitle(title);
     QApplication::setApplicationDisplayName(title);
 
@@ -90,10 +91,11 @@ void TForm1::ApplyTexts() {
         language->setToolTip(language->iconText());
     }
 
-    PageControl_Home->setTabText(0, UiText(lang, 25));
-    PageControl_Home->setTabText(1, UiText(lang, 35));
-    sLastWrite->setText(UiText(lang, 212));
-    sServiceTel->setText(UiText(lang, 270) + ' ' + QString::fromLatin1(kServiceTelephone));
+    PageControl_Home->setTabText(0, UiText(lang, text::kChannelPage));
+    PageControl_Home->setTabText(1, UiText(lang, text::kOptionsPage));
+    sLastWrite->setText(UiText(lang, text::kLastProgramDate));
+    sServiceTel->setText(UiText(lang, text::kHotline) + ' ' +
+                         QString::fromLatin1(kServiceTelephone));
     editing_->RefreshTexts();
 }
 

@@ -2,19 +2,19 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QVBoxLayout>
 
-#include "lang/ui/UiText.h"
+#include "gui/UiText.h"
+#include "lang/TextIds.h"
 #include "model/ProjectFields.h"
 
 namespace radioprog::ui {
 
 namespace {
-
-constexpr TextId kOff = 75;
-constexpr TextId kChinese = 214, kEnglish = 215;
-constexpr TextId kKeyBeep = 68, kBatterySave = 70;
 
 template <auto Field>
 int GetField(const ProjectImage& image) {
@@ -28,7 +28,7 @@ void SetField(ProjectImage& image, int value) {
 
 // "OFF" for 0, then the numbers of the list.
 QStringList OffThenNumbers(const THaldenFuncs::TAppLang& lang, int count, int step) {
-    QStringList items{UiText(lang, kOff)};
+    QStringList items{UiText(lang, text::kOptionOff)};
     for (int i = 1; i < count; ++i) {
         items.push_back(QString::number(i * step));
     }
@@ -48,6 +48,7 @@ struct OptionList {
     int step;  // stored value = item × step + offset
     int offset;
     QStringList (*items)(const THaldenFuncs::TAppLang&);
+    bool onlyWithBatterySave = false;  // offered only while the battery saver is on
 
     int ValueOf(int item) const { return item * step + offset; }
     // -1 for a value that no item gives (a foreign file or radio): no selection is shown.
@@ -77,7 +78,8 @@ const OptionList kOptionLists[] = {
      [](const THaldenFuncs::TAppLang& lang) { return OffThenNumbers(lang, 11, 1); }},
     {"cbVoice", "sVoice", 213, GetField<settings::Voice>, SetField<settings::Voice>, 3, 1, 0,
      [](const THaldenFuncs::TAppLang& lang) {
-         return QStringList{UiText(lang, kOff), UiText(lang, kChinese), UiText(lang, kEnglish)};
+         return QStringList{UiText(lang, text::kOptionOff), UiText(lang, text::kChinese),
+                            UiText(lang, text::kEnglish)};
      }},
     {"cbSaving_Rate", "sSaving_Rate", 250, GetField<settings::SavingRate>,
      SetField<settings::SavingRate>, 10, 1, 1,
@@ -87,15 +89,14 @@ const OptionList kOptionLists[] = {
              items.push_back(QStringLiteral("1:%1").arg(n));
          }
          return items;
-     }},
+     },
+     true},
 };
 
-// Page geometry: a framed box with a caption and a list per row, the check boxes beside it.
-const QRect kFrame(16, 16, 345, 153);
-constexpr int kCaptionX = 32, kCaptionWidth = 116;
-constexpr int kComboX = 152, kComboWidth = 169;
-constexpr int kFirstRowY = 32, kRowStep = 24, kRowHeight = 22;
-constexpr int kCheckX = 384, kCheckWidth = 160;
+// A framed box with a caption and a list per row, the check boxes beside it.
+constexpr int kCaptionWidth = 116;
+constexpr int kComboWidth = 169;
+constexpr int kCheckWidth = 160;
 
 }  // namespace
 
@@ -104,30 +105,40 @@ OptionsPage::OptionsPage(GuiContext& context, QWidget* parent)
       context_(context),
       beep_(new QCheckBox(this)),
       saving_(new QCheckBox(this)) {
+    auto* page = new QHBoxLayout(this);
     auto* frame = new QGroupBox(this);
     frame->setObjectName(QStringLiteral("gbOptions"));
-    frame->setGeometry(kFrame);
-    int y = kFirstRowY;
+    auto* rows = new QGridLayout(frame);
     for (const OptionList& list : kOptionLists) {
-        // The box's children are placed in page coordinates less the box's own position.
         auto* caption = new QLabel(frame);
         caption->setObjectName(QString::fromLatin1(list.captionName));
-        caption->setGeometry(kCaptionX - kFrame.x(), y - kFrame.y(), kCaptionWidth, kRowHeight);
+        caption->setMinimumWidth(kCaptionWidth);
         auto* combo = new QComboBox(frame);
         combo->setObjectName(QString::fromLatin1(list.comboName));
-        combo->setGeometry(kComboX - kFrame.x(), y - kFrame.y(), kComboWidth, kRowHeight);
+        combo->setMinimumWidth(kComboWidth);
+        const int row = rows->rowCount();
+        rows->addWidget(caption, row, 0);
+        rows->addWidget(combo, row, 1);
         const OptionList* stored = &list;
         connect(combo, &QComboBox::activated, this,
                 [this, stored](int item) { StoreChoice(*stored, item); });
         lists_.push_back({&list, caption, combo});
-        y += kRowStep;
+        if (list.onlyWithBatterySave) {
+            savingRate_ = combo;
+        }
     }
-    savingRate_ = lists_.back().combo;
+    page->addWidget(frame, 0, Qt::AlignTop);
 
+    auto* checks = new QVBoxLayout();
     beep_->setObjectName(QStringLiteral("cBeep"));
-    beep_->setGeometry(kCheckX, kFirstRowY, kCheckWidth, kRowHeight);
     saving_->setObjectName(QStringLiteral("cSaving"));
-    saving_->setGeometry(kCheckX, kFirstRowY + kRowStep, kCheckWidth, kRowHeight);
+    for (QCheckBox* check : {beep_, saving_}) {
+        check->setMinimumWidth(kCheckWidth);
+        checks->addWidget(check);
+    }
+    checks->addStretch(1);
+    page->addLayout(checks);
+    page->addStretch(1);
     connect(beep_, &QCheckBox::clicked, this,
             [this](bool checked) { StoreCheck(settings::Beep, checked); });
     connect(saving_, &QCheckBox::clicked, this, [this](bool checked) {
@@ -151,8 +162,8 @@ void OptionsPage::RefreshFromModel() {
     for (const ListControl& control : lists_) {
         FillList(control);
     }
-    beep_->setText(UiText(lang, kKeyBeep));
-    saving_->setText(UiText(lang, kBatterySave));
+    beep_->setText(UiText(lang, text::kKeyBeep));
+    saving_->setText(UiText(lang, text::kBatterySave));
     beep_->setChecked(image.Get(settings::Beep) == 1);
     saving_->setChecked(image.Get(settings::Saving) == 1);
     savingRate_->setEnabled(image.Get(settings::Saving) == 1);

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "appdata/ui/GuiContext.h"
+#include "gui/GuiContext.h"
 #include "mainwindow/ui/MainWindowPage.h"
 #include "model/ByteAccess.h"
 

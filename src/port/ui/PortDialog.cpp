@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "gui/UiText.h"
 #include "lang/DialogTexts.h"
-#include "lang/ui/UiText.h"
 #include "port/PortChoice.h"
 
 namespace radioprog::ui {

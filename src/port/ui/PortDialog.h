@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <array>
 
-#include "appdata/ui/GuiContext.h"
+#include "gui/GuiContext.h"
 #include "port/PortMap.h"
 
 class QCheckBox;

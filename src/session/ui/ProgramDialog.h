@@ -6,7 +6,7 @@
 #include <QString>
 #include <functional>
 
-#include "appdata/ui/GuiContext.h"
+#include "gui/GuiContext.h"
 #include "session/ProgramSession.h"
 
 class QWidget;

@@ -10,8 +10,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "gui/UiText.h"
 #include "lang/DialogTexts.h"
-#include "lang/ui/UiText.h"
 
 namespace radioprog::ui {
 
@@ -158,8 +158,7 @@ void TProgramDialog::ShowMessage(SessionMessage message) {
     }
     // The window has already gone; its owner keeps the box in front of the main window.
     QWidget* owner = isVisible() ? this : parentWidget();
-    context_.modals.ShowMessage(owner, text,
-                                FromUtf8(UserWarnDlgTextTable().TextUtf8(context_.data.lang, 0)));
+    context_.Tell(owner, text);
 }
 
 void TProgramDialog::StopWatchingPort() {
@@ -179,9 +178,7 @@ void TProgramDialog::CloseWindow() {
 }
 
 void TProgramDialog::RefreshMainWindow() {
-    if (context_.refreshMainWindow) {
-        context_.refreshMainWindow();
-    }
+    emit context_.events.projectReplaced(ProjectReplacement::RadioRead);
 }
 
 void TProgramDialog::RefreshCalibrationWindow() {

@@ -5,7 +5,7 @@
 
 #include <cstdlib>
 
-#include "dialogs/ui/ReportingApplication.h"
+#include "gui/ReportingApplication.h"
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "GuiTestSupport.h"
-#include "appdata/ui/GuiContext.h"
+#include "gui/GuiContext.h"
 #include "mainwindow/ui/MainWindow.h"
 #include "support/TempFolder.h"
 

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "GuiTestSupport.h"
-#include "appdata/ui/GuiContext.h"
+#include "gui/GuiContext.h"
 #include "lang/LanguageSetting.h"
 
 namespace radioprog::testing {

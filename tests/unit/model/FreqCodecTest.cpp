@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace radioprog {
 namespace {
@@ -120,6 +121,20 @@ TEST(IsBandEdgeValidTest, AcceptsOnlyTheThreeUsableRanges) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(IsBandEdgeValid(c.lower, c.upper), c.valid) << c.lower << ' ' << c.upper;
+    }
+}
+
+TEST(ClampBandEdgeTest, PutsATypedLimitInsideAUsableRangeOnTheRaster) {
+    const std::pair<uint32_t, uint32_t> cases[] = {
+        {0, 136000000},         {135999999, 136000000}, {136003100, 136000000},
+        {174000000, 174000000}, {174000001, 174000000}, {199999999, 174000000},
+        {200000000, 200000000}, {260000001, 260000000}, {319999999, 260000000},
+        {320000000, 320000000}, {438012500, 438012500}, {438013000, 438012500},
+        {520000000, 520000000}, {520000001, 520000000}, {UINT32_MAX, 520000000},
+    };
+    for (const auto& [typed, kept] : cases) {
+        EXPECT_EQ(ClampBandEdge(typed), kept) << typed;
+        EXPECT_TRUE(IsBandEdgeValid(kept, kept)) << typed;
     }
 }
 

@@ -1,4 +1,4 @@
-#include "dialogs/ui/MessageBoxes.h"
+#include "gui/MessageBoxes.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "dialogs/ui/ReportingApplication.h"
+#include "gui/ReportingApplication.h"
 
 #include <QMessageBox>
 #include <exception>

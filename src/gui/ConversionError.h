@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "appdata/ui/GuiContext.h"
+#include "gui/GuiContext.h"
 
 class QWidget;
 

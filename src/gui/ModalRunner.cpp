@@ -1,10 +1,10 @@
-#include "dialogs/ui/ModalRunner.h"
+#include "gui/ModalRunner.h"
 
 #include <QFileDialog>
 #include <QPointer>
 #include <QTimer>
 
-#include "dialogs/ui/MessageBoxes.h"
+#include "gui/MessageBoxes.h"
 
 namespace radioprog::ui {
 

@@ -1,0 +1,24 @@
+#pragma once
+// The settings both programs start with: the configuration file's values and working band,
+// then the port choice and the [ports] map from the same file.
+
+#include <string>
+
+#include "appdata/AppData.h"
+#include "model/Configuration.h"
+
+namespace radioprog {
+
+enum class MissingConfiguration {
+    Create,     // the desktop tool writes one with every default at its first start
+    LeaveAlone  // the command-line tool never writes the configuration
+};
+
+struct SettingsLoad {
+    ConfigLoad load = ConfigLoad::Loaded;
+    std::string why;  // for Unreadable: what kept the file out
+};
+
+SettingsLoad LoadSettings(const std::string& path, AppData& data, MissingConfiguration missing);
+
+}  // namespace radioprog
