@@ -97,9 +97,11 @@ class RowStore {
     }
 
     std::optional<ChannelCellError> StoreTx() {
-        // A channel the row starts takes its receive frequency for transmit, as a channel
-        // started in the grid does, unless the row gives one.
-        if (!Changes(ChannelColumn::TxFreq, !wasInUse_)) {
+        // An empty cell states nothing and keeps the field, as a word cell does: a channel the
+        // row starts keeps its receive frequency for transmit, as a channel started in the grid
+        // does, and a list imported onto its own result changes nothing. "0" is no transmit
+        // frequency.
+        if (!Changes(ChannelColumn::TxFreq, true)) {
             return std::nullopt;
         }
         const auto hz = ParseFreqCell(ChannelColumn::TxFreq, *Cell(ChannelColumn::TxFreq));
@@ -142,7 +144,9 @@ class RowStore {
             if (column == ChannelColumn::RxTone) {
                 const uint8_t typeBefore = ch.RxToneType();
                 ch.SetRxTone(tone->type, tone->code);
-                ch.FollowReceiveTone(typeBefore);
+                if (!StatesSquelchMode()) {
+                    ch.FollowReceiveTone(typeBefore);
+                }
             } else {
                 ch.SetTxTone(tone->type, tone->code);
             }
@@ -150,8 +154,17 @@ class RowStore {
         return std::nullopt;
     }
 
+    // The grid's follow-up of a new receive tone is for a row that leaves the mode out.
+    bool StatesSquelchMode() const {
+        const auto text = Cell(ChannelColumn::SquelchMode);
+        return text && !text->empty();
+    }
+
+    // A mode the row states is the mode stored, also where it is the one the channel had and
+    // a new receive tone would have changed it: a list imported onto its own result then
+    // changes nothing.
     std::optional<ChannelCellError> StoreSquelchMode() {
-        if (!Changes(ChannelColumn::SquelchMode, true)) {
+        if (!StatesSquelchMode()) {
             return std::nullopt;
         }
         const auto value =
