@@ -115,5 +115,18 @@ TEST_F(ChannelListInput, AHugeCellIsQuotedShort) {
     EXPECT_FALSE(std::filesystem::exists(output_));
 }
 
+TEST_F(ChannelListInput, StandardOutputThatCannotBeWrittenSaysWhy) {
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"export-csv", project_},
+                                                 {"show", project_},
+                                                 {"show", "--json", project_}}) {
+        const CliRun run = Cli(args, {}, "/dev/full");
+        EXPECT_EQ(run.exitCode, 74) << args[0] << "\n" << run.err;
+        EXPECT_NE(run.err.find("Cannot write to standard output: No space left on device"),
+                  std::string::npos)
+            << args[0] << "\n"
+            << run.err;
+    }
+}
+
 }  // namespace
 }  // namespace radioprog
