@@ -10,6 +10,10 @@ namespace radioprog::cli {
 StandardOutput::StandardOutput(std::ostream& stream)
     : stream_(stream), previous_(stream.rdbuf(this)) {
     setp(buffer_.data(), buffer_.data() + buffer_.size());
+    // On a terminal every line shows as it is printed, in order with standard error.
+    if (isatty(STDOUT_FILENO) == 1) {
+        stream_.setf(std::ios::unitbuf);
+    }
 }
 
 StandardOutput::~StandardOutput() {
