@@ -2,6 +2,32 @@
 
 namespace radioprog {
 
+namespace {
+
+// A cell is quoted whole up to this many characters; a longer one by its start and its size,
+// so that a pasted page or a megabyte cell still makes a message of one readable line.
+constexpr size_t kQuotedCharacters = 40;
+
+bool StartsCharacter(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
+}
+
+std::string Quoted(const std::string& value) {
+    size_t characters = 0;
+    size_t cut = value.size();
+    for (size_t at = 0; at < value.size(); ++at) {
+        if (StartsCharacter(value[at]) && characters++ == kQuotedCharacters) {
+            cut = at;
+        }
+    }
+    if (cut == value.size()) {
+        return "\"" + value + "\"";
+    }
+    return "\"" + value.substr(0, cut) + "...\" (" + std::to_string(characters) + " characters)";
+}
+
+}  // namespace
+
 std::string ChannelListError::Message() const {
     std::string message = "line " + std::to_string(line) + ", column " + std::to_string(column);
     if (!caption.empty()) {
@@ -12,7 +38,7 @@ std::string ChannelListError::Message() const {
     }
     message += ": ";
     if (!value.empty()) {
-        message += "\"" + value + "\" is ";
+        message += Quoted(value) + " is ";
     }
     return message + why;
 }

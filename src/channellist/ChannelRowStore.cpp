@@ -1,5 +1,7 @@
 #include "channellist/ChannelRowStore.h"
 
+#include <cstdio>
+
 #include "lang/TextCodec.h"
 #include "model/FreqCodec.h"
 #include "model/ToneCodec.h"
@@ -7,6 +9,28 @@
 namespace radioprog {
 
 namespace {
+
+// The first character of a name the radio's character set lacks, quoted and with its code
+// point, so that one that looks like another (a no-break space, a full-width letter) can be
+// found. Names reach here as checked UTF-8.
+std::optional<std::string> FirstCharacterNotShown(std::string_view name) {
+    for (size_t at = 0; at < name.size();) {
+        const auto lead = static_cast<unsigned char>(name[at]);
+        const size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        const std::string_view character = name.substr(at, length);
+        if (!EncodeCodePage(character, CodePage::Gbk)) {
+            uint32_t code = length == 1 ? lead : lead & (0x7F >> length);
+            for (size_t k = 1; k < character.size(); ++k) {
+                code = (code << 6) | (static_cast<unsigned char>(character[k]) & 0x3F);
+            }
+            char point[16];
+            std::snprintf(point, sizeof point, "U+%04X", static_cast<unsigned>(code));
+            return "\"" + std::string(character) + "\" (" + point + ")";
+        }
+        at += length;
+    }
+    return std::nullopt;
+}
 
 class RowStore {
   public:
@@ -97,9 +121,11 @@ class RowStore {
     }
 
     std::optional<ChannelCellError> StoreTx() {
-        // A channel the row starts takes its receive frequency for transmit, as a channel
-        // started in the grid does, unless the row gives one.
-        if (!Changes(ChannelColumn::TxFreq, !wasInUse_)) {
+        // An empty cell states nothing and keeps the field, as a word cell does: a channel the
+        // row starts keeps its receive frequency for transmit, as a channel started in the grid
+        // does, and a list imported onto its own result changes nothing. "0" is no transmit
+        // frequency.
+        if (!Changes(ChannelColumn::TxFreq, true)) {
             return std::nullopt;
         }
         const auto hz = ParseFreqCell(ChannelColumn::TxFreq, *Cell(ChannelColumn::TxFreq));
@@ -142,7 +168,9 @@ class RowStore {
             if (column == ChannelColumn::RxTone) {
                 const uint8_t typeBefore = ch.RxToneType();
                 ch.SetRxTone(tone->type, tone->code);
-                ch.FollowReceiveTone(typeBefore);
+                if (!StatesSquelchMode()) {
+                    ch.FollowReceiveTone(typeBefore);
+                }
             } else {
                 ch.SetTxTone(tone->type, tone->code);
             }
@@ -150,8 +178,17 @@ class RowStore {
         return std::nullopt;
     }
 
+    // The grid's follow-up of a new receive tone is for a row that leaves the mode out.
+    bool StatesSquelchMode() const {
+        const auto text = Cell(ChannelColumn::SquelchMode);
+        return text && !text->empty();
+    }
+
+    // A mode the row states is the mode stored, also where it is the one the channel had and
+    // a new receive tone would have changed it: a list imported onto its own result then
+    // changes nothing.
     std::optional<ChannelCellError> StoreSquelchMode() {
-        if (!Changes(ChannelColumn::SquelchMode, true)) {
+        if (!StatesSquelchMode()) {
             return std::nullopt;
         }
         const auto value =
@@ -170,7 +207,11 @@ class RowStore {
         }
         const auto bytes = EncodeCodePage(*Cell(ChannelColumn::Name), CodePage::Gbk);
         if (!bytes) {
-            return Error(ChannelColumn::Name, "holds a character the radio cannot show");
+            const auto character = FirstCharacterNotShown(*Cell(ChannelColumn::Name));
+            return Error(ChannelColumn::Name,
+                         character
+                             ? "a name with " + *character + ", a character the radio cannot show"
+                             : "a name with a character the radio cannot show");
         }
         if (bytes->size() > channel::Name.size) {
             return Error(ChannelColumn::Name,

@@ -19,12 +19,13 @@ struct ChannelCellError {
 
 // Stores one row into channel n as the grid would store each typed value: frequencies
 // clamped to the band and snapped to the raster, tones through the tone parser with the
-// squelch-mode follow-up. An empty receive frequency clears the channel; a row for an unused
-// channel without one leaves it unused. A cell that reads as what the channel already holds
-// leaves the stored bytes alone, so values no text shows exactly survive a round trip. An
-// empty word cell keeps the field, and so does an empty transmit frequency on a channel the
-// row starts (it keeps the receive frequency); otherwise an empty transmit frequency is none. On an
-// error the channel may be half written: callers work on a copy.
+// squelch-mode follow-up when the row states no squelch mode (a stated one is stored as it is).
+// An empty receive frequency clears the channel; a row for an unused channel without one leaves
+// it unused. A cell that reads as what the channel already holds leaves the stored bytes alone,
+// so values no text shows exactly survive a round trip. An empty word cell or transmit
+// frequency states nothing and keeps the field (a channel the row starts transmits on its
+// receive frequency); "0" is no transmit frequency. Importing rows onto their own result changes
+// nothing. On an error the channel may be half written: callers work on a copy.
 std::optional<ChannelCellError> StoreChannelRow(const ChannelRowCells& cells, int channel,
                                                 ProjectImage& image, const BandLimits& band);
 

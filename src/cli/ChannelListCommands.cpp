@@ -1,15 +1,20 @@
 #include "cli/ChannelListCommands.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstring>
 #include <fstream>
 #include <iostream>
 #include <iterator>
 #include <memory>
+#include <optional>
 
 #include "channellist/ChannelCsv.h"
 #include "model/AtomicOutput.h"
 #include "model/ProjectFile.h"
+#include "model/RegularFile.h"
 
 namespace radioprog::cli {
 
@@ -36,9 +41,29 @@ bool OpenBase(const std::string& path, CliContext& context) {
     return Report(OpenProject(path, context.data.image, context.data.band), context);
 }
 
+// A device is not a channel list, whatever it reads as (/dev/null is empty, /dev/zero never
+// ends); it is refused like a folder, before it is opened. Pipes are lists: the shell's
+// <(command) and a list piped into "-". A terminal on standard input is someone typing or
+// pasting a list.
+std::optional<std::string> WhyNotAList(const std::string& path) {
+    const bool standardInput = path == kStandardStream;
+    struct stat info {};
+    if ((standardInput ? fstat(STDIN_FILENO, &info) : stat(path.c_str(), &info)) != 0 ||
+        S_ISREG(info.st_mode) || S_ISFIFO(info.st_mode) || S_ISSOCK(info.st_mode) ||
+        (standardInput && isatty(STDIN_FILENO) == 1)) {
+        return std::nullopt;  // a name that is not there is reported by the open
+    }
+    return WhyNotRegularFile(info.st_mode);
+}
+
 // Reads at most one byte more than a channel list may hold, so the import can say the file
 // is too large without reading all of it.
 FileResult ReadList(const std::string& path, std::string& text) {
+    if (const auto why = WhyNotAList(path)) {
+        return {false, (path == kStandardStream ? std::string("Cannot read standard input")
+                                                : "Cannot read \"" + path + "\"") +
+                           ": " + *why + "; a channel list is a file or a pipe"};
+    }
     errno = 0;
     std::ifstream file;
     std::istream* in = &std::cin;

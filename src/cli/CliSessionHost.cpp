@@ -5,7 +5,9 @@
 #include <time.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
+#include <iterator>
 
 #include "cli/CliContext.h"
 #include "lang/DialogTexts.h"
@@ -27,7 +29,20 @@ int64_t MonotonicUs() {
     return static_cast<int64_t>(now.tv_sec) * 1000000 + now.tv_nsec / 1000;
 }
 
-// SIGINT and SIGTERM are held back except while the loop waits, so a stop request is seen
+// Every signal that ends a job from outside: Ctrl-C, kill, the terminal closing, Ctrl-\.
+// Each one stops the job the same way, so the line, its lock file and its exclusive flag are
+// released whatever ended the job.
+constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
+constexpr size_t kStopSignalCount = std::size(kStopSignals);
+
+// A hang-up the tool was started to ignore (nohup) stays ignored: the job is meant to outlive
+// its terminal. The others stop the job even when inherited as ignored, as a script's
+// background job inherits SIGINT and SIGQUIT, so that a script can still stop it.
+bool Ignored(int signal, const struct sigaction& inherited) {
+    return signal == SIGHUP && inherited.sa_handler == SIG_IGN;
+}
+
+// The stop signals are held back except while the loop waits, so a stop request is seen
 // between two timer handlers and never inside one.
 class InterruptGuard {
   public:
@@ -36,21 +51,28 @@ class InterruptGuard {
         struct sigaction action {};
         action.sa_handler = RequestInterrupt;
         sigemptyset(&action.sa_mask);
-        sigaction(SIGINT, &action, &oldInt_);
-        sigaction(SIGTERM, &action, &oldTerm_);
-        sigset_t blocked;
-        sigemptyset(&blocked);
-        sigaddset(&blocked, SIGINT);
-        sigaddset(&blocked, SIGTERM);
-        sigprocmask(SIG_BLOCK, &blocked, &oldMask_);
+        sigset_t handled;
+        sigemptyset(&handled);
+        for (size_t i = 0; i < kStopSignalCount; ++i) {
+            sigaction(kStopSignals[i], nullptr, &old_[i]);
+            if (!Ignored(kStopSignals[i], old_[i])) {
+                sigaction(kStopSignals[i], &action, nullptr);
+                sigaddset(&handled, kStopSignals[i]);
+            }
+        }
+        sigprocmask(SIG_BLOCK, &handled, &oldMask_);
         waitMask_ = oldMask_;
-        sigdelset(&waitMask_, SIGINT);
-        sigdelset(&waitMask_, SIGTERM);
+        for (const int signal : kStopSignals) {
+            if (sigismember(&handled, signal) == 1) {
+                sigdelset(&waitMask_, signal);
+            }
+        }
     }
     ~InterruptGuard() {
         sigprocmask(SIG_SETMASK, &oldMask_, nullptr);
-        sigaction(SIGINT, &oldInt_, nullptr);
-        sigaction(SIGTERM, &oldTerm_, nullptr);
+        for (size_t i = 0; i < kStopSignalCount; ++i) {
+            sigaction(kStopSignals[i], &old_[i], nullptr);
+        }
     }
     InterruptGuard(const InterruptGuard&) = delete;
     InterruptGuard& operator=(const InterruptGuard&) = delete;
@@ -71,8 +93,7 @@ class InterruptGuard {
     }
 
   private:
-    struct sigaction oldInt_ {};
-    struct sigaction oldTerm_ {};
+    std::array<struct sigaction, kStopSignalCount> old_{};
     sigset_t oldMask_{};
     sigset_t waitMask_{};
 };

@@ -13,7 +13,7 @@
 
 namespace radioprog::cli {
 
-// A job stopped by SIGINT or SIGTERM, as shells report it.
+// A job stopped by a signal (SIGINT, SIGTERM, SIGHUP or SIGQUIT), as shells report Ctrl-C.
 inline constexpr int kExitInterrupted = 130;
 
 class CliSessionHost : public SessionHost {
@@ -25,8 +25,8 @@ class CliSessionHost : public SessionHost {
     CliSessionHost(std::ostream& err, bool progressBar, const PosixSerialPort* port = nullptr)
         : err_(err), progressBar_(progressBar), port_(port) {}
 
-    // Starts the job and runs the loop until it has ended. SIGINT or SIGTERM close the
-    // session as the window's close box would.
+    // Starts the job and runs the loop until it has ended. SIGINT, SIGTERM, SIGHUP or SIGQUIT
+    // close the session as the window's close box would, unless the signal is ignored.
     SessionOutcome Run(ProgramSession& session);
 
     void StartTimer(SessionTimer timer, int intervalMs) override;

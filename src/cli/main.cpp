@@ -16,6 +16,7 @@
 #include "cli/CliContext.h"
 #include "cli/RadioCommands.h"
 #include "cli/ShowCommand.h"
+#include "cli/StandardOutput.h"
 
 namespace {
 
@@ -41,14 +42,14 @@ void HoldClosedStandardOutput() {
     }
 }
 
-// A listing that did not reach its reader must not end as a success.
-int CheckStandardOutput(int status) {
+// A listing that did not reach its reader must not end as a success, and says why not.
+int CheckStandardOutput(const radioprog::cli::StandardOutput& out, int status) {
     std::cout.flush();
     errno = 0;
-    if (std::fflush(stdout) == 0 && !std::ferror(stdout) && std::cout.good()) {
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout) && std::cout.good() && out.Error() == 0) {
         return status;
     }
-    const int error = errno;
+    const int error = out.Error() != 0 ? out.Error() : errno;
     std::cerr << "Cannot write to standard output: "
               << (error != 0 ? std::strerror(error) : "write failed") << "\n";
     return status == 0 ? radioprog::cli::kExitOutputError : status;
@@ -59,6 +60,7 @@ int CheckStandardOutput(int status) {
 int main(int argc, char** argv) {
     using namespace radioprog;
     HoldClosedStandardOutput();
+    const cli::StandardOutput out(std::cout);
     AppData data;
     cli::CliContext context{data, std::nullopt, ExecutableDir(argv[0])};
 
@@ -75,7 +77,7 @@ int main(int argc, char** argv) {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
         const int status = app.exit(error);
-        return CheckStandardOutput(status == 0 ? 0 : cli::kExitUsage);
+        return CheckStandardOutput(out, status == 0 ? 0 : cli::kExitUsage);
     }
-    return CheckStandardOutput(context.exitCode);
+    return CheckStandardOutput(out, context.exitCode);
 }

@@ -175,7 +175,10 @@ PortResult PosixSerialPort::Open(const std::string& devicePath) {
     // open alone can disturb some adapters.
     switch (lock_.Take(lockFolder_, devicePath)) {
         case UucpLock::State::HeldByOther:
-            return InUse(devicePath, DeviceHolder{lock_.Owner(), ProcessName(lock_.Owner())});
+            // Without an owner (the file kept changing under us) there is no one to name.
+            return lock_.Owner() > 0
+                       ? InUse(devicePath, DeviceHolder{lock_.Owner(), ProcessName(lock_.Owner())})
+                       : InUse(devicePath);
         case UucpLock::State::Unreadable:
             return Failure(PortError::InUse, devicePath + " is locked by " + lock_.Path() +
                                                  ", which names no process. Remove that file "

@@ -29,6 +29,19 @@ bool HeldHere(const std::string& path) {
     return heldPaths.count(path) != 0;
 }
 
+// Whether a lock file whose owner cannot be read stays in place. A symbolic link to nothing
+// names no process and no program writes its lock that way: it is as stale as a dead owner's
+// file and is removed (unlink removes the link, never what it points at). Anything else may be
+// another program's lock in a form we do not know, and stays. A file already gone does not.
+bool UnownedLockStays(const std::string& path) {
+    struct stat info {};
+    if (lstat(path.c_str(), &info) != 0) {
+        return false;
+    }
+    const bool danglingLink = S_ISLNK(info.st_mode) && access(path.c_str(), F_OK) != 0;
+    return !(danglingLink && (unlink(path.c_str()) == 0 || errno == ENOENT));
+}
+
 }  // namespace
 
 std::string LockFileName(const std::string& devicePath) {
@@ -86,10 +99,10 @@ UucpLock::State UucpLock::Take(const std::string& folder, const std::string& dev
         }
         const std::optional<pid_t> owner = ReadLockOwner(path_);
         if (!owner) {
-            if (access(path_.c_str(), F_OK) == 0) {
+            if (UnownedLockStays(path_)) {
                 return State::Unreadable;
             }
-            continue;  // its owner removed it meanwhile
+            continue;  // removed meanwhile by its owner, or by us as stale
         }
         const bool ours = *owner == getpid();
         if ((ours && HeldHere(path_)) || (!ours && ProcessRuns(*owner))) {

@@ -31,9 +31,9 @@ class UucpLock {
     UucpLock(const UucpLock&) = delete;
     UucpLock& operator=(const UucpLock&) = delete;
 
-    // Removes a stale lock of a dead process, then writes ours atomically. A lock this
-    // process already holds for the device counts as held by another owner: two ports of one
-    // program must not share a line either.
+    // Removes a stale lock (of a dead process, or a symbolic link to nothing), then writes
+    // ours atomically. A lock this process already holds for the device counts as held by
+    // another owner: two ports of one program must not share a line either.
     State Take(const std::string& folder, const std::string& devicePath);
     // Removes our lock file, and only when it still names us.
     void Release();

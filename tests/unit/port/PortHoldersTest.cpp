@@ -254,5 +254,44 @@ TEST(UucpLock, LiveLocksAreHonouredAndStaleOnesReplaced) {
     }
 }
 
+// A lock file that is a symbolic link to nothing names no process: it is stale like a dead
+// owner's, and the line is free. Where the link may not be removed (a shared sticky folder,
+// another user's link) the line is reported as locked by that file, never by a "pid 0".
+TEST(UucpLock, ALinkToNothingIsAStaleLock) {
+    Pty pty;
+    TempFolder locks;
+    const auto lockPath = locks.path / LockFileName(pty.path);
+    std::filesystem::create_symlink(locks.path / "gone", lockPath);
+
+    PosixSerialPort port(locks.path);
+    const PortResult result = port.Open(pty.path);
+    ASSERT_TRUE(result) << result.message;
+    EXPECT_FALSE(std::filesystem::is_symlink(lockPath));
+    EXPECT_EQ(ReadAll(lockPath), LockText(getpid()));
+    port.Close();
+
+    if (getuid() != 0) {
+        GTEST_SKIP() << "needs root to plant a link an ordinary user may not remove";
+    }
+    std::filesystem::create_symlink(locks.path / "gone", lockPath);
+    ASSERT_EQ(chmod(locks.path.c_str(), 01777), 0);
+    const int refused = testing::AsNobody([&] {
+        PosixSerialPort other(locks.path);
+        const PortResult busy = other.Open(pty.path);
+        std::fprintf(stderr, "%s\n", busy.message.c_str());
+        const bool named = busy.message.find(lockPath.string()) != std::string::npos &&
+                           busy.message.find("names no process") != std::string::npos;
+        return busy.error == PortError::InUse && named &&
+                       busy.message.find("pid 0") == std::string::npos
+                   ? 0
+                   : 1;
+    });
+    if (refused < 0) {
+        GTEST_SKIP() << "cannot drop privileges here";
+    }
+    EXPECT_EQ(refused, 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(lockPath)) << "another user's link is left alone";
+}
+
 }  // namespace
 }  // namespace radioprog
