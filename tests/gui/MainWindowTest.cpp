@@ -2,7 +2,10 @@
 // prompt, and reading and writing radiosim with the keyboard shortcuts.
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+
+#include <csignal>
 
 #include <QAction>
 #include <QDialog>
@@ -11,6 +14,7 @@
 #include <QRegularExpression>
 #include <QTableView>
 #include <QToolButton>
+#include <algorithm>
 #include <filesystem>
 
 #include "mainwindow/ui/MainWindowTexts.h"
@@ -144,6 +148,42 @@ TEST_F(MainWindowTest, SaveAndOpenUseRealFilesAndReportOnesThatFail) {
     for (qsizetype i = 0; i < expected.size(); ++i) {
         EXPECT_TRUE(messages[i].contains(expected[i])) << messages[i].toStdString();
     }
+}
+
+// The disk filling up while the project is saved: a file size limit makes every write past
+// 1000 bytes fail as a full file system does.
+TEST_F(MainWindowTest, ASaveThatRunsOutOfSpaceKeepsTheOldProjectAndLeavesNoTemporaryFile) {
+    WriteConfig("[config]\nLanguage=0\n");
+    OpenWindow();
+    const std::string path = folder.File("mine.Vkf");
+    modals.QueueFileName(QString::fromStdString(path));
+    Child<QAction>("MenuFile_Save")->trigger();
+    const std::string before = testing::ReadAll(path);
+    ASSERT_EQ(before.size(), kProjectImageSize);
+
+    EditChannel3(data);
+    struct rlimit normal {};
+    getrlimit(RLIMIT_FSIZE, &normal);
+    struct rlimit full = normal;
+    full.rlim_cur = 1000;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &full);
+    modals.ClearLog();
+    modals.QueueFileName(QString::fromStdString(path));
+    Child<QAction>("MenuFile_Save")->trigger();
+    setrlimit(RLIMIT_FSIZE, &normal);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_EQ(testing::ReadAll(path), before);
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder.Path())) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"_config.ini", "mine.Vkf"}));
+    const QStringList messages = modals.Log().filter("mine.Vkf");
+    ASSERT_EQ(messages.size(), 1) << modals.Log().join('|').toStdString();
+    EXPECT_TRUE(messages.front().contains("File too large")) << messages.front().toStdString();
 }
 
 TEST_F(MainWindowTest, TheClosePromptKeepsTheWindowUnlessTheProjectIsSavedOrDropped) {
