@@ -17,6 +17,9 @@ enum class MissingConfiguration {
 struct SettingsLoad {
     ConfigLoad load = ConfigLoad::Loaded;
     std::string why;  // for Unreadable: what kept the file out
+    // What the user is told about a configuration that was kept out; empty when there is
+    // nothing to tell.
+    std::string Warning(const std::string& path) const;
 };
 
 SettingsLoad LoadSettings(const std::string& path, AppData& data, MissingConfiguration missing);

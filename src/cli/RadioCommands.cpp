@@ -56,9 +56,8 @@ void AddPasswordOption(CLI::App* command, RadioOptions& options) {
 void LoadPortSettings(CliContext& context) {
     const std::string path = ConfigurationPath(context.executableDir, context.configOverride);
     const SettingsLoad loaded = LoadSettings(path, context.data, MissingConfiguration::LeaveAlone);
-    if (loaded.load == ConfigLoad::Unreadable) {
-        std::cerr << "Cannot read the configuration " << path << ": " << loaded.why
-                  << "; going on with the defaults\n";
+    if (const std::string warning = loaded.Warning(path); !warning.empty()) {
+        std::cerr << warning << "\n";
     }
 }
 

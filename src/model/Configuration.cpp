@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string_view>
 
+#include "model/AtomicOutput.h"
 #include "model/IniFile.h"
 
 namespace radioprog {
@@ -131,9 +132,11 @@ bool IsWritableFolder(const std::string& folder) {
 
 // Key lines are written as key=value, without the spaces the INI library puts around the
 // sign by default, so the file looks as it always has to whoever else reads or edits it.
+// The file appears whole or not at all: a full disk must not cut the port map off it.
 bool WriteIniFile(CSimpleIniA& ini, const std::string& path) {
     ini.SetSpaces(false);
-    return ini.SaveFile(path.c_str()) == SI_OK;
+    std::string text;
+    return ini.Save(text) == SI_OK && WriteFileAtomically(path, text);
 }
 
 // Writes every key: the file a first start (or a vanished file at exit) produces.

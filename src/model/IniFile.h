@@ -21,8 +21,10 @@ namespace radioprog {
 // A configuration is a few kilobytes; anything past this is not one.
 inline constexpr size_t kMaxIniFileBytes = 1024 * 1024;
 
-// Loads an INI file that is a regular file of at most kMaxIniFileBytes; why says what kept
-// it out when it is Missing or Unreadable.
+// Loads an INI file that is a regular file of at most kMaxIniFileBytes and reads as one: no
+// NUL byte, and every line a section, a key, a comment or blank. Anything else (a project
+// named by mistake, a notes file, a channel list) is Unreadable, so that it is never
+// rewritten as a configuration. why says what kept it out when it is Missing or Unreadable.
 FileRead LoadIniFile(CSimpleIniA& ini, const std::string& path, std::string* why = nullptr);
 
 }  // namespace radioprog

@@ -150,6 +150,31 @@ TEST_F(MainWindowTest, SaveAndOpenUseRealFilesAndReportOnesThatFail) {
     }
 }
 
+// --config naming something that is not a configuration: the window says so, works on the
+// defaults, and leaves the thing alone when it closes.
+TEST_F(MainWindowTest, AConfigurationThatCannotBeReadIsReportedAndLeftAlone) {
+    const std::string notes = "Radio notes\nno keys in here\n";
+    for (const bool isFolder : {true, false}) {
+        fs::remove_all(configPath);
+        if (isFolder) {
+            fs::create_directory(configPath);
+        } else {
+            WriteConfig(notes);
+        }
+        modals.ClearLog();
+        OpenWindow();
+        const QStringList told = modals.Log().filter("Cannot read the configuration");
+        ASSERT_EQ(told.size(), 1) << modals.Log().join('|').toStdString();
+        EXPECT_TRUE(told.front().contains(QString::fromStdString(configPath)));
+        CloseWindow();
+        if (isFolder) {
+            EXPECT_TRUE(fs::is_empty(configPath));
+        } else {
+            EXPECT_EQ(testing::ReadAll(configPath), notes);
+        }
+    }
+}
+
 // The disk filling up while the project is saved: a file size limit makes every write past
 // 1000 bytes fail as a full file system does.
 TEST_F(MainWindowTest, ASaveThatRunsOutOfSpaceKeepsTheOldProjectAndLeavesNoTemporaryFile) {

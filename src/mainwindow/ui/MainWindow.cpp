@@ -48,6 +48,9 @@ void TForm1::FormCreate() {
     AppData& data = context_.data;
     const SettingsLoad loaded =
         LoadSettings(context_.configPath, data, MissingConfiguration::Create);
+    if (const std::string warning = loaded.Warning(context_.configPath); !warning.empty()) {
+        context_.Tell(this, FromUtf8(warning));
+    }
     if (loaded.load == ConfigLoad::Loaded) {
         ProbePorts(data.port);
         KeepPortNumberPresent(data.port);

@@ -2,10 +2,12 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <fstream>
 #include <map>
 #include <optional>
@@ -288,6 +290,79 @@ TEST(Configuration, FileThatCannotBeReadIsNeitherTrustedNorWrittenOver) {
     chmod(locked.c_str(), 0600);
     std::ifstream in(locked);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), kHandMadeConfig);
+}
+
+std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// --config given a file of another kind by mistake: it is reported and left byte for byte.
+TEST(Configuration, AFileThatIsNotAConfigurationIsNeitherTrustedNorRewritten) {
+    TempFolder folder;
+    std::string project(2954, '\0');
+    project.replace(100, 14, "Port=3\nAB=CD\n");
+    const std::pair<const char*, std::string> files[] = {
+        {"project.Vkf", project},
+        {"notes.txt", "Radio notes\nChannel 3 is the repeater\nkey=value only here\n"},
+        {"channels.csv", "Channel,RX Freq.,TX Freq.\n1,438.50000,438.50000\n"},
+        {"nul.ini", kHandMadeConfig + std::string("\0[after]\nx=1\n", 14)},
+    };
+    for (const auto& [name, bytes] : files) {
+        const std::string path = folder.File(name);
+        WriteFile(path, "");
+        std::ofstream(path, std::ios::binary) << bytes;
+        EXPECT_EQ(LoadAndSaveRefused(path, false), 0) << name;
+        EXPECT_EQ(ReadBytes(path), bytes) << name;
+    }
+    // What an INI file may hold still reads: comments, blank lines, spaces, a byte order mark.
+    const std::string path = folder.File("ours.ini");
+    WriteFile(path, "\xEF\xBB\xBF; mine\n# also mine\n\n [config] \r\nPort = 4\r\n");
+    ConfigValues config;
+    BandLimits band;
+    EXPECT_EQ(LoadConfiguration(path, config, band), ConfigLoad::Loaded);
+    EXPECT_EQ(config.portNumber, 4);
+
+    // A loop of symbolic links is not a missing file that may be created.
+    const std::string loop = folder.File("loop.ini");
+    std::filesystem::create_symlink(loop, loop);
+    EXPECT_EQ(LoadAndSaveRefused(loop, false), 0);
+}
+
+// A full disk while the configuration is written keeps the old file whole, and a written file
+// keeps the mode its owner gave it.
+TEST(Configuration, SavingReplacesTheFileWholeOrNotAtAllAndKeepsItsMode) {
+    TempFolder folder;
+    const std::string path = folder.File("_config.ini");
+    WriteFile(path, kHandMadeConfig);
+    ASSERT_EQ(chmod(path.c_str(), 0640), 0);
+    ConfigValues config;
+    BandLimits band;
+    ASSERT_EQ(LoadConfiguration(path, config, band), ConfigLoad::Loaded);
+    const std::string before = ReadBytes(path);
+    config.portNumber = 5;
+
+    const int status = testing::RunInChild(
+                           [&] {
+                               struct rlimit full {};
+                               getrlimit(RLIMIT_FSIZE, &full);
+                               full.rlim_cur = 16;
+                               signal(SIGXFSZ, SIG_IGN);
+                               setrlimit(RLIMIT_FSIZE, &full);
+                               return SaveConfiguration(path, config, band) ? 1 : 0;
+                           },
+                           false)
+                           .exitCode;
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(ReadBytes(path), before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
+
+    ASSERT_TRUE(SaveConfiguration(path, config, band));
+    EXPECT_EQ(Section(path, "config")["Port"], "5");
+    EXPECT_EQ(Section(path, "ports")["COM3"], "/dev/ttyUSB7");
+    struct stat info {};
+    ASSERT_EQ(stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
 }
 
 // Sets (or, with nullptr, removes) an environment variable for one scope.
