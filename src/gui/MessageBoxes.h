@@ -16,8 +16,8 @@ class TUserWarnDlg final : public QDialog {
     TUserWarnDlg(QWidget* owner, const QString& message, const QString& okCaption);
 
   private:
-    QLabel* WarnDlgText;
-    QPushButton* OKBtn;
+    QLabel* WarnDlgText = nullptr;
+    QPushButton* OKBtn = nullptr;
 };
 
 // A question with OK and Cancel ("Clear all data ?").

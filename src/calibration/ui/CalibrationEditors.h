@@ -65,13 +65,13 @@ class CalibrationEditors final : public QObject {
   private:
     struct Bound {
         const NumericEditorSpec* spec;
-        QLineEdit* edit;
+        QLineEdit* edit = nullptr;
     };
     int FieldValue(const NumericEditorSpec& spec) const;
     void StoreField(const NumericEditorSpec& spec, int value);
 
     GuiContext& context_;
-    QWidget* owner_;
+    QWidget* owner_ = nullptr;
     std::map<QString, Bound> editors_;
 };
 

@@ -38,22 +38,22 @@ class TAdjustmentDlg final : public QDialog {
     void bNewClick();
     void bOpenClick();
     void bSaveClick();
-    void bReadClick();
     void bWriteClick();
     void bAllWriteClick();
-    void Read1846StatusClick();
 
   protected:
     // Closing (close box or Escape) takes the edit being typed in, like every command does.
     void reject() override;
 
   private:
+    void bReadClick();
+    void Read1846StatusClick();
     struct SquelchOffsetRow {
-        QLabel* frequency;
-        QLabel* wideValue;
-        QSpinBox* wide;
-        QLabel* narrowValue;
-        QSpinBox* narrow;
+        QLabel* frequency = nullptr;
+        QLabel* wideValue = nullptr;
+        QSpinBox* wide = nullptr;
+        QLabel* narrowValue = nullptr;
+        QSpinBox* narrow = nullptr;
     };
 
     QWidget* BuildPoints();

@@ -23,13 +23,14 @@ class TBandSetDlg final : public QDialog {
 
     void eBandSet_MinFreqExit();
     void eBandSet_MaxFreqExit();
-    void OKBtnMouseMove();
     void OKBtnClick();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Hovering over OK takes both edits, as leaving them does.
+    void OKBtnMouseMove();
     FrequencyEdit* MakeFrequencyEdit(const char* name, uint32_t hz, bool& edited);
     // Takes the edit's text into value, unless it was not touched since last taken.
     void TakeEdit(FrequencyEdit& edit, uint32_t& value, bool& edited);

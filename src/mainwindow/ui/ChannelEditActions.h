@@ -29,16 +29,16 @@ class ChannelEditActions final : public QObject {
     // commands after the Edit menu's own items.
     void AddToMenus(QMenu* fileMenu, QMenu* editMenu) const;
 
-    QAction* undo;
-    QAction* redo;
-    QAction* cut;
-    QAction* copy;
-    QAction* paste;
-    QAction* clear;
-    QAction* moveUp;
-    QAction* moveDown;
-    QAction* importChannels;
-    QAction* exportChannels;
+    QAction* undo = nullptr;
+    QAction* redo = nullptr;
+    QAction* cut = nullptr;
+    QAction* copy = nullptr;
+    QAction* paste = nullptr;
+    QAction* clear = nullptr;
+    QAction* moveUp = nullptr;
+    QAction* moveDown = nullptr;
+    QAction* importChannels = nullptr;
+    QAction* exportChannels = nullptr;
 
   private:
     QAction* Make(const char* name, QWidget* owner, const QList<QKeySequence>& keys);

@@ -55,12 +55,12 @@ class ChannelEditing final : public QObject {
     void UpdateActions();
 
     GuiContext& context_;
-    QWidget* window_;
+    QWidget* window_ = nullptr;
     MainWindowPage& channelPage_;
     QTableView& grid_;
     ChannelTableModel& model_;
     std::function<void()> redraw_;
-    ChannelEditActions* actions_;  // owned by the window, like every action of it
+    ChannelEditActions* actions_ = nullptr;  // owned by the window, like every action of it
     ProjectHistory history_;
 };
 

@@ -28,8 +28,8 @@ class OptionsPage final : public MainWindowPage {
   private:
     struct ListControl {
         const OptionList* list;
-        QLabel* caption;
-        QComboBox* combo;
+        QLabel* caption = nullptr;
+        QComboBox* combo = nullptr;
     };
 
     void StoreChoice(const OptionList& list, int item);
@@ -38,8 +38,8 @@ class OptionsPage final : public MainWindowPage {
 
     GuiContext& context_;
     std::vector<ListControl> lists_;
-    QCheckBox* beep_;
-    QCheckBox* saving_;
+    QCheckBox* beep_ = nullptr;
+    QCheckBox* saving_ = nullptr;
     QComboBox* savingRate_ = nullptr;
 };
 

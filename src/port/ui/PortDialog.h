@@ -18,16 +18,15 @@ class TCommunicationPort final : public QDialog {
   public:
     TCommunicationPort(GuiContext& context, QWidget* owner);
 
+  private:
     void cAutoSeachPortClick();
     void OKBtnClick();
-
-  private:
     void ProbeAndShowDevices();
     void EnablePresentPorts();
 
     PortChoice& choice_;
     std::array<QRadioButton*, kPortCount> rbCOM_{};
-    QCheckBox* cAutoSeachPort;
+    QCheckBox* cAutoSeachPort = nullptr;
 };
 
 // Shows the dialog modally through context.modals.

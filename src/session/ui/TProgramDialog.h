@@ -25,8 +25,6 @@ class TProgramDialog final : public QDialog, public SessionHost {
 
     SessionOutcome Outcome() const { return session_->Outcome(); }
 
-    void ProgramStartClick();
-
     void StartTimer(SessionTimer timer, int intervalMs) override;
     void StopTimer(SessionTimer timer) override;
     void Pause(int ms) override;
@@ -44,6 +42,7 @@ class TProgramDialog final : public QDialog, public SessionHost {
     void reject() override;
 
   private:
+    void ProgramStartClick();
     QTimer* MakeTimer(const char* name, void (ProgramSession::*handler)());
     QTimer* TimerOf(SessionTimer timer) const;
     void WatchPortInput();
@@ -56,12 +55,12 @@ class TProgramDialog final : public QDialog, public SessionHost {
     // Made after the timers, which it stops as it starts.
     std::unique_ptr<ProgramSession> session_;
 
-    QProgressBar* ProgressBar1;
-    QPushButton* ProgramStart;
-    QPushButton* CancelBtn;
-    QTimer* Timer_Tx;
-    QTimer* Timer_Rx;
-    QTimer* Timer_TimeOut;
+    QProgressBar* ProgressBar1 = nullptr;
+    QPushButton* ProgramStart = nullptr;
+    QPushButton* CancelBtn = nullptr;
+    QTimer* Timer_Tx = nullptr;
+    QTimer* Timer_Rx = nullptr;
+    QTimer* Timer_TimeOut = nullptr;
     // Wakes the receive poll as soon as the port has input, so a reply is taken when it is
     // complete rather than at the next tick.
     QSocketNotifier* inputNotifier_ = nullptr;
