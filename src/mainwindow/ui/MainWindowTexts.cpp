@@ -2,7 +2,6 @@
 // language check marks, and the status texts that show values (band, last write time).
 
 #include <QAction>
-#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QTabWidget>
@@ -47,9 +46,9 @@ void TForm1::ApplyTexts() {
     MenuLanguage_Cht->setChecked(setting == kLanguageSettingTraditional);
     MenuLanguage_En->setChecked(setting == kLanguageSettingEnglish);
 
-    const QString title = UiText(lang, text::kProgramName);
-    setWindowTitle(title);
-    QApplication::setApplicationDisplayName(title);
+    // The title alone: a display name would be appended by the window system to the title
+    // of every dialog, leaving small ones room for little else.
+    setWindowTitle(UiText(lang, text::kProgramName));
 
     const struct {
         QMenu* menu;

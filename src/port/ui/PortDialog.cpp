@@ -44,18 +44,18 @@ TCommunicationPort::TCommunicationPort(GuiContext& context, QWidget* owner)
         rbCOM_[IndexOf(n)] = button;
     }
 
-    cAutoSeachPort = new QCheckBox(FromUtf8(PortDialogText(lang, 2)), this);
+    cAutoSeachPort = new QCheckBox(FromUtf8(PortDialogTextTable().TextUtf8(lang, 2)), this);
     cAutoSeachPort->setObjectName("cAutoSeachPort");
     cAutoSeachPort->setGeometry(24, 112, 265, 24);
     cAutoSeachPort->setChecked(choice_.autoSearchPort);
     connect(cAutoSeachPort, &QCheckBox::clicked, this, &TCommunicationPort::cAutoSeachPortClick);
 
-    auto* OKBtn = new QPushButton(FromUtf8(PortDialogText(lang, 0)), this);
+    auto* OKBtn = new QPushButton(FromUtf8(PortDialogTextTable().TextUtf8(lang, 0)), this);
     OKBtn->setObjectName("OKBtn");
     OKBtn->setGeometry(39, 164, 75, 25);
     OKBtn->setDefault(true);
     connect(OKBtn, &QPushButton::clicked, this, &TCommunicationPort::OKBtnClick);
-    auto* CancelBtn = new QPushButton(FromUtf8(PortDialogText(lang, 1)), this);
+    auto* CancelBtn = new QPushButton(FromUtf8(PortDialogTextTable().TextUtf8(lang, 1)), this);
     CancelBtn->setObjectName("CancelBtn");
     CancelBtn->setGeometry(191, 164, 75, 25);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
