@@ -89,14 +89,26 @@ TEST_F(ProgramDialogTest, APortThatCannotBeOpenedSaysWhichAndWhy) {
     EXPECT_EQ(BytesOf(data.image), before);
 }
 
-TEST_F(ProgramDialogTest, ASilentRadioEndsInCommunicationFalseWithNothingMoreToSay) {
+// The result stays the specified text; below it, the port that was used and what to check.
+TEST_F(ProgramDialogTest, ASilentRadioEndsInCommunicationFalseNamingThePortAndWhatToCheck) {
     Radiosim sim({"--silent"});
     UseDevice(sim.Device());
     PressStartWhenShown();
 
     EXPECT_EQ(Run(false), SessionOutcome::CommunicationFalse);
 
-    EXPECT_EQ(modals.Log(), QStringList({"dialog: TProgramDialog", "Communication False"}));
+    const QString device = QString::fromStdString(sim.Device());
+    EXPECT_EQ(modals.Log(), QStringList({"dialog: TProgramDialog",
+                                         "Communication False\n\nPort: COM1 (" + device +
+                                             ")\nIs the radio switched on and the cable seated?\n"
+                                             "Is another program using the port?"}));
+
+    ApplyLanguageSetting(data.lang, kLanguageSettingSimplified);
+    modals.ClearLog();
+    PressStartWhenShown();
+    EXPECT_EQ(Run(false), SessionOutcome::CommunicationFalse);
+    EXPECT_TRUE(modals.Log().last().contains(QString::fromUtf8("通讯口：COM1 (") + device))
+        << modals.Log().last().toStdString();
 }
 
 TEST_F(ProgramDialogTest, CancelAndTheCloseBoxEndTheWindowWithoutAMessage) {

@@ -12,6 +12,7 @@
 
 #include "gui/UiText.h"
 #include "lang/DialogTexts.h"
+#include "session/ui/FailureAdvice.h"
 
 namespace radioprog::ui {
 
@@ -151,10 +152,10 @@ void TProgramDialog::AdvanceProgress(int by) {
 
 void TProgramDialog::ShowMessage(SessionMessage message) {
     QString text = SessionCaption(context_, static_cast<int>(message));
-    const PortResult& failure = session_->PortFailure();
-    if (message == SessionMessage::CommunicationFalse && failure.error != PortError::None) {
-        // Which port and why (absent, busy, no permission and how to get it).
-        text += "\n\n" + FromUtf8(failure.message);
+    if (message == SessionMessage::CommunicationFalse) {
+        // Which port, and what to check or why it could not be opened.
+        text +=
+            "\n\n" + FailureAdvice(context_.data.lang, context_.data.port, session_->PortFailure());
     }
     // The window has already gone; its owner keeps the box in front of the main window.
     QWidget* owner = isVisible() ? this : parentWidget();

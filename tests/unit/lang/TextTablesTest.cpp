@@ -8,6 +8,7 @@
 #include "lang/DialogTexts.h"
 #include "lang/InterfaceText.h"
 #include "lang/TextCodec.h"
+#include "lang/ToolText.h"
 #include "support/Hex.h"
 
 namespace {
@@ -52,6 +53,8 @@ class TextTablesTest : public ::testing::TestWithParam<int> {
             case 4:
                 return {"ChannelEditText", radioprog::ChannelEditTextSource(),
                         radioprog::ChannelEditTextTable()};
+            case 5:
+                return {"ToolText", radioprog::ToolTextSource(), radioprog::ToolTextTable()};
             default:
                 return {"UserWarnDlgText", radioprog::UserWarnDlgTextSource(),
                         radioprog::UserWarnDlgTextTable()};
@@ -124,7 +127,7 @@ TEST_P(TextTablesTest, IndexOutsideTheTableGivesEmptyText) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllTables, TextTablesTest, ::testing::Range(0, 6));
+INSTANTIATE_TEST_SUITE_P(AllTables, TextTablesTest, ::testing::Range(0, 7));
 
 struct QuotedRow {
     std::string (*lookup)(const TAppLang&, int);

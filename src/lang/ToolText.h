@@ -1,0 +1,40 @@
+#pragma once
+// Texts of this tool's own that no table of the radio's programming windows has: captions of
+// the band dialog, the headings of file errors, and the advice after a failed session. Kept in
+// a table of their own, in the three languages, so the windows' TextIds stay as they are.
+// "%1" marks where a value goes.
+
+#include <cstddef>
+#include <string>
+
+#include "lang/AppLang.h"
+#include "lang/LocalisedTable.h"
+
+namespace radioprog {
+
+enum class ToolTextId : int {
+    BandTitle,
+    BandFrom,
+    BandTo,
+    NotANumber,
+    CannotOpenFile,
+    CannotSaveFile,
+    PortUsed,
+    PortsSearched,
+    NoPortPresent,
+    CheckRadioAndCable,
+    CheckOtherProgram,
+    DeviceMissing,
+    DeviceNotSerial,
+    DeviceInUse,
+    DeviceNotAllowed,
+    DeviceFailed,
+};
+inline constexpr std::size_t kToolTextCount = 16;
+
+LocalisedTableSource ToolTextSource();
+const LocalisedTable& ToolTextTable();
+// The text in the current language, decoded to UTF-8 for the windows.
+std::string ToolTextUtf8(const THaldenFuncs::TAppLang& lang, ToolTextId id);
+
+}  // namespace radioprog
