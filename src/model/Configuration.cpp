@@ -130,6 +130,22 @@ bool IsWritableFolder(const std::string& folder) {
     return !folder.empty() && access(folder.c_str(), W_OK | X_OK) == 0;
 }
 
+// The system's program folders belong to the package manager: an installed program keeps its
+// configuration per user there even when run by root, who may write into them.
+bool IsSystemProgramFolder(const std::string& folder) {
+    std::string path = std::filesystem::path(folder).lexically_normal().string();
+    if (path.size() > 1 && path.back() == '/') {
+        path.pop_back();
+    }
+    for (const char* system : {"/bin", "/sbin", "/usr/bin", "/usr/sbin", "/usr/games",
+                               "/usr/local/bin", "/usr/local/sbin", "/usr/local/games"}) {
+        if (path == system) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // Key lines are written as key=value, without the spaces the INI library puts around the
 // sign by default, so the file looks as it always has to whoever else reads or edits it.
 // The file appears whole or not at all: a full disk must not cut the port map off it.
@@ -234,7 +250,7 @@ std::string ConfigurationPath(const std::string& executableDir,
     if (override) {
         return *override;
     }
-    if (IsWritableFolder(executableDir)) {
+    if (IsWritableFolder(executableDir) && !IsSystemProgramFolder(executableDir)) {
         return (std::filesystem::path(executableDir) / kConfigFileName).string();
     }
     std::filesystem::path base;

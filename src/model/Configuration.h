@@ -72,7 +72,8 @@ ConfigLoad LoadConfiguration(const std::string& path, ConfigValues& config, Band
 bool SaveConfiguration(const std::string& path, const ConfigValues& config, const BandLimits& band);
 
 // Where the configuration file lives: the override if given; else beside the executable when
-// that folder is writable; else $XDG_CONFIG_HOME/radioprog (or ~/.config/radioprog).
+// that folder is writable and not one of the system's program folders (/usr/bin, ...); else
+// $XDG_CONFIG_HOME/radioprog (or ~/.config/radioprog).
 std::string ConfigurationPath(const std::string& executableDir,
                               const std::optional<std::string>& override);
 

@@ -14,6 +14,7 @@
 #include <optional>
 #include <vector>
 
+#include "port/CableRule.h"
 #include "port/DeviceHolders.h"
 
 namespace radioprog {
@@ -54,7 +55,7 @@ PortResult NoPermission(const std::string& path) {
     std::string message = "No permission to open " + path + ".";
     struct stat info {};
     if (stat(path.c_str(), &info) != 0) {
-        return Failure(PortError::NoPermission, message);
+        return Failure(PortError::NoPermission, message + CableRuleAdvice());
     }
     // Joining the group only helps when the group may read and write, and joining root's
     // group would hand out far more than one serial line.
@@ -69,7 +70,7 @@ PortResult NoPermission(const std::string& path) {
                    "; join it with \"sudo usermod -aG " + group +
                    " $USER\", then log out and in again.";
     }
-    return Failure(PortError::NoPermission, message);
+    return Failure(PortError::NoPermission, message + CableRuleAdvice());
 }
 
 PortResult InUse(const std::string& path, std::optional<DeviceHolder> holder = std::nullopt) {

@@ -404,6 +404,17 @@ TEST(Configuration, PathIsBesideTheExecutableUnlessOverriddenOrNotWritable) {
     EXPECT_TRUE(std::filesystem::is_directory(xdg.Path() / "radioprog"));
 }
 
+// An installed program run by root (who may write into /usr/bin) must not leave a file in the
+// package manager's folder that removing the package would leave behind.
+TEST(Configuration, PathOfAnInstalledProgramIsPerUserEvenForRoot) {
+    TempFolder xdg;
+    ScopedEnv config("XDG_CONFIG_HOME", xdg.Path().c_str());
+    const std::string perUser = (xdg.Path() / "radioprog" / "_config.ini").string();
+    for (const char* folder : {"/usr/bin", "/usr/bin/", "/usr/local/bin", "/bin"}) {
+        EXPECT_EQ(ConfigurationPath(folder, std::nullopt), perUser) << folder;
+    }
+}
+
 TEST(Configuration, PathFallsBackWithoutThrowingWhenNoFolderIsNamed) {
     // No writable executable folder, no XDG or home folder, and a temporary folder that
     // does not exist: the caller still gets a path (and reports a failed write later).
