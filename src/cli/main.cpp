@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
     cli::CliContext context{data, std::nullopt, ExecutableDir(argv[0])};
 
     CLI::App app{"RadioProg command-line tool: read, write, show and calibrate radios"};
-    app.set_version_flag("--version", "radioprog-cli 0.1");
+    app.set_version_flag("--version", "radioprog-cli " RADIOPROG_VERSION);
     app.add_option("--config", context.configOverride, "Configuration file to use")
         ->type_name("PATH");
     app.require_subcommand(1);
