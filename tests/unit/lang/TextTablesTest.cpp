@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "lang/AccessCodeText.h"
 #include "lang/AppLang.h"
 #include "lang/ChannelEditText.h"
 #include "lang/DialogTexts.h"
@@ -52,6 +53,9 @@ class TextTablesTest : public ::testing::TestWithParam<int> {
             case 4:
                 return {"ChannelEditText", radioprog::ChannelEditTextSource(),
                         radioprog::ChannelEditTextTable()};
+            case 6:
+                return {"AccessCodeText", radioprog::AccessCodeTextSource(),
+                        radioprog::AccessCodeTextTable()};
             default:
                 return {"UserWarnDlgText", radioprog::UserWarnDlgTextSource(),
                         radioprog::UserWarnDlgTextTable()};
@@ -124,7 +128,7 @@ TEST_P(TextTablesTest, IndexOutsideTheTableGivesEmptyText) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllTables, TextTablesTest, ::testing::Range(0, 6));
+INSTANTIATE_TEST_SUITE_P(AllTables, TextTablesTest, ::testing::Range(0, 7));
 
 struct QuotedRow {
     std::string (*lookup)(const TAppLang&, int);
