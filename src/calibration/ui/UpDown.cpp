@@ -2,8 +2,7 @@
 
 #include <QBoxLayout>
 #include <QLabel>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
+#include <QPainter>
 #include <QToolButton>
 
 namespace radioprog::ui {
@@ -81,10 +80,11 @@ void UpDown::paintEvent(QPaintEvent*) {
     if (!hasFocus()) {
         return;
     }
-    QStylePainter painter(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    // Drawn in the highlight colour, as focused edits are: a style's dotted focus rectangle
+    // is not drawn by every style, nor after a mouse click.
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Highlight));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 }  // namespace radioprog::ui
