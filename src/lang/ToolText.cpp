@@ -28,6 +28,7 @@ constexpr std::array<TextRow, kToolTextCount> kToolRows = {{
      "%1 is in use by another program: close that program first"},
     {"没有打开 %1 的权限", "沒有開啟 %1 的權限", "You may not open %1"},
     {"无法打开 %1", "無法開啟 %1", "Cannot open %1"},
+    {"输入维修访问码", "輸入維修存取碼", "Input service access code"},
 }};
 
 }  // namespace

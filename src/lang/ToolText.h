@@ -1,6 +1,7 @@
 #pragma once
 // Texts of this tool's own that no table of the radio's programming windows has: captions of
-// the band dialog, the headings of file errors, and the advice after a failed session. Kept in
+// the band and access-code dialogs, the headings of file errors, and the advice after a
+// failed session. Kept in
 // a table of their own, in the three languages, so the windows' TextIds stay as they are.
 // "%1" marks where a value goes.
 
@@ -29,8 +30,9 @@ enum class ToolTextId : int {
     DeviceInUse,
     DeviceNotAllowed,
     DeviceFailed,
+    AccessCodePrompt,
 };
-inline constexpr std::size_t kToolTextCount = 16;
+inline constexpr std::size_t kToolTextCount = 17;
 
 LocalisedTableSource ToolTextSource();
 const LocalisedTable& ToolTextTable();

@@ -8,10 +8,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSpinBox>
 #include <filesystem>
 
 #include "calibration/ui/TAdjustmentDlg.h"
+#include "calibration/ui/UpDown.h"
 #include "support/GuiTestSupport.h"
 #include "support/TempFolder.h"
 
@@ -44,7 +44,7 @@ class CalibrationWindow : public ::testing::Test {
             const QString name = QStringLiteral("eSQ_offset_%1").arg(row);
             auto* label = Find<QLabel>(&window, qPrintable(name));
             const bool wideShown =
-                Find<QSpinBox>(&window, qPrintable("udSQ_offset_" + QString::number(row)))
+                Find<UpDown>(&window, qPrintable("udSQ_offset_" + QString::number(row)))
                     ->isVisible();
             EXPECT_EQ(label->isVisible(), wideShown) << row;
             if (label->isVisible()) {
@@ -169,7 +169,7 @@ TEST_F(CalibrationWindow, OnlyShownFieldsGetControlsAndTheOthersStoreAtOnce) {
     EXPECT_EQ(Find<QLabel>(&window, "sRssi_cmp1")->text(), "1");
     EXPECT_EQ(Find<QLabel>(&window, "sSQ_offset_3")->text(), "-7");
 
-    Find<QSpinBox>(&window, "udSQ_offset_nar_12")->setValue(-50);
+    Find<UpDown>(&window, "udSQ_offset_nar_12")->setValue(-50);
     Find<QComboBox>(&window, "cb1846Vol_8")->setCurrentIndex(200);
     Find<QComboBox>(&window, "cb1846Xtal")->setCurrentIndex(0);
     Find<QCheckBox>(&window, "cModu_dten")->click();
@@ -179,6 +179,100 @@ TEST_F(CalibrationWindow, OnlyShownFieldsGetControlsAndTheOthersStoreAtOnce) {
     EXPECT_EQ(data.calibration.Get(calib::Xtal1846), 0);
     EXPECT_EQ(data.calibration.Get(calib::Modu_dten), 0);
     EXPECT_EQ(data.calibration.Get(calib::PinPian_N), 777);  // hidden fields travel untouched
+}
+
+// Written against any widget with the properties a slider has, so that the story reads the
+// same whatever kind of control stands there.
+TEST_F(CalibrationWindow, EachSquelchOffsetShowsOnceBesideItsHorizontalUpDown) {
+    data.calibration.SetSqOffset(2, -37);
+    data.calibration.SetSqOffsetNar(7, 41);  // a row of the right half
+    TAdjustmentDlg window(context, nullptr);
+    window.show();
+    QWidget* box = Find<QWidget>(&window, "gbSQ_offset");
+    const auto timesShown = [box](const QString& text) {
+        int count = 0;
+        for (QWidget* w : box->findChildren<QWidget*>()) {
+            auto* label = qobject_cast<QLabel*>(w);
+            auto* edit = qobject_cast<QLineEdit*>(w);
+            const bool shows = (label != nullptr && label->text() == text) ||
+                               (edit != nullptr && edit->text() == text);
+            count += shows && w->isVisible() ? 1 : 0;
+        }
+        return count;
+    };
+    EXPECT_EQ(timesShown("-37"), 1);
+    EXPECT_EQ(timesShown("41"), 1);
+
+    for (const char* band : {"udSQ_offset_", "udSQ_offset_nar_"}) {
+        for (int row = 0; row < kSquelchOffsetRowCount; ++row) {
+            const QString name = QString::fromLatin1(band) + QString::number(row);
+            auto* upDown = Find<QWidget>(&window, qPrintable(name));
+            EXPECT_EQ(upDown->property("orientation").toInt(), Qt::Horizontal)
+                << name.toStdString();
+            EXPECT_EQ(upDown->width(), 40) << name.toStdString();
+            EXPECT_EQ(upDown->property("minimum").toInt(), -50) << name.toStdString();
+            EXPECT_EQ(upDown->property("maximum").toInt(), 50) << name.toStdString();
+        }
+    }
+
+    // The right arrow raises the offset, the left one lowers it; the label follows each step.
+    auto* upDown = Find<QWidget>(&window, "udSQ_offset_2");
+    const auto click = [upDown](int x) {
+        QWidget* arrow = upDown->childAt(x, upDown->height() / 2);
+        ASSERT_NE(arrow, nullptr);
+        QTest::mouseClick(arrow, Qt::LeftButton);
+    };
+    click(upDown->width() - 4);
+    click(upDown->width() - 4);
+    EXPECT_EQ(data.calibration.SqOffset(2), -35);
+    EXPECT_EQ(Find<QLabel>(&window, "sSQ_offset_2")->text(), "-35");
+    click(3);
+    EXPECT_EQ(data.calibration.SqOffset(2), -36);
+    EXPECT_EQ(Find<QLabel>(&window, "sSQ_offset_2")->text(), "-36");
+    EXPECT_EQ(timesShown("-36"), 1);
+    QTest::keyClick(upDown, Qt::Key_Right);  // the keyboard steps it as well
+    EXPECT_EQ(data.calibration.SqOffset(2), -35);
+}
+
+// A status read or a calibration read redraws the window with new numbers; no panel and no
+// up-down moves for them.
+TEST_F(CalibrationWindow, TheWidestValuesMoveNoPanelAndNoUpDown) {
+    TAdjustmentDlg window(context, nullptr);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QWidget* status = Find<QWidget>(&window, "gbStatus");
+    QWidget* chip = Find<QWidget>(&window, "gb1846Set");
+    QWidget* narrowUpDown = Find<QWidget>(&window, "udSQ_offset_nar_7");
+    const QRect statusBefore = status->geometry();
+    const QRect chipBefore = chip->geometry();
+    const QPoint upDownBefore = narrowUpDown->mapTo(&window, QPoint(0, 0));
+
+    for (int row = 0; row < kSquelchOffsetRowCount; ++row) {
+        data.calibration.SetSqOffset(row, -50);
+        data.calibration.SetSqOffsetNar(row, -50);
+    }
+    // The widest numbers a status read can bring.
+    for (const U8Field field :
+         {calib::CurBatt, calib::Rssi_db, calib::Rssi_cmp1, calib::Noise_db, calib::Noise_cmp1,
+          calib::Modu_cmp, calib::Pkdet_cmp, calib::Rssi_cmp3, calib::Noise_cmp2, calib::Modu_db}) {
+        data.calibration.Set(field, uint8_t{255});
+    }
+    data.calibration.Set(calib::Offset, uint16_t{65535});
+    window.ShowAdjustmentData();
+    QTest::qWait(50);  // the layouts settle on posted events
+
+    EXPECT_EQ(status->x(), statusBefore.x());
+    EXPECT_EQ(status->width(), statusBefore.width());
+    EXPECT_EQ(chip->x(), chipBefore.x());
+    EXPECT_EQ(chip->width(), chipBefore.width());
+    EXPECT_EQ(narrowUpDown->mapTo(&window, QPoint(0, 0)), upDownBefore);
+    for (const char* name : {"sCurBatt", "sModu_db", "sOffset", "sSQ_offset_nar_7"}) {
+        auto* value = Find<QLabel>(&window, name);
+        EXPECT_GE(value->contentsRect().width(),
+                  value->fontMetrics().horizontalAdvance(value->text()))
+            << name;
+    }
+    EXPECT_EQ(Find<QLabel>(&window, "sOffset")->text(), "65535");
 }
 
 TEST_F(CalibrationWindow, NewAsksFirstAndCancelChangesNothing) {
@@ -205,14 +299,14 @@ TEST_F(CalibrationWindow, ACalibrationFileSavedChangedAndOpenedAgainGivesBackThe
     data.calibration.Set(calib::Offset, uint16_t{0x1234});  // status fields travel too
     TAdjustmentDlg window(context, nullptr);
     Enter(window, "eFreq_1_L", "17");
-    Find<QSpinBox>(&window, "udSQ_offset_0")->setValue(12);
+    Find<UpDown>(&window, "udSQ_offset_0")->setValue(12);
     const CalibrationData saved = data.calibration;
     modals.QueueFileName(path);
     window.bSaveClick();
     ASSERT_EQ(std::filesystem::file_size(path.toStdString()), kCalibrationDataSize);
 
     Enter(window, "eFreq_1_L", "18");
-    Find<QSpinBox>(&window, "udSQ_offset_0")->setValue(-3);
+    Find<UpDown>(&window, "udSQ_offset_0")->setValue(-3);
     modals.QueueFileName(path);
     window.bOpenClick();
     EXPECT_TRUE(std::ranges::equal(data.calibration.Raw(), saved.Raw()));

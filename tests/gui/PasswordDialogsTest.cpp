@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -62,6 +63,30 @@ TEST_F(PasswordDialogs, OnlyTheExactAccessCodesOpenTheServiceWindows) {
         }
         EXPECT_EQ(modals.Log(), expected) << c.typed;
         EXPECT_TRUE(modals.AllAnswersUsed());
+    }
+}
+
+TEST_F(PasswordDialogs, TheAccessCodeWindowSaysWhatItAsksForInEachLanguage) {
+    struct Case {
+        THaldenFuncs::TLangType language;
+        const char* prompt;
+    };
+    for (const Case& c : {Case{THaldenFuncs::TLangType::SimplifiedChinese, "输入维修访问码"},
+                          Case{THaldenFuncs::TLangType::TraditionalChinese, "輸入維修存取碼"},
+                          Case{THaldenFuncs::TLangType::English, "Input service access code"}}) {
+        data.lang.SetLangType(c.language);
+        TPasswordDlg dialog(context, nullptr);
+        dialog.show();
+        auto* prompt = Find<QLabel>(&dialog, "sAccessCode");
+        ASSERT_NE(prompt, nullptr);
+        QLineEdit* code = Find<QLineEdit>(&dialog, "eInput");
+        EXPECT_EQ(prompt->text(), QString::fromUtf8(c.prompt));
+        EXPECT_EQ(prompt->buddy(), code);
+        EXPECT_TRUE(prompt->isVisible());
+        EXPECT_LE(prompt->geometry().bottom(), code->geometry().top());
+        EXPECT_GE(prompt->contentsRect().width(),
+                  prompt->fontMetrics().horizontalAdvance(prompt->text()))
+            << c.prompt;
     }
 }
 

@@ -8,9 +8,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "calibration/ui/UpDown.h"
 #include "gui/FrequencyEdit.h"
 #include "model/FreqCodec.h"
 
@@ -19,7 +19,12 @@ namespace radioprog::ui {
 namespace {
 
 constexpr int kSquelchOffsetLimit = 50;
+constexpr int kUpDownWidth = 40;
 constexpr int kRowsInLeftHalf = 7;
+// Five columns per half (frequency, wide value and up-down, narrow value and up-down) and an
+// empty one between the halves, so that a narrow up-down does not touch the next frequency.
+constexpr int kRightHalfColumn = 6;
+constexpr int kGapBetweenHalves = 12;
 constexpr int kVolumeStepsShown = 8;  // step 9 has no control
 constexpr int kVolumeItems = 256;
 constexpr int kAgeingEditWidthUnits = 50;
@@ -29,6 +34,16 @@ QLabel* MakeLabel(QWidget* parent, const char* text, const char* name = nullptr)
     if (name != nullptr) {
         label->setObjectName(name);
     }
+    return label;
+}
+
+// A value label as wide as the widest text it can show, so that a new value never moves the
+// controls beside it or the panels around it.
+QLabel* MakeValueLabel(QWidget* parent, const char* name, const char* widest) {
+    QLabel* label = MakeLabel(parent, widest, name);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setMinimumWidth(label->sizeHint().width());
+    label->setText(QStringLiteral("0"));
     return label;
 }
 
@@ -89,22 +104,28 @@ QWidget* TAdjustmentDlg::BuildPoints() {
     auto* battery = new QGridLayout();
     AddEditorRow(*battery, "待机低压", "eBatt_L0_Wait");
     AddEditorRow(*battery, "发射低压", "eBatt_L0_Tx");
-    grid->addLayout(battery, 0, 3, 3, 1);
+    // Both blocks keep to the top; the room the panels beside them leave stays below.
+    battery->setRowStretch(battery->rowCount(), 1);
+    grid->addLayout(battery, 0, 3, 7, 1);
+    grid->setRowStretch(7, 1);
     return box;
 }
 
 TAdjustmentDlg::SquelchOffsetRow TAdjustmentDlg::MakeSquelchOffsetRow(QWidget* parent, int row) {
     SquelchOffsetRow r{};
     r.frequency = MakeLabel(parent, "", qPrintable(QStringLiteral("eSQ_offset_%1").arg(row)));
-    r.wideValue = MakeLabel(parent, "0", qPrintable(QStringLiteral("sSQ_offset_%1").arg(row)));
+    r.wideValue =
+        MakeValueLabel(parent, qPrintable(QStringLiteral("sSQ_offset_%1").arg(row)), "-50");
     r.narrowValue =
-        MakeLabel(parent, "0", qPrintable(QStringLiteral("sSQ_offset_nar_%1").arg(row)));
+        MakeValueLabel(parent, qPrintable(QStringLiteral("sSQ_offset_nar_%1").arg(row)), "-50");
     const auto makeUpDown = [this, parent, row](const QString& name, QLabel* value, bool wide) {
-        auto* upDown = new QSpinBox(parent);
+        auto* upDown = new UpDown(parent);
         upDown->setObjectName(name);
         upDown->setRange(-kSquelchOffsetLimit, kSquelchOffsetLimit);
-        connect(upDown, &QSpinBox::valueChanged, this, [this, value, row, wide](int position) {
-            value->setNum(position);
+        upDown->setOrientation(Qt::Horizontal);
+        upDown->setFixedWidth(kUpDownWidth);
+        upDown->Associate(value);
+        connect(upDown, &QAbstractSlider::valueChanged, this, [this, row, wide](int position) {
             if (showing_) {
                 return;
             }
@@ -123,20 +144,21 @@ QWidget* TAdjustmentDlg::BuildSquelchOffsets() {
     QGroupBox* box = MakeGroup(this, "gbSQ_offset", " SQ偏差");
     auto* grid = new QGridLayout(box);
     for (int half = 0; half < 2; ++half) {
-        grid->addWidget(MakeLabel(box, "宽带"), 0, half * 5 + 1, 1, 2);
-        grid->addWidget(MakeLabel(box, "窄带"), 0, half * 5 + 3, 1, 2);
+        grid->addWidget(MakeLabel(box, "宽带"), 0, half * kRightHalfColumn + 1, 1, 2);
+        grid->addWidget(MakeLabel(box, "窄带"), 0, half * kRightHalfColumn + 3, 1, 2);
     }
     for (int row = 0; row < kSquelchOffsetRowCount; ++row) {
         const SquelchOffsetRow r = MakeSquelchOffsetRow(box, row);
         squelchRows_[static_cast<size_t>(row)] = r;
         const int line = 1 + row % kRowsInLeftHalf;
-        const int column = row < kRowsInLeftHalf ? 0 : 5;
+        const int column = row < kRowsInLeftHalf ? 0 : kRightHalfColumn;
         grid->addWidget(r.frequency, line, column);
         grid->addWidget(r.wideValue, line, column + 1);
         grid->addWidget(r.wide, line, column + 2);
         grid->addWidget(r.narrowValue, line, column + 3);
         grid->addWidget(r.narrow, line, column + 4);
     }
+    grid->setColumnMinimumWidth(kRightHalfColumn - 1, kGapBetweenHalves);
     return box;
 }
 
@@ -233,13 +255,13 @@ QWidget* TAdjustmentDlg::BuildStatus() {
     for (const Line& line : kLines) {
         const int row = grid->rowCount();
         grid->addWidget(MakeLabel(box, line.caption), row, 0);
-        QLabel* value = MakeLabel(box, "0", line.name);
+        QLabel* value = MakeValueLabel(box, line.name, "255");
         grid->addWidget(value, row, 1);
         statusLabels_.emplace_back(value, line.field);
     }
     const int row = grid->rowCount();
     grid->addWidget(MakeLabel(box, "偏差"), row, 0);
-    sOffset = MakeLabel(box, "0", "sOffset");
+    sOffset = MakeValueLabel(box, "sOffset", "65535");
     grid->addWidget(sOffset, row, 1);
     return box;
 }

@@ -19,11 +19,11 @@ class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QSpinBox;
 
 namespace radioprog::ui {
 
 class FrequencyEdit;
+class UpDown;
 
 class TAdjustmentDlg final : public QDialog {
     Q_OBJECT
@@ -51,9 +51,9 @@ class TAdjustmentDlg final : public QDialog {
     struct SquelchOffsetRow {
         QLabel* frequency = nullptr;
         QLabel* wideValue = nullptr;
-        QSpinBox* wide = nullptr;
+        UpDown* wide = nullptr;
         QLabel* narrowValue = nullptr;
-        QSpinBox* narrow = nullptr;
+        UpDown* narrow = nullptr;
     };
 
     QWidget* BuildPoints();

@@ -1,11 +1,14 @@
 #include "dialogs/ui/TPasswordDlg.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "dialogs/ui/PasswordDialogParts.h"
 #include "gui/DialogButtons.h"
+#include "gui/UiText.h"
+#include "lang/ToolText.h"
 
 namespace radioprog::ui {
 
@@ -19,10 +22,16 @@ const QString kBandCode = QStringLiteral("kjrtwhm");
 
 TPasswordDlg::TPasswordDlg(GuiContext& context, QWidget* owner) : QDialog(owner) {
     setObjectName("TPasswordDlg");
+    const THaldenFuncs::TAppLang& lang = context.data.lang;
     auto* column = new QVBoxLayout(this);
+    // Says what is asked for: without it the window is an edit that shows only stars.
+    auto* prompt = new QLabel(FromUtf8(ToolTextUtf8(lang, ToolTextId::AccessCodePrompt)), this);
+    prompt->setObjectName("sAccessCode");
+    column->addWidget(prompt);
     eInput = MakePasswordEdit(this, "eInput", false);
+    prompt->setBuddy(eInput);
     column->addWidget(eInput);
-    const OkCancelButtons buttons = AddOkCancelButtons(*this, *column, context.data.lang);
+    const OkCancelButtons buttons = AddOkCancelButtons(*this, *column, lang);
     connect(buttons.OKBtn, &QPushButton::clicked, this, &TPasswordDlg::OKBtnClick);
 }
 
