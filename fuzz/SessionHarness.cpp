@@ -273,7 +273,7 @@ SessionOutcome RunScriptedSession(uint8_t flags, std::span<const uint8_t> script
     w.data.port.autoSearchPort = (flags & kAutoSearch) != 0;
     w.data.port.portNumber = 1;
 
-    ProgramSession session(w.data, w.line, w.host, [](PortChoice& choice) {
+    ProgramSession session(SessionDataOf(w.data), w.line, w.host, [](PortChoice& choice) {
         choice.portList.Clear();
         choice.portList.Append(1);
         choice.portList.Append(2);

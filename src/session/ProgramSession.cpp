@@ -8,7 +8,8 @@
 
 namespace radioprog {
 
-ProgramSession::ProgramSession(AppData& data, SerialPort& port, SessionHost& host, PortProbe probe)
+ProgramSession::ProgramSession(SessionData data, SerialPort& port, SessionHost& host,
+                               PortProbe probe)
     : data_(data), port_(port), host_(host), probe_(std::move(probe)) {
     host_.StopTimer(SessionTimer::Tx);
     host_.StopTimer(SessionTimer::Rx);

@@ -11,10 +11,10 @@
 #include <cstdint>
 #include <functional>
 
-#include "appdata/AppData.h"
 #include "port/PortChoice.h"
 #include "port/SerialPort.h"
 #include "session/MemoryMapConversion.h"
+#include "session/SessionData.h"
 #include "session/SessionHost.h"
 #include "session/TransferPlans.h"
 
@@ -46,7 +46,7 @@ class ProgramSession {
     // Rewrites the port list; replaced by tests whose ports are not devices.
     using PortProbe = std::function<void(PortChoice&)>;
 
-    ProgramSession(AppData& data, SerialPort& port, SessionHost& host,
+    ProgramSession(SessionData data, SerialPort& port, SessionHost& host,
                    PortProbe probe = ProbePorts);
 
     // Set by the caller before the job starts.
@@ -125,7 +125,7 @@ class ProgramSession {
     void FinishJob(AfterSuccess after);
     void FinishChipStatus();
 
-    AppData& data_;
+    SessionData data_;
     SerialPort& port_;
     SessionHost& host_;
     PortProbe probe_;
