@@ -117,6 +117,11 @@ class ProgramSession {
     void StoreDataReply();
     void EnterJobStage();
 
+    // Answers the radio still owes to requests that were repeated before it answered them.
+    void NoteAnswersStillOwed();
+    // Steps over such copies at the start of RxBuffer; false while one is still arriving.
+    bool DropAnswersStillOwed();
+
     // The job routine of stage 4 and the plan it walks.
     void RunTransferPlan();
     void EnterStep(int stepIndex);
@@ -147,6 +152,15 @@ class ProgramSession {
     size_t portIndex_ = 0;
     uint8_t handshakeAttempts_ = 0;
     TransferPlan plan_;
+
+    enum class SentRequest : uint8_t { Handshake, Read, Other };
+    SentRequest lastRequest_ = SentRequest::Other;
+    // How often the request awaiting its reply has been sent.
+    int sendsOfRequest_ = 0;
+    int owedHandshakeAnswers_ = 0;
+    uint8_t handshakeAnswer_ = 0;
+    int owedDataReplies_ = 0;
+    uint16_t owedDataAddress_ = 0;
 };
 
 }  // namespace radioprog
