@@ -22,7 +22,7 @@ one_run() {
     RANDOM=$seed
     local job=read fault=none kill=none at_ms=0 fault_args=() cli_extra=()
     ((RANDOM % 2)) && job=write
-    case $((RANDOM % 8)) in
+    case $((RANDOM % 9)) in
         0) fault=none ;;
         1) fault=silent fault_args=(--silent) ;;
         2) fault=first-byte fault_args=(--first-byte "$(printf '%02X' $((RANDOM % 256)))") ;;
@@ -31,6 +31,7 @@ one_run() {
         5) fault=silent-after fault_args=(--silent-after $((RANDOM % 40))) ;;
         6) fault=reply-delay fault_args=(--reply-delay $((RANDOM % 200))) ;;
         7) fault=password fault_args=(--password "pw$((RANDOM % 100))") ;;
+        8) fault=late-first-answer fault_args=(--first-reply-delay $((1000 + RANDOM % 2000))) ;;
     esac
     case $((RANDOM % 3)) in
         1) kill=radiosim at_ms=$((RANDOM % 3000)) ;;
@@ -101,7 +102,7 @@ one_run() {
     # Exit codes each fault allows.
     local allowed="0 1 2 3"
     case $fault in
-        none | reply-delay) allowed="0" ;;
+        none | reply-delay | late-first-answer) allowed="0" ;;
         silent) allowed="1" ;;
         password) allowed="2" ;;
     esac
@@ -116,6 +117,7 @@ one_run() {
     case $fault in
         silent) quiet_ms=0 ;;
         reply-delay) quiet_ms=$((2000 + 40 * ${fault_args[1]})) ;;
+        late-first-answer) quiet_ms=$((2000 + ${fault_args[1]})) ;;
     esac
     [ "$kill" = radiosim ] && [ "$at_ms" -lt "$quiet_ms" ] && quiet_ms=$at_ms
     local limit=$((quiet_ms + silence_ms + margin_ms))
@@ -173,10 +175,11 @@ script=$(realpath "$0")
 seq 1 "$runs" | xargs -P "$jobs" -I{} bash "$script" --one "$build" {} | tee "$results" |
     awk '$8 != "ok"' >&2
 awk -v runs="$runs" '
-    { n++; by[$6]++; if ($8 == "ok") ok++; if ($7 > max) max = $7; sum += $7 }
+    { n++; by[$6]++; fault[$3]++; if ($8 == "ok") { ok++; passed[$3]++ } if ($7 > max) max = $7; sum += $7 }
     END {
         printf "runs: %d, passed: %d, failed: %d\n", n, ok, n - ok
         printf "exit codes:"; for (c in by) printf " %s x%d", c, by[c]; printf "\n"
+        printf "faults (passed/runs):"; for (f in fault) printf " %s %d/%d", f, passed[f], fault[f]; printf "\n"
         printf "elapsed: mean %d ms, longest %d ms\n", sum / n, max
         exit (ok == runs ? 0 : 1)
     }' "$results"

@@ -90,9 +90,22 @@ size_t ScriptedLine::Write(std::span<const uint8_t> bytes) {
     if (delay == kSilence || at_ >= script_.size()) {
         return bytes.size();
     }
+    int64_t due = clock_.now + int64_t{delay} * kDelayUnitMs;
+    int64_t copyDue = -1;
+    if (delay == kAnsweredTwice) {
+        if (script_.size() - at_ < 3) {
+            at_ = script_.size();
+            return bytes.size();
+        }
+        due = clock_.now + int64_t{script_[at_++]} * kLateUnitMs;
+        copyDue = due + int64_t{script_[at_++]} * kDelayUnitMs;
+    }
     const uint8_t declared = script_[at_++];
     const size_t length = std::min<size_t>(declared, script_.size() - at_);
-    Schedule(clock_.now + int64_t{delay} * kDelayUnitMs, script_.subspan(at_, length));
+    Schedule(due, script_.subspan(at_, length));
+    if (copyDue >= 0) {
+        Schedule(copyDue, script_.subspan(at_, length));
+    }
     at_ += length;
     return bytes.size();
 }
@@ -273,7 +286,7 @@ SessionOutcome RunScriptedSession(uint8_t flags, std::span<const uint8_t> script
     w.data.port.autoSearchPort = (flags & kAutoSearch) != 0;
     w.data.port.portNumber = 1;
 
-    ProgramSession session(w.data, w.line, w.host, [](PortChoice& choice) {
+    ProgramSession session(SessionDataOf(w.data), w.line, w.host, [](PortChoice& choice) {
         choice.portList.Clear();
         choice.portList.Append(1);
         choice.portList.Append(2);

@@ -3,6 +3,9 @@
 //
 // Input: one byte of job flags, then one record per request the session writes:
 //   0xFF                 the radio stays silent
+//   0xFE L G N b1..bN    the radio answers twice, like one whose answer came after the
+//                        session had repeated the request: after 8*L ms (past the repeat
+//                        from L = 125 on), and the same bytes again 2*G ms later
 //   D N b1..bN           after 2*D ms the radio answers these N bytes
 // A recorder mode plays the simulated radio instead and writes its answers in this form, which
 // is how the seed corpus holds a complete session of every job.
@@ -29,7 +32,9 @@ inline constexpr uint8_t kAutoSearch = 0x20;       // two ports, the session sea
 inline constexpr uint8_t kFirstPortBroken = 0x40;  // port 1 fails to open
 inline constexpr uint8_t kNewPassword = 0x80;      // the project carries a new password
 inline constexpr uint8_t kSilence = 0xFF;
+inline constexpr uint8_t kAnsweredTwice = 0xFE;
 inline constexpr int kDelayUnitMs = 2;
+inline constexpr int kLateUnitMs = 8;
 
 struct Job {
     int32_t mode;

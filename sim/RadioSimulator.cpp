@@ -228,11 +228,24 @@ void RadioSimulator::Answer(ReceivedRequest& request, std::vector<uint8_t> reply
     if (config_.pace) {
         due += LineTimeMs(requestBytes + reply.size());
     }
-    // Replies leave in the order their requests came.
-    if (!replies_.empty()) {
-        due = std::max(due, replies_.back().dueMs);
+    bool heldBack = false;
+    if (!answeredBefore_) {
+        answeredBefore_ = true;
+        due += config_.firstReplyDelayMs;
+        heldBack = config_.firstReplyDelayMs > 0;
     }
-    replies_.push_back({due, std::move(reply)});
+    // Replies leave in the order their requests came. A radio that has just woken up takes
+    // the requests that waited one at a time, so their answers never leave in one burst.
+    if (!replies_.empty()) {
+        const PendingReply& before = replies_.back();
+        if (before.heldBack) {
+            due = std::max(due, before.dueMs + LineTimeMs(requestBytes + reply.size()));
+            heldBack = true;
+        } else {
+            due = std::max(due, before.dueMs);
+        }
+    }
+    replies_.push_back({due, std::move(reply), heldBack});
     request.answered = true;
 }
 

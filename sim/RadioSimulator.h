@@ -46,6 +46,10 @@ struct SimulatorConfig {
                                                     0x80, 0x00, 0x3C, 0x01, 0x2C};
     // Extra time between the request's last byte and the reply.
     int replyDelayMs = 0;
+    // Extra time before the radio's very first reply only (a radio still waking up, a slow
+    // adapter). Requests that arrive meanwhile wait behind it: once it has gone they are
+    // answered one after the other, each its bytes' time on the line after the one before.
+    int firstReplyDelayMs = 0;
     // Also hold each reply for the time the request's and the reply's bytes need on a
     // 9600-baud line (10 bits per byte).
     bool pace = false;
@@ -110,6 +114,8 @@ class RadioSimulator {
     struct PendingReply {
         int64_t dueMs;
         std::vector<uint8_t> bytes;
+        // The late first reply, or one that waited behind it.
+        bool heldBack = false;
     };
 
     void TakeByte(uint8_t byte, int64_t nowMs);
@@ -130,6 +136,7 @@ class RadioSimulator {
     std::vector<ReceivedRequest> requests_;
     size_t requestCount_ = 0;
     std::vector<PendingReply> replies_;
+    bool answeredBefore_ = false;
     int endByteCount_ = 0;
     size_t discardedBytes_ = 0;
 };

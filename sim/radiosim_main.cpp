@@ -209,6 +209,10 @@ int main(int argc, char** argv) {
                  "Hold each reply for the time its bytes and the request's need at 9600 baud");
     app.add_option("--reply-delay", config.replyDelayMs, "Extra delay before each reply (ms)")
         ->check(CLI::NonNegativeNumber);
+    app.add_option("--first-reply-delay", config.firstReplyDelayMs,
+                   "Extra delay before the first reply only, as from a radio waking up (ms); "
+                   "requests that arrive meanwhile are answered after it, one by one")
+        ->check(CLI::NonNegativeNumber);
     app.add_option("--status", status, "The 11 RF chip status bytes, as 22 hex digits");
     app.add_flag("--silent", config.faults.silent, "Never answer");
     app.add_option("--first-byte", firstByte, "Replace the first byte of every reply (hex)");

@@ -11,6 +11,7 @@
 #include "port/PortChoice.h"
 #include "session/CalibrationTables.h"
 #include "session/RadioMemoryMap.h"
+#include "session/SessionData.h"
 
 namespace radioprog {
 
@@ -35,6 +36,19 @@ struct AppData {
 inline void ResetProjectToDefaults(AppData& data) {
     data.lastWriteTime = {};
     data.image.ResetToDefaults();
+}
+
+// What a programming session works on, taken from the program's one AppData.
+inline SessionData SessionDataOf(AppData& data) {
+    return {data.image,
+            data.band,
+            data.lastWriteTime,
+            data.calibration,
+            data.radioMemory,
+            data.calibrationImage,
+            data.calibrationTables,
+            data.port,
+            data.VariantY};
 }
 
 }  // namespace radioprog

@@ -107,7 +107,7 @@ bool RunJob(CliContext& context, const PortOptions& portOptions, int32_t mode, b
     ApplyPortOptions(portOptions, context.data.port);
     PosixSerialPort port(context.data.port.lockFolder);
     CliSessionHost host(std::cerr, isatty(STDERR_FILENO) == 1, &port);
-    ProgramSession session(context.data, port, host);
+    ProgramSession session(SessionDataOf(context.data), port, host);
     session.SessionMode = mode;
     session.ReadRequested = read;
     const SessionOutcome outcome = host.Run(session);

@@ -8,7 +8,8 @@
 
 namespace radioprog {
 
-ProgramSession::ProgramSession(AppData& data, SerialPort& port, SessionHost& host, PortProbe probe)
+ProgramSession::ProgramSession(SessionData data, SerialPort& port, SessionHost& host,
+                               PortProbe probe)
     : data_(data), port_(port), host_(host), probe_(std::move(probe)) {
     host_.StopTimer(SessionTimer::Tx);
     host_.StopTimer(SessionTimer::Rx);
@@ -51,6 +52,9 @@ void ProgramSession::ProgramStartClick() {
     SessionStage_ = 0;
     ProgressBytes = 0;
     handshakeAttempts_ = 0;
+    sendsOfRequest_ = 0;
+    owedHandshakeAnswers_ = 0;
+    owedDataReplies_ = 0;
     host_.SetProgress(0);
     data_.VariantY = false;
     LegacyRadio_ = false;
@@ -107,6 +111,7 @@ bool ProgramSession::ComInit_AutoSeach() {
 
 bool ProgramSession::MoveToNextPort() {
     handshakeAttempts_ = 0;
+    sendsOfRequest_ = 0;  // what the last port owes never arrives here
     ++portIndex_;
     host_.StartTimer(SessionTimer::TimeOut, kTimeOutMs);
     return ComInit_AutoSeach();
@@ -155,6 +160,7 @@ void ProgramSession::Timer_TxTimer() {
     if (!IsRunning()) {
         return;
     }
+    ++sendsOfRequest_;
 
     // A step of 0 would never use up the bytes.
     while (ProgressStep > 0 && ProgressStep < ProgressBytes) {
@@ -247,6 +253,7 @@ void ProgramSession::FormClose() {
 }
 
 void ProgramSession::Send(std::span<const uint8_t> bytes) {
+    lastRequest_ = SentRequest::Other;
     if (port_.IsOpen()) {
         port_.Write(bytes);
     }
@@ -260,6 +267,7 @@ void ProgramSession::Agr_WriteReq_1() {
     }
     port_.Purge();
     Send(protocol::kHandshake);
+    lastRequest_ = SentRequest::Handshake;
 }
 
 void ProgramSession::Agr_WriteReq_2() {
@@ -282,6 +290,7 @@ void ProgramSession::ReadData(uint16_t address, uint8_t length) {
     expectedReplyAddress_ = address;
     ExpectedReplyLength = static_cast<uint8_t>(length + protocol::kBlockHeaderLength);
     Send(protocol::ReadRequest(address, length));
+    lastRequest_ = SentRequest::Read;
 }
 
 void ProgramSession::WriteData(uint16_t address, std::span<const uint8_t> data) {

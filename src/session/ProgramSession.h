@@ -11,10 +11,10 @@
 #include <cstdint>
 #include <functional>
 
-#include "appdata/AppData.h"
 #include "port/PortChoice.h"
 #include "port/SerialPort.h"
 #include "session/MemoryMapConversion.h"
+#include "session/SessionData.h"
 #include "session/SessionHost.h"
 #include "session/TransferPlans.h"
 
@@ -46,7 +46,7 @@ class ProgramSession {
     // Rewrites the port list; replaced by tests whose ports are not devices.
     using PortProbe = std::function<void(PortChoice&)>;
 
-    ProgramSession(AppData& data, SerialPort& port, SessionHost& host,
+    ProgramSession(SessionData data, SerialPort& port, SessionHost& host,
                    PortProbe probe = ProbePorts);
 
     // Set by the caller before the job starts.
@@ -117,6 +117,11 @@ class ProgramSession {
     void StoreDataReply();
     void EnterJobStage();
 
+    // Answers the radio still owes to requests that were repeated before it answered them.
+    void NoteAnswersStillOwed();
+    // Steps over such copies at the start of RxBuffer; false while one is still arriving.
+    bool DropAnswersStillOwed();
+
     // The job routine of stage 4 and the plan it walks.
     void RunTransferPlan();
     void EnterStep(int stepIndex);
@@ -125,7 +130,7 @@ class ProgramSession {
     void FinishJob(AfterSuccess after);
     void FinishChipStatus();
 
-    AppData& data_;
+    SessionData data_;
     SerialPort& port_;
     SessionHost& host_;
     PortProbe probe_;
@@ -147,6 +152,15 @@ class ProgramSession {
     size_t portIndex_ = 0;
     uint8_t handshakeAttempts_ = 0;
     TransferPlan plan_;
+
+    enum class SentRequest : uint8_t { Handshake, Read, Other };
+    SentRequest lastRequest_ = SentRequest::Other;
+    // How often the request awaiting its reply has been sent.
+    int sendsOfRequest_ = 0;
+    int owedHandshakeAnswers_ = 0;
+    uint8_t handshakeAnswer_ = 0;
+    int owedDataReplies_ = 0;
+    uint16_t owedDataAddress_ = 0;
 };
 
 }  // namespace radioprog

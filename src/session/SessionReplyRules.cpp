@@ -10,6 +10,9 @@
 namespace radioprog {
 
 void ProgramSession::ApplyReplyRules() {
+    if (!DropAnswersStillOwed()) {
+        return;
+    }
     switch (SessionStage_) {
         case 0:
             if (SessionMode == kModeChipStatus) {
@@ -39,6 +42,7 @@ void ProgramSession::ApplyReplyRules() {
 }
 
 void ProgramSession::AcceptReply() {
+    NoteAnswersStillOwed();
     host_.StartTimer(SessionTimer::TimeOut, kTimeOutMs);
     Timer_TxTimer();
     RxCount = 0;
@@ -108,6 +112,9 @@ void ProgramSession::LegacyIdentificationReply() {
         Timer_TimeOutTrigger();
         return;
     }
+    // Copies of the handshake answer come before this reply or not at all; from here on
+    // an ACK is the answer to the confirm.
+    owedHandshakeAnswers_ = 0;
     SessionStage_ = 2;
     AcceptReply();
 }
@@ -210,6 +217,8 @@ void ProgramSession::BlockReply() {
         BlockOffset += kBlockSize;
         ProgressBytes += kBlockSize;
     }
+    // Copies of the handshake answer can only have come before the first block's reply.
+    owedHandshakeAnswers_ = 0;
     AcceptReply();
 }
 

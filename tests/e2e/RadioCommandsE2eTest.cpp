@@ -197,6 +197,38 @@ TEST_F(RadioCommandsTest, PacedRadioIsReadAndWritten) {
     EXPECT_EQ(ChannelsOf(Path("back.Vkf")), ChannelsOf(written));
 }
 
+// A radio still waking up answers the first handshake after the tool has repeated it, and
+// then answers the repeat too. Read and written, it gives and takes the same bytes as a
+// prompt radio.
+TEST_F(RadioCommandsTest, RadioAnsweringItsFirstHandshakeLateIsReadAndWrittenAlike) {
+    const std::vector<std::string> waking = {"--first-reply-delay", "1100"};
+    {
+        Radiosim prompt({});
+        Radiosim late(waking);
+        ASSERT_EQ(Cli({"read", "--device", prompt.Device(), "-o", Path("prompt.Vkf")}).exitCode, 0);
+        const CliRun read = Cli({"read", "--device", late.Device(), "-o", Path("late.Vkf")});
+        ASSERT_EQ(read.exitCode, 0) << read.err;
+        EXPECT_EQ(testing::ReadAll(Path("late.Vkf")), testing::ReadAll(Path("prompt.Vkf")));
+    }
+
+    const std::string project = SaveSampleProject(Path("mine.Vkf"));
+    Radiosim prompt({"--memory", Path("prompt.mem")});
+    Radiosim late({"--memory", Path("late.mem"), waking[0], waking[1]});
+    ASSERT_EQ(Cli({"write", project, "--device", prompt.Device()}).exitCode, 0);
+    const CliRun write = Cli({"write", project, "--device", late.Device()});
+    ASSERT_EQ(write.exitCode, 0) << write.err;
+    ASSERT_EQ(prompt.Stop(), 0);
+    ASSERT_EQ(late.Stop(), 0);
+    std::string promptMemory = testing::ReadAll(Path("prompt.mem"));
+    std::string lateMemory = testing::ReadAll(Path("late.mem"));
+    ASSERT_EQ(lateMemory.size(), promptMemory.size());
+    ASSERT_GT(lateMemory.size(), 0x4006u);
+    // The write stamps its minute at 0x4000; two writes may straddle a minute.
+    promptMemory.replace(0x4000, 6, 6, '\0');
+    lateMemory.replace(0x4000, 6, 6, '\0');
+    EXPECT_TRUE(lateMemory == promptMemory);
+}
+
 TEST_F(RadioCommandsTest, RadioVanishingMidTransferFailsWithoutSpinning) {
     Radiosim sim({"--reply-delay", "200"});
     const std::string err = Path("stderr.txt");

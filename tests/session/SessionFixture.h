@@ -49,15 +49,16 @@ class SessionTest : public ::testing::Test {
     }
 
     ProgramSession& Start(int32_t mode, bool read) {
-        session = std::make_unique<ProgramSession>(data, line, host, [this](PortChoice& choice) {
-            choice.map = choice.source.Build();
-            choice.portList.Clear();
-            for (int n = kFirstPortNumber; n <= kLastPortNumber; ++n) {
-                if (auto path = choice.map.PathOf(n); path && line.IsPresent(*path)) {
-                    choice.portList.Append(n);
+        session = std::make_unique<ProgramSession>(
+            SessionDataOf(data), line, host, [this](PortChoice& choice) {
+                choice.map = choice.source.Build();
+                choice.portList.Clear();
+                for (int n = kFirstPortNumber; n <= kLastPortNumber; ++n) {
+                    if (auto path = choice.map.PathOf(n); path && line.IsPresent(*path)) {
+                        choice.portList.Append(n);
+                    }
                 }
-            }
-        });
+            });
         session->SessionMode = mode;
         session->ReadRequested = read;
         session->WriteTime = [] { return LastWriteTime{2024, 5, 6, 7, 8}; };

@@ -59,7 +59,7 @@ TProgramDialog::TProgramDialog(GuiContext& context, QWidget* owner, const Progra
     Timer_Rx = MakeTimer("Timer_Rx", &ProgramSession::Timer_RxTimer);
     Timer_TimeOut = MakeTimer("Timer_TimeOut", &ProgramSession::Timer_TimeOutTimer);
 
-    session_ = std::make_unique<ProgramSession>(context.data, port_, *this);
+    session_ = std::make_unique<ProgramSession>(SessionDataOf(context.data), port_, *this);
     session_->SessionMode = job.sessionMode;
     session_->ReadRequested = job.readRequested;
 }

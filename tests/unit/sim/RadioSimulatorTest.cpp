@@ -176,6 +176,24 @@ TEST(RadioSimulator, RepliesBecomeDueAfterDelayAndLineTime) {
     EXPECT_EQ(paced.NextReplyTime(), 125);
 }
 
+TEST(RadioSimulator, OnlyTheFirstReplyIsLateAndWhatWaitedFollowsItOneByOne) {
+    SimulatorConfig config = Kind(RadioKind::S);
+    config.firstReplyDelayMs = 1100;
+    RadioSimulator radio(config);
+    radio.Receive(Handshake(), 0);
+    radio.Receive(Handshake(), 1000);  // the tool's repeat, while the radio still sleeps
+    EXPECT_EQ(radio.TakeReplies(1099), Bytes{});
+    EXPECT_EQ(radio.TakeReplies(1100), Bytes{'S'});
+    radio.Receive(ReadRequest(0x4040), 1101);
+    // The repeat's answer, then the block: separately, at line speed.
+    EXPECT_EQ(radio.TakeReplies(1108), Bytes{});
+    EXPECT_EQ(radio.TakeReplies(1109), Bytes{'S'});
+    EXPECT_EQ(radio.NextReplyTime(), 1109 + 25);
+    EXPECT_EQ(radio.TakeReplies(1134), DataReply(radio, 0x4040));
+    // Once the queue has drained, answers are prompt again.
+    EXPECT_EQ(Exchange(radio, ReadRequest(0x4050), 1200), DataReply(radio, 0x4050));
+}
+
 TEST(RadioSimulator, FaultsShapeTheReplies) {
     struct Case {
         const char* name;
