@@ -1,9 +1,12 @@
 #include "gui/MessageBoxes.h"
 
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace radioprog::ui {
 
@@ -26,6 +29,30 @@ QPushButton* AddButton(QDialog* dialog, QHBoxLayout* row, const char* name, cons
     QObject::connect(button, &QPushButton::clicked, dialog,
                      [dialog, result] { dialog->done(result); });
     return button;
+}
+
+// A long message wraps at a width that reads well and the box grows downwards with it; a
+// line that cannot wrap (a device path) widens the box, never beyond the screen.
+void FitMessage(QDialog& box, QLabel& label, QSize smallest) {
+    const QScreen* screen =
+        box.screen() != nullptr ? box.screen() : QGuiApplication::primaryScreen();
+    const QRect room = screen->availableGeometry();
+    const int widest = std::max(smallest.width(), room.width() * 2 / 3);
+    const int reading = std::max(smallest.width(), label.fontMetrics().averageCharWidth() * 60);
+    int width = std::min(reading, widest);
+    for (const QString& line : label.text().split(QLatin1Char('\n'))) {
+        for (const QString& word : line.split(QLatin1Char(' '))) {
+            width = std::max(width, std::min(label.fontMetrics().horizontalAdvance(word), widest));
+        }
+    }
+    // Short texts keep the small box; a longer one takes the room it needs, up to width.
+    const int needed =
+        label.fontMetrics()
+            .boundingRect(QRect(0, 0, width, room.height()), Qt::TextWordWrap, label.text())
+            .width();
+    label.setMinimumWidth(std::clamp(needed, smallest.width(), widest));
+    box.setMaximumSize(room.size());
+    box.adjustSize();
 }
 
 QFont PixelFont(int pixels) {
@@ -56,6 +83,7 @@ TUserWarnDlg::TUserWarnDlg(QWidget* owner, const QString& message, const QString
     row->addStretch();
     layout->addLayout(row);
     resize(235, 121);
+    FitMessage(*this, *WarnDlgText, QSize(215, 60));
 }
 
 TMyWarnDlg_2::TMyWarnDlg_2(QWidget* owner, const QString& question, const QString& okCaption,

@@ -6,8 +6,10 @@
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
+#include "gui/MessageBoxes.h"
 #include "gui/ModalRunner.h"
 #include "support/GuiTestSupport.h"
 
@@ -47,6 +49,31 @@ TEST(MessageBoxes, TheClearQuestionIsTrueOnlyForOk) {
     EXPECT_TRUE(modals.Confirm(nullptr, "Clear all data ?", "Ok", "Cannel"));
     PressWhenShown("CancelBtn");
     EXPECT_FALSE(modals.Confirm(nullptr, "Clear all data ?", "Ok", "Cannel"));
+}
+
+// A port failure's detail and a channel list error are long: the box wraps them and grows,
+// up to the screen, and every line shows whole.
+TEST(MessageBoxes, ALongMessageWrapsAndTheBoxGrowsToShowAllOfIt) {
+    const QString longMessage = QStringLiteral(
+        "Communication False\n\n/dev/pts/3 is in use by another program. Close that program, "
+        "or choose another port in the Communication Port window, then start again. The line "
+        "stays free for the programs you choose.\n/dev/serial/by-id/"
+        "usb-1a86_USB2.0-Serial-if00-port0-a-name-without-spaces");
+    for (const QString& message : {QStringLiteral("Password not match"), longMessage}) {
+        TUserWarnDlg box(nullptr, message, QStringLiteral("OK"));
+        box.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+        auto* label = Find<QLabel>(&box, "WarnDlgText");
+        const QRect screen = box.screen()->availableGeometry();
+        EXPECT_LE(box.width(), screen.width()) << message.toStdString();
+        EXPECT_LE(box.height(), screen.height()) << message.toStdString();
+        EXPECT_GE(label->height(), label->heightForWidth(label->width())) << message.toStdString();
+        const QStringList lines = message.split('\n');
+        const QString longestLine = lines.last();
+        EXPECT_GE(label->width(), std::min(label->fontMetrics().horizontalAdvance(longestLine),
+                                           screen.width() * 2 / 3 - 40))
+            << message.toStdString();
+    }
 }
 
 TEST(MessageBoxes, TheMessageBoxShowsItsTextAndClosesOnOk) {

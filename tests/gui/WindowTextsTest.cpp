@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -16,6 +17,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <functional>
+#include <map>
 #include <memory>
 
 #include "calibration/ui/TAdjustmentDlg.h"
@@ -187,6 +189,40 @@ INSTANTIATE_TEST_SUITE_P(Languages, WindowTextsTest,
 TEST_P(WindowTextsTest, TitlesAreTheTextsTheWindowsGive) {
     EXPECT_EQ(window->windowTitle(), UiText(Lang(), text::kProgramName));
     EXPECT_NE(QGuiApplication::applicationDisplayName(), UiText(Lang(), text::kProgramName));
+}
+
+// Texts the windows' tables do not have are ours, in the same three languages: the band
+// dialog, a typed text that is no number, the heading of a file that could not be saved.
+TEST_P(WindowTextsTest, OurOwnTextsSpeakTheWindowsLanguage) {
+    struct Expected {
+        const char* band;
+        const char* notANumber;
+        const char* cannotSave;
+    };
+    const std::map<int, Expected> expected = {
+        {kLanguageSettingSimplified, {"频段", "“400.”不是有效的数字", "无法保存文件"}},
+        {kLanguageSettingTraditional, {"頻段", "「400.」不是有效的數字", "無法儲存檔案"}},
+        {kLanguageSettingEnglish, {"Band", "'400.' is not a valid number", "Cannot save the file"}},
+    };
+    const Expected& words = expected.at(GetParam());
+    EXPECT_EQ(TBandSetDlg(context, window.get()).windowTitle(), QString::fromUtf8(words.band));
+
+    modals.ClearLog();
+    QTest::mouseClick(Child<QTableView>("StringGrid1")->viewport(), Qt::LeftButton, {},
+                      Child<QTableView>("StringGrid1")
+                          ->visualRect(Child<QTableView>("StringGrid1")->model()->index(0, 0))
+                          .center());
+    auto* editor = window->findChild<QLineEdit*>("Edit_ChFreq");
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, "400.");
+    QTest::keyClick(editor, Qt::Key_Return);
+    modals.QueueFileName(QString::fromStdString(folder.File("no-such-folder/x.Vkf")));
+    Child<QAction>("MenuFile_Save")->trigger();
+    const QStringList log = modals.Log();
+    EXPECT_EQ(log.filter(QString::fromUtf8(words.notANumber)).size(), 1)
+        << log.join('|').toStdString();
+    EXPECT_EQ(log.filter(QString::fromUtf8(words.cannotSave) + "\n").size(), 1)
+        << log.join('|').toStdString();
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "calibration/CalibrationData.h"
 #include "calibration/ui/TAdjustmentDlg.h"
+#include "gui/FileErrors.h"
 #include "gui/FrequencyEdit.h"
 #include "gui/LocalPath.h"
 #include "gui/UiText.h"
@@ -74,7 +75,7 @@ void TAdjustmentDlg::bOpenClick() {
     const FileResult result = LoadCalibrationFile(LocalPath(*path), context_.data.calibration);
     if (!result) {
         // A calibration file that cannot be read or written is said so, rather than ignored.
-        context_.Tell(this, FromUtf8(result.message));
+        TellFileError(context_, this, ToolTextId::CannotOpenFile, result);
         return;
     }
     ShowAdjustmentData();
@@ -89,7 +90,7 @@ void TAdjustmentDlg::bSaveClick() {
     }
     const FileResult result = SaveCalibrationFile(LocalPath(*path), context_.data.calibration);
     if (!result) {
-        context_.Tell(this, FromUtf8(result.message));
+        TellFileError(context_, this, ToolTextId::CannotSaveFile, result);
     }
 }
 

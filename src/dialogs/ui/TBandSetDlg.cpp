@@ -12,12 +12,17 @@
 #include "gui/FrequencyEdit.h"
 #include "gui/UiText.h"
 #include "lang/TextIds.h"
+#include "lang/ToolText.h"
 #include "model/FreqCodec.h"
 #include "port/PortChoice.h"
 
 namespace radioprog::ui {
 
 namespace {
+
+QString Text(const GuiContext& context, ToolTextId id) {
+    return FromUtf8(ToolTextUtf8(context.data.lang, id));
+}
 
 QString FreqText(uint32_t hz) {
     return QString::fromStdString(FreqToText(hz));
@@ -29,14 +34,14 @@ TBandSetDlg::TBandSetDlg(GuiContext& context, QWidget* owner) : QDialog(owner), 
     BandSetMin = context.data.band.lower;
     BandSetMax = context.data.band.upper;
     setObjectName("TBandSetDlg");
-    setWindowTitle(QStringLiteral("Band"));
+    setWindowTitle(Text(context, ToolTextId::BandTitle));
     auto* column = new QVBoxLayout(this);
     auto* grid = new QGridLayout();
     column->addLayout(grid);
-    grid->addWidget(new QLabel(QStringLiteral("From"), this), 0, 0);
+    grid->addWidget(new QLabel(Text(context, ToolTextId::BandFrom), this), 0, 0);
     eBandSet_MinFreq = MakeFrequencyEdit("eBandSet_MinFreq", BandSetMin, minEdited_);
     grid->addWidget(eBandSet_MinFreq, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("To"), this), 1, 0);
+    grid->addWidget(new QLabel(Text(context, ToolTextId::BandTo), this), 1, 0);
     eBandSet_MaxFreq = MakeFrequencyEdit("eBandSet_MaxFreq", BandSetMax, maxEdited_);
     grid->addWidget(eBandSet_MaxFreq, 1, 1);
 

@@ -7,6 +7,7 @@
 #include "appdata/Settings.h"
 #include "dialogs/ui/AboutDialog.h"
 #include "dialogs/ui/ServiceDialogs.h"
+#include "gui/FileErrors.h"
 #include "gui/LocalPath.h"
 #include "gui/UiText.h"
 #include "lang/LanguageSetting.h"
@@ -127,7 +128,7 @@ bool TForm1::OpenProjectFile(const QString& path) {
     BandLimits band = data.band;
     const FileResult result = OpenProject(LocalPath(path), image, band);
     if (!result) {
-        context_.Tell(this, FromUtf8(result.message));
+        TellFileError(context_, this, ToolTextId::CannotOpenFile, result);
         return false;
     }
     data.image = image;
@@ -160,7 +161,7 @@ bool TForm1::MenuFile_SaveClick() {
     AppData& data = context_.data;
     const FileResult result = SaveProject(LocalPath(*path), data.image, data.band);
     if (!result) {
-        context_.Tell(this, FromUtf8(result.message));
+        TellFileError(context_, this, ToolTextId::CannotSaveFile, result);
     }
     return result.ok;
 }
