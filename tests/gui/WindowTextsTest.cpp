@@ -191,6 +191,21 @@ TEST_P(WindowTextsTest, TitlesAreTheTextsTheWindowsGive) {
     EXPECT_NE(QGuiApplication::applicationDisplayName(), UiText(Lang(), text::kProgramName));
 }
 
+// Qt's own dialogs (a file dialog, its overwrite question) follow the window's language, and
+// follow it again when it is switched.
+TEST_P(WindowTextsTest, QtsOwnDialogsSpeakTheWindowsLanguage) {
+    const auto fileNameCaption = [] {
+        return QCoreApplication::translate("QFileDialog", "File &name:");
+    };
+    const QString english = QStringLiteral("File &name:");
+    EXPECT_EQ(fileNameCaption() == english, GetParam() == kLanguageSettingEnglish)
+        << fileNameCaption().toStdString();
+    Child<QAction>("MenuLanguage_En")->trigger();
+    EXPECT_EQ(fileNameCaption(), english);
+    Child<QAction>("MenuLanguage_Cht")->trigger();
+    EXPECT_EQ(fileNameCaption(), QString::fromUtf8("檔名(&N)："));
+}
+
 // Texts the windows' tables do not have are ours, in the same three languages: the band
 // dialog, a typed text that is no number, the heading of a file that could not be saved.
 TEST_P(WindowTextsTest, OurOwnTextsSpeakTheWindowsLanguage) {

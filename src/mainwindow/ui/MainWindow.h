@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "gui/GuiContext.h"
+#include "gui/QtDialogTexts.h"
 
 class QAction;
 class QLabel;
@@ -80,6 +81,7 @@ class TForm1 final : public QMainWindow {
     std::array<MainWindowPage*, 2> Pages() const;
 
     GuiContext& context_;
+    QtDialogTexts qtDialogTexts_;
 
     QAction* MenuFile_New = nullptr;
     QAction* MenuFile_Open = nullptr;

@@ -46,6 +46,7 @@ void TForm1::ApplyTexts() {
     MenuLanguage_Cht->setChecked(setting == kLanguageSettingTraditional);
     MenuLanguage_En->setChecked(setting == kLanguageSettingEnglish);
 
+    qtDialogTexts_.Follow(lang.LangType());
     // The title alone: a display name would be appended by the window system to the title
     // of every dialog, leaving small ones room for little else.
     setWindowTitle(UiText(lang, text::kProgramName));
