@@ -12,7 +12,7 @@ constexpr std::array<TextRow, kChannelEditTextCount> kChannelEditRows = {{
     {"重做(&D)", "重做(&D)", "Re&do"},
     {"剪切(&T)", "剪下(&T)", "Cu&t"},
     {"复制(&C)", "複製(&C)", "&Copy"},
-    {"粘贴(&P)", "貼上(&P)", "&Paste"},
+    {"粘贴(&S)", "貼上(&S)", "Pa&ste"},
     {"清除信道", "清除信道", "Clear channels"},
     {"信道上移", "信道上移", "Move channels up"},
     {"信道下移", "信道下移", "Move channels down"},

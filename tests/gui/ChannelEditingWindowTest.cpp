@@ -67,7 +67,7 @@ TEST_F(ChannelEditingWindowTest, CommandsSitInTheMenusInTheWindowsLanguage) {
     EXPECT_EQ(Action("MenuFile_ImportChannels")->text(), "导入信道(&I)...");
     EXPECT_EQ(Action("MenuEdit_Undo")->text(), "撤销(&U)");
     Action("MenuLanguage_Cht")->trigger();
-    EXPECT_EQ(Action("MenuEdit_Paste")->text(), "貼上(&P)");
+    EXPECT_EQ(Action("MenuEdit_Paste")->text(), "貼上(&S)");
 }
 
 TEST_F(ChannelEditingWindowTest, OpenNewAndARadioReadStartAFreshHistory) {

@@ -337,6 +337,22 @@ TEST_F(ChannelPageTest, TheKeyboardAloneFillsAChannelCellAfterCell) {
     EXPECT_EQ(grid->currentIndex(), Cell(1, kRx));
 }
 
+// Moving to a tone cell with the arrows and typing: the first key typed is the first
+// character of the tone, as in a frequency cell.
+TEST_F(ChannelPageTest, TheFirstKeyTypedIntoAToneCellIsKept) {
+    StartChannel(0, "438.5");
+    grid->setFocus();
+    grid->setCurrentIndex(Cell(0, kTx));
+    QTest::keyClick(grid, Qt::Key_Right);
+    ASSERT_EQ(grid->currentIndex(), Cell(0, kRxTone));
+    QTest::keyClicks(grid, "1");
+    auto* tone = OpenEditorNamed<QComboBox>("ComboBox1");
+    ASSERT_NE(tone, nullptr);
+    QTest::keyClicks(tone, "00");
+    Press(Qt::Key_Return);
+    EXPECT_EQ(Text(0, kRxTone), "100.0");
+}
+
 TEST_F(ChannelPageTest, PendingEditIsStoredOnRequestAndARedrawDropsAStaleOne) {
     TypeInto(3, kRx, "450");
     harness.page->CommitPendingEdit();

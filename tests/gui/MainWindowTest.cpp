@@ -10,8 +10,12 @@
 #include <QAction>
 #include <QDialog>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QTabWidget>
 #include <QTableView>
 #include <QToolButton>
 #include <algorithm>
@@ -209,6 +213,65 @@ TEST_F(MainWindowTest, ASaveThatRunsOutOfSpaceKeepsTheOldProjectAndLeavesNoTempo
     const QStringList messages = modals.Log().filter("mine.Vkf");
     ASSERT_EQ(messages.size(), 1) << modals.Log().join('|').toStdString();
     EXPECT_TRUE(messages.front().contains("File too large")) << messages.front().toStdString();
+}
+
+// The keys a user tries: Ctrl+R leaves the first cell alone selected even though Ctrl is
+// still down, Ctrl+Tab and Ctrl+Shift+Tab turn the pages from inside the grid, and no two
+// commands of a menu share their underlined letter, in any language.
+TEST_F(MainWindowTest, KeysMoveToOneCellTurnPagesAndReachEveryCommand) {
+    WriteConfig("[config]\nLanguage=0\nAutoSeachPort=0\n");
+    OpenWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    auto* grid = Child<QTableView>("StringGrid1");
+    grid->setFocus();
+    grid->selectionModel()->select(grid->model()->index(4, 2), QItemSelectionModel::Select);
+    modals.QueueDialogHandler([](QDialog& dialog) { dialog.reject(); });
+    QTest::keyClick(window.get(), Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(grid->selectionModel()->selectedIndexes(),
+              QModelIndexList({grid->model()->index(0, 0)}));
+
+    auto* pages = Child<QTabWidget>("PageControl_Home");
+    // The programming window was the last active one.
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(pages->currentIndex(), 1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab,
+                    Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(pages->currentIndex(), 0);
+
+    for (const char* language : {"MenuLanguage_Chs", "MenuLanguage_Cht", "MenuLanguage_En"}) {
+        Child<QAction>(language)->trigger();
+        for (QMenu* menu : window->menuBar()->findChildren<QMenu*>()) {
+            QStringList letters;
+            for (const QAction* action : menu->actions()) {
+                const qsizetype amp = action->text().indexOf('&');
+                if (amp >= 0 && amp + 1 < action->text().size()) {
+                    letters << action->text().mid(amp + 1, 1).toUpper();
+                }
+            }
+            letters.sort();
+            EXPECT_EQ(letters, QStringList(letters).removeDuplicates() == 0
+                                   ? letters
+                                   : QStringList({"a letter used twice"}))
+                << language << " " << menu->objectName().toStdString() << ": "
+                << letters.join(' ').toStdString();
+        }
+    }
+    EXPECT_FALSE(Child<QAction>("MenuFile_Open")->shortcut().isEmpty());
+}
+
+// At a large scale factor a small screen has little room: the window opens inside it,
+// centred, the status line on screen.
+TEST_F(MainWindowTest, TheWindowOpensCentredInsideTheScreen) {
+    WriteConfig("[config]\nLanguage=0\n");
+    OpenWindow();
+    const QRect room = window->screen()->availableGeometry();
+    EXPECT_TRUE(room.contains(window->frameGeometry()))
+        << room.height() << " " << window->frameGeometry().height();
+    EXPECT_LE(std::abs(window->frameGeometry().center().x() - room.center().x()), 2);
+    EXPECT_TRUE(room.contains(Child<QLabel>("sFreqBand")->mapToGlobal(QPoint(0, 0))));
 }
 
 TEST_F(MainWindowTest, TheClosePromptKeepsTheWindowUnlessTheProjectIsSavedOrDropped) {

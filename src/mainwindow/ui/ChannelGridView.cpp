@@ -20,6 +20,10 @@ namespace {
 constexpr int kMinimumSectionSize = 4;
 constexpr qreal kGridPointSize = 8;
 
+bool IsToneColumn(int column) {
+    return column == kColRxTone || column == kColTxTone;
+}
+
 bool IsFrequencyColumn(int column) {
     return column == kColRxFreq || column == kColTxFreq;
 }
@@ -90,15 +94,16 @@ void ChannelGridView::keyPressEvent(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (cell.isValid() && (cell.flags() & Qt::ItemIsEditable) && state() != EditingState) {
         const bool frequency = IsFrequencyColumn(cell.column());
-        if (frequency && printable && text.at(0).isDigit() &&
-            edit(cell, AllEditTriggers, nullptr)) {
-            // The digit becomes the first character of the frequency.
+        const bool typedText =
+            printable && (IsToneColumn(cell.column()) || (frequency && text.at(0).isDigit()));
+        if (typedText && edit(cell, AllEditTriggers, nullptr)) {
+            // The key becomes the first character of the frequency or tone.
             if (QWidget* editor = OpenEditor()) {
                 QCoreApplication::sendEvent(editor, event);
             }
             return;
         }
-        // Tones and lists open on any character, which is not passed on.
+        // Lists open on any character, which is not passed on.
         if (enter || (!frequency && printable)) {
             edit(cell);
             return;

@@ -86,7 +86,10 @@ void ChannelPage::StoreLayoutInConfiguration() {
 }
 
 void ChannelPage::MoveToFirstCell() {
-    grid_->setCurrentIndex(model_->index(0, kColRxFreq));
+    // Ctrl is still down after Ctrl+R or Ctrl+W: the view would add the cell to the
+    // selection; the first cell alone is what is meant.
+    grid_->selectionModel()->setCurrentIndex(model_->index(0, kColRxFreq),
+                                             QItemSelectionModel::ClearAndSelect);
 }
 
 void ChannelPage::FocusGrid() {

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 
 #include "appdata/Settings.h"
@@ -35,8 +36,10 @@ TForm1::TForm1(GuiContext& context, QWidget* parent) : QMainWindow(parent), cont
     BuildMenus();
     BuildToolBar();
     BuildCentre();
-    // Room for the whole channel grid at its default sizes.
+    // Room for the whole channel grid at its default sizes, within the screen and centred on
+    // it: at a large scale factor a small screen must still show the status line.
     resize(720, 600);
+    FitOnScreen();
     connect(&context_.events, &ProjectEvents::projectReplaced, this, &TForm1::ProjectReplaced);
     FormCreate();
 }
@@ -102,6 +105,14 @@ void TForm1::StorePendingEdit() {
     for (MainWindowPage* page : Pages()) {
         page->CommitPendingEdit();
     }
+}
+
+void TForm1::FitOnScreen() {
+    const QRect room = screen()->availableGeometry();
+    // The frame the window system adds is known only once shown; leave room for a title bar.
+    constexpr int kFrameAllowance = 40;
+    resize(size().boundedTo(room.size() - QSize(0, kFrameAllowance)));
+    move(room.center() - QPoint(width() / 2, (height() + kFrameAllowance) / 2));
 }
 
 void TForm1::ProjectReplaced() {

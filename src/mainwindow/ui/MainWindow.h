@@ -76,6 +76,7 @@ class TForm1 final : public QMainWindow {
     void RunDataJob(bool read);
     void SetLanguage(int languageSetting);
     void SelectBandPreset();
+    void FitOnScreen();
     // After a radio read or a band change: the whole project is new, and so is its history.
     void ProjectReplaced();
     std::array<MainWindowPage*, 2> Pages() const;

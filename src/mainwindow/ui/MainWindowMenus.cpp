@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
@@ -44,7 +45,9 @@ void TForm1::BuildMenus() {
 
     MenuFile = addMenu("MenuFile");
     MenuFile_New = AddAction(MenuFile, "MenuFile_New", [this] { MenuFile_NewClick(); });
+    MenuFile_New->setShortcut(QKeySequence::New);
     MenuFile_Open = AddAction(MenuFile, "MenuFile_Open", [this] { MenuFile_OpenClick(); });
+    MenuFile_Open->setShortcut(QKeySequence::Open);
     MenuFile_Save = AddAction(MenuFile, "MenuFile_Save", [this] { MenuFile_SaveClick(); });
     MenuFile->addSeparator();
     MenuFile_Exit = AddAction(MenuFile, "MenuFile_Exit", [this] { close(); });
@@ -129,6 +132,16 @@ void TForm1::BuildCentre() {
     PageControl_Home->addTab(channelPage_, QString());
     PageControl_Home->addTab(optionsPage_, QString());
     layout->addWidget(PageControl_Home, 1);
+    // Ctrl+Tab and Ctrl+Shift+Tab turn the pages wherever the focus is, the grid included.
+    const auto turnPage = [this](int step) {
+        const int count = PageControl_Home->count();
+        PageControl_Home->setCurrentIndex((PageControl_Home->currentIndex() + step + count) %
+                                          count);
+    };
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this), &QShortcut::activated, this,
+            [turnPage] { turnPage(1); });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this),
+            &QShortcut::activated, this, [turnPage] { turnPage(-1); });
 
     // The full redraw, without starting a fresh history: an undone step is still a step.
     editing_ = new ChannelEditing(context_, this, *channelPage_, [this] { RefreshFromModel(); });

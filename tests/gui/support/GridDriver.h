@@ -54,15 +54,15 @@ class GridDriver {
                           grid_->visualRect(Cell(row, column)).center());
     }
 
-    // The first key goes to the grid and opens the editor (a frequency cell takes it as the
-    // first character); the rest go into the editor.
+    // The first key goes to the grid and opens the editor (a frequency or tone cell takes it
+    // as the first character); the rest go into the editor.
     void TypeInto(int row, int column, const QString& text) {
         grid_->setCurrentIndex(Cell(row, column));
         QTest::keyClick(grid_, text.at(0).toLatin1());
         QWidget* editor = OpenEditor();
         ASSERT_NE(editor, nullptr) << "no editor opened on " << row << "," << column;
-        const bool digitOpens = column <= kTx;
-        QTest::keyClicks(editor, digitOpens ? text.mid(1) : text);
+        const bool keyTaken = column <= kTxTone;
+        QTest::keyClicks(editor, keyTaken ? text.mid(1) : text);
     }
     // A key for the open editor; Enter and Tab end an edit through the event loop.
     void Press(Qt::Key key) {
