@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QDialog>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTableView>
@@ -149,6 +150,28 @@ TEST_F(ChannelEditingWindowTest, ListsRoundTripAndChannelsTravelBetweenProjects)
     EXPECT_EQ(grid->model()->index(10, 0).data().toString(), "441.00000");
     EXPECT_EQ(grid->model()->index(11, 0).data().toString(), "442.00000");
     EXPECT_TRUE(modals.AllAnswersUsed());
+}
+
+// In the window as a user has it: Ctrl+Z in an open frequency editor belongs to the editor,
+// and the step made before (a pasted channel) stays.
+TEST_F(ChannelEditingWindowTest, CtrlZInAnOpenEditorLeavesTheWindowsHistoryAlone) {
+    OpenEnglishWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    PasteChannel(2, "438.50000");
+    ASSERT_TRUE(CanUndo());
+    const std::vector<uint8_t> pasted(data.image.Raw().begin(), data.image.Raw().end());
+    auto* grid = Child<QTableView>("StringGrid1");
+    grid->setFocus();
+    grid->selectionModel()->setCurrentIndex(grid->model()->index(1, 0),
+                                            QItemSelectionModel::ClearAndSelect);
+    QTest::keyClick(grid, Qt::Key_F2);
+    auto* edit = grid->viewport()->findChild<QLineEdit*>("Edit_ChFreq");
+    ASSERT_NE(edit, nullptr);
+    QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(edit->isVisible());
+    EXPECT_EQ(edit->text(), "438.50000");
+    EXPECT_EQ(std::vector<uint8_t>(data.image.Raw().begin(), data.image.Raw().end()), pasted);
+    EXPECT_TRUE(CanUndo());
 }
 
 }  // namespace
