@@ -353,6 +353,28 @@ TEST_F(ChannelPageTest, TheFirstKeyTypedIntoAToneCellIsKept) {
     EXPECT_EQ(Text(0, kRxTone), "100.0");
 }
 
+// The channel number column and the caption row are resized by dragging their far edge,
+// like every other column and row, and their sizes go to the configuration.
+TEST_F(ChannelPageTest, TheHeaderColumnAndRowAreResizedByTheirEdge) {
+    QHeaderView* numbers = grid->verticalHeader();
+    QHeaderView* captions = grid->horizontalHeader();
+    const int width = numbers->width();
+    const int height = captions->height();
+    const auto drag = [](QHeaderView* header, QPoint from, QPoint to) {
+        QTest::mousePress(header->viewport(), Qt::LeftButton, {}, from);
+        QTest::mouseMove(header->viewport(), to);
+        QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, to);
+    };
+    drag(numbers, QPoint(width - 2, 30), QPoint(width + 18, 30));
+    drag(captions, QPoint(20, height - 2), QPoint(20, height + 10));
+    EXPECT_EQ(numbers->width(), width + 18);
+    EXPECT_EQ(captions->height(), height + 10);
+
+    harness.page->StoreLayoutInConfiguration();
+    EXPECT_EQ(harness.data.config.channelGridColumnWidths[0], width + 18);
+    EXPECT_EQ(harness.data.config.channelGridRowHeights[0], height + 10);
+}
+
 TEST_F(ChannelPageTest, PendingEditIsStoredOnRequestAndARedrawDropsAStaleOne) {
     TypeInto(3, kRx, "450");
     harness.page->CommitPendingEdit();

@@ -1,5 +1,7 @@
 #include "mainwindow/ui/ChannelGridView.h"
 
+#include "mainwindow/ui/HeaderEdgeResizer.h"
+
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -48,6 +50,8 @@ ChannelGridView::ChannelGridView(QWidget* parent) : QTableView(parent) {
     verticalHeader()->setMinimumSectionSize(kMinimumSectionSize);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     verticalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    new HeaderEdgeResizer(*verticalHeader());
+    new HeaderEdgeResizer(*horizontalHeader());
 
     // The corner above the channel numbers carries the number column's caption.
     if (auto* corner = findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly)) {
