@@ -253,6 +253,13 @@ TEST_F(ChannelPageTest, ANonstandardToneIsKeptAndMarkedByTheTipAndTheHoverHint) 
     QTest::mouseMove(grid->viewport(), grid->visualRect(Cell(1, kRx)).center());
     QTest::mouseMove(grid->viewport(), grid->visualRect(Cell(1, kTxTone)).center());
     EXPECT_EQ(QToolTip::text(), "Nonstandard value");
+    // The hint and the tip both show, apart.
+    QWidget* hint = nullptr;
+    for (QWidget* shown : QApplication::topLevelWidgets()) {
+        hint = shown->inherits("QTipLabel") && shown->isVisible() ? shown : hint;
+    }
+    ASSERT_NE(hint, nullptr);
+    EXPECT_FALSE(hint->geometry().intersects(QRect(tip->mapToGlobal(QPoint(0, 0)), tip->size())));
     EXPECT_EQ(Cell(1, kRxTone).data(Qt::ToolTipRole).toString(), "");
 
     // A standard tone takes the tip away; a sixth character is dropped on the way.

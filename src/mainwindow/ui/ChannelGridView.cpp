@@ -148,7 +148,13 @@ void ChannelGridView::ShowHoverHint(const QModelIndex& index, const QPoint& glob
     QToolTip::hideText();
     const QString hint = index.data(Qt::ToolTipRole).toString();
     if (!hint.isEmpty()) {
-        QToolTip::showText(globalPos, hint, viewport());
+        // Above the cell: below it is where the page's own tip marks the same cell. Qt puts
+        // a tool tip a little below and right of the point it is given.
+        constexpr int kBelowThePoint = 16;
+        const int hintHeight = QFontMetrics(QToolTip::font()).height() + 8;
+        const QPoint cellTop = viewport()->mapToGlobal(visualRect(index).topLeft());
+        QToolTip::showText(QPoint(globalPos.x(), cellTop.y() - hintHeight - kBelowThePoint), hint,
+                           viewport());
     }
 }
 
