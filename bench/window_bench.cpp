@@ -4,7 +4,10 @@
 // bench/window.sh (cold start, a read and a write against radiosim).
 //
 //   window-bench --config PATH [--language 0|1|2] [--dark] [--open FILE.Vkf] [-o OUT.png]
-//                [--job read|write --device PATH]
+//                [--dialog NAME] [--job read|write --device PATH]
+//
+// --dialog pictures one of the windows the main window opens instead of the main window:
+// programming, port, about, password, new-password, access-code, calibration, band, message.
 
 #include <QAction>
 #include <QDialog>
@@ -19,9 +22,15 @@
 #include <cstdio>
 #include <fstream>
 
+#include <QLineEdit>
+
 #include "gui/GuiContext.h"
+#include "gui/MessageBoxes.h"
 #include "gui/ReportingApplication.h"
+#include "gui/UiText.h"
+#include "lang/DialogTexts.h"
 #include "mainwindow/ui/MainWindow.h"
+#include "session/ui/FailureAdvice.h"
 
 namespace {
 
@@ -31,6 +40,7 @@ struct Options {
     QString output;
     QString job;
     std::string device;
+    QString dialog;
     int language = -1;
     bool dark = false;
 };
@@ -52,6 +62,8 @@ Options Parse(const QStringList& args) {
             o.job = args[++i];
         } else if (a == "--device" && hasValue) {
             o.device = QFile::encodeName(args[++i]).toStdString();
+        } else if (a == "--dialog" && hasValue) {
+            o.dialog = args[++i];
         } else if (a == "--dark") {
             o.dark = true;
         }
@@ -115,6 +127,70 @@ int RunJob(radioprog::ui::TForm1& window, radioprog::ui::ModalRunner& modals, bo
     return 0;
 }
 
+// The command that opens a dialog, and the access code in front of the service windows.
+struct DialogOpening {
+    const char* name;
+    const char* action;
+    const char* accessCode;  // null: the action opens the dialog itself
+};
+
+constexpr DialogOpening kDialogs[] = {
+    {"programming", "MenuEdit_Read", nullptr},
+    {"port", "MenuPort", nullptr},
+    {"about", "MenuAbout", nullptr},
+    {"password", "MenuEdit_Password", nullptr},
+    {"new-password", "MenuEdit_SetRadioNewPD", nullptr},
+    {"access-code", "MenuAdjustment", nullptr},
+    {"calibration", "MenuAdjustment", "mqwr47"},
+    {"band", "MenuAdjustment", "kjrtwhm"},
+};
+
+bool SaveGrab(QWidget& widget, const QString& output) {
+    widget.show();
+    for (int i = 0; i < 20; ++i) {
+        QCoreApplication::processEvents();
+    }
+    if (!widget.grab().save(output)) {
+        std::fprintf(stderr, "could not write %s\n", qPrintable(output));
+        return false;
+    }
+    return true;
+}
+
+// Opens the named dialog from the window as a person would and saves its picture.
+bool PictureDialog(radioprog::ui::TForm1& window, radioprog::ui::GuiContext& context,
+                   const QString& name, const QString& output) {
+    using namespace radioprog::ui;
+    if (name == "message") {
+        const auto& lang = context.data.lang;
+        TUserWarnDlg box(&window,
+                         FromUtf8(radioprog::SessionTextTable().TextUtf8(lang, 2)) + "\n\n" +
+                             FailureAdvice(lang, context.data.port, {}),
+                         FromUtf8(radioprog::UserWarnDlgTextTable().TextUtf8(lang, 0)));
+        return SaveGrab(box, output);
+    }
+    const auto opening = std::find_if(std::begin(kDialogs), std::end(kDialogs),
+                                      [&](const DialogOpening& d) { return name == d.name; });
+    if (opening == std::end(kDialogs)) {
+        std::fprintf(stderr, "no dialog named %s\n", qPrintable(name));
+        return false;
+    }
+    if (opening->accessCode != nullptr) {
+        const QString code = QString::fromLatin1(opening->accessCode);
+        context.modals.QueueDialogHandler([code](QDialog& dialog) {
+            dialog.findChild<QLineEdit*>("eInput")->setText(code);
+            dialog.findChild<QPushButton*>("OKBtn")->click();
+        });
+    }
+    bool saved = false;
+    context.modals.QueueDialogHandler([&](QDialog& dialog) {
+        saved = SaveGrab(dialog, output);
+        dialog.done(QDialog::Rejected);
+    });
+    window.findChild<QAction*>(opening->action)->trigger();
+    return saved;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -150,6 +226,9 @@ int main(int argc, char** argv) {
     QApplication::exec();
     if (!options.job.isEmpty()) {
         return RunJob(window, modals, options.job == "read");
+    }
+    if (!options.dialog.isEmpty()) {
+        return PictureDialog(window, context, options.dialog, options.output) ? 0 : 1;
     }
     if (!options.output.isEmpty() && !window.grab().save(options.output)) {
         std::fprintf(stderr, "could not write %s\n", qPrintable(options.output));
