@@ -45,26 +45,43 @@ struct CommandLine {
     }
 };
 
-// Help and version need no window system: they are answered before a display is looked for,
-// so that they work on a console, in a build without a display and for manual page tools.
-bool AsksForHelpOrVersion(int argc, char** argv) {
+// Help, version and a mistyped long option need no window system: they are answered before
+// a display is looked for, so that they work on a console, in a build without a display and
+// for manual page tools. Options with one dash belong to the window system.
+enum class EarlyAnswer { None, HelpOrVersion, Usage };
+
+EarlyAnswer AnswerBeforeTheWindowSystem(int argc, char** argv) {
+    EarlyAnswer answer = EarlyAnswer::None;
     for (int i = 1; i < argc; ++i) {
+        const char* arg = argv[i];
         for (const char* option : {"--help", "-h", "--help-all", "-?", "--version", "-v"}) {
-            if (std::strcmp(argv[i], option) == 0) {
-                return true;
+            if (std::strcmp(arg, option) == 0) {
+                return EarlyAnswer::HelpOrVersion;
             }
         }
+        if (std::strcmp(arg, "--config") == 0) {
+            ++i;
+        } else if (std::strncmp(arg, "--", 2) == 0 && std::strncmp(arg, "--config=", 9) != 0) {
+            answer = EarlyAnswer::Usage;
+        }
     }
-    return false;
+    return answer;
 }
 
-int AnswerHelpOrVersion(int argc, char** argv) {
+int AnswerEarly(int argc, char** argv, EarlyAnswer answer) {
     QCoreApplication app(argc, argv);
     SetIdentity();
     CommandLine line;
     // The window system's own options (-platform, -style, ...) are unknown here; whatever
     // else was given, help and version are what was asked for.
-    line.parser.parse(QCoreApplication::arguments());
+    const bool parsed = line.parser.parse(QCoreApplication::arguments());
+    if (answer == EarlyAnswer::Usage) {
+        std::fprintf(
+            stderr, "radioprog: %s\n%s",
+            qPrintable(parsed ? QStringLiteral("unexpected argument") : line.parser.errorText()),
+            qPrintable(line.parser.helpText()));
+        return kExitUsage;
+    }
     if (line.parser.isSet(QStringLiteral("version"))) {
         line.parser.showVersion();
     }
@@ -75,8 +92,9 @@ int AnswerHelpOrVersion(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     using namespace radioprog;
-    if (AsksForHelpOrVersion(argc, argv)) {
-        return AnswerHelpOrVersion(argc, argv);
+    if (const EarlyAnswer early = AnswerBeforeTheWindowSystem(argc, argv);
+        early != EarlyAnswer::None) {
+        return AnswerEarly(argc, argv, early);
     }
     ui::ReportingApplication app(argc, argv);
     SetIdentity();

@@ -179,6 +179,27 @@ TEST_F(MainWindowTest, AConfigurationThatCannotBeReadIsReportedAndLeftAlone) {
     }
 }
 
+// On a console, in a package build or for a manual page tool there is no display: help and
+// version are answered all the same, and a wrong option is a usage error.
+TEST_F(MainWindowTest, HelpAndVersionNeedNoDisplay) {
+    const std::string program = testing::BinDir() + "/radioprog";
+    const auto runWithoutDisplay = [&](const std::string& option) {
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+            unsetenv(name);
+        }
+        const testing::CliRun run = testing::RunProgram({program, option}, folder.Path());
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        return run;
+    };
+    const testing::CliRun help = runWithoutDisplay("--help");
+    EXPECT_EQ(help.exitCode, 0) << help.err;
+    EXPECT_NE(help.out.find("--config"), std::string::npos) << help.out;
+    const testing::CliRun version = runWithoutDisplay("--version");
+    EXPECT_EQ(version.exitCode, 0) << version.err;
+    EXPECT_NE(version.out.find("radioprog"), std::string::npos) << version.out;
+    EXPECT_EQ(runWithoutDisplay("--no-such-option").exitCode, 64);
+}
+
 // The disk filling up while the project is saved: a file size limit makes every write past
 // 1000 bytes fail as a full file system does.
 TEST_F(MainWindowTest, ASaveThatRunsOutOfSpaceKeepsTheOldProjectAndLeavesNoTemporaryFile) {
