@@ -4,6 +4,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QTimer>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -130,7 +131,9 @@ int main(int argc, char** argv) {
     ui::TForm1 window(context);
     window.show();
     if (!files.isEmpty()) {
-        window.OpenProjectFile(QDir::current().absoluteFilePath(files.front()));
+        const QString file = QDir::current().absoluteFilePath(files.front());
+        // After the first paint: the access code of a calibration file asks over the window.
+        QTimer::singleShot(0, &window, [&window, file] { window.OpenFileFromOutside(file); });
     }
     return QApplication::exec();
 }

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -21,6 +22,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "calibration/CalibrationData.h"
 #include "mainwindow/ui/MainWindowTexts.h"
 #include "model/ProjectFile.h"
 #include "support/GridDriver.h"
@@ -176,6 +178,36 @@ TEST_F(MainWindowTest, AConfigurationThatCannotBeReadIsReportedAndLeftAlone) {
         } else {
             EXPECT_EQ(testing::ReadAll(configPath), notes);
         }
+    }
+}
+
+// A calibration file double-clicked in a file manager: the program asks for the access code
+// first and shows the file in the calibration window only for the calibration code.
+TEST_F(MainWindowTest, ACalibrationFileFromOutsideOpensOnlyBehindItsAccessCode) {
+    WriteConfig("[config]\nLanguage=0\n");
+    OpenWindow();
+    CalibrationData file;
+    ResetCalibrationData(file, data.band);
+    file.Set(calib::PinPian_W, uint16_t{777});
+    const std::string path = folder.File("radio 7.VKFA");
+    ASSERT_TRUE(SaveCalibrationFile(path, file));
+    const std::vector<uint8_t> projectBefore = BytesOf(data.image);
+
+    for (const char* code : {"kjrtwh", "mqwr47"}) {
+        ResetCalibrationData(data.calibration, data.band);
+        modals.ClearLog();
+        modals.QueueDialogHandler([code](QDialog& dialog) {
+            QTest::keyClicks(testing::Find<QLineEdit>(&dialog, "eInput"), code);
+            QTest::mouseClick(testing::Find<QPushButton>(&dialog, "OKBtn"), Qt::LeftButton);
+        });
+        const bool opens = std::string(code) == "mqwr47";
+        if (opens) {
+            modals.QueueDialogHandler([](QDialog& dialog) { dialog.reject(); });
+        }
+        window->OpenFileFromOutside(QString::fromStdString(path));
+        EXPECT_TRUE(modals.AllAnswersUsed()) << code;
+        EXPECT_EQ(data.calibration.Get(calib::PinPian_W) == 777, opens) << code;
+        EXPECT_EQ(BytesOf(data.image), projectBefore) << code;
     }
 }
 

@@ -69,16 +69,20 @@ void TAdjustmentDlg::bNewClick() {
 void TAdjustmentDlg::bOpenClick() {
     const std::optional<QString> path = context_.modals.OpenFileName(
         this, {AdjustmentCaption(context_, 22), kCalibrationFilter, {}});
-    if (!path) {
-        return;
+    if (path) {
+        OpenCalibrationFile(*path);
     }
-    const FileResult result = LoadCalibrationFile(LocalPath(*path), context_.data.calibration);
+}
+
+bool TAdjustmentDlg::OpenCalibrationFile(const QString& path) {
+    const FileResult result = LoadCalibrationFile(LocalPath(path), context_.data.calibration);
     if (!result) {
         // A calibration file that cannot be read or written is said so, rather than ignored.
         TellFileError(context_, this, ToolTextId::CannotOpenFile, result);
-        return;
+        return false;
     }
     ShowAdjustmentData();
+    return true;
 }
 
 void TAdjustmentDlg::bSaveClick() {

@@ -37,6 +37,9 @@ class TAdjustmentDlg final : public QDialog {
 
     void bNewClick();
     void bOpenClick();
+    // Reads a calibration file into the window (also one opened from outside the program); a
+    // file that cannot be read is reported and the values stay.
+    bool OpenCalibrationFile(const QString& path);
     void bSaveClick();
     void bWriteClick();
     void bAllWriteClick();

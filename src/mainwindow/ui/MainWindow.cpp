@@ -149,6 +149,14 @@ bool TForm1::OpenProjectFile(const QString& path) {
     return true;
 }
 
+void TForm1::OpenFileFromOutside(const QString& path) {
+    if (path.endsWith(QStringLiteral(".vkfa"), Qt::CaseInsensitive)) {
+        RunAccessCodeDialog(context_, this, path);
+    } else {
+        OpenProjectFile(path);
+    }
+}
+
 void TForm1::MenuFile_OpenClick() {
     PageControl_Home->setCurrentIndex(0);
     StorePendingEdit();

@@ -37,6 +37,9 @@ class TForm1 final : public QMainWindow {
     // Opens a project file (also used for a file named on the command line); a file that
     // cannot be read is reported and the model stays as it was.
     bool OpenProjectFile(const QString& path);
+    // A file named on the command line: a calibration file (.vkfa) opens in the calibration
+    // window behind its access code, anything else as a project.
+    void OpenFileFromOutside(const QString& path);
 
   protected:
     // The close prompt: Yes saves first, No closes, Cancel keeps the window.

@@ -5,10 +5,13 @@
 
 namespace radioprog::ui {
 
-void RunAccessCodeDialog(GuiContext& context, QWidget* owner) {
+void RunAccessCodeDialog(GuiContext& context, QWidget* owner, const QString& calibrationFile) {
     switch (AskAccessCode(context, owner)) {
         case ServiceWindow::Calibration: {
             TAdjustmentDlg adjustment(context, owner);
+            if (!calibrationFile.isEmpty()) {
+                adjustment.OpenCalibrationFile(calibrationFile);
+            }
             context.modals.Exec(adjustment);
             break;
         }

@@ -8,6 +8,10 @@ class QWidget;
 
 namespace radioprog::ui {
 
-void RunAccessCodeDialog(GuiContext& context, QWidget* owner);
+// calibrationFile: a calibration file opened from outside the program (a double click), shown
+// in the calibration window once the calibration code was given; with any other code the
+// service window of that code opens and the file is not read.
+void RunAccessCodeDialog(GuiContext& context, QWidget* owner,
+                         const QString& calibrationFile = QString());
 
 }  // namespace radioprog::ui
