@@ -103,6 +103,7 @@ void ChannelEditing::Copy() {
         const std::string tsv =
             ChannelsAsTsv(context_.data.image, channels, context_.data.lang.LangType());
         QGuiApplication::clipboard()->setText(QString::fromStdString(tsv));
+        lastCopy_ = tsv;
     }
 }
 
@@ -119,7 +120,11 @@ void ChannelEditing::Paste() {
     }
     Change([&](std::vector<int>& select) {
         AppData& data = context_.data;
-        const ChannelListResult result = PasteChannelsTsv(text, first, data.image, data.band);
+        // Our own copy carries stored tones exactly, also those outside the list.
+        const auto outside =
+            text == lastCopy_ ? TonesOutsideTheList::Keep : TonesOutsideTheList::Refuse;
+        const ChannelListResult result =
+            PasteChannelsTsv(text, first, data.image, data.band, outside);
         if (!result) {
             context_.Tell(
                 window_, QString::fromStdString(

@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <functional>
+#include <string>
 
 #include "gui/GuiContext.h"
 #include "mainwindow/ui/ChannelEditActions.h"
@@ -62,6 +63,7 @@ class ChannelEditing final : public QObject {
     std::function<void()> redraw_;
     ChannelEditActions* actions_ = nullptr;  // owned by the window, like every action of it
     ProjectHistory history_;
+    std::string lastCopy_;  // the text the last Copy put on the clipboard
 };
 
 }  // namespace radioprog::ui
