@@ -16,6 +16,8 @@
 #include <QToolButton>
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <random>
 
 #include "mainwindow/ui/MainWindowTexts.h"
 #include "model/ProjectFile.h"
@@ -28,6 +30,11 @@ namespace {
 
 using testing::Radiosim;
 namespace fs = std::filesystem;
+
+void WriteAll(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
 
 std::vector<uint8_t> BytesOf(const ProjectImage& image) {
     return {image.Raw().begin(), image.Raw().end()};
@@ -150,6 +157,56 @@ TEST_F(MainWindowTest, SaveAndOpenUseRealFilesAndReportOnesThatFail) {
     }
 }
 
+// A channel list, a configuration or random bytes chosen by mistake in File > Open (or named on
+// the command line) are refused with the file's name and why; a short file fills what it holds
+// and says so.
+TEST_F(MainWindowTest, FilesThatAreNotProjectsAreRefusedWithNothingChanged) {
+    WriteConfig("[config]\nLanguage=0\n");
+    OpenWindow();
+    EditChannel3(data);
+    const std::vector<uint8_t> current = BytesOf(data.image);
+    const BandLimits band = data.band;
+
+    const std::string list = folder.File("channels.csv");
+    WriteAll(list, "NO.,RX Freq.,TX Freq.\r\n1,146.52000,146.52000\r\n");
+    const std::string ini = folder.File("settings.ini");
+    WriteAll(ini, "[config]\nPort=1\nLanguage=2\n");
+    std::string random(kProjectImageSize, '\0');
+    std::mt19937 generator(6);
+    std::ranges::generate(random, [&] { return static_cast<char>(generator()); });
+    const std::string noise = folder.File("noise.Vkf");
+    WriteAll(noise, random);
+
+    modals.ClearLog();
+    modals.QueueFileName(QString::fromStdString(list));
+    Child<QAction>("MenuFile_Open")->trigger();
+    modals.QueueFileName(QString::fromStdString(ini));
+    Child<QAction>("MenuFile_Open")->trigger();
+    EXPECT_FALSE(window->OpenProjectFile(QString::fromStdString(noise)));
+    EXPECT_EQ(BytesOf(data.image), current);
+    EXPECT_EQ(data.band, band);
+    const QStringList messages = modals.Log().filter(QRegularExpression("^(?!file dialog)"));
+    ASSERT_EQ(messages.size(), 3) << modals.Log().join('|').toStdString();
+    EXPECT_TRUE(
+        messages[0].contains("channels.csv\" is not a project file: it looks like a channel list"))
+        << messages[0].toStdString();
+    EXPECT_TRUE(
+        messages[1].contains("settings.ini\" is not a project file: it looks like an INI file"))
+        << messages[1].toStdString();
+    EXPECT_TRUE(messages[2].contains("noise.Vkf\" is not a project file: its band limits"))
+        << messages[2].toStdString();
+
+    const std::string part = folder.File("part.Vkf");
+    WriteAll(part, random.substr(0, 500));
+    modals.ClearLog();
+    EXPECT_TRUE(window->OpenProjectFile(QString::fromStdString(part)));
+    ASSERT_EQ(modals.Log().size(), 1);
+    EXPECT_TRUE(modals.Log().front().contains("Only the first 500 bytes of a 2954-byte project"))
+        << modals.Log().front().toStdString();
+    EXPECT_TRUE(std::equal(random.begin(), random.begin() + 500, data.image.Raw().begin(),
+                           [](char a, uint8_t b) { return static_cast<uint8_t>(a) == b; }));
+}
+
 // --config naming something that is not a configuration: the window says so, works on the
 // defaults, and leaves the thing alone when it closes.
 TEST_F(MainWindowTest, AConfigurationThatCannotBeReadIsReportedAndLeftAlone) {
@@ -260,6 +317,40 @@ TEST_F(MainWindowTest, AWriteStartedWhileAFrequencyIsTypedStoresItFirst) {
     EXPECT_TRUE(storedBeforeTheWindow);
     EXPECT_EQ(grid.OpenEditor(), nullptr);
     EXPECT_TRUE(modals.AllAnswersUsed());
+}
+
+// A blank project written over a radio clears its channels: the window asks first, and only
+// OK opens the programming window.
+TEST_F(MainWindowTest, WritingAProjectWithoutChannelsAsksFirst) {
+    WriteConfig("[config]\nLanguage=0\n");
+    OpenWindow();
+    for (int n = 1; n <= kChannelCount; ++n) {
+        data.image.SetChannelValid(n, false);
+    }
+    const QString question =
+        "This project has no channels: writing it clears all 16 channels of the radio. Write "
+        "anyway?";
+    modals.ClearLog();
+    modals.QueueAnswer(ModalAnswer::Cancel);
+    Child<QAction>("MenuEdit_Write")->trigger();
+    EXPECT_EQ(modals.Log(), QStringList({question}));
+
+    modals.ClearLog();
+    modals.QueueAnswer(ModalAnswer::Ok);
+    modals.QueueDialogHandler([](QDialog& dialog) {
+        QTest::mouseClick(testing::Find<QPushButton>(&dialog, "CancelBtn"), Qt::LeftButton);
+    });
+    Child<QAction>("MenuEdit_Write")->trigger();
+    EXPECT_EQ(modals.Log(), QStringList({question, "dialog: TProgramDialog"}));
+    EXPECT_TRUE(modals.AllAnswersUsed());
+
+    EditChannel3(data);
+    modals.ClearLog();
+    modals.QueueDialogHandler([](QDialog& dialog) {
+        QTest::mouseClick(testing::Find<QPushButton>(&dialog, "CancelBtn"), Qt::LeftButton);
+    });
+    Child<QAction>("MenuEdit_Write")->trigger();
+    EXPECT_EQ(modals.Log(), QStringList({"dialog: TProgramDialog"})) << "a channel: no question";
 }
 
 TEST_F(MainWindowTest, ShortcutsWriteTheProjectToARadioAndReadTheSameChannelsBack) {

@@ -78,6 +78,9 @@ void TAdjustmentDlg::bOpenClick() {
         return;
     }
     ShowAdjustmentData();
+    if (!result.notice.empty()) {
+        context_.Tell(this, FromUtf8(result.notice));
+    }
 }
 
 void TAdjustmentDlg::bSaveClick() {

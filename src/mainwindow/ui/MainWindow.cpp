@@ -9,6 +9,7 @@
 #include "dialogs/ui/ServiceDialogs.h"
 #include "gui/LocalPath.h"
 #include "gui/UiText.h"
+#include "lang/ChannelEditText.h"
 #include "lang/LanguageSetting.h"
 #include "lang/TextIds.h"
 #include "mainwindow/ui/ChannelEditing.h"
@@ -134,6 +135,9 @@ bool TForm1::OpenProjectFile(const QString& path) {
     data.band = band;
     RefreshFromModel();
     editing_->StartFreshHistory();
+    if (!result.notice.empty()) {
+        context_.Tell(this, FromUtf8(result.notice));
+    }
     return true;
 }
 
@@ -194,6 +198,14 @@ void TForm1::MenuEdit_ReadClick() {
 }
 
 void TForm1::MenuEdit_WriteClick() {
+    StorePendingEdit();
+    const auto& lang = context_.data.lang;
+    if (!context_.data.image.HasChannelInUse() &&
+        !context_.modals.Confirm(
+            this, FromUtf8(ChannelEditTextUtf8(lang, ChannelEditTextId::EmptyWriteQuestion)),
+            UiText(lang, text::kOk), UiText(lang, text::kCancel))) {
+        return;
+    }
     RunDataJob(false);
 }
 
