@@ -4,7 +4,10 @@
 // bench/window.sh (cold start, a read and a write against radiosim).
 //
 //   window-bench --config PATH [--language 0|1|2] [--dark] [--open FILE.Vkf] [-o OUT.png]
-//                [--job read|write --device PATH]
+//                [--job read|write --device PATH] [--type ROW,COLUMN,TEXT]
+//
+// --type stores TEXT into a cell of the channel grid as its editor would, before the picture:
+// the notice of a value stored otherwise than typed shows in it.
 
 #include <QAction>
 #include <QDialog>
@@ -14,6 +17,7 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QStyleFactory>
+#include <QTableView>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -30,6 +34,7 @@ struct Options {
     QString open;
     QString output;
     QString job;
+    QString type;
     std::string device;
     int language = -1;
     bool dark = false;
@@ -52,6 +57,8 @@ Options Parse(const QStringList& args) {
             o.job = args[++i];
         } else if (a == "--device" && hasValue) {
             o.device = QFile::encodeName(args[++i]).toStdString();
+        } else if (a == "--type" && hasValue) {
+            o.type = args[++i];
         } else if (a == "--dark") {
             o.dark = true;
         }
@@ -150,6 +157,13 @@ int main(int argc, char** argv) {
     QApplication::exec();
     if (!options.job.isEmpty()) {
         return RunJob(window, modals, options.job == "read");
+    }
+    if (const QStringList typed = options.type.split(QLatin1Char(',')); typed.size() == 3) {
+        auto* grid = window.findChild<QTableView*>(QStringLiteral("StringGrid1"));
+        const QModelIndex cell = grid->model()->index(typed[0].toInt(), typed[1].toInt());
+        grid->setCurrentIndex(cell);
+        grid->model()->setData(cell, typed[2], Qt::EditRole);
+        QCoreApplication::processEvents();
     }
     if (!options.output.isEmpty() && !window.grab().save(options.output)) {
         std::fprintf(stderr, "could not write %s\n", qPrintable(options.output));

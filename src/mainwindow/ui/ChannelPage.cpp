@@ -23,7 +23,8 @@ ChannelPage::ChannelPage(GuiContext& context, QWidget* parent)
       context_(context),
       model_(new ChannelTableModel(context.data, this)),
       grid_(new ChannelGridView(this)),
-      toneTip_(new QLabel(this)) {
+      toneTip_(new QLabel(this)),
+      valueNotice_(new QLabel(this)) {
     grid_->setModel(model_);
     auto* frequency = new FreqCellDelegate(context_, grid_);
     auto* tone = new ToneCellDelegate(grid_);
@@ -48,17 +49,23 @@ ChannelPage::ChannelPage(GuiContext& context, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(grid_);
     toneTip_->setObjectName(QStringLiteral("sTiShi_0"));
-    // Drawn like a hint, so that it stays readable over the cells it covers.
-    toneTip_->setAutoFillBackground(true);
-    toneTip_->setBackgroundRole(QPalette::ToolTipBase);
-    toneTip_->setForegroundRole(QPalette::ToolTipText);
-    toneTip_->setFrameShape(QFrame::Box);
-    toneTip_->setMargin(2);
     toneTip_->hide();
+    valueNotice_->setObjectName(QStringLiteral("sValueNotice"));
+    for (QLabel* tip : {toneTip_, valueNotice_}) {
+        // Drawn like a hint, so that it stays readable over the cells it covers.
+        tip->setAutoFillBackground(true);
+        tip->setBackgroundRole(QPalette::ToolTipBase);
+        tip->setForegroundRole(QPalette::ToolTipText);
+        tip->setFrameShape(QFrame::Box);
+        tip->setMargin(2);
+    }
+    valueNotice_->hide();
 
     connect(model_, &ChannelTableModel::channelEdited, this, &MainWindowPage::projectEdited);
     connect(tone, &ToneCellDelegate::toneStored, this, &ChannelPage::ShowToneTip);
     connect(grid_, &ChannelGridView::gridClicked, toneTip_, &QWidget::hide);
+    connect(model_, &ChannelTableModel::valueNotice, this, &ChannelPage::ShowValueNotice);
+    connect(grid_, &ChannelGridView::gridClicked, valueNotice_, &QWidget::hide);
     grid_->ApplySizes(context_.data.config);
 }
 
@@ -75,6 +82,7 @@ void ChannelPage::RefreshFromModel() {
     model_->RefreshAll();
     grid_->SetCornerCaption(model_->CornerCaption());
     toneTip_->setText(model_->NonstandardText());
+    valueNotice_->hide();
 }
 
 void ChannelPage::CommitPendingEdit() {
@@ -102,6 +110,20 @@ void ChannelPage::ShowToneTip(const QModelIndex& index, QPoint editorTopLeft) {
     toneTip_->move(mapFromGlobal(editorTopLeft) + kToneTipOffset);
     toneTip_->raise();
     toneTip_->show();
+}
+
+// Under the cell that was edited, where the eyes are when the value is stored.
+void ChannelPage::ShowValueNotice(const QModelIndex& index, const QString& text) {
+    if (text.isEmpty()) {
+        valueNotice_->hide();
+        return;
+    }
+    valueNotice_->setText(text);
+    valueNotice_->adjustSize();
+    const QRect cell = grid_->visualRect(index);
+    valueNotice_->move(grid_->viewport()->mapTo(this, cell.bottomLeft()));
+    valueNotice_->raise();
+    valueNotice_->show();
 }
 
 }  // namespace radioprog::ui

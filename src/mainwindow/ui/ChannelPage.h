@@ -30,11 +30,13 @@ class ChannelPage final : public MainWindowPage {
 
   private:
     void ShowToneTip(const QModelIndex& index, QPoint editorTopLeft);
+    void ShowValueNotice(const QModelIndex& index, const QString& text);
 
     GuiContext& context_;
     ChannelTableModel* model_ = nullptr;
     ChannelGridView* grid_ = nullptr;
     QLabel* toneTip_ = nullptr;
+    QLabel* valueNotice_ = nullptr;
     bool sizesApplied_ = false;
 };
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "gui/UiText.h"
+#include "lang/ChannelEditText.h"
 #include "lang/TextIds.h"
 #include "model/ChannelMoves.h"
 #include "model/FreqCodec.h"
@@ -179,6 +180,7 @@ bool ChannelTableModel::setData(const QModelIndex& index, const QVariant& value,
     const int row = index.row();
     const int column = index.column();
     const std::vector<uint8_t> before = Snapshot(data_.image, row + 1);
+    notice_.clear();
     bool stored = true;
     if (column <= kColTxTone && InUse(row) && value.toString() == DisplayText(row, column)) {
         // A cell left as it was shown keeps its bytes: a frequency from a file or a radio
@@ -194,6 +196,7 @@ bool ChannelTableModel::setData(const QModelIndex& index, const QVariant& value,
     }
     // A refused text still redraws the row, so the cell shows the stored value again.
     emit dataChanged(this->index(row, 0), this->index(row, kGridColumnCount - 1));
+    emit valueNotice(index, notice_);
     if (Snapshot(data_.image, row + 1) != before) {
         emit channelEdited(row);
     }
@@ -211,6 +214,7 @@ bool ChannelTableModel::StoreRxFreq(int row, const QString& text) {
         return false;
     }
     const uint32_t snapped = SnapToBand(*hz, data_.band);
+    NoticeStoredFreq(text, *hz, snapped);
     ChannelRecord channel = data_.image.Channel(n);
     if (InUse(row)) {
         channel.SetRxFreq(snapped);
@@ -229,6 +233,7 @@ bool ChannelTableModel::StoreTxFreq(int row, const QString& text) {
             return false;
         }
         hz = *typed == 0 ? 0 : SnapToBand(*typed, data_.band);
+        NoticeStoredFreq(text, *typed, hz);
     }
     data_.image.Channel(row + 1).SetTxFreq(hz);
     return true;
@@ -241,7 +246,11 @@ void ChannelTableModel::StoreTone(int row, int column, const QString& text) {
     uint8_t type = receive ? channel.RxToneType() : channel.TxToneType();
     uint16_t code = receive ? channel.RxToneCode() : channel.TxToneCode();
     if (!TextToTone(text.toStdString(), type, code)) {
-        return;  // not a tone: the old one stays
+        // Not a tone: the old one stays, and the user is told so.
+        notice_ = QString::fromStdString(
+                      ChannelEditTextUtf8(data_.lang, ChannelEditTextId::ToneNotInList))
+                      .arg(text);
+        return;
     }
     if (receive) {
         channel.SetRxTone(type, code);
@@ -249,6 +258,26 @@ void ChannelTableModel::StoreTone(int row, int column, const QString& text) {
     } else {
         channel.SetTxTone(type, code);
     }
+}
+
+// The band clamp and the raster keep their rule, but never without a word.
+void ChannelTableModel::NoticeStoredFreq(const QString& typed, uint32_t hz, uint32_t stored) {
+    if (hz == stored) {
+        return;
+    }
+    const QString shown = FromStd(FreqToText(stored));
+    QString text;
+    if (hz < data_.band.lower || hz > data_.band.upper) {
+        text = QString::fromStdString(
+                   ChannelEditTextUtf8(data_.lang, ChannelEditTextId::FreqOutsideBand))
+                   .arg(typed, FromStd(FreqToText(data_.band.lower)),
+                        FromStd(FreqToText(data_.band.upper)), shown);
+    } else {
+        text = QString::fromStdString(
+                   ChannelEditTextUtf8(data_.lang, ChannelEditTextId::FreqOffRaster))
+                   .arg(typed, shown);
+    }
+    notice_ = text;
 }
 
 bool ChannelTableModel::StoreListIndex(int row, int column, int item) {

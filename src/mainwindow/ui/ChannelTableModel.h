@@ -59,6 +59,10 @@ class ChannelTableModel final : public QAbstractTableModel {
   signals:
     // The user's edit changed the record of this row (once per stored change).
     void channelEdited(int row);
+    // What was typed is not what was stored (a frequency moved into the band or onto the
+    // raster), or was not stored at all (a tone text the list does not hold): the words to show;
+    // empty after an edit stored as typed.
+    void valueNotice(const QModelIndex& index, const QString& text);
 
   private:
     struct Texts {
@@ -72,10 +76,12 @@ class ChannelTableModel final : public QAbstractTableModel {
     bool StoreRxFreq(int row, const QString& text);
     bool StoreTxFreq(int row, const QString& text);
     void StoreTone(int row, int column, const QString& text);
+    void NoticeStoredFreq(const QString& typed, uint32_t hz, uint32_t stored);
     bool StoreListIndex(int row, int column, int item);
 
     AppData& data_;
     Texts texts_;
+    QString notice_;  // what the edit being stored has to say
     QBrush lockedOddRow_;
     QBrush lockedEvenRow_;
 };
