@@ -1,5 +1,6 @@
 // Channel editing in the main window: the commands sit in the File and Edit menus in the
-// window's language, and Open, New and a radio read start a fresh history.
+// window's language, Open, New and a band change start a fresh history, and a radio read is
+// one step to undo.
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QTableView>
 
+#include "appdata/AppData.h"
 #include "model/ProjectFile.h"
 #include "support/MainWindowFixture.h"
 #include "support/Programs.h"
@@ -70,7 +72,7 @@ TEST_F(ChannelEditingWindowTest, CommandsSitInTheMenusInTheWindowsLanguage) {
     EXPECT_EQ(Action("MenuEdit_Paste")->text(), "貼上(&P)");
 }
 
-TEST_F(ChannelEditingWindowTest, OpenNewAndARadioReadStartAFreshHistory) {
+TEST_F(ChannelEditingWindowTest, OpenAndNewStartAFreshHistoryAndAReadIsOneStepToUndo) {
     testing::Radiosim sim({"--kind", "Y"});
     ASSERT_FALSE(sim.Device().empty());
     OpenEnglishWindow(sim.Device());
@@ -97,12 +99,46 @@ TEST_F(ChannelEditingWindowTest, OpenNewAndARadioReadStartAFreshHistory) {
 
     PasteChannel(4, "433");
     ASSERT_TRUE(CanUndo());
+    data.band = {136000000, 174000000};  // a band the radio does not have
+    const Bytes beforeRead = Image();
     modals.QueueDialogHandler([](QDialog& dialog) {
         QTest::mouseClick(testing::Find<QPushButton>(&dialog, "ProgramStart"), Qt::LeftButton);
     });
     Action("MenuEdit_Read")->trigger();
     ASSERT_EQ(modals.Log().last(), "SUCCESS");
+    const Bytes read = Image();
+    const BandLimits readBand = data.band;
+    ASSERT_NE(read, beforeRead);
+    ASSERT_NE(readBand, (BandLimits{136000000, 174000000}));
+    ASSERT_TRUE(CanUndo()) << "the read can be undone";
+    EXPECT_EQ(Action("MenuEdit_Undo")->text(), "&Undo read from radio");
+
+    Action("MenuEdit_Undo")->trigger();
+    EXPECT_EQ(Image(), beforeRead) << "the exact bytes before the read";
+    EXPECT_EQ(data.band, (BandLimits{136000000, 174000000}));
+    EXPECT_EQ(Action("MenuEdit_Undo")->text(), "&Undo");
+    Action("MenuEdit_Redo")->trigger();
+    EXPECT_EQ(Image(), read);
+    EXPECT_EQ(data.band, readBand);
+    Action("MenuLanguage_Chs")->trigger();
+    EXPECT_EQ(Action("MenuEdit_Undo")->text(), "撤销读取(&U)");
+}
+
+// A band change clears all data behind its access code: the old band's channels must not
+// come back under the new band.
+TEST_F(ChannelEditingWindowTest, ABandChangeStartsAFreshHistory) {
+    OpenEnglishWindow();
+    PasteChannel(1, "430");
+    ASSERT_TRUE(CanUndo());
+    // What the band dialog does once its code and its question are answered.
+    data.band = {136000000, 174000000};
+    ResetProjectToDefaults(data);
+    const Bytes cleared = Image();
+    emit context.events.projectReplaced(ProjectReplacement::BandChange);
     EXPECT_FALSE(CanUndo());
+    Action("MenuEdit_Undo")->trigger();
+    EXPECT_EQ(Image(), cleared);
+    EXPECT_EQ(data.band, (BandLimits{136000000, 174000000}));
 }
 
 // A new user's afternoon: export the channels, edit the list, import it, undo the import,

@@ -104,9 +104,16 @@ void TForm1::StorePendingEdit() {
     }
 }
 
-void TForm1::ProjectReplaced() {
+void TForm1::ProjectReplaced(ProjectReplacement how) {
     RefreshFromModel();
-    editing_->StartFreshHistory();
+    // A read replaces unsaved edits: it is one step to undo. A band change clears all data by
+    // design, behind its access code and confirmation: channels of the old band must not come
+    // back under the new one.
+    if (how == ProjectReplacement::RadioRead) {
+        editing_->RecordRadioRead();
+    } else {
+        editing_->StartFreshHistory();
+    }
 }
 
 void TForm1::MenuFile_NewClick() {
@@ -190,6 +197,9 @@ void TForm1::RunDataJob(bool read) {
     const QString caption =
         UiText(context_.data.lang, read ? text::kReadFromRadio : text::kWriteToRadio);
     // A successful read replaces the project through the session's redraw hook.
+    if (read) {
+        editing_->RecordUnrecordedChanges();
+    }
     RunProgramDialog(context_, this, {kModeData, read, caption, {}});
 }
 

@@ -76,7 +76,7 @@ class TForm1 final : public QMainWindow {
     void SetLanguage(int languageSetting);
     void SelectBandPreset();
     // After a radio read or a band change: the whole project is new, and so is its history.
-    void ProjectReplaced();
+    void ProjectReplaced(ProjectReplacement how);
     std::array<MainWindowPage*, 2> Pages() const;
 
     GuiContext& context_;
