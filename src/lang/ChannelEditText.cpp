@@ -32,6 +32,7 @@ constexpr std::array<TextRow, kChannelEditTextCount> kChannelEditRows = {{
     {"%1 不是列表中的亚音：亚音未改变", "%1 不是列表中的亞音：亞音未改變",
      "%1 is not a tone of the list: the tone is unchanged"},
     {"撤销读取(&U)", "復原讀取(&U)", "&Undo read from radio"},
+    {"最近打开(&R)", "最近開啟(&R)", "&Recent"},
 }};
 
 }  // namespace

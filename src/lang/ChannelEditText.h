@@ -30,8 +30,9 @@ enum class ChannelEditTextId : int {
     FreqOffRaster,    // %1 typed, %2 stored
     ToneNotInList,    // %1 typed
     UndoReadFromRadio,
+    RecentProjects,
 };
-inline constexpr std::size_t kChannelEditTextCount = 18;
+inline constexpr std::size_t kChannelEditTextCount = 19;
 
 LocalisedTableSource ChannelEditTextSource();
 const LocalisedTable& ChannelEditTextTable();

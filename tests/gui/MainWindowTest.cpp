@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QDialog>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTableView>
@@ -205,6 +206,63 @@ TEST_F(MainWindowTest, FilesThatAreNotProjectsAreRefusedWithNothingChanged) {
         << modals.Log().front().toStdString();
     EXPECT_TRUE(std::equal(random.begin(), random.begin() + 500, data.image.Raw().begin(),
                            [](char a, uint8_t b) { return static_cast<uint8_t>(a) == b; }));
+}
+
+// Like any desktop program: the title names the file and marks changes, Ctrl+S saves to the
+// file in hand without a dialog, File > Recent holds the last eight projects, and file dialogs
+// start where the last one was left, also after a restart.
+TEST_F(MainWindowTest, TheTitleCtrlSRecentProjectsAndTheLastFolder) {
+    WriteConfig("[config]\nLanguage=0\n");
+    OpenWindow();
+    const QString program = window->windowTitle();
+    const fs::path sub = fs::path(folder.Path()) / "customers";
+    fs::create_directory(sub);
+    const std::string mine = (sub / "mine.Vkf").string();
+
+    modals.QueueFileName(QString::fromStdString(mine));
+    Child<QAction>("MenuFile_Save")->trigger();
+    EXPECT_EQ(window->windowTitle(), "mine.Vkf[*] - " + program);
+    EXPECT_FALSE(window->isWindowModified());
+    EXPECT_EQ(modals.StartFolder(), QString::fromStdString(sub.string()));
+
+    testing::GridDriver grid(Child<QTableView>("StringGrid1"));
+    grid.Enter(4, testing::kRx, "439");
+    EXPECT_TRUE(window->isWindowModified());
+    modals.ClearLog();
+    Child<QAction>("SaveToCurrentFile")->trigger();
+    EXPECT_TRUE(modals.Log().isEmpty()) << "no dialog: " << modals.Log().join('|').toStdString();
+    EXPECT_EQ(testing::ReadAll(mine),
+              std::string(data.image.Raw().begin(), data.image.Raw().end()));
+    EXPECT_FALSE(window->isWindowModified());
+    Child<QAction>("MenuEdit_Undo")->trigger();
+    EXPECT_TRUE(window->isWindowModified()) << "undone after the save: differs from the file";
+
+    for (int i = 1; i <= 9; ++i) {
+        modals.QueueFileName(
+            QString::fromStdString((sub / ("p" + std::to_string(i) + ".Vkf")).string()));
+        Child<QAction>("MenuFile_Save")->trigger();
+    }
+    auto* recent = Child<QMenu>("MenuFile_Recent");
+    ASSERT_NE(recent, nullptr);
+    ASSERT_EQ(recent->actions().size(), 8);
+    EXPECT_EQ(recent->actions().front()->text(),
+              "&1 " + QString::fromStdString((sub / "p9.Vkf").string()));
+    EXPECT_EQ(recent->actions().back()->text(),
+              "&8 " + QString::fromStdString((sub / "p2.Vkf").string()));
+    modals.QueueAnswer(ModalAnswer::Ok);
+    Child<QAction>("MenuFile_New")->trigger();
+    EXPECT_EQ(window->windowTitle(), program);
+    recent->actions().at(2)->trigger();
+    EXPECT_EQ(window->windowTitle(), "p7.Vkf[*] - " + program);
+    EXPECT_EQ(recent->actions().front()->text(),
+              "&1 " + QString::fromStdString((sub / "p7.Vkf").string()));
+
+    CloseWindow();
+    modals.SetStartFolder({});
+    OpenWindow();
+    EXPECT_EQ(Child<QMenu>("MenuFile_Recent")->actions().size(), 8);
+    EXPECT_EQ(modals.StartFolder(), QString::fromStdString(sub.string()));
+    EXPECT_EQ(window->windowTitle(), program);
 }
 
 // --config naming something that is not a configuration: the window says so, works on the

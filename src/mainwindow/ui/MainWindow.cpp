@@ -1,6 +1,8 @@
 #include "mainwindow/ui/MainWindow.h"
 
 #include <QCloseEvent>
+#include <QFile>
+#include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -15,6 +17,7 @@
 #include "mainwindow/ui/ChannelEditing.h"
 #include "mainwindow/ui/ChannelPage.h"
 #include "mainwindow/ui/OptionsPage.h"
+#include "mainwindow/ui/ProjectFiles.h"
 #include "mainwindow/ui/ServiceWindows.h"
 #include "model/ProjectFile.h"
 #include "port/ui/PortDialog.h"
@@ -38,6 +41,14 @@ TForm1::TForm1(GuiContext& context, QWidget* parent) : QMainWindow(parent), cont
     // Room for the whole channel grid at its default sizes.
     resize(720, 600);
     connect(&context_.events, &ProjectEvents::projectReplaced, this, &TForm1::ProjectReplaced);
+    const QList<QAction*> fileItems = MenuFile->actions();
+    files_ = new ProjectFiles(
+        context_, *this, *MenuFile, fileItems.value(fileItems.indexOf(MenuFile_Save) + 1),
+        [this](const QString& path) { OpenProjectFile(path); },
+        [this] { return MenuFile_SaveClick(); });
+    for (MainWindowPage* page : Pages()) {
+        connect(page, &MainWindowPage::projectEdited, files_, &ProjectFiles::Refresh);
+    }
     FormCreate();
 }
 
@@ -59,6 +70,9 @@ void TForm1::FormCreate() {
     ResetProjectToDefaults(data);
     ResetCalibrationData(data.calibration, data.band);
     ApplyLanguageSetting(data.lang, data.config.languageSetting);
+    context_.modals.SetStartFolder(
+        QFile::decodeName(QByteArray::fromStdString(data.config.lastFolder)));
+    files_->StartedNew();
     RefreshFromModel();
     editing_->StartFreshHistory();
 }
@@ -69,6 +83,7 @@ void TForm1::FormDestroy() {
         page->StoreLayoutInConfiguration();
     }
     StoreInConfiguration(data.port, data.config);
+    data.config.lastFolder = LocalPath(context_.modals.StartFolder());
     SaveConfiguration(context_.configPath, data.config, data.band);
 }
 
@@ -82,6 +97,9 @@ void TForm1::RefreshFromModel() {
     ApplyStatusTexts();
     for (MainWindowPage* page : Pages()) {
         page->RefreshFromModel();
+    }
+    if (files_ != nullptr) {
+        files_->Refresh();
     }
 }
 
@@ -124,6 +142,7 @@ void TForm1::MenuFile_NewClick() {
         return;
     }
     ResetProjectToDefaults(context_.data);
+    files_->StartedNew();
     RefreshFromModel();
     editing_->StartFreshHistory();
 }
@@ -140,6 +159,7 @@ bool TForm1::OpenProjectFile(const QString& path) {
     }
     data.image = image;
     data.band = band;
+    files_->Opened(path);
     RefreshFromModel();
     editing_->StartFreshHistory();
     if (!result.notice.empty()) {
@@ -172,6 +192,8 @@ bool TForm1::MenuFile_SaveClick() {
     const FileResult result = SaveProject(LocalPath(*path), data.image, data.band);
     if (!result) {
         context_.Tell(this, FromUtf8(result.message));
+    } else {
+        files_->Opened(*path);
     }
     return result.ok;
 }

@@ -21,6 +21,7 @@ class ChannelEditing;
 class ChannelPage;
 class OptionsPage;
 class MainWindowPage;
+class ProjectFiles;
 
 class TForm1 final : public QMainWindow {
     Q_OBJECT
@@ -115,6 +116,8 @@ class TForm1 final : public QMainWindow {
     OptionsPage* optionsPage_ = nullptr;
     // Undo, clipboard and channel list commands around the channel grid.
     ChannelEditing* editing_ = nullptr;
+    // The current file, the title's mark, Ctrl+S and File > Recent.
+    ProjectFiles* files_ = nullptr;
     QLabel* sFreqBand = nullptr;
     QLabel* sLastWrite = nullptr;
     QLabel* sLastWriteTime = nullptr;
