@@ -33,6 +33,10 @@ constexpr std::array<TextRow, kChannelEditTextCount> kChannelEditRows = {{
      "%1 is not a tone of the list: the tone is unchanged"},
     {"撤销读取(&U)", "復原讀取(&U)", "&Undo read from radio"},
     {"最近打开(&R)", "最近開啟(&R)", "&Recent"},
+    {"查看(&V)", "檢視(&V)", "&View"},
+    {"全部信道字段(&A)", "全部信道欄位(&A)", "&All channel fields"},
+    {"CAT：载波，收到载波时信道为忙", "CAT：載波，收到載波時信道為忙",
+     "CAT: carrier. The channel counts as busy while a carrier is heard"},
 }};
 
 }  // namespace

@@ -31,8 +31,11 @@ enum class ChannelEditTextId : int {
     ToneNotInList,    // %1 typed
     UndoReadFromRadio,
     RecentProjects,
+    ViewMenu,
+    ChannelFields,
+    CarrierTip,
 };
-inline constexpr std::size_t kChannelEditTextCount = 19;
+inline constexpr std::size_t kChannelEditTextCount = 22;
 
 LocalisedTableSource ChannelEditTextSource();
 const LocalisedTable& ChannelEditTextTable();

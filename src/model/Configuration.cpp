@@ -19,6 +19,7 @@ constexpr const char* kControlSection = "control";
 constexpr const char* kBandSection = "Band";
 constexpr const char* kLanguageSections[3] = {"chs", "cht", "eng"};
 constexpr const char* kFilesSection = "Files";
+constexpr const char* kViewSection = "View";
 constexpr const char* kConfigFileName = "_config.ini";
 
 // SimpleIni's own integer reader accepts "12abc" as 12; we want a non-numeric value to
@@ -150,6 +151,10 @@ void WriteFiles(CSimpleIniA& ini, const ConfigValues& config) {
     if (!config.lastFolder.empty()) {
         ini.SetValue(kFilesSection, "LastFolder", config.lastFolder.c_str());
     }
+    ini.Delete(kViewSection, nullptr);
+    if (config.showAllChannelFields) {
+        ini.SetLongValue(kViewSection, "AllChannelFields", 1);
+    }
 }
 
 void ReadFiles(const CSimpleIniA& ini, ConfigValues& config) {
@@ -162,6 +167,7 @@ void ReadFiles(const CSimpleIniA& ini, ConfigValues& config) {
         }
     }
     config.lastFolder = ini.GetValue(kFilesSection, "LastFolder", "");
+    config.showAllChannelFields = ini.GetLongValue(kViewSection, "AllChannelFields", 0) != 0;
 }
 
 // Writes every key: the file a first start (or a vanished file at exit) produces.

@@ -53,6 +53,8 @@ struct ConfigValues {
     // was left in; kept in a section of our own.
     std::vector<std::string> recentProjects;
     std::string lastFolder;
+    // The channel grid shows every field of the record, not only the usual seven columns.
+    bool showAllChannelFields = false;
 };
 
 inline constexpr size_t kRecentProjectCount = 8;

@@ -35,9 +35,9 @@ ChannelPage::ChannelPage(GuiContext& context, QWidget* parent)
     const struct {
         int column;
         const char* editorName;
-    } lists[] = {{kColPower, "cbChInfor_Pow"},
-                 {kColBandwidth, "cbChInfor_Bandwidth"},
-                 {kColBusyFit, "cbChInfor_BusyFit"}};
+    } lists[] = {{kColPower, "cbChInfor_Pow"},       {kColBandwidth, "cbChInfor_Bandwidth"},
+                 {kColBusyFit, "cbChInfor_BusyFit"}, {kColScan, "cbChInfor_Scan"},
+                 {kColDtmf, "cbChInfor_Dtmf"},       {kColSquelchMode, "cbChInfor_SquelchMode"}};
     for (const auto& list : lists) {
         const int column = list.column;
         grid_->setItemDelegateForColumn(
@@ -67,6 +67,14 @@ ChannelPage::ChannelPage(GuiContext& context, QWidget* parent)
     connect(model_, &ChannelTableModel::valueNotice, this, &ChannelPage::ShowValueNotice);
     connect(grid_, &ChannelGridView::gridClicked, valueNotice_, &QWidget::hide);
     grid_->ApplySizes(context_.data.config);
+    ShowAllFields(context_.data.config.showAllChannelFields);
+}
+
+void ChannelPage::ShowAllFields(bool shown) {
+    context_.data.config.showAllChannelFields = shown;
+    for (int column = kFirstRecordFieldColumn; column < kGridColumnCount; ++column) {
+        grid_->setColumnHidden(column, !shown);
+    }
 }
 
 void ChannelPage::RefreshFromModel() {

@@ -24,6 +24,9 @@ class ChannelPage final : public MainWindowPage {
     void MoveToFirstCell();
     // Open and Save start by focusing the channel grid.
     void FocusGrid();
+    // Name, scan, DTMF and squelch mode as columns of their own, or only the usual seven;
+    // the choice is kept in the configuration.
+    void ShowAllFields(bool shown);
     // For the channel commands that work on the grid's selection.
     ChannelGridView& Grid() { return *grid_; }
     ChannelTableModel& Model() { return *model_; }

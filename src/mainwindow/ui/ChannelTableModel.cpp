@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "channellist/ChannelRowStore.h"
 #include "gui/UiText.h"
 #include "lang/ChannelEditText.h"
 #include "lang/TextIds.h"
@@ -19,8 +20,33 @@ namespace radioprog::ui {
 namespace {
 
 constexpr TextId kCaptionIds[kGridColumnCount] = {
-    text::kReceiveFrequency, text::kTransmitFrequency, text::kReceiveTone, text::kTransmitTone,
-    text::kTransmitPower,    text::kBandwidth,         text::kBusyInhibit};
+    text::kReceiveFrequency,
+    text::kTransmitFrequency,
+    text::kReceiveTone,
+    text::kTransmitTone,
+    text::kTransmitPower,
+    text::kBandwidth,
+    text::kBusyInhibit,
+    24,  // Name
+    22,  // SCN
+    77,  // DTMF
+    45,  // Squelch Mode
+};
+
+// The record field behind an optional column, in the channel list's terms: the same words
+// and rules as a list or a paste.
+ChannelColumn RecordField(int column) {
+    switch (column) {
+        case kColName:
+            return ChannelColumn::Name;
+        case kColScan:
+            return ChannelColumn::ScanAdd;
+        case kColDtmf:
+            return ChannelColumn::Dtmf;
+        default:
+            return ChannelColumn::SquelchMode;
+    }
+}
 
 // Busy inhibit as the grid offers it: off, or carrier (CAT). 1 (signalling) and 3 arrive
 // only from a radio or a file and have no item.
@@ -102,7 +128,8 @@ QString ChannelTableModel::DisplayText(int row, int column) const {
         case kColBusyFit:
             return channel.BusyFit() != 0 ? texts_.busyCat : texts_.busyOff;
         default:
-            return {};
+            return QString::fromStdString(
+                ChannelFieldText(data_.image, row + 1, RecordField(column), data_.lang.LangType()));
     }
 }
 
@@ -111,6 +138,13 @@ QVariant ChannelTableModel::EditValue(int row, int column) const {
         return DisplayText(row, column);
     }
     const ConstChannelRecord channel = data_.image.Channel(row + 1);
+    if (column == kColName) {
+        return DisplayText(row, column);
+    }
+    if (column >= kFirstRecordFieldColumn) {
+        const uint8_t value = WordValue(channel, RecordField(column));
+        return value < ListItems(column).size() ? QVariant(int{value}) : QVariant(-1);
+    }
     switch (column) {
         case kColPower:
             return channel.HighPower() ? 1 : 0;
@@ -145,6 +179,10 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
         case Qt::ForegroundRole:
             return oddChannel ? QVariant(kOddRowText) : QVariant();
         case Qt::ToolTipRole:
+            if (index.column() == kColBusyFit && InUse(row) &&
+                data_.image.Channel(row + 1).BusyFit() == kBusyFitCarrier) {
+                return texts_.carrierTip;
+            }
             return IsNonstandardTone(index) ? QVariant(texts_.nonstandard) : QVariant();
         default:
             return {};
@@ -191,6 +229,8 @@ bool ChannelTableModel::setData(const QModelIndex& index, const QVariant& value,
         stored = StoreTxFreq(row, value.toString());
     } else if (IsToneColumn(column)) {
         StoreTone(row, column, value.toString());
+    } else if (column >= kFirstRecordFieldColumn) {
+        stored = StoreRecordField(row, column, value);
     } else {
         stored = StoreListIndex(row, column, value.toInt());
     }
@@ -280,6 +320,31 @@ void ChannelTableModel::NoticeStoredFreq(const QString& typed, uint32_t hz, uint
     notice_ = text;
 }
 
+// Through the channel list's row store, on a copy: a name the radio cannot hold is refused
+// with the list's words and the channel stays as it was.
+bool ChannelTableModel::StoreRecordField(int row, int column, const QVariant& value) {
+    const ChannelColumn field = RecordField(column);
+    ChannelRowCells cells;
+    if (field == ChannelColumn::Name) {
+        cells[static_cast<int>(field)] = value.toString().toStdString();
+    } else {
+        const auto words = WordList(field, THaldenFuncs::TLangType::English);
+        const int item = value.toInt();
+        if (item < 0 || item >= static_cast<int>(words.size())) {
+            return false;
+        }
+        cells[static_cast<int>(field)] = words[static_cast<size_t>(item)];
+    }
+    ProjectImage changed = data_.image;
+    if (const auto error = StoreChannelRow(cells, row + 1, changed, data_.band)) {
+        notice_ = QStringLiteral("\"%1\" is %2")
+                      .arg(value.toString(), QString::fromStdString(error->why));
+        return false;
+    }
+    data_.image = changed;
+    return true;
+}
+
 bool ChannelTableModel::StoreListIndex(int row, int column, int item) {
     if (item < 0 || item > 1) {
         return false;
@@ -313,6 +378,15 @@ QStringList ChannelTableModel::ListItems(int column) const {
             return {texts_.narrow, texts_.wide};
         case kColBusyFit:
             return {texts_.busyOff, texts_.busyCat};
+        case kColScan:
+        case kColDtmf:
+        case kColSquelchMode: {
+            QStringList items;
+            for (const std::string& word : WordList(RecordField(column), data_.lang.LangType())) {
+                items << QString::fromStdString(word);
+            }
+            return items;
+        }
         default:
             return {};
     }
@@ -331,6 +405,8 @@ void ChannelTableModel::RefreshTexts() {
     texts_.busyOff = UiText(lang, text::kBusyOff);
     texts_.busyCat = UiText(lang, text::kBusyCarrier);
     texts_.nonstandard = UiText(lang, text::kNonstandardValue);
+    texts_.carrierTip =
+        QString::fromStdString(ChannelEditTextUtf8(lang, ChannelEditTextId::CarrierTip));
 }
 
 std::optional<std::vector<int>> ChannelTableModel::MoveChannels(std::span<const int> channels,

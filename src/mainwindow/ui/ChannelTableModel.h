@@ -25,8 +25,15 @@ enum GridColumn : int {
     kColPower,
     kColBandwidth,
     kColBusyFit,
+    // The rest of the record, shown only when asked for (View menu): copies and channel lists
+    // carry these fields, so they can be seen and set here too.
+    kColName,
+    kColScan,
+    kColDtmf,
+    kColSquelchMode,
     kGridColumnCount
 };
+inline constexpr int kFirstRecordFieldColumn = kColName;
 
 class ChannelTableModel final : public QAbstractTableModel {
     Q_OBJECT
@@ -67,7 +74,7 @@ class ChannelTableModel final : public QAbstractTableModel {
   private:
     struct Texts {
         std::array<QString, kGridColumnCount> captions;
-        QString corner, high, low, wide, narrow, busyOff, busyCat, nonstandard;
+        QString corner, high, low, wide, narrow, busyOff, busyCat, nonstandard, carrierTip;
     };
 
     bool InUse(int row) const;
@@ -78,6 +85,7 @@ class ChannelTableModel final : public QAbstractTableModel {
     void StoreTone(int row, int column, const QString& text);
     void NoticeStoredFreq(const QString& typed, uint32_t hz, uint32_t stored);
     bool StoreListIndex(int row, int column, int item);
+    bool StoreRecordField(int row, int column, const QVariant& value);
 
     AppData& data_;
     Texts texts_;

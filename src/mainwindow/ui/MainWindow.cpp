@@ -19,6 +19,7 @@
 #include "mainwindow/ui/OptionsPage.h"
 #include "mainwindow/ui/ProjectFiles.h"
 #include "mainwindow/ui/ServiceWindows.h"
+#include "mainwindow/ui/ViewMenu.h"
 #include "model/ProjectFile.h"
 #include "port/ui/PortDialog.h"
 #include "session/ui/ProgramDialog.h"
@@ -49,6 +50,7 @@ TForm1::TForm1(GuiContext& context, QWidget* parent) : QMainWindow(parent), cont
     for (MainWindowPage* page : Pages()) {
         connect(page, &MainWindowPage::projectEdited, files_, &ProjectFiles::Refresh);
     }
+    view_ = new ViewMenu(context_, *this, *MenuLanguage, *channelPage_);
     FormCreate();
 }
 
@@ -100,6 +102,7 @@ void TForm1::RefreshFromModel() {
     }
     if (files_ != nullptr) {
         files_->Refresh();
+        view_->Refresh();
     }
 }
 

@@ -22,6 +22,7 @@ class ChannelPage;
 class OptionsPage;
 class MainWindowPage;
 class ProjectFiles;
+class ViewMenu;
 
 class TForm1 final : public QMainWindow {
     Q_OBJECT
@@ -118,6 +119,8 @@ class TForm1 final : public QMainWindow {
     ChannelEditing* editing_ = nullptr;
     // The current file, the title's mark, Ctrl+S and File > Recent.
     ProjectFiles* files_ = nullptr;
+    // Whether the grid shows every field of the record.
+    ViewMenu* view_ = nullptr;
     QLabel* sFreqBand = nullptr;
     QLabel* sLastWrite = nullptr;
     QLabel* sLastWriteTime = nullptr;
