@@ -4,7 +4,7 @@
 // bench/window.sh (cold start, a read and a write against radiosim).
 //
 //   window-bench --config PATH [--language 0|1|2] [--dark] [--open FILE.Vkf] [-o OUT.png]
-//                [--job read|write --device PATH] [--type ROW,COLUMN,TEXT]
+//                [--job read|write --device PATH] [--type ROW,COLUMN,TEXT] [--size WxH]
 //
 // --type stores TEXT into a cell of the channel grid as its editor would, before the picture:
 // the notice of a value stored otherwise than typed shows in it.
@@ -35,6 +35,7 @@ struct Options {
     QString output;
     QString job;
     QString type;
+    QString size;
     std::string device;
     int language = -1;
     bool dark = false;
@@ -57,6 +58,8 @@ Options Parse(const QStringList& args) {
             o.job = args[++i];
         } else if (a == "--device" && hasValue) {
             o.device = QFile::encodeName(args[++i]).toStdString();
+        } else if (a == "--size" && hasValue) {
+            o.size = args[++i];
         } else if (a == "--type" && hasValue) {
             o.type = args[++i];
         } else if (a == "--dark") {
@@ -150,6 +153,9 @@ int main(int argc, char** argv) {
     ui::TForm1 window(context);
     if (!options.open.isEmpty()) {
         window.OpenProjectFile(options.open);
+    }
+    if (const QStringList size = options.size.split(QLatin1Char('x')); size.size() == 2) {
+        window.resize(size[0].toInt(), size[1].toInt());
     }
     FirstPaint firstPaint(&window);
     app.installEventFilter(&firstPaint);
