@@ -153,7 +153,9 @@ TEST_F(FileSafetyTest, InputsThatAreNotFilesAreRefusedWithoutBlocking) {
 TEST_F(FileSafetyTest, ListingThatCannotBeWrittenFailsWithSeventyFour) {
     const CliRun sample = Cli({"show", "--json", Path("none.Vkf")});
     ASSERT_EQ(sample.exitCode, 66);  // nothing to show yet
-    std::ofstream(Path("radio.Vkf")) << std::string(kProjectImageSize, '\0');
+    ProjectImage project;
+    project.ResetToDefaults();
+    ASSERT_TRUE(SaveProject(Path("radio.Vkf"), project, BandLimits{}));
 
     for (Output output : {Output::Full, Output::Closed}) {
         const CliRun run = Cli({"show", Path("radio.Vkf")}, output);
