@@ -33,21 +33,6 @@ constexpr TextId kCaptionIds[kGridColumnCount] = {
     45,  // Squelch Mode
 };
 
-// The record field behind an optional column, in the channel list's terms: the same words
-// and rules as a list or a paste.
-ChannelColumn RecordField(int column) {
-    switch (column) {
-        case kColName:
-            return ChannelColumn::Name;
-        case kColScan:
-            return ChannelColumn::ScanAdd;
-        case kColDtmf:
-            return ChannelColumn::Dtmf;
-        default:
-            return ChannelColumn::SquelchMode;
-    }
-}
-
 // Busy inhibit as the grid offers it: off, or carrier (CAT). 1 (signalling) and 3 arrive
 // only from a radio or a file and have no item.
 constexpr uint8_t kBusyFitCarrier = 2;
@@ -128,8 +113,8 @@ QString ChannelTableModel::DisplayText(int row, int column) const {
         case kColBusyFit:
             return channel.BusyFit() != 0 ? texts_.busyCat : texts_.busyOff;
         default:
-            return QString::fromStdString(
-                ChannelFieldText(data_.image, row + 1, RecordField(column), data_.lang.LangType()));
+            return QString::fromStdString(ChannelFieldText(
+                data_.image, row + 1, RecordFieldOf(column), data_.lang.LangType()));
     }
 }
 
@@ -142,7 +127,7 @@ QVariant ChannelTableModel::EditValue(int row, int column) const {
         return DisplayText(row, column);
     }
     if (column >= kFirstRecordFieldColumn) {
-        const uint8_t value = WordValue(channel, RecordField(column));
+        const uint8_t value = WordValue(channel, RecordFieldOf(column));
         return value < ListItems(column).size() ? QVariant(int{value}) : QVariant(-1);
     }
     switch (column) {
@@ -300,51 +285,6 @@ void ChannelTableModel::StoreTone(int row, int column, const QString& text) {
     }
 }
 
-// The band clamp and the raster keep their rule, but never without a word.
-void ChannelTableModel::NoticeStoredFreq(const QString& typed, uint32_t hz, uint32_t stored) {
-    if (hz == stored) {
-        return;
-    }
-    const QString shown = FromStd(FreqToText(stored));
-    QString text;
-    if (hz < data_.band.lower || hz > data_.band.upper) {
-        text = QString::fromStdString(
-                   ChannelEditTextUtf8(data_.lang, ChannelEditTextId::FreqOutsideBand))
-                   .arg(typed, FromStd(FreqToText(data_.band.lower)),
-                        FromStd(FreqToText(data_.band.upper)), shown);
-    } else {
-        text = QString::fromStdString(
-                   ChannelEditTextUtf8(data_.lang, ChannelEditTextId::FreqOffRaster))
-                   .arg(typed, shown);
-    }
-    notice_ = text;
-}
-
-// Through the channel list's row store, on a copy: a name the radio cannot hold is refused
-// with the list's words and the channel stays as it was.
-bool ChannelTableModel::StoreRecordField(int row, int column, const QVariant& value) {
-    const ChannelColumn field = RecordField(column);
-    ChannelRowCells cells;
-    if (field == ChannelColumn::Name) {
-        cells[static_cast<int>(field)] = value.toString().toStdString();
-    } else {
-        const auto words = WordList(field, THaldenFuncs::TLangType::English);
-        const int item = value.toInt();
-        if (item < 0 || item >= static_cast<int>(words.size())) {
-            return false;
-        }
-        cells[static_cast<int>(field)] = words[static_cast<size_t>(item)];
-    }
-    ProjectImage changed = data_.image;
-    if (const auto error = StoreChannelRow(cells, row + 1, changed, data_.band)) {
-        notice_ = QStringLiteral("\"%1\" is %2")
-                      .arg(value.toString(), QString::fromStdString(error->why));
-        return false;
-    }
-    data_.image = changed;
-    return true;
-}
-
 bool ChannelTableModel::StoreListIndex(int row, int column, int item) {
     if (item < 0 || item > 1) {
         return false;
@@ -382,7 +322,7 @@ QStringList ChannelTableModel::ListItems(int column) const {
         case kColDtmf:
         case kColSquelchMode: {
             QStringList items;
-            for (const std::string& word : WordList(RecordField(column), data_.lang.LangType())) {
+            for (const std::string& word : WordList(RecordFieldOf(column), data_.lang.LangType())) {
                 items << QString::fromStdString(word);
             }
             return items;

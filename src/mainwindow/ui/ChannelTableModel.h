@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "appdata/AppData.h"
+#include "channellist/ChannelColumns.h"
 
 namespace radioprog::ui {
 
@@ -34,6 +35,9 @@ enum GridColumn : int {
     kGridColumnCount
 };
 inline constexpr int kFirstRecordFieldColumn = kColName;
+
+// The record field behind an optional column, in the channel lists' terms.
+ChannelColumn RecordFieldOf(int column);
 
 class ChannelTableModel final : public QAbstractTableModel {
     Q_OBJECT
