@@ -4,10 +4,13 @@
 // bench/window.sh (cold start, a read and a write against radiosim).
 //
 //   window-bench --config PATH [--language 0|1|2] [--dark] [--open FILE.Vkf] [-o OUT.png]
-//                [--dialog NAME] [--job read|write --device PATH]
+//                [--dialog NAME] [--job read|write --device PATH] [--type ROW,COLUMN,TEXT]
+//                [--size WxH]
 //
 // --dialog pictures one of the windows the main window opens instead of the main window:
 // programming, port, about, password, new-password, access-code, calibration, band, message.
+// --type stores TEXT into a cell of the channel grid as its editor would, before the picture:
+// the notice of a value stored otherwise than typed shows in it.
 
 #include <QAction>
 #include <QDialog>
@@ -17,6 +20,7 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QStyleFactory>
+#include <QTableView>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -39,6 +43,8 @@ struct Options {
     QString open;
     QString output;
     QString job;
+    QString type;
+    QString size;
     std::string device;
     QString dialog;
     int language = -1;
@@ -64,6 +70,10 @@ Options Parse(const QStringList& args) {
             o.device = QFile::encodeName(args[++i]).toStdString();
         } else if (a == "--dialog" && hasValue) {
             o.dialog = args[++i];
+        } else if (a == "--size" && hasValue) {
+            o.size = args[++i];
+        } else if (a == "--type" && hasValue) {
+            o.type = args[++i];
         } else if (a == "--dark") {
             o.dark = true;
         }
@@ -220,6 +230,9 @@ int main(int argc, char** argv) {
     if (!options.open.isEmpty()) {
         window.OpenProjectFile(options.open);
     }
+    if (const QStringList size = options.size.split(QLatin1Char('x')); size.size() == 2) {
+        window.resize(size[0].toInt(), size[1].toInt());
+    }
     FirstPaint firstPaint(&window);
     app.installEventFilter(&firstPaint);
     window.show();
@@ -229,6 +242,13 @@ int main(int argc, char** argv) {
     }
     if (!options.dialog.isEmpty()) {
         return PictureDialog(window, context, options.dialog, options.output) ? 0 : 1;
+    }
+    if (const QStringList typed = options.type.split(QLatin1Char(',')); typed.size() == 3) {
+        auto* grid = window.findChild<QTableView*>(QStringLiteral("StringGrid1"));
+        const QModelIndex cell = grid->model()->index(typed[0].toInt(), typed[1].toInt());
+        grid->setCurrentIndex(cell);
+        grid->model()->setData(cell, typed[2], Qt::EditRole);
+        QCoreApplication::processEvents();
     }
     if (!options.output.isEmpty() && !window.grab().save(options.output)) {
         std::fprintf(stderr, "could not write %s\n", qPrintable(options.output));

@@ -1,10 +1,30 @@
 #include <algorithm>
+#include <optional>
+#include <span>
+#include <string>
 
 #include "calibration/CalibrationData.h"
 #include "model/AtomicOutput.h"
+#include "model/FileRecognition.h"
 #include "model/RegularFile.h"
 
 namespace radioprog {
+
+namespace {
+
+// Calibration data is a binary record whose values (frequencies, offsets, thresholds) hold
+// zero and control bytes; text is never one, and neither is an empty file.
+std::optional<std::string> WhyNotCalibration(std::span<const uint8_t> bytes) {
+    if (bytes.empty()) {
+        return "it is empty";
+    }
+    if (auto text = TextFileKind(bytes)) {
+        return text;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
 
 FileResult LoadCalibrationFile(const std::string& path, CalibrationData& calibration) {
     const RegularFileContents file =
@@ -12,9 +32,21 @@ FileResult LoadCalibrationFile(const std::string& path, CalibrationData& calibra
     if (file.status != FileRead::Read) {
         return {false, "Cannot open \"" + path + "\": " + file.why};
     }
+    if (const auto why = WhyNotCalibration(file.bytes)) {
+        FileResult result{false, "\"" + path + "\" is not a calibration file: " + *why};
+        result.notThisKind = true;
+        return result;
+    }
     // A short file replaces only the bytes it holds.
     std::copy(file.bytes.begin(), file.bytes.end(), calibration.Raw().begin());
-    return {};
+    FileResult result;
+    if (file.bytes.size() < kCalibrationDataSize) {
+        result.notice = "Only the first " + std::to_string(file.bytes.size()) + " bytes of the " +
+                        std::to_string(kCalibrationDataSize) +
+                        " bytes of calibration data were in \"" + path +
+                        "\"; the rest is as it was.";
+    }
+    return result;
 }
 
 FileResult SaveCalibrationFile(const std::string& path, const CalibrationData& calibration) {

@@ -39,7 +39,7 @@ std::string ChannelsAsTsv(const ProjectImage& image, std::span<const int> channe
 }
 
 ChannelListResult PasteChannelsTsv(std::string_view text, int firstChannel, ProjectImage& image,
-                                   const BandLimits& band) {
+                                   const BandLimits& band, TonesOutsideTheList outside) {
     if (firstChannel < 1 || firstChannel > kChannelCount) {
         return ListError(1, 1, "no channel chosen to paste onto");
     }
@@ -83,7 +83,7 @@ ChannelListResult PasteChannelsTsv(std::string_view text, int firstChannel, Proj
         }
         targets.push_back({&row, channel});
     }
-    return StoreChannelRows(targets, layout, image, band);
+    return StoreChannelRows(targets, layout, image, band, outside);
 }
 
 }  // namespace radioprog

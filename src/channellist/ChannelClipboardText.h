@@ -21,8 +21,10 @@ std::string ChannelsAsTsv(const ProjectImage& image, std::span<const int> channe
 // Stores tab-separated rows from firstChannel down, all or nothing. A first row of captions
 // places the columns (the channel number column is then skipped); without one, cells follow
 // the order of a copy, or of a channel list when a row has a cell for every column. A cell
-// that does not parse, or a row past channel 16, leaves the image as it was.
+// that does not parse, or a row past channel 16, leaves the image as it was. Text this program
+// copied keeps tones outside the list (outside = Keep); other text has them refused.
 ChannelListResult PasteChannelsTsv(std::string_view text, int firstChannel, ProjectImage& image,
-                                   const BandLimits& band);
+                                   const BandLimits& band,
+                                   TonesOutsideTheList outside = TonesOutsideTheList::Refuse);
 
 }  // namespace radioprog

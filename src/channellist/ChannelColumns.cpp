@@ -156,6 +156,14 @@ std::string WordChoices(ChannelColumn column) {
     return list;
 }
 
+std::vector<std::string> WordList(ChannelColumn column, TLangType language) {
+    std::vector<std::string> words;
+    for (const TextId id : Info(column).words) {
+        words.push_back(RowText(id, language));
+    }
+    return words;
+}
+
 // The grid's tone editor turns d, n and i into capitals as they are typed; "off" is the
 // list's "Off" typed by hand.
 std::optional<Tone> ParseToneCell(std::string_view text) {

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "lang/AppLang.h"
 #include "model/BandLimits.h"
@@ -55,6 +56,8 @@ std::optional<Tone> ParseToneCell(std::string_view text);
 std::optional<uint8_t> ParseWordCell(ChannelColumn column, std::string_view text);
 // The English words of a word column, for messages.
 std::string WordChoices(ChannelColumn column);
+// The words of a word column in the given language, by stored value (index 0 is the word for 0).
+std::vector<std::string> WordList(ChannelColumn column, THaldenFuncs::TLangType language);
 // The stored value behind a word column, and storing one.
 uint8_t WordValue(const ConstChannelRecord& ch, ChannelColumn column);
 void SetWordValue(ChannelRecord& ch, ChannelColumn column, uint8_t value);

@@ -92,7 +92,8 @@ ColumnLayout LayoutOf(std::span<const ChannelColumn> columns) {
 }
 
 ChannelListResult StoreChannelRows(std::span<const ChannelListRow> rows, const ColumnLayout& layout,
-                                   ProjectImage& image, const BandLimits& band) {
+                                   ProjectImage& image, const BandLimits& band,
+                                   TonesOutsideTheList outside) {
     ProjectImage stored = image;
     for (const ChannelListRow& row : rows) {
         const auto& cells = row.text->cells;
@@ -103,7 +104,7 @@ ChannelListResult StoreChannelRows(std::span<const ChannelListRow> rows, const C
                 fields[c] = cells[static_cast<size_t>(position)];
             }
         }
-        if (const auto error = StoreChannelRow(fields, row.channel, stored, band)) {
+        if (const auto error = StoreChannelRow(fields, row.channel, stored, band, outside)) {
             const int c = static_cast<int>(error->column);
             ChannelListResult result =
                 ListError(row.text->line, layout.position[c] + 1, error->why, *fields[c]);

@@ -34,13 +34,15 @@ std::optional<std::string> FirstCharacterNotShown(std::string_view name) {
 
 class RowStore {
   public:
-    RowStore(const ChannelRowCells& cells, int channel, ProjectImage& image, const BandLimits& band)
+    RowStore(const ChannelRowCells& cells, int channel, ProjectImage& image, const BandLimits& band,
+             TonesOutsideTheList outside)
         : cells_(cells),
           channel_(channel),
           image_(image),
           before_(image),
           band_(band),
-          wasInUse_(image.IsChannelValid(channel)) {}
+          wasInUse_(image.IsChannelValid(channel)),
+          outside_(outside) {}
 
     std::optional<ChannelCellError> Store() {
         const auto rx = Cell(ChannelColumn::RxFreq);
@@ -53,7 +55,10 @@ class RowStore {
             if (!hz) {
                 return Error(ChannelColumn::RxFreq, "not a frequency in MHz, like 146.52000");
             }
-            StoreRx(SnapToBand(*hz, band_));
+            if (auto error = CheckFreq(ChannelColumn::RxFreq, *hz)) {
+                return error;
+            }
+            StoreRx(*hz);
         }
         for (auto step : {&RowStore::StoreTx, &RowStore::StoreWords, &RowStore::StoreTones,
                           &RowStore::StoreSquelchMode, &RowStore::StoreName}) {
@@ -110,6 +115,22 @@ class RowStore {
         return text && !(emptyKeeps && text->empty()) && !Unchanged(column);
     }
 
+    // A list or a paste is checked before anything is stored, so a frequency the grid would
+    // clamp to the band or round down to the raster is refused rather than changed unseen.
+    std::optional<ChannelCellError> CheckFreq(ChannelColumn column, uint32_t hz) const {
+        if (hz < band_.lower || hz > band_.upper) {
+            return Error(column, "outside the band " + FreqToText(band_.lower) + "–" +
+                                     FreqToText(band_.upper) + " MHz");
+        }
+        if (const uint32_t stored = SnapToBand(hz, band_); stored != hz) {
+            return Error(column,
+                         "not on the channel raster (steps of 5 or 6.25 kHz); the nearest below "
+                         "is " +
+                             FreqToText(stored));
+        }
+        return std::nullopt;
+    }
+
     void StoreRx(uint32_t hz) {
         ChannelRecord ch = image_.Channel(channel_);
         if (wasInUse_) {
@@ -132,7 +153,12 @@ class RowStore {
         if (!hz) {
             return Error(ChannelColumn::TxFreq, "not a frequency in MHz, like 146.52000");
         }
-        image_.Channel(channel_).SetTxFreq(*hz == 0 ? 0 : SnapToBand(*hz, band_));
+        if (*hz != 0) {
+            if (auto error = CheckFreq(ChannelColumn::TxFreq, *hz)) {
+                return error;
+            }
+        }
+        image_.Channel(channel_).SetTxFreq(*hz);
         return std::nullopt;
     }
 
@@ -165,6 +191,12 @@ class RowStore {
                              "not a tone: Off, a CTCSS tone like 88.5 or a DCS code like D023N "
                              "or D023I");
             }
+            if (outside_ == TonesOutsideTheList::Refuse &&
+                !IsStandardTone(tone->code, tone->type) && !ProjectUses(*tone)) {
+                return Error(column,
+                             "not in the tone list: Off, the standard CTCSS tones (67.0 to "
+                             "254.1) and DCS codes like D023N or D023I");
+            }
             if (column == ChannelColumn::RxTone) {
                 const uint8_t typeBefore = ch.RxToneType();
                 ch.SetRxTone(tone->type, tone->code);
@@ -176,6 +208,22 @@ class RowStore {
             }
         }
         return std::nullopt;
+    }
+
+    // A tone outside the list that a channel of the project already has (one a radio or a
+    // foreign file brought) is no typing slip: channels holding it copy and paste as they are.
+    bool ProjectUses(const Tone& tone) const {
+        for (int n = 1; n <= kChannelCount; ++n) {
+            if (!before_.IsChannelValid(n)) {
+                continue;
+            }
+            const ConstChannelRecord ch = before_.Channel(n);
+            if (tone == Tone{ch.RxToneType(), ch.RxToneCode()} ||
+                tone == Tone{ch.TxToneType(), ch.TxToneCode()}) {
+                return true;
+            }
+        }
+        return false;
     }
 
     // The grid's follow-up of a new receive tone is for a row that leaves the mode out.
@@ -231,13 +279,15 @@ class RowStore {
     const ProjectImage before_;
     const BandLimits& band_;
     bool wasInUse_;
+    TonesOutsideTheList outside_;
 };
 
 }  // namespace
 
 std::optional<ChannelCellError> StoreChannelRow(const ChannelRowCells& cells, int channel,
-                                                ProjectImage& image, const BandLimits& band) {
-    return RowStore(cells, channel, image, band).Store();
+                                                ProjectImage& image, const BandLimits& band,
+                                                TonesOutsideTheList outside) {
+    return RowStore(cells, channel, image, band, outside).Store();
 }
 
 }  // namespace radioprog

@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "channellist/ChannelCsv.h"
+#include "cli/FileReport.h"
 #include "model/AtomicOutput.h"
 #include "model/ProjectFile.h"
 #include "model/RegularFile.h"
@@ -27,14 +28,6 @@ struct ChannelListOptions {
     std::string list;
     std::string output;
 };
-
-bool Report(const FileResult& result, CliContext& context) {
-    if (!result) {
-        std::cerr << result.message << "\n";
-        context.exitCode = kExitFileError;
-    }
-    return result.ok;
-}
 
 bool OpenBase(const std::string& path, CliContext& context) {
     ResetProjectToDefaults(context.data);

@@ -10,6 +10,7 @@
 #include "appdata/Settings.h"
 #include "calibration/CalibrationData.h"
 #include "cli/CliSessionHost.h"
+#include "cli/FileReport.h"
 #include "model/AtomicOutput.h"
 #include "model/ProjectFile.h"
 #include "port/PortChoice.h"
@@ -35,6 +36,7 @@ struct RadioOptions {
     std::string project;
     std::string calibration;
     std::string newPassword;
+    bool allowEmpty = false;  // write a project without channels, clearing the radio's
 };
 
 void AddPortOptions(CLI::App* command, PortOptions& options) {
@@ -94,12 +96,17 @@ bool TakeUnlockPassword(const RadioOptions& options, CliContext& context) {
     return bytes.has_value();
 }
 
-bool Report(const FileResult& result, CliContext& context) {
-    if (!result) {
-        std::cerr << result.message << "\n";
-        context.exitCode = kExitFileError;
+// A project without a channel in use would clear every channel of the radio: a blank or wrong
+// file, most likely, so it is written only when asked for by name.
+bool RefuseEmptyProject(const RadioOptions& options, CliContext& context) {
+    if (options.allowEmpty || context.data.image.HasChannelInUse()) {
+        return true;
     }
-    return result.ok;
+    std::cerr << "\"" << options.project
+              << "\" has no channels: writing it clears all 16 channels of the radio. Use "
+                 "--allow-empty to write it anyway.\n";
+    context.exitCode = kExitDataError;
+    return false;
 }
 
 // Runs one job on the chosen port; true when it succeeded. The exit code is set either way.
@@ -139,7 +146,7 @@ void RunWrite(const RadioOptions& options, CliContext& context) {
     AppData& data = context.data;
     ResetProjectToDefaults(data);
     if (!Report(OpenProject(options.project, data.image, data.band), context) ||
-        !TakeUnlockPassword(options, context)) {
+        !RefuseEmptyProject(options, context) || !TakeUnlockPassword(options, context)) {
         return;
     }
     RunJob(context, options.port, kModeData, false);
@@ -184,7 +191,8 @@ void RunCalibrationRead(const RadioOptions& options, CliContext& context) {
 void RunCalibrationWrite(const RadioOptions& options, CliContext& context, bool withData) {
     AppData& data = context.data;
     ResetProjectToDefaults(data);
-    if (withData && !Report(OpenProject(options.project, data.image, data.band), context)) {
+    if (withData && (!Report(OpenProject(options.project, data.image, data.band), context) ||
+                     !RefuseEmptyProject(options, context))) {
         return;
     }
     ResetCalibrationData(data.calibration, data.band);
@@ -252,6 +260,8 @@ void AddRadioCommands(CLI::App& app, CliContext& context) {
     auto* write = AddRadioCommand(app, "write", "Write a project file to a radio", context,
                                   [options, &context] { RunWrite(*options, context); });
     write->add_option("file", o.project, "Project file (.Vkf)")->required();
+    write->add_flag("--allow-empty", o.allowEmpty,
+                    "Write a project without channels (clears every channel of the radio)");
     AddPasswordOption(write, o);
     AddPortOptions(write, o.port);
 
@@ -280,6 +290,8 @@ void AddRadioCommands(CLI::App& app, CliContext& context) {
         context, [options, &context] { RunCalibrationWrite(*options, context, true); });
     calWriteAll->add_option("calibration", o.calibration, "Calibration file (.vkfa)")->required();
     calWriteAll->add_option("project", o.project, "Project file (.Vkf)")->required();
+    calWriteAll->add_flag("--allow-empty", o.allowEmpty,
+                          "Write a project without channels (clears every channel of the radio)");
     AddPasswordOption(calWriteAll, o);
     AddPortOptions(calWriteAll, o.port);
 

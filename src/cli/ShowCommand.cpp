@@ -3,6 +3,7 @@
 #include <iostream>
 #include <memory>
 
+#include "cli/FileReport.h"
 #include "cli/ProjectReport.h"
 #include "model/ProjectFile.h"
 
@@ -18,9 +19,7 @@ struct ShowOptions {
 void RunShow(const ShowOptions& options, CliContext& context) {
     AppData& data = context.data;
     ResetProjectToDefaults(data);
-    if (const auto result = OpenProject(options.file, data.image, data.band); !result) {
-        std::cerr << result.message << "\n";
-        context.exitCode = kExitFileError;
+    if (!Report(OpenProject(options.file, data.image, data.band), context)) {
         return;
     }
     std::cout << (options.json ? ProjectAsJson(data.image, data.band)

@@ -1,6 +1,7 @@
 #include "gui/ModalRunner.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPointer>
 #include <QTimer>
 
@@ -69,31 +70,38 @@ ModalAnswer ModalRunner::AskYesNoCancel(QWidget* owner, const QString& question,
     }
 }
 
+std::optional<QString> ModalRunner::Chosen(std::optional<QString> path) {
+    if (path) {
+        startFolder_ = QFileInfo(*path).absolutePath();
+    }
+    return path;
+}
+
 std::optional<QString> ModalRunner::OpenFileName(QWidget* owner, const FileDialogRequest& request) {
     if (scripted_) {
-        return TakeFileName(request.title);
+        return Chosen(TakeFileName(request.title));
     }
-    QFileDialog dialog(owner, request.title, QString(), request.filter);
+    QFileDialog dialog(owner, request.title, startFolder_, request.filter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return dialog.selectedFiles().front();
+    return Chosen(dialog.selectedFiles().front());
 }
 
 std::optional<QString> ModalRunner::SaveFileName(QWidget* owner, const FileDialogRequest& request) {
     if (scripted_) {
-        return TakeFileName(request.title);
+        return Chosen(TakeFileName(request.title));
     }
-    QFileDialog dialog(owner, request.title, QString(), request.filter);
+    QFileDialog dialog(owner, request.title, startFolder_, request.filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(request.defaultSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return dialog.selectedFiles().front();
+    return Chosen(dialog.selectedFiles().front());
 }
 
 int ModalRunner::Exec(QDialog& dialog) {

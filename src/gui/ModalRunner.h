@@ -40,6 +40,10 @@ class ModalRunner {
     // Any other modal dialog; its result code.
     int Exec(QDialog& dialog);
 
+    // Every file dialog starts in the folder of the file last chosen in one.
+    const QString& StartFolder() const { return startFolder_; }
+    void SetStartFolder(const QString& folder) { startFolder_ = folder; }
+
     // For tests. In scripted mode nothing waits for a person.
     void SetScripted(bool scripted) { scripted_ = scripted; }
     void QueueAnswer(ModalAnswer answer) { answers_.push_back(answer); }
@@ -59,12 +63,14 @@ class ModalRunner {
   private:
     std::optional<ModalAnswer> TakeAnswer(const QString& text);
     std::optional<QString> TakeFileName(const QString& title);
+    std::optional<QString> Chosen(std::optional<QString> path);
 
     bool scripted_ = false;
     std::deque<ModalAnswer> answers_;
     std::deque<QString> fileNames_;
     std::deque<std::function<void(QDialog&)>> dialogHandlers_;
     QStringList log_;
+    QString startFolder_;
 };
 
 }  // namespace radioprog::ui

@@ -21,6 +21,22 @@ constexpr std::array<TextRow, kChannelEditTextCount> kChannelEditRows = {{
     {"无法粘贴信道", "無法貼上信道", "Cannot paste the channels"},
     {"无法导入信道表", "無法匯入信道表", "Cannot import the channel list"},
     {"信道表(*.csv)", "信道表(*.csv)", "Channel list(*.csv)"},
+    {"此工程没有信道：写入会清除对讲机的全部16个信道。仍要写入吗？",
+     "此工程沒有信道：寫入會清除對講機的全部16個信道。仍要寫入嗎？",
+     "This project has no channels: writing it clears all 16 channels of the radio. Write "
+     "anyway?"},
+    {"%1 超出 %2-%3 MHz：已存为 %4", "%1 超出 %2-%3 MHz：已存為 %4",
+     "%1 is outside %2-%3 MHz: stored %4"},
+    {"%1 不在信道步进上：已存为 %2", "%1 不在信道步進上：已存為 %2",
+     "%1 is not on the channel raster: stored %2"},
+    {"%1 不是列表中的亚音：亚音未改变", "%1 不是列表中的亞音：亞音未改變",
+     "%1 is not a tone of the list: the tone is unchanged"},
+    {"撤销读取(&U)", "復原讀取(&U)", "&Undo read from radio"},
+    {"最近打开(&R)", "最近開啟(&R)", "&Recent"},
+    {"查看(&V)", "檢視(&V)", "&View"},
+    {"全部信道字段(&A)", "全部信道欄位(&A)", "&All channel fields"},
+    {"CAT：载波，收到载波时信道为忙", "CAT：載波，收到載波時信道為忙",
+     "CAT: carrier. The channel counts as busy while a carrier is heard"},
 }};
 
 }  // namespace

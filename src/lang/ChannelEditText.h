@@ -25,8 +25,17 @@ enum class ChannelEditTextId : int {
     CannotPaste,
     CannotImport,
     ChannelListFilter,
+    EmptyWriteQuestion,
+    FreqOutsideBand,  // %1 typed, %2-%3 the band, %4 stored
+    FreqOffRaster,    // %1 typed, %2 stored
+    ToneNotInList,    // %1 typed
+    UndoReadFromRadio,
+    RecentProjects,
+    ViewMenu,
+    ChannelFields,
+    CarrierTip,
 };
-inline constexpr std::size_t kChannelEditTextCount = 13;
+inline constexpr std::size_t kChannelEditTextCount = 22;
 
 LocalisedTableSource ChannelEditTextSource();
 const LocalisedTable& ChannelEditTextTable();

@@ -18,6 +18,8 @@ constexpr const char* kConfigSection = "config";
 constexpr const char* kControlSection = "control";
 constexpr const char* kBandSection = "Band";
 constexpr const char* kLanguageSections[3] = {"chs", "cht", "eng"};
+constexpr const char* kFilesSection = "Files";
+constexpr const char* kViewSection = "View";
 constexpr const char* kConfigFileName = "_config.ini";
 
 // SimpleIni's own integer reader accepts "12abc" as 12; we want a non-numeric value to
@@ -155,6 +157,35 @@ bool WriteIniFile(CSimpleIniA& ini, const std::string& path) {
     return ini.Save(text) == SI_OK && WriteFileAtomically(path, text);
 }
 
+// Only what there is: a configuration that never saw a file keeps the keys it always had.
+void WriteFiles(CSimpleIniA& ini, const ConfigValues& config) {
+    ini.Delete(kFilesSection, nullptr);
+    for (size_t i = 0; i < config.recentProjects.size() && i < kRecentProjectCount; ++i) {
+        ini.SetValue(kFilesSection, ("Recent" + std::to_string(i + 1)).c_str(),
+                     config.recentProjects[i].c_str());
+    }
+    if (!config.lastFolder.empty()) {
+        ini.SetValue(kFilesSection, "LastFolder", config.lastFolder.c_str());
+    }
+    ini.Delete(kViewSection, nullptr);
+    if (config.showAllChannelFields) {
+        ini.SetLongValue(kViewSection, "AllChannelFields", 1);
+    }
+}
+
+void ReadFiles(const CSimpleIniA& ini, ConfigValues& config) {
+    config.recentProjects.clear();
+    for (size_t i = 1; i <= kRecentProjectCount; ++i) {
+        const std::string path =
+            ini.GetValue(kFilesSection, ("Recent" + std::to_string(i)).c_str(), "");
+        if (!path.empty()) {
+            config.recentProjects.push_back(path);
+        }
+    }
+    config.lastFolder = ini.GetValue(kFilesSection, "LastFolder", "");
+    config.showAllChannelFields = ini.GetLongValue(kViewSection, "AllChannelFields", 0) != 0;
+}
+
 // Writes every key: the file a first start (or a vanished file at exit) produces.
 bool WriteFullFile(const std::string& path, const ConfigValues& config, const BandLimits& band) {
     CSimpleIniA ini;
@@ -163,6 +194,7 @@ bool WriteFullFile(const std::string& path, const ConfigValues& config, const Ba
     WriteBandPresets(ini, config);
     WriteWorkingBand(ini, config, band);
     WriteLanguageTexts(ini, config);
+    WriteFiles(ini, config);
     return WriteIniFile(ini, path);
 }
 
@@ -218,6 +250,7 @@ ConfigLoad LoadConfiguration(const std::string& path, ConfigValues& config, Band
         texts.company = ReadText(ini, kLanguageSections[i], "Company");
     }
     config.productName = TextsOfLanguage(config).appName;
+    ReadFiles(ini, config);
     return ConfigLoad::Loaded;
 }
 
@@ -242,6 +275,7 @@ bool SaveConfiguration(const std::string& path, const ConfigValues& config,
     WritePortAndLanguage(ini, config);
     WriteWorkingBand(ini, config, band);
     WriteGridSizes(ini, config);
+    WriteFiles(ini, config);
     return WriteIniFile(ini, path);
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/BandLimits.h"
 
@@ -48,7 +49,15 @@ struct ConfigValues {
     // "chs", "cht", "eng": read and kept; the configured language's name is the product name.
     std::array<ConfigLanguageTexts, 3> languageTexts;
     std::string productName = " ";
+    // The projects last opened or saved, newest first, and the folder the last file dialog
+    // was left in; kept in a section of our own.
+    std::vector<std::string> recentProjects;
+    std::string lastFolder;
+    // The channel grid shows every field of the record, not only the usual seven columns.
+    bool showAllChannelFields = false;
 };
+
+inline constexpr size_t kRecentProjectCount = 8;
 
 enum class ConfigLoad {
     Loaded,   // the file existed and was read

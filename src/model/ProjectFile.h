@@ -14,7 +14,9 @@ namespace radioprog {
 FileResult SaveProject(const std::string& path, ProjectImage& image, const BandLimits& band);
 
 // Reads up to the image's size over the image (a short file replaces only the bytes it
-// holds), then takes the working band from the image's band copy.
+// holds, and the result's notice says so), then takes the working band from the image's band
+// copy. What is clearly no project is refused (notThisKind) and changes nothing: an empty
+// file, text, or a file holding band limits outside the radio's ranges or in reverse order.
 FileResult OpenProject(const std::string& path, ProjectImage& image, BandLimits& band);
 
 }  // namespace radioprog

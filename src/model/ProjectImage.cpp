@@ -99,6 +99,15 @@ std::span<uint8_t> ProjectImage::AddrBookEntry(int n) {
         image::AddrBookEntrySize);
 }
 
+bool ProjectImage::HasChannelInUse() const {
+    for (int n = 1; n <= kChannelCount; ++n) {
+        if (IsChannelValid(n)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool ProjectImage::IsChannelValid(int n) const {
     return n >= 0 && n <= kChannelCount && ReadBit(Field(image::ChannelValid), n);
 }

@@ -149,6 +149,8 @@ class ProjectImage : public PackedRecord<kProjectImageSize> {
 
     bool IsChannelValid(int n) const;
     void SetChannelValid(int n, bool valid);
+    // Whether any of the 16 channels is in use; writing a project without one clears a radio.
+    bool HasChannelInUse() const;
     bool IsEntryValid(int n) const;
     void SetEntryValid(int n, bool valid);
 

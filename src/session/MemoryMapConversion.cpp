@@ -148,7 +148,9 @@ void TakeSettings(std::span<const uint8_t> area, ProjectImage& image, BandLimits
     image.Set(settings::Alarm, area[kAlarm]);
     band.lower = ReadU32BE(area, kBandLower);
     band.upper = ReadU32BE(area, kBandUpper);
-    if (!IsBandEdgeValid(band.lower, band.upper)) {
+    // Limits in reverse order are no band either: every channel would be clamped onto one
+    // edge, and a project saved with them would not open again.
+    if (!IsBandEdgeValid(band.lower, band.upper) || band.lower > band.upper) {
         band = kFallbackBand;
     }
 }

@@ -12,6 +12,7 @@
 #include <chrono>
 #include <thread>
 
+#include "model/ProjectFile.h"
 #include "model/ProjectImage.h"
 #include "support/Programs.h"
 
@@ -129,7 +130,12 @@ TEST_F(FileSafetyTest, ReadOverAPrivateProjectKeepsItPrivateAndKeepsTheLink) {
 TEST_F(FileSafetyTest, InputsThatAreNotFilesAreRefusedWithoutBlocking) {
     const std::string pipe = MakePipe("pipe");
     fs::create_directory(Path("folder"));
-    std::ofstream(Path("p.Vkf")) << std::string(kProjectImageSize, '\0');
+    // A project that write-all would take: a channel in use, a band the radio can have.
+    ProjectImage project;
+    project.ResetToDefaults();
+    project.Channel(1).InitialiseNew(430000000);
+    project.SetChannelValid(1, true);
+    ASSERT_TRUE(SaveProject(Path("p.Vkf"), project, BandLimits{}));
     for (const std::string& input : {pipe, Path("folder")}) {
         for (const std::vector<std::string>& args :
              {std::vector<std::string>{"show", input},
@@ -147,7 +153,9 @@ TEST_F(FileSafetyTest, InputsThatAreNotFilesAreRefusedWithoutBlocking) {
 TEST_F(FileSafetyTest, ListingThatCannotBeWrittenFailsWithSeventyFour) {
     const CliRun sample = Cli({"show", "--json", Path("none.Vkf")});
     ASSERT_EQ(sample.exitCode, 66);  // nothing to show yet
-    std::ofstream(Path("radio.Vkf")) << std::string(kProjectImageSize, '\0');
+    ProjectImage project;
+    project.ResetToDefaults();
+    ASSERT_TRUE(SaveProject(Path("radio.Vkf"), project, BandLimits{}));
 
     for (Output output : {Output::Full, Output::Closed}) {
         const CliRun run = Cli({"show", Path("radio.Vkf")}, output);

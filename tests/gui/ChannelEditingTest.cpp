@@ -118,16 +118,31 @@ TEST_F(ChannelEditingTest, ChannelsCopiedFromTheGridPasteBackIdentically) {
 
 TEST_F(ChannelEditingTest, SpreadsheetTextWithCrlfAndQuotedCellsPastes) {
     QGuiApplication::clipboard()->setText(
-        "145.5\t\"145.5\"\t\"88.5\"\tD023N\tLow\t\"Narrow\"\tCAT\t\"A, \"\"B\"\"\"\r\n"
-        "146\t146.6\tOff\tOff\tHigh\tWide\tOFF\r\n");
+        "445.5\t\"445.5\"\t\"88.5\"\tD023N\tLow\t\"Narrow\"\tCAT\t\"A, \"\"B\"\"\"\r\n"
+        "446\t446.6\tOff\tOff\tHigh\tWide\tOFF\r\n");
     PutOnTheCurrentCell(13);
     Key(Qt::Key_V, Qt::ControlModifier);
 
     EXPECT_EQ(RowTexts(13),
-              QStringList({"400.00000", "400.00000", "88.5", "D023N", "Low", "Narrow", "CAT"}))
-        << "clamped to the 400-480 MHz band like a typed value";
+              QStringList({"445.50000", "445.50000", "88.5", "D023N", "Low", "Narrow", "CAT"}));
     EXPECT_EQ(harness.data.image.Text(ChannelNameField(14)), "A, \"B\"");
-    EXPECT_EQ(RowTexts(14).mid(0, 2), QStringList({"400.00000", "400.00000"}));
+    EXPECT_EQ(RowTexts(14).mid(0, 2), QStringList({"446.00000", "446.60000"}));
+}
+
+TEST_F(ChannelEditingTest, APasteOutsideTheBandIsRefusedNotClamped) {
+    QGuiApplication::clipboard()->setText("430\t430\tOff\n520.00000\t430\tOff\n");
+    const Bytes before = Image();
+    harness.modals.QueueAnswer(ModalAnswer::Ok);
+    PutOnTheCurrentCell(4);
+    Key(Qt::Key_V, Qt::ControlModifier);
+
+    EXPECT_EQ(Image(), before);
+    ASSERT_FALSE(harness.modals.Log().isEmpty());
+    const QString message = harness.modals.Log().last();
+    EXPECT_TRUE(message.contains("line 2, column 1 (RX Freq.), channel 6") &&
+                message.contains(QString::fromUtf8("\"520.00000\" is outside the band "
+                                                   "400.00000\u2013480.00000 MHz")))
+        << message.toStdString();
 }
 
 TEST_F(ChannelEditingTest, ABadCellRejectsThePasteWithAMessageNamingIt) {

@@ -1,5 +1,6 @@
 // Channel editing in the main window: the commands sit in the File and Edit menus in the
-// window's language, and Open, New and a radio read start a fresh history.
+// window's language, Open, New and a band change start a fresh history, and a radio read is
+// one step to undo.
 
 #include <gtest/gtest.h>
 
@@ -7,11 +8,14 @@
 #include <QClipboard>
 #include <QDialog>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTableView>
 
+#include "appdata/AppData.h"
+#include "channellist/ChannelColumns.h"
 #include "model/ProjectFile.h"
 #include "support/MainWindowFixture.h"
 #include "support/Programs.h"
@@ -71,7 +75,7 @@ TEST_F(ChannelEditingWindowTest, CommandsSitInTheMenusInTheWindowsLanguage) {
     EXPECT_EQ(Action("MenuEdit_Paste")->text(), "貼上(&S)");
 }
 
-TEST_F(ChannelEditingWindowTest, OpenNewAndARadioReadStartAFreshHistory) {
+TEST_F(ChannelEditingWindowTest, OpenAndNewStartAFreshHistoryAndAReadIsOneStepToUndo) {
     testing::Radiosim sim({"--kind", "Y"});
     ASSERT_FALSE(sim.Device().empty());
     OpenEnglishWindow(sim.Device());
@@ -98,12 +102,100 @@ TEST_F(ChannelEditingWindowTest, OpenNewAndARadioReadStartAFreshHistory) {
 
     PasteChannel(4, "433");
     ASSERT_TRUE(CanUndo());
+    data.band = {136000000, 174000000};  // a band the radio does not have
+    const Bytes beforeRead = Image();
     modals.QueueDialogHandler([](QDialog& dialog) {
         QTest::mouseClick(testing::Find<QPushButton>(&dialog, "ProgramStart"), Qt::LeftButton);
     });
     Action("MenuEdit_Read")->trigger();
     ASSERT_EQ(modals.Log().last(), "SUCCESS");
+    const Bytes read = Image();
+    const BandLimits readBand = data.band;
+    ASSERT_NE(read, beforeRead);
+    ASSERT_NE(readBand, (BandLimits{136000000, 174000000}));
+    ASSERT_TRUE(CanUndo()) << "the read can be undone";
+    EXPECT_EQ(Action("MenuEdit_Undo")->text(), "&Undo read from radio");
+
+    Action("MenuEdit_Undo")->trigger();
+    EXPECT_EQ(Image(), beforeRead) << "the exact bytes before the read";
+    EXPECT_EQ(data.band, (BandLimits{136000000, 174000000}));
+    EXPECT_EQ(Action("MenuEdit_Undo")->text(), "&Undo");
+    Action("MenuEdit_Redo")->trigger();
+    EXPECT_EQ(Image(), read);
+    EXPECT_EQ(data.band, readBand);
+    Action("MenuLanguage_Chs")->trigger();
+    EXPECT_EQ(Action("MenuEdit_Undo")->text(), "撤销读取(&U)");
+}
+
+// A band change clears all data behind its access code: the old band's channels must not
+// come back under the new band.
+TEST_F(ChannelEditingWindowTest, ABandChangeStartsAFreshHistory) {
+    OpenEnglishWindow();
+    PasteChannel(1, "430");
+    ASSERT_TRUE(CanUndo());
+    // What the band dialog does once its code and its question are answered.
+    data.band = {136000000, 174000000};
+    ResetProjectToDefaults(data);
+    const Bytes cleared = Image();
+    emit context.events.projectReplaced(ProjectReplacement::BandChange);
     EXPECT_FALSE(CanUndo());
+    Action("MenuEdit_Undo")->trigger();
+    EXPECT_EQ(Image(), cleared);
+    EXPECT_EQ(data.band, (BandLimits{136000000, 174000000}));
+}
+
+// Name, scan, DTMF and squelch mode travel in copies and lists; from the View menu the grid
+// shows them too, edited with the lists' words and rules through the same history, and the
+// choice is kept for the next start.
+TEST_F(ChannelEditingWindowTest, EveryChannelFieldCanBeShownEditedAndUndone) {
+    OpenEnglishWindow();
+    QAbstractItemModel* model = grid->model();
+    for (int column = 7; column < 11; ++column) {
+        EXPECT_TRUE(grid->isColumnHidden(column)) << "the grid looks as usual by default";
+    }
+    Action("MenuView_AllChannelFields")->trigger();
+    QStringList captions;
+    for (int column = 7; column < 11; ++column) {
+        EXPECT_FALSE(grid->isColumnHidden(column));
+        captions << model->headerData(column, Qt::Horizontal).toString();
+    }
+    EXPECT_EQ(captions, QStringList({"Name", "SCN", "DTMF", "Squelch Mode"}));
+
+    PasteChannel(1, "430");
+    const Bytes pasted = Image();
+    ASSERT_TRUE(model->setData(model->index(0, 7), "GATE 1"));
+    ASSERT_TRUE(model->setData(model->index(0, 8), 0));   // DEL
+    ASSERT_TRUE(model->setData(model->index(0, 10), 4));  // DTMF or CTC/DCS
+    EXPECT_EQ(data.image.Text(ChannelNameField(1)), "GATE 1");
+    EXPECT_FALSE(data.image.Channel(1).ScanAdd());
+    EXPECT_EQ(data.image.Channel(1).SquelchMode(), 4);
+    EXPECT_EQ(model->index(0, 8).data().toString(), "DEL");
+    EXPECT_EQ(model->index(0, 10).data().toString(), "DTMF or CTC/DCS");
+
+    const Bytes named = Image();
+    EXPECT_FALSE(model->setData(model->index(0, 7), "GATEWAY"));
+    EXPECT_EQ(Image(), named) << "a name the radio cannot hold is refused";
+    auto* notice = testing::Find<QLabel>(window.get(), "sValueNotice");
+    ASSERT_NE(notice, nullptr);
+    EXPECT_TRUE(notice->isVisible());
+    EXPECT_TRUE(notice->text().contains("\"GATEWAY\" is longer than the 6 bytes a name holds"))
+        << notice->text().toStdString();
+
+    // Busy inhibit's CAT is carrier, and the cell says so.
+    ASSERT_TRUE(model->setData(model->index(0, 6), 1));
+    EXPECT_EQ(model->index(0, 6).data(Qt::ToolTipRole).toString(),
+              "CAT: carrier. The channel counts as busy while a carrier is heard");
+
+    for (int step = 0; step < 4; ++step) {
+        Action("MenuEdit_Undo")->trigger();
+    }
+    EXPECT_EQ(Image(), pasted) << "every field edit was one step";
+
+    CloseWindow();
+    OpenWindow();
+    grid = Child<QTableView>("StringGrid1");
+    EXPECT_FALSE(grid->isColumnHidden(7)) << "the choice is kept";
+    EXPECT_TRUE(Action("MenuView_AllChannelFields")->isChecked());
 }
 
 // A new user's afternoon: export the channels, edit the list, import it, undo the import,

@@ -179,6 +179,51 @@ TEST_F(ChannelPageTest, TransmitFrequencySnapsToTheBandOrIsEmptiedToZero) {
     }
 }
 
+// The band clamp and the raster keep their rule, but a typed value that is not the stored one is
+// said under the cell, in the window's language; a tone text the list cannot hold is refused
+// aloud rather than dropped.
+TEST_F(ChannelPageTest, AValueStoredOtherwiseThanTypedIsSaidUnderTheCell) {
+    QLabel* notice = Find<QLabel>(harness.page.get(), "sValueNotice");
+    ASSERT_NE(notice, nullptr);
+    StartChannel(0, "520.1");
+    EXPECT_EQ(Channel(1).RxFreq(), 480000000u);
+    EXPECT_TRUE(notice->isVisible());
+    EXPECT_EQ(notice->text(), "520.1 is outside 400.00000-480.00000 MHz: stored 480.00000");
+    EXPECT_EQ(notice->pos(), grid->viewport()->mapTo(harness.page.get(),
+                                                     grid->visualRect(Cell(0, kRx)).bottomLeft()));
+
+    Click(1, kRx);  // a click in the grid takes it away
+    EXPECT_FALSE(notice->isVisible());
+    TypeInto(0, kTx, "462.6789");
+    Press(Qt::Key_Return);
+    EXPECT_EQ(Channel(1).TxFreq(), 462675000u);
+    EXPECT_EQ(notice->text(), "462.6789 is not on the channel raster: stored 462.67500");
+    EXPECT_TRUE(notice->isVisible());
+
+    Click(1, kRx);
+    TypeInto(0, kRxTone, "00");
+    Press(Qt::Key_Return);
+    EXPECT_EQ(Channel(1).RxToneType(), kToneNone);
+    EXPECT_EQ(notice->text(), "00 is not a tone of the list: the tone is unchanged");
+    EXPECT_TRUE(notice->isVisible());
+
+    TypeInto(0, kRx, "438.5");  // stored as typed: nothing to say
+    Press(Qt::Key_Return);
+    EXPECT_FALSE(notice->isVisible());
+
+    harness.SetLanguage(kLanguageSettingSimplified);
+    harness.page->RefreshFromModel();
+    TypeInto(0, kRx, "520.1");
+    Press(Qt::Key_Return);
+    EXPECT_EQ(notice->text(),
+              QString::fromUtf8("520.1 超出 400.00000-480.00000 MHz：已存为 480.00000"));
+    harness.SetLanguage(kLanguageSettingTraditional);
+    harness.page->RefreshFromModel();
+    TypeInto(0, kTx, "462.6789");
+    Press(Qt::Key_Return);
+    EXPECT_EQ(notice->text(), QString::fromUtf8("462.6789 不在信道步進上：已存為 462.67500"));
+}
+
 TEST_F(ChannelPageTest, PassingThroughCellsChangesNothingTheyShow) {
     // A channel from a file: below today's band, and "no tone" stored with code 0.
     Channel(1).InitialiseNew(146520000);

@@ -21,6 +21,8 @@
 #include <QToolButton>
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <random>
 
 #include "calibration/CalibrationData.h"
 #include "mainwindow/ui/MainWindowTexts.h"
@@ -34,6 +36,11 @@ namespace {
 
 using testing::Radiosim;
 namespace fs = std::filesystem;
+
+void WriteAll(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
 
 std::vector<uint8_t> BytesOf(const ProjectImage& image) {
     return {image.Raw().begin(), image.Raw().end()};
@@ -154,6 +161,113 @@ TEST_F(MainWindowTest, SaveAndOpenUseRealFilesAndReportOnesThatFail) {
     for (qsizetype i = 0; i < expected.size(); ++i) {
         EXPECT_TRUE(messages[i].contains(expected[i])) << messages[i].toStdString();
     }
+}
+
+// A channel list, a configuration or random bytes chosen by mistake in File > Open (or named on
+// the command line) are refused with the file's name and why; a short file fills what it holds
+// and says so.
+TEST_F(MainWindowTest, FilesThatAreNotProjectsAreRefusedWithNothingChanged) {
+    WriteConfig("[config]\nLanguage=0\n");
+    OpenWindow();
+    EditChannel3(data);
+    const std::vector<uint8_t> current = BytesOf(data.image);
+    const BandLimits band = data.band;
+
+    const std::string list = folder.File("channels.csv");
+    WriteAll(list, "NO.,RX Freq.,TX Freq.\r\n1,146.52000,146.52000\r\n");
+    const std::string ini = folder.File("settings.ini");
+    WriteAll(ini, "[config]\nPort=1\nLanguage=2\n");
+    std::string random(kProjectImageSize, '\0');
+    std::mt19937 generator(6);
+    std::ranges::generate(random, [&] { return static_cast<char>(generator()); });
+    const std::string noise = folder.File("noise.Vkf");
+    WriteAll(noise, random);
+
+    modals.ClearLog();
+    modals.QueueFileName(QString::fromStdString(list));
+    Child<QAction>("MenuFile_Open")->trigger();
+    modals.QueueFileName(QString::fromStdString(ini));
+    Child<QAction>("MenuFile_Open")->trigger();
+    EXPECT_FALSE(window->OpenProjectFile(QString::fromStdString(noise)));
+    EXPECT_EQ(BytesOf(data.image), current);
+    EXPECT_EQ(data.band, band);
+    const QStringList messages = modals.Log().filter(QRegularExpression("^(?!file dialog)"));
+    ASSERT_EQ(messages.size(), 3) << modals.Log().join('|').toStdString();
+    EXPECT_TRUE(
+        messages[0].contains("channels.csv\" is not a project file: it looks like a channel list"))
+        << messages[0].toStdString();
+    EXPECT_TRUE(
+        messages[1].contains("settings.ini\" is not a project file: it looks like an INI file"))
+        << messages[1].toStdString();
+    EXPECT_TRUE(messages[2].contains("noise.Vkf\" is not a project file: its band limits"))
+        << messages[2].toStdString();
+
+    const std::string part = folder.File("part.Vkf");
+    WriteAll(part, random.substr(0, 500));
+    modals.ClearLog();
+    EXPECT_TRUE(window->OpenProjectFile(QString::fromStdString(part)));
+    ASSERT_EQ(modals.Log().size(), 1);
+    EXPECT_TRUE(modals.Log().front().contains("Only the first 500 bytes of a 2954-byte project"))
+        << modals.Log().front().toStdString();
+    EXPECT_TRUE(std::equal(random.begin(), random.begin() + 500, data.image.Raw().begin(),
+                           [](char a, uint8_t b) { return static_cast<uint8_t>(a) == b; }));
+}
+
+// Like any desktop program: the title names the file and marks changes, Ctrl+S saves to the
+// file in hand without a dialog, File > Recent holds the last eight projects, and file dialogs
+// start where the last one was left, also after a restart.
+TEST_F(MainWindowTest, TheTitleCtrlSRecentProjectsAndTheLastFolder) {
+    WriteConfig("[config]\nLanguage=0\n");
+    OpenWindow();
+    const QString program = window->windowTitle();
+    const fs::path sub = fs::path(folder.Path()) / "customers";
+    fs::create_directory(sub);
+    const std::string mine = (sub / "mine.Vkf").string();
+
+    modals.QueueFileName(QString::fromStdString(mine));
+    Child<QAction>("MenuFile_Save")->trigger();
+    EXPECT_EQ(window->windowTitle(), "mine.Vkf[*] - " + program);
+    EXPECT_FALSE(window->isWindowModified());
+    EXPECT_EQ(modals.StartFolder(), QString::fromStdString(sub.string()));
+
+    testing::GridDriver grid(Child<QTableView>("StringGrid1"));
+    grid.Enter(4, testing::kRx, "439");
+    EXPECT_TRUE(window->isWindowModified());
+    modals.ClearLog();
+    Child<QAction>("SaveToCurrentFile")->trigger();
+    EXPECT_TRUE(modals.Log().isEmpty()) << "no dialog: " << modals.Log().join('|').toStdString();
+    EXPECT_EQ(testing::ReadAll(mine),
+              std::string(data.image.Raw().begin(), data.image.Raw().end()));
+    EXPECT_FALSE(window->isWindowModified());
+    Child<QAction>("MenuEdit_Undo")->trigger();
+    EXPECT_TRUE(window->isWindowModified()) << "undone after the save: differs from the file";
+
+    for (int i = 1; i <= 9; ++i) {
+        modals.QueueFileName(
+            QString::fromStdString((sub / ("p" + std::to_string(i) + ".Vkf")).string()));
+        Child<QAction>("MenuFile_Save")->trigger();
+    }
+    auto* recent = Child<QMenu>("MenuFile_Recent");
+    ASSERT_NE(recent, nullptr);
+    ASSERT_EQ(recent->actions().size(), 8);
+    EXPECT_EQ(recent->actions().front()->text(),
+              "&1 " + QString::fromStdString((sub / "p9.Vkf").string()));
+    EXPECT_EQ(recent->actions().back()->text(),
+              "&8 " + QString::fromStdString((sub / "p2.Vkf").string()));
+    modals.QueueAnswer(ModalAnswer::Ok);
+    Child<QAction>("MenuFile_New")->trigger();
+    EXPECT_EQ(window->windowTitle(), program);
+    recent->actions().at(2)->trigger();
+    EXPECT_EQ(window->windowTitle(), "p7.Vkf[*] - " + program);
+    EXPECT_EQ(recent->actions().front()->text(),
+              "&1 " + QString::fromStdString((sub / "p7.Vkf").string()));
+
+    CloseWindow();
+    modals.SetStartFolder({});
+    OpenWindow();
+    EXPECT_EQ(Child<QMenu>("MenuFile_Recent")->actions().size(), 8);
+    EXPECT_EQ(modals.StartFolder(), QString::fromStdString(sub.string()));
+    EXPECT_EQ(window->windowTitle(), program);
 }
 
 // --config naming something that is not a configuration: the window says so, works on the
@@ -376,6 +490,40 @@ TEST_F(MainWindowTest, AWriteStartedWhileAFrequencyIsTypedStoresItFirst) {
     EXPECT_TRUE(storedBeforeTheWindow);
     EXPECT_EQ(grid.OpenEditor(), nullptr);
     EXPECT_TRUE(modals.AllAnswersUsed());
+}
+
+// A blank project written over a radio clears its channels: the window asks first, and only
+// OK opens the programming window.
+TEST_F(MainWindowTest, WritingAProjectWithoutChannelsAsksFirst) {
+    WriteConfig("[config]\nLanguage=0\n");
+    OpenWindow();
+    for (int n = 1; n <= kChannelCount; ++n) {
+        data.image.SetChannelValid(n, false);
+    }
+    const QString question =
+        "This project has no channels: writing it clears all 16 channels of the radio. Write "
+        "anyway?";
+    modals.ClearLog();
+    modals.QueueAnswer(ModalAnswer::Cancel);
+    Child<QAction>("MenuEdit_Write")->trigger();
+    EXPECT_EQ(modals.Log(), QStringList({question}));
+
+    modals.ClearLog();
+    modals.QueueAnswer(ModalAnswer::Ok);
+    modals.QueueDialogHandler([](QDialog& dialog) {
+        QTest::mouseClick(testing::Find<QPushButton>(&dialog, "CancelBtn"), Qt::LeftButton);
+    });
+    Child<QAction>("MenuEdit_Write")->trigger();
+    EXPECT_EQ(modals.Log(), QStringList({question, "dialog: TProgramDialog"}));
+    EXPECT_TRUE(modals.AllAnswersUsed());
+
+    EditChannel3(data);
+    modals.ClearLog();
+    modals.QueueDialogHandler([](QDialog& dialog) {
+        QTest::mouseClick(testing::Find<QPushButton>(&dialog, "CancelBtn"), Qt::LeftButton);
+    });
+    Child<QAction>("MenuEdit_Write")->trigger();
+    EXPECT_EQ(modals.Log(), QStringList({"dialog: TProgramDialog"})) << "a channel: no question";
 }
 
 TEST_F(MainWindowTest, ShortcutsWriteTheProjectToARadioAndReadTheSameChannelsBack) {

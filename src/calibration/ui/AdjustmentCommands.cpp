@@ -82,6 +82,9 @@ bool TAdjustmentDlg::OpenCalibrationFile(const QString& path) {
         return false;
     }
     ShowAdjustmentData();
+    if (!result.notice.empty()) {
+        context_.Tell(this, FromUtf8(result.notice));
+    }
     return true;
 }
 

@@ -50,22 +50,37 @@ void ChannelEditing::WatchPage(MainWindowPage& page) {
 }
 
 void ChannelEditing::StartFreshHistory() {
-    history_.Reset(context_.data.image);
+    history_.Reset(context_.data.image, context_.data.band);
+    UpdateActions();
+}
+
+void ChannelEditing::RecordUnrecordedChanges() {
+    Record();
+}
+
+void ChannelEditing::RecordRadioRead() {
+    history_.Record(context_.data.image, context_.data.band, HistoryStep::RadioRead);
     UpdateActions();
 }
 
 void ChannelEditing::RefreshTexts() {
     actions_->RefreshTexts(context_.data.lang);
+    UpdateActions();
 }
 
 void ChannelEditing::Record() {
-    history_.Record(context_.data.image);
+    history_.Record(context_.data.image, context_.data.band);
     UpdateActions();
 }
 
 void ChannelEditing::UpdateActions() {
     actions_->undo->setEnabled(history_.CanUndo());
     actions_->redo->setEnabled(history_.CanRedo());
+    const auto undoText = history_.NextUndo() == HistoryStep::RadioRead
+                              ? ChannelEditTextId::UndoReadFromRadio
+                              : ChannelEditTextId::Undo;
+    actions_->undo->setText(
+        QString::fromStdString(ChannelEditTextUtf8(context_.data.lang, undoText)));
 }
 
 void ChannelEditing::Change(const std::function<bool(std::vector<int>& select)>& change) {
@@ -82,7 +97,7 @@ void ChannelEditing::Change(const std::function<bool(std::vector<int>& select)>&
 
 void ChannelEditing::Undo() {
     channelPage_.CommitPendingEdit();
-    if (history_.Undo(context_.data.image)) {
+    if (history_.Undo(context_.data.image, context_.data.band)) {
         redraw_();
     }
     UpdateActions();
@@ -90,7 +105,7 @@ void ChannelEditing::Undo() {
 
 void ChannelEditing::Redo() {
     channelPage_.CommitPendingEdit();
-    if (history_.Redo(context_.data.image)) {
+    if (history_.Redo(context_.data.image, context_.data.band)) {
         redraw_();
     }
     UpdateActions();
@@ -103,6 +118,7 @@ void ChannelEditing::Copy() {
         const std::string tsv =
             ChannelsAsTsv(context_.data.image, channels, context_.data.lang.LangType());
         QGuiApplication::clipboard()->setText(QString::fromStdString(tsv));
+        lastCopy_ = tsv;
     }
 }
 
@@ -119,7 +135,11 @@ void ChannelEditing::Paste() {
     }
     Change([&](std::vector<int>& select) {
         AppData& data = context_.data;
-        const ChannelListResult result = PasteChannelsTsv(text, first, data.image, data.band);
+        // Our own copy carries stored tones exactly, also those outside the list.
+        const auto outside =
+            text == lastCopy_ ? TonesOutsideTheList::Keep : TonesOutsideTheList::Refuse;
+        const ChannelListResult result =
+            PasteChannelsTsv(text, first, data.image, data.band, outside);
         if (!result) {
             context_.Tell(
                 window_, QString::fromStdString(

@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <functional>
+#include <string>
 
 #include "gui/GuiContext.h"
 #include "mainwindow/ui/ChannelEditActions.h"
@@ -32,8 +33,13 @@ class ChannelEditing final : public QObject {
 
     // Every stored change of the page becomes an undo step.
     void WatchPage(MainWindowPage& page);
-    // After Open, New and a radio read: the project as it is now, nothing to undo.
+    // After Open, New and a band change: the project as it is now, nothing to undo.
     void StartFreshHistory();
+    // Before a radio read: what the user changed so far becomes a step, so that undoing the
+    // read brings back exactly the project it replaced.
+    void RecordUnrecordedChanges();
+    // After a radio read: the read is one step ("Undo read from radio").
+    void RecordRadioRead();
     // Captions in the current language.
     void RefreshTexts();
 
@@ -62,6 +68,7 @@ class ChannelEditing final : public QObject {
     std::function<void()> redraw_;
     ChannelEditActions* actions_ = nullptr;  // owned by the window, like every action of it
     ProjectHistory history_;
+    std::string lastCopy_;  // the text the last Copy put on the clipboard
 };
 
 }  // namespace radioprog::ui

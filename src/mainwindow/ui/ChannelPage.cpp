@@ -23,7 +23,8 @@ ChannelPage::ChannelPage(GuiContext& context, QWidget* parent)
       context_(context),
       model_(new ChannelTableModel(context.data, this)),
       grid_(new ChannelGridView(this)),
-      toneTip_(new QLabel(this)) {
+      toneTip_(new QLabel(this)),
+      valueNotice_(new QLabel(this)) {
     grid_->setModel(model_);
     auto* frequency = new FreqCellDelegate(context_, grid_);
     auto* tone = new ToneCellDelegate(grid_);
@@ -34,9 +35,9 @@ ChannelPage::ChannelPage(GuiContext& context, QWidget* parent)
     const struct {
         int column;
         const char* editorName;
-    } lists[] = {{kColPower, "cbChInfor_Pow"},
-                 {kColBandwidth, "cbChInfor_Bandwidth"},
-                 {kColBusyFit, "cbChInfor_BusyFit"}};
+    } lists[] = {{kColPower, "cbChInfor_Pow"},       {kColBandwidth, "cbChInfor_Bandwidth"},
+                 {kColBusyFit, "cbChInfor_BusyFit"}, {kColScan, "cbChInfor_Scan"},
+                 {kColDtmf, "cbChInfor_Dtmf"},       {kColSquelchMode, "cbChInfor_SquelchMode"}};
     for (const auto& list : lists) {
         const int column = list.column;
         grid_->setItemDelegateForColumn(
@@ -48,18 +49,32 @@ ChannelPage::ChannelPage(GuiContext& context, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(grid_);
     toneTip_->setObjectName(QStringLiteral("sTiShi_0"));
-    // Drawn like a hint, so that it stays readable over the cells it covers.
-    toneTip_->setAutoFillBackground(true);
-    toneTip_->setBackgroundRole(QPalette::ToolTipBase);
-    toneTip_->setForegroundRole(QPalette::ToolTipText);
-    toneTip_->setFrameShape(QFrame::Box);
-    toneTip_->setMargin(2);
     toneTip_->hide();
+    valueNotice_->setObjectName(QStringLiteral("sValueNotice"));
+    for (QLabel* tip : {toneTip_, valueNotice_}) {
+        // Drawn like a hint, so that it stays readable over the cells it covers.
+        tip->setAutoFillBackground(true);
+        tip->setBackgroundRole(QPalette::ToolTipBase);
+        tip->setForegroundRole(QPalette::ToolTipText);
+        tip->setFrameShape(QFrame::Box);
+        tip->setMargin(2);
+    }
+    valueNotice_->hide();
 
     connect(model_, &ChannelTableModel::channelEdited, this, &MainWindowPage::projectEdited);
     connect(tone, &ToneCellDelegate::toneStored, this, &ChannelPage::ShowToneTip);
     connect(grid_, &ChannelGridView::gridClicked, toneTip_, &QWidget::hide);
+    connect(model_, &ChannelTableModel::valueNotice, this, &ChannelPage::ShowValueNotice);
+    connect(grid_, &ChannelGridView::gridClicked, valueNotice_, &QWidget::hide);
     grid_->ApplySizes(context_.data.config);
+    ShowAllFields(context_.data.config.showAllChannelFields);
+}
+
+void ChannelPage::ShowAllFields(bool shown) {
+    context_.data.config.showAllChannelFields = shown;
+    for (int column = kFirstRecordFieldColumn; column < kGridColumnCount; ++column) {
+        grid_->setColumnHidden(column, !shown);
+    }
 }
 
 void ChannelPage::RefreshFromModel() {
@@ -75,6 +90,7 @@ void ChannelPage::RefreshFromModel() {
     model_->RefreshAll();
     grid_->SetCornerCaption(model_->CornerCaption());
     toneTip_->setText(model_->NonstandardText());
+    valueNotice_->hide();
 }
 
 void ChannelPage::CommitPendingEdit() {
@@ -105,6 +121,20 @@ void ChannelPage::ShowToneTip(const QModelIndex& index, QPoint editorTopLeft) {
     toneTip_->move(mapFromGlobal(editorTopLeft) + kToneTipOffset);
     toneTip_->raise();
     toneTip_->show();
+}
+
+// Under the cell that was edited, where the eyes are when the value is stored.
+void ChannelPage::ShowValueNotice(const QModelIndex& index, const QString& text) {
+    if (text.isEmpty()) {
+        valueNotice_->hide();
+        return;
+    }
+    valueNotice_->setText(text);
+    valueNotice_->adjustSize();
+    const QRect cell = grid_->visualRect(index);
+    valueNotice_->move(grid_->viewport()->mapTo(this, cell.bottomLeft()));
+    valueNotice_->raise();
+    valueNotice_->show();
 }
 
 }  // namespace radioprog::ui

@@ -24,17 +24,22 @@ class ChannelPage final : public MainWindowPage {
     void MoveToFirstCell();
     // Open and Save start by focusing the channel grid.
     void FocusGrid();
+    // Name, scan, DTMF and squelch mode as columns of their own, or only the usual seven;
+    // the choice is kept in the configuration.
+    void ShowAllFields(bool shown);
     // For the channel commands that work on the grid's selection.
     ChannelGridView& Grid() { return *grid_; }
     ChannelTableModel& Model() { return *model_; }
 
   private:
     void ShowToneTip(const QModelIndex& index, QPoint editorTopLeft);
+    void ShowValueNotice(const QModelIndex& index, const QString& text);
 
     GuiContext& context_;
     ChannelTableModel* model_ = nullptr;
     ChannelGridView* grid_ = nullptr;
     QLabel* toneTip_ = nullptr;
+    QLabel* valueNotice_ = nullptr;
     bool sizesApplied_ = false;
 };
 

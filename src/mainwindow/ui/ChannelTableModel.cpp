@@ -7,7 +7,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "channellist/ChannelRowStore.h"
 #include "gui/UiText.h"
+#include "lang/ChannelEditText.h"
 #include "lang/TextIds.h"
 #include "model/ChannelMoves.h"
 #include "model/FreqCodec.h"
@@ -18,8 +20,18 @@ namespace radioprog::ui {
 namespace {
 
 constexpr TextId kCaptionIds[kGridColumnCount] = {
-    text::kReceiveFrequency, text::kTransmitFrequency, text::kReceiveTone, text::kTransmitTone,
-    text::kTransmitPower,    text::kBandwidth,         text::kBusyInhibit};
+    text::kReceiveFrequency,
+    text::kTransmitFrequency,
+    text::kReceiveTone,
+    text::kTransmitTone,
+    text::kTransmitPower,
+    text::kBandwidth,
+    text::kBusyInhibit,
+    24,  // Name
+    22,  // SCN
+    77,  // DTMF
+    45,  // Squelch Mode
+};
 
 // Busy inhibit as the grid offers it: off, or carrier (CAT). 1 (signalling) and 3 arrive
 // only from a radio or a file and have no item.
@@ -101,7 +113,8 @@ QString ChannelTableModel::DisplayText(int row, int column) const {
         case kColBusyFit:
             return channel.BusyFit() != 0 ? texts_.busyCat : texts_.busyOff;
         default:
-            return {};
+            return QString::fromStdString(ChannelFieldText(
+                data_.image, row + 1, RecordFieldOf(column), data_.lang.LangType()));
     }
 }
 
@@ -110,6 +123,13 @@ QVariant ChannelTableModel::EditValue(int row, int column) const {
         return DisplayText(row, column);
     }
     const ConstChannelRecord channel = data_.image.Channel(row + 1);
+    if (column == kColName) {
+        return DisplayText(row, column);
+    }
+    if (column >= kFirstRecordFieldColumn) {
+        const uint8_t value = WordValue(channel, RecordFieldOf(column));
+        return value < ListItems(column).size() ? QVariant(int{value}) : QVariant(-1);
+    }
     switch (column) {
         case kColPower:
             return channel.HighPower() ? 1 : 0;
@@ -144,6 +164,10 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
         case Qt::ForegroundRole:
             return oddChannel ? QVariant(kOddRowText) : QVariant();
         case Qt::ToolTipRole:
+            if (index.column() == kColBusyFit && InUse(row) &&
+                data_.image.Channel(row + 1).BusyFit() == kBusyFitCarrier) {
+                return texts_.carrierTip;
+            }
             return IsNonstandardTone(index) ? QVariant(texts_.nonstandard) : QVariant();
         default:
             return {};
@@ -179,6 +203,7 @@ bool ChannelTableModel::setData(const QModelIndex& index, const QVariant& value,
     const int row = index.row();
     const int column = index.column();
     const std::vector<uint8_t> before = Snapshot(data_.image, row + 1);
+    notice_.clear();
     bool stored = true;
     if (column <= kColTxTone && InUse(row) && value.toString() == DisplayText(row, column)) {
         // A cell left as it was shown keeps its bytes: a frequency from a file or a radio
@@ -189,11 +214,14 @@ bool ChannelTableModel::setData(const QModelIndex& index, const QVariant& value,
         stored = StoreTxFreq(row, value.toString());
     } else if (IsToneColumn(column)) {
         StoreTone(row, column, value.toString());
+    } else if (column >= kFirstRecordFieldColumn) {
+        stored = StoreRecordField(row, column, value);
     } else {
         stored = StoreListIndex(row, column, value.toInt());
     }
     // A refused text still redraws the row, so the cell shows the stored value again.
     emit dataChanged(this->index(row, 0), this->index(row, kGridColumnCount - 1));
+    emit valueNotice(index, notice_);
     if (Snapshot(data_.image, row + 1) != before) {
         emit channelEdited(row);
     }
@@ -211,6 +239,7 @@ bool ChannelTableModel::StoreRxFreq(int row, const QString& text) {
         return false;
     }
     const uint32_t snapped = SnapToBand(*hz, data_.band);
+    NoticeStoredFreq(text, *hz, snapped);
     ChannelRecord channel = data_.image.Channel(n);
     if (InUse(row)) {
         channel.SetRxFreq(snapped);
@@ -229,6 +258,7 @@ bool ChannelTableModel::StoreTxFreq(int row, const QString& text) {
             return false;
         }
         hz = *typed == 0 ? 0 : SnapToBand(*typed, data_.band);
+        NoticeStoredFreq(text, *typed, hz);
     }
     data_.image.Channel(row + 1).SetTxFreq(hz);
     return true;
@@ -241,7 +271,11 @@ void ChannelTableModel::StoreTone(int row, int column, const QString& text) {
     uint8_t type = receive ? channel.RxToneType() : channel.TxToneType();
     uint16_t code = receive ? channel.RxToneCode() : channel.TxToneCode();
     if (!TextToTone(text.toStdString(), type, code)) {
-        return;  // not a tone: the old one stays
+        // Not a tone: the old one stays, and the user is told so.
+        notice_ = QString::fromStdString(
+                      ChannelEditTextUtf8(data_.lang, ChannelEditTextId::ToneNotInList))
+                      .arg(text);
+        return;
     }
     if (receive) {
         channel.SetRxTone(type, code);
@@ -284,6 +318,15 @@ QStringList ChannelTableModel::ListItems(int column) const {
             return {texts_.narrow, texts_.wide};
         case kColBusyFit:
             return {texts_.busyOff, texts_.busyCat};
+        case kColScan:
+        case kColDtmf:
+        case kColSquelchMode: {
+            QStringList items;
+            for (const std::string& word : WordList(RecordFieldOf(column), data_.lang.LangType())) {
+                items << QString::fromStdString(word);
+            }
+            return items;
+        }
         default:
             return {};
     }
@@ -302,6 +345,8 @@ void ChannelTableModel::RefreshTexts() {
     texts_.busyOff = UiText(lang, text::kBusyOff);
     texts_.busyCat = UiText(lang, text::kBusyCarrier);
     texts_.nonstandard = UiText(lang, text::kNonstandardValue);
+    texts_.carrierTip =
+        QString::fromStdString(ChannelEditTextUtf8(lang, ChannelEditTextId::CarrierTip));
 }
 
 std::optional<std::vector<int>> ChannelTableModel::MoveChannels(std::span<const int> channels,

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "appdata/AppData.h"
+#include "channellist/ChannelColumns.h"
 
 namespace radioprog::ui {
 
@@ -25,8 +26,18 @@ enum GridColumn : int {
     kColPower,
     kColBandwidth,
     kColBusyFit,
+    // The rest of the record, shown only when asked for (View menu): copies and channel lists
+    // carry these fields, so they can be seen and set here too.
+    kColName,
+    kColScan,
+    kColDtmf,
+    kColSquelchMode,
     kGridColumnCount
 };
+inline constexpr int kFirstRecordFieldColumn = kColName;
+
+// The record field behind an optional column, in the channel lists' terms.
+ChannelColumn RecordFieldOf(int column);
 
 class ChannelTableModel final : public QAbstractTableModel {
     Q_OBJECT
@@ -59,11 +70,15 @@ class ChannelTableModel final : public QAbstractTableModel {
   signals:
     // The user's edit changed the record of this row (once per stored change).
     void channelEdited(int row);
+    // What was typed is not what was stored (a frequency moved into the band or onto the
+    // raster), or was not stored at all (a tone text the list does not hold): the words to show;
+    // empty after an edit stored as typed.
+    void valueNotice(const QModelIndex& index, const QString& text);
 
   private:
     struct Texts {
         std::array<QString, kGridColumnCount> captions;
-        QString corner, high, low, wide, narrow, busyOff, busyCat, nonstandard;
+        QString corner, high, low, wide, narrow, busyOff, busyCat, nonstandard, carrierTip;
     };
 
     bool InUse(int row) const;
@@ -72,10 +87,13 @@ class ChannelTableModel final : public QAbstractTableModel {
     bool StoreRxFreq(int row, const QString& text);
     bool StoreTxFreq(int row, const QString& text);
     void StoreTone(int row, int column, const QString& text);
+    void NoticeStoredFreq(const QString& typed, uint32_t hz, uint32_t stored);
     bool StoreListIndex(int row, int column, int item);
+    bool StoreRecordField(int row, int column, const QVariant& value);
 
     AppData& data_;
     Texts texts_;
+    QString notice_;  // what the edit being stored has to say
     QBrush lockedOddRow_;
     QBrush lockedEvenRow_;
 };

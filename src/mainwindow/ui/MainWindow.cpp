@@ -1,6 +1,8 @@
 #include "mainwindow/ui/MainWindow.h"
 
 #include <QCloseEvent>
+#include <QFile>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
@@ -11,12 +13,15 @@
 #include "gui/FileErrors.h"
 #include "gui/LocalPath.h"
 #include "gui/UiText.h"
+#include "lang/ChannelEditText.h"
 #include "lang/LanguageSetting.h"
 #include "lang/TextIds.h"
 #include "mainwindow/ui/ChannelEditing.h"
 #include "mainwindow/ui/ChannelPage.h"
 #include "mainwindow/ui/OptionsPage.h"
+#include "mainwindow/ui/ProjectFiles.h"
 #include "mainwindow/ui/ServiceWindows.h"
+#include "mainwindow/ui/ViewMenu.h"
 #include "model/ProjectFile.h"
 #include "port/ui/PortDialog.h"
 #include "session/ui/ProgramDialog.h"
@@ -41,6 +46,15 @@ TForm1::TForm1(GuiContext& context, QWidget* parent) : QMainWindow(parent), cont
     resize(720, 600);
     FitOnScreen();
     connect(&context_.events, &ProjectEvents::projectReplaced, this, &TForm1::ProjectReplaced);
+    const QList<QAction*> fileItems = MenuFile->actions();
+    files_ = new ProjectFiles(
+        context_, *this, *MenuFile, fileItems.value(fileItems.indexOf(MenuFile_Save) + 1),
+        [this](const QString& path) { OpenProjectFile(path); },
+        [this] { return MenuFile_SaveClick(); });
+    for (MainWindowPage* page : Pages()) {
+        connect(page, &MainWindowPage::projectEdited, files_, &ProjectFiles::Refresh);
+    }
+    view_ = new ViewMenu(context_, *this, *MenuLanguage, *channelPage_);
     FormCreate();
 }
 
@@ -62,6 +76,9 @@ void TForm1::FormCreate() {
     ResetProjectToDefaults(data);
     ResetCalibrationData(data.calibration, data.band);
     ApplyLanguageSetting(data.lang, data.config.languageSetting);
+    context_.modals.SetStartFolder(
+        QFile::decodeName(QByteArray::fromStdString(data.config.lastFolder)));
+    files_->StartedNew();
     RefreshFromModel();
     editing_->StartFreshHistory();
 }
@@ -72,6 +89,7 @@ void TForm1::FormDestroy() {
         page->StoreLayoutInConfiguration();
     }
     StoreInConfiguration(data.port, data.config);
+    data.config.lastFolder = LocalPath(context_.modals.StartFolder());
     SaveConfiguration(context_.configPath, data.config, data.band);
 }
 
@@ -85,6 +103,10 @@ void TForm1::RefreshFromModel() {
     ApplyStatusTexts();
     for (MainWindowPage* page : Pages()) {
         page->RefreshFromModel();
+    }
+    if (files_ != nullptr) {
+        files_->Refresh();
+        view_->Refresh();
     }
 }
 
@@ -115,9 +137,16 @@ void TForm1::FitOnScreen() {
     move(room.center() - QPoint(width() / 2, (height() + kFrameAllowance) / 2));
 }
 
-void TForm1::ProjectReplaced() {
+void TForm1::ProjectReplaced(ProjectReplacement how) {
     RefreshFromModel();
-    editing_->StartFreshHistory();
+    // A read replaces unsaved edits: it is one step to undo. A band change clears all data by
+    // design, behind its access code and confirmation: channels of the old band must not come
+    // back under the new one.
+    if (how == ProjectReplacement::RadioRead) {
+        editing_->RecordRadioRead();
+    } else {
+        editing_->StartFreshHistory();
+    }
 }
 
 void TForm1::MenuFile_NewClick() {
@@ -128,6 +157,7 @@ void TForm1::MenuFile_NewClick() {
         return;
     }
     ResetProjectToDefaults(context_.data);
+    files_->StartedNew();
     RefreshFromModel();
     editing_->StartFreshHistory();
 }
@@ -144,8 +174,12 @@ bool TForm1::OpenProjectFile(const QString& path) {
     }
     data.image = image;
     data.band = band;
+    files_->Opened(path);
     RefreshFromModel();
     editing_->StartFreshHistory();
+    if (!result.notice.empty()) {
+        context_.Tell(this, FromUtf8(result.notice));
+    }
     return true;
 }
 
@@ -181,6 +215,8 @@ bool TForm1::MenuFile_SaveClick() {
     const FileResult result = SaveProject(LocalPath(*path), data.image, data.band);
     if (!result) {
         TellFileError(context_, this, ToolTextId::CannotSaveFile, result);
+    } else {
+        files_->Opened(*path);
     }
     return result.ok;
 }
@@ -206,6 +242,9 @@ void TForm1::RunDataJob(bool read) {
     const QString caption =
         UiText(context_.data.lang, read ? text::kReadFromRadio : text::kWriteToRadio);
     // A successful read replaces the project through the session's redraw hook.
+    if (read) {
+        editing_->RecordUnrecordedChanges();
+    }
     RunProgramDialog(context_, this, {kModeData, read, caption, {}});
 }
 
@@ -214,6 +253,14 @@ void TForm1::MenuEdit_ReadClick() {
 }
 
 void TForm1::MenuEdit_WriteClick() {
+    StorePendingEdit();
+    const auto& lang = context_.data.lang;
+    if (!context_.data.image.HasChannelInUse() &&
+        !context_.modals.Confirm(
+            this, FromUtf8(ChannelEditTextUtf8(lang, ChannelEditTextId::EmptyWriteQuestion)),
+            UiText(lang, text::kOk), UiText(lang, text::kCancel))) {
+        return;
+    }
     RunDataJob(false);
 }
 

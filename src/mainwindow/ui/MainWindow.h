@@ -22,6 +22,8 @@ class ChannelEditing;
 class ChannelPage;
 class OptionsPage;
 class MainWindowPage;
+class ProjectFiles;
+class ViewMenu;
 
 class TForm1 final : public QMainWindow {
     Q_OBJECT
@@ -81,7 +83,7 @@ class TForm1 final : public QMainWindow {
     void SelectBandPreset();
     void FitOnScreen();
     // After a radio read or a band change: the whole project is new, and so is its history.
-    void ProjectReplaced();
+    void ProjectReplaced(ProjectReplacement how);
     std::array<MainWindowPage*, 2> Pages() const;
 
     GuiContext& context_;
@@ -121,6 +123,10 @@ class TForm1 final : public QMainWindow {
     OptionsPage* optionsPage_ = nullptr;
     // Undo, clipboard and channel list commands around the channel grid.
     ChannelEditing* editing_ = nullptr;
+    // The current file, the title's mark, Ctrl+S and File > Recent.
+    ProjectFiles* files_ = nullptr;
+    // Whether the grid shows every field of the record.
+    ViewMenu* view_ = nullptr;
     QLabel* sFreqBand = nullptr;
     QLabel* sLastWrite = nullptr;
     QLabel* sLastWriteTime = nullptr;

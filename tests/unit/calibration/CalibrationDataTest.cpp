@@ -172,6 +172,29 @@ TEST_F(CalibrationFileTest, ShortFileReplacesOnlyItsBytesAndLongFileOnlyTheRecor
     EXPECT_TRUE(std::ranges::all_of(c.Raw(), [](uint8_t b) { return b == 0x5A; }));
 }
 
+TEST_F(CalibrationFileTest, TextIsRefusedAndAShortFileSaysHowMuchItHeld) {
+    const CalibrationData original = RandomCalibration(11);
+    CalibrationData c = original;
+    const std::string text = folder.File("channels.vkfa");
+    std::ofstream(text) << "NO.,RX Freq.,TX Freq.\r\n1,146.52000,146.52000\r\n";
+    const FileResult refused = LoadCalibrationFile(text, c);
+    EXPECT_FALSE(refused);
+    EXPECT_TRUE(refused.notThisKind);
+    EXPECT_NE(refused.message.find("\"" + text +
+                                   "\" is not a calibration file: it looks like a "
+                                   "channel list"),
+              std::string::npos)
+        << refused.message;
+    EXPECT_TRUE(std::ranges::equal(c.Raw(), original.Raw()));
+
+    const std::string shortPath = folder.File("short.vkfa");
+    std::ofstream(shortPath, std::ios::binary).write("\x90\x01\x30", 3);
+    const FileResult opened = LoadCalibrationFile(shortPath, c);
+    ASSERT_TRUE(opened) << opened.message;
+    EXPECT_NE(opened.notice.find("Only the first 3 bytes of the 160 bytes"), std::string::npos)
+        << opened.notice;
+}
+
 TEST_F(CalibrationFileTest, FailuresNameTheFileAndLeaveTheRecord) {
     const CalibrationData original = RandomCalibration(9);
     CalibrationData c = original;

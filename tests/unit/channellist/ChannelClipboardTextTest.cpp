@@ -94,12 +94,16 @@ TEST(ChannelClipboardText, ABadCellOrTooManyRowsPasteNothing) {
          1, 12},
         {"nothing to paste", "\r\n\r\n", 1, 1, 1},
         {"unclosed quote", "146\t\"abc\n", 1, 1, 2},
+        {"outside the band", "146\t146\n\t\t\t\t\t\n520\t520\n", 1, 3, 1},
+        {"off the raster", "146\t146.0001\n", 1, 1, 2},
+        {"a tone the list does not hold", "146\t146\t99.9\n", 1, 1, 3},
     };
     std::mt19937 random(8);
     const ProjectImage original = testing::RepresentableImage(random);
+    const BandLimits band{136000000, 480000000};
     for (const Case& c : cases) {
         ProjectImage image = original;
-        const auto result = PasteChannelsTsv(c.tsv, c.first, image, kWholeRange);
+        const auto result = PasteChannelsTsv(c.tsv, c.first, image, band);
         ASSERT_FALSE(result) << c.what;
         EXPECT_EQ(result.error.line, c.line) << c.what << ": " << result.error.Message();
         EXPECT_EQ(result.error.column, c.column) << c.what << ": " << result.error.Message();

@@ -120,9 +120,9 @@ TEST(ChannelCsv, ImportTakesAListEditedByHand) {
     const std::string csv =
         "\xEF\xBB\xBF Name ,rx freq.,QT/DQT Dec,no.,tx power,TX Freq.\r\n"
         "Ch1,146.5,88.5,01,low,146.5\r\n"  // changed; tone on a carrier channel
-        "\"频道\",200,off,5,,\r\n"         // new channel, clamped; empty TX keeps RX
+        "\"频道\",174,off,5,,\r\n"         // new channel; empty TX keeps RX
         ",,,2,,\r\n"                       // empty RX: channel 2 no longer in use
-        "Ch7,146.5126,d023n,7,HIGH,0";     // off the raster; TX 0 is none
+        "Ch7,146.5125,d023n,7,HIGH,0";     // on the 6.25 kHz raster; TX 0 is none
     const auto result = ImportChannelsCsv(csv, image, band);
     ASSERT_TRUE(result) << result.error.Message();
     EXPECT_EQ(result.rows, 4);
@@ -147,8 +147,8 @@ TEST(ChannelCsv, ImportTakesAListEditedByHand) {
 
     const auto five = image.Channel(5);
     EXPECT_TRUE(image.IsChannelValid(5));
-    EXPECT_EQ(five.RxFreq(), band.upper);
-    EXPECT_EQ(five.TxFreq(), band.upper);
+    EXPECT_EQ(five.RxFreq(), 174000000u);
+    EXPECT_EQ(five.TxFreq(), 174000000u);
     EXPECT_EQ(five.RxToneType(), kToneNone);
     EXPECT_TRUE(five.HighPower() && five.Wide() && five.ScanAdd());
     EXPECT_EQ(image.Text(ChannelNameField(5)), *EncodeCodePage("频道", CodePage::Gbk));
@@ -207,13 +207,63 @@ TEST(ChannelCsv, BadListsChangeNothingAndSayWhere) {
     }
 }
 
+// A list is checked, not typed: what the grid would clamp, round or turn into another tone is
+// refused with where and why, and the project keeps every byte.
+TEST(ChannelCsv, ValuesTheGridWouldChangeAreRefused) {
+    struct Case {
+        std::string row;
+        int column;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"3,520.00000,,Off", 2,
+         "line 3, column 2 (RX Freq.), channel 3: \"520.00000\" is outside the band "
+         "400.00000\u2013480.00000 MHz"},
+        {"3,399.99375,,Off", 2, "channel 3: \"399.99375\" is outside the band"},
+        {"3,430,480.00625,Off", 3, "(TX Freq.), channel 3: \"480.00625\" is outside the band"},
+        {"3,462.6789,,Off", 2,
+         "channel 3: \"462.6789\" is not on the channel raster (steps of 5 or 6.25 kHz); the "
+         "nearest below is 462.67500"},
+        {"3,430,,99.9", 4, "(QT/DQT Dec), channel 3: \"99.9\" is not in the tone list"},
+        {"3,430,,00", 4, "channel 3: \"00\" is not a tone"},
+    };
+    const BandLimits band{400000000, 480000000};
+    std::mt19937 random(5);
+    const ProjectImage original = testing::RepresentableImage(random);
+    for (const Case& c : cases) {
+        ProjectImage image = original;
+        const std::string csv = "NO.,RX Freq.,TX Freq.,QT/DQT Dec\r\n2,430.0125,,67.0\r\n" + c.row;
+        const auto result = ImportChannelsCsv(csv, image, band);
+        ASSERT_FALSE(result) << c.row;
+        EXPECT_EQ(result.error.line, 3) << c.row;
+        EXPECT_EQ(result.error.column, c.column) << c.row;
+        EXPECT_EQ(result.error.channel, 3) << c.row;
+        EXPECT_NE(result.error.Message().find(c.message), std::string::npos)
+            << result.error.Message();
+        EXPECT_TRUE(std::ranges::equal(image.Raw(), original.Raw())) << c.row;
+    }
+
+    // The band edges themselves and both rasters are stored as written.
+    ProjectImage image = original;
+    ASSERT_TRUE(ImportChannelsCsv("NO.,RX Freq.,TX Freq.\r\n1,400,480\r\n2,462.675,462.66875\r\n",
+                                  image, band));
+    EXPECT_EQ(image.Channel(1).TxFreq(), 480000000u);
+    EXPECT_EQ(image.Channel(2).TxFreq(), 462668750u);
+
+    // A tone outside the list that a channel already has copies on to another channel.
+    image.Channel(2).SetTxTone(kToneCtcss, 999);
+    ASSERT_TRUE(ImportChannelsCsv("NO.,RX Freq.,QT/DQT Dec\r\n5,430,99.9\r\n", image, band));
+    EXPECT_EQ(image.Channel(5).RxToneCode(), 999);
+}
+
 TEST(ChannelCsv, ErrorMessageNamesLineColumnValueAndWhy) {
     ProjectImage image;
     const auto result =
         ImportChannelsCsv("NO.,QT/DQT Dec,RX Freq.\r\n3,Off,1x\r\n", image, kWholeRange);
     ASSERT_FALSE(result);
-    EXPECT_EQ(result.error.Message(),
-              "line 2, column 3 (RX Freq.), channel 3: \"1x\" is not a frequency in MHz, like 146.52000");
+    EXPECT_EQ(
+        result.error.Message(),
+        "line 2, column 3 (RX Freq.), channel 3: \"1x\" is not a frequency in MHz, like 146.52000");
 }
 
 TEST(ChannelCsv, ALargeFileIsRefusedUnread) {

@@ -60,13 +60,37 @@ TEST_F(ChannelListCommands, BadDataIsExit65WithTheMessageAndNoFile) {
     const std::string out = folder_.File("out.Vkf");
     const auto result = Cli({"import-csv", csv, "--base", project_, "-o", out});
     EXPECT_EQ(result.exitCode, 65);
-    EXPECT_NE(result.err.find("line 3, column 2 (RX Freq.), channel 2: \"146.5.5\""), std::string::npos)
+    EXPECT_NE(result.err.find("line 3, column 2 (RX Freq.), channel 2: \"146.5.5\""),
+              std::string::npos)
         << result.err;
     EXPECT_FALSE(std::filesystem::exists(out));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.Path()),
                             std::filesystem::directory_iterator()),
               4)
         << "only the project, the list and the captured output are left";
+}
+
+TEST_F(ChannelListCommands, AValueOutsideTheBandIsExit65NotClamped) {
+    const std::string csv = folder_.File("band.csv");
+    std::ofstream(csv) << "NO.,RX Freq.,QT/DQT Dec\r\n1,146.5,Off\r\n2,520.00000,Off\r\n"
+                          "3,146.5,99.9\r\n";
+    const std::string out = folder_.File("out.Vkf");
+    auto result = Cli({"import-csv", csv, "--base", project_, "-o", out});
+    EXPECT_EQ(result.exitCode, 65);
+    EXPECT_NE(
+        result.err.find("line 3, column 2 (RX Freq.), channel 2: \"520.00000\" is outside the "
+                        "band 136.00000\u2013174.00000 MHz"),
+        std::string::npos)
+        << result.err;
+    EXPECT_FALSE(std::filesystem::exists(out));
+
+    std::ofstream(csv) << "NO.,RX Freq.,QT/DQT Dec\r\n3,146.5,99.9\r\n";
+    result = Cli({"import-csv", csv, "--base", project_, "-o", out});
+    EXPECT_EQ(result.exitCode, 65);
+    EXPECT_NE(result.err.find("line 2, column 3 (QT/DQT Dec), channel 3: \"99.9\""),
+              std::string::npos)
+        << result.err;
+    EXPECT_FALSE(std::filesystem::exists(out));
 }
 
 TEST_F(ChannelListCommands, MissingFilesAndUsageHaveTheirExitCodes) {

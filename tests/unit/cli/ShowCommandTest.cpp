@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <random>
+
 #include "model/ProjectFields.h"
 #include "model/ProjectFile.h"
 #include "model/ToneCodec.h"
@@ -84,6 +88,36 @@ TEST_F(ShowCommand, TableShowsChannelsInUseAsTheEditorDoes) {
     EXPECT_NE(out.find("TOT            300 s"), std::string::npos) << out;
     EXPECT_NE(out.find("Voice          English"), std::string::npos) << out;
     EXPECT_NE(out.find("Saver ratio    1:4"), std::string::npos) << out;
+}
+
+// A file that is not a project is bad data for show, write and import-csv's --base alike:
+// exit 65, the reason on standard error, nothing written and no radio touched.
+TEST_F(ShowCommand, FilesThatAreNotProjectsExitWith65) {
+    const std::string list = folder_.File("channels.csv");
+    std::ofstream(list) << "NO.,RX Freq.\r\n1,146.52000\r\n";
+    const std::string ini = folder_.File("_config.ini");
+    std::ofstream(ini) << "[config]\nPort=1\n";
+    const std::string random = folder_.File("random.Vkf");
+    {
+        std::mt19937 generator(4);
+        std::ofstream out(random, std::ios::binary);
+        for (size_t k = 0; k < 2954; ++k) {
+            out.put(static_cast<char>(generator()));
+        }
+    }
+    const std::string out = folder_.File("out.Vkf");
+    for (const std::string& file : {list, ini, random}) {
+        const auto shown = Cli({"show", file});
+        EXPECT_EQ(shown.exitCode, 65) << file;
+        EXPECT_NE(shown.err.find("is not a project file"), std::string::npos) << shown.err;
+        EXPECT_TRUE(shown.out.empty()) << shown.out;
+        // The device is never reached: the project is refused first.
+        const auto written = Cli({"write", file, "--device", "/nonexistent/tty"});
+        EXPECT_EQ(written.exitCode, 65) << file << written.err;
+        const auto imported = Cli({"import-csv", list, "--base", file, "-o", out});
+        EXPECT_EQ(imported.exitCode, 65) << file << imported.err;
+        EXPECT_FALSE(std::filesystem::exists(out));
+    }
 }
 
 TEST_F(ShowCommand, UnreadableFileAndBadUsageHaveTheirExitCodes) {

@@ -208,6 +208,31 @@ TEST(Configuration, SavingWritesTheValuesInForceAndKeepsPresetsAndForeignSection
     EXPECT_EQ(Section(path, "ports").at("COM2"), "/dev/ttyUSB7");
 }
 
+TEST(Configuration, RecentProjectsAndTheLastFolderComeBackAndOnlyWhenThereAreAny) {
+    TempFolder folder;
+    const auto path = folder.File("_config.ini");
+    ConfigValues config;
+    BandLimits band;
+    ASSERT_EQ(LoadConfiguration(path, config, band), ConfigLoad::Created);
+    EXPECT_TRUE(Section(path, "Files").empty()) << "a first start has no files to name";
+
+    for (int i = 9; i >= 1; --i) {
+        config.recentProjects.push_back("/home/tech/radio " + std::to_string(i) + ".Vkf");
+    }
+    config.lastFolder = "/home/tech/customers";
+    ASSERT_TRUE(SaveConfiguration(path, config, band));
+    ConfigValues read;
+    ASSERT_EQ(LoadConfiguration(path, read, band), ConfigLoad::Loaded);
+    ASSERT_EQ(read.recentProjects.size(), kRecentProjectCount);
+    EXPECT_EQ(read.recentProjects.front(), "/home/tech/radio 9.Vkf");
+    EXPECT_EQ(read.recentProjects.back(), "/home/tech/radio 2.Vkf");
+    EXPECT_EQ(read.lastFolder, "/home/tech/customers");
+
+    read.recentProjects.resize(1);
+    ASSERT_TRUE(SaveConfiguration(path, read, band));
+    EXPECT_EQ(Section(path, "Files").size(), 2u) << "no stale entries behind the list";
+}
+
 TEST(Configuration, VanishedFileIsRecreatedWithDefaultsAndTheValuesInForce) {
     TempFolder folder;
     const auto path = folder.File("_config.ini");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <fstream>
 #include <random>
 
@@ -64,15 +65,115 @@ TEST(ProjectFile, ShortFileReplacesOnlyTheBytesItHolds) {
 TEST(ProjectFile, LongerFileIsReadUpToTheImageSize) {
     TempFolder folder;
     const auto path = folder.File("long.Vkf");
+    ProjectImage written;
+    std::ranges::fill(written.Raw(), uint8_t{0x22});
+    written.Set(image::BandLower, uint32_t{136000000});
+    written.Set(image::BandUpper, uint32_t{174000000});
     {
         std::ofstream out(path, std::ios::binary);
-        out << std::string(kProjectImageSize, '\x22') << std::string(500, '\x33');
+        out.write(reinterpret_cast<const char*>(written.Raw().data()), kProjectImageSize);
+        out << std::string(500, '\x33');
     }
     ProjectImage image;
     BandLimits band;
-    ASSERT_TRUE(OpenProject(path, image, band));
+    const FileResult result = OpenProject(path, image, band);
+    ASSERT_TRUE(result) << result.message;
     EXPECT_EQ(image.Raw()[kProjectImageSize - 1], 0x22);
-    EXPECT_EQ(band.lower, 0x22222222u);
+    EXPECT_EQ(band.lower, 136000000u);
+    EXPECT_TRUE(result.notice.empty());
+}
+
+void WriteFile(const std::string& path, std::string_view bytes) {
+    std::ofstream(path, std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string RandomBytes(size_t size, unsigned seed) {
+    std::mt19937 random(seed);
+    std::string bytes(size, '\0');
+    for (char& b : bytes) {
+        b = static_cast<char>(random());
+    }
+    return bytes;
+}
+
+// A channel list, a configuration or a page of random bytes opened as a project would make up
+// channels and options: each is refused, naming the file and why, and nothing changes.
+TEST(ProjectFile, WhatIsClearlyNotAProjectIsRefusedAndChangesNothing) {
+    TempFolder folder;
+    ProjectImage reversed;
+    FillRandom(reversed, 7);
+    reversed.Set(image::BandLower, uint32_t{480000000});
+    reversed.Set(image::BandUpper, uint32_t{400000000});
+    const std::string reversedBytes(reinterpret_cast<const char*>(reversed.Raw().data()),
+                                    kProjectImageSize);
+    struct Case {
+        const char* name;
+        std::string bytes;
+        const char* why;
+    };
+    const Case cases[] = {
+        {"channels.csv", "NO.,RX Freq.,TX Freq.,QT/DQT Dec\r\n1,146.52000,146.52000,Off\r\n",
+         "not a project file: it looks like a channel list"},
+        {"_config.ini", "[config]\nPort=1\nLanguage=2\n[band]\nband min=400000000\n",
+         "not a project file: it looks like an INI file"},
+        {"notes.txt", "Radio of the car\nchannels checked on Monday\n", "it is a text file"},
+        {"random.Vkf", RandomBytes(kProjectImageSize, 1), "are outside the radio's ranges"},
+        {"random.bin", RandomBytes(4096, 2), "are outside the radio's ranges"},
+        {"reversed.Vkf", reversedBytes, "480.00000\u2013400.00000 MHz are in reverse order"},
+        {"empty.Vkf", "", "it is empty"},
+    };
+    for (const Case& c : cases) {
+        const auto path = folder.File(c.name);
+        WriteFile(path, c.bytes);
+        ProjectImage image;
+        FillRandom(image, 3);
+        const ProjectImage before = image;
+        BandLimits band{400000000, 480000000};
+        const FileResult result = OpenProject(path, image, band);
+        EXPECT_FALSE(result) << c.name;
+        EXPECT_TRUE(result.notThisKind) << c.name;
+        EXPECT_NE(result.message.find(path), std::string::npos) << result.message;
+        EXPECT_NE(result.message.find(c.why), std::string::npos) << result.message;
+        EXPECT_TRUE(std::ranges::equal(image.Raw(), before.Raw())) << c.name;
+        EXPECT_EQ(band, (BandLimits{400000000, 480000000})) << c.name;
+    }
+}
+
+// Every project this tool saves opens again, whatever its channels hold, and a short file
+// still fills the bytes it has, saying so.
+TEST(ProjectFile, ProjectsOfThisToolOpenAndAShortFileSaysHowMuchItHeld) {
+    TempFolder folder;
+    const BandLimits bands[] = {{136000000, 174000000},
+                                {200000000, 260000000},
+                                {400000000, 480000000},
+                                {300000000, 520000000}};
+    for (unsigned seed = 0; seed < 40; ++seed) {
+        ProjectImage saved;
+        if (seed % 2 == 0) {
+            FillRandom(saved, seed);
+        } else {
+            saved.ResetToDefaults();
+        }
+        const auto path = folder.File("p" + std::to_string(seed) + ".Vkf");
+        ASSERT_TRUE(SaveProject(path, saved, bands[seed % 4]));
+        ProjectImage image;
+        BandLimits band;
+        const FileResult result = OpenProject(path, image, band);
+        EXPECT_TRUE(result) << result.message;
+        EXPECT_TRUE(result.notice.empty());
+    }
+
+    const auto shortPath = folder.File("short.Vkf");
+    WriteFile(shortPath, RandomBytes(500, 9));
+    ProjectImage image;
+    BandLimits band;
+    const FileResult result = OpenProject(shortPath, image, band);
+    ASSERT_TRUE(result) << result.message;
+    EXPECT_NE(result.notice.find("Only the first 500 bytes of a 2954-byte project were in \"" +
+                                 shortPath + "\""),
+              std::string::npos)
+        << result.notice;
 }
 
 TEST(ProjectFile, FailuresAreReportedWithTheFileNameAndLeaveTheImageAlone) {

@@ -99,5 +99,39 @@ TEST(ProjectHistory, KeepsOnlyTheNewestSteps) {
     EXPECT_EQ(image.Channel(1).RxFreq(), 2u);
 }
 
+// A read brings the radio's band with its channels; undoing it takes both back, and the step
+// is known as a read whichever way it is walked.
+TEST(ProjectHistory, AReadIsAStepOfImageAndBandThatKeepsItsKind) {
+    ProjectImage image;
+    image.ResetToDefaults();
+    BandLimits band{136000000, 174000000};
+    ProjectHistory history;
+    history.Reset(image, band);
+    image = WithChannel(image, 1, 150000000);
+    ASSERT_TRUE(history.Record(image, band));
+    const ProjectImage edited = image;
+
+    image = WithChannel(image, 2, 440000000);
+    band = {400000000, 480000000};
+    ASSERT_TRUE(history.Record(image, band, HistoryStep::RadioRead));
+    const ProjectImage read = image;
+    EXPECT_EQ(history.NextUndo(), HistoryStep::RadioRead);
+
+    ASSERT_TRUE(history.Undo(image, band));
+    EXPECT_TRUE(Same(image, edited));
+    EXPECT_EQ(band, (BandLimits{136000000, 174000000}));
+    EXPECT_EQ(history.NextUndo(), HistoryStep::Edit);
+    ASSERT_TRUE(history.Redo(image, band));
+    EXPECT_TRUE(Same(image, read));
+    EXPECT_EQ(band, (BandLimits{400000000, 480000000}));
+    EXPECT_EQ(history.NextUndo(), HistoryStep::RadioRead);
+
+    // A read of the very project that is open changes nothing and is no step.
+    EXPECT_FALSE(history.Record(image, band, HistoryStep::RadioRead));
+    // A band alone is a change.
+    band = {400000000, 470000000};
+    EXPECT_TRUE(history.Record(image, band));
+}
+
 }  // namespace
 }  // namespace radioprog

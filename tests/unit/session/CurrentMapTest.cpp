@@ -245,6 +245,7 @@ TEST(CurrentMap, BandFromTheRadioOutsideTheUsableRangesFallsBack) {
         {{180000000, 250000000}, {400000000, 480000000}},
         {{400000000, 530000000}, {400000000, 480000000}},
         {{0xFFFFFFFF, 0xFFFFFFFF}, {400000000, 480000000}},
+        {{480000000, 400000000}, {400000000, 480000000}},  // reversed
     };
     for (const Case& c : cases) {
         auto memory = std::make_unique<RadioMemory>();

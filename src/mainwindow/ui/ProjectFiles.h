@@ -1,0 +1,53 @@
+#pragma once
+// The project's file as a desktop program keeps it: the title names the current file and
+// marks a project that differs from it, Ctrl+S saves to that file, and File > Recent holds the
+// last projects opened or saved (kept in the configuration).
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+#include "gui/GuiContext.h"
+#include "model/ProjectImage.h"
+
+class QAction;
+class QMainWindow;
+class QMenu;
+
+namespace radioprog::ui {
+
+class ProjectFiles final : public QObject {
+    Q_OBJECT
+  public:
+    // The Recent menu goes into fileMenu before `before`; open opens a project file, saveAs
+    // runs File > Save's dialog (true when the project was written).
+    ProjectFiles(GuiContext& context, QMainWindow& window, QMenu& fileMenu, QAction* before,
+                 std::function<void(const QString&)> open, std::function<bool()> saveAs);
+
+    // The project as it is now is what this file holds (after Open or Save).
+    void Opened(const QString& path);
+    // A new project: no file yet, nothing to mark.
+    void StartedNew();
+    // The title and the Recent menu in the current language and state.
+    void Refresh();
+    // Ctrl+S: to the current file without a dialog; without one, File > Save's dialog.
+    bool SaveToCurrent();
+
+    const QString& CurrentFile() const { return current_; }
+
+  private:
+    bool Modified() const;
+    void RememberAsSaved();
+    void RebuildRecentMenu();
+
+    GuiContext& context_;
+    QMainWindow& window_;
+    QMenu* recent_ = nullptr;
+    std::function<void(const QString&)> open_;
+    std::function<bool()> saveAs_;
+    QString current_;
+    ProjectImage::Bytes saved_{};
+    BandLimits savedBand_;
+};
+
+}  // namespace radioprog::ui
