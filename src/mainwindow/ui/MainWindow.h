@@ -20,6 +20,7 @@ namespace radioprog::ui {
 
 class ChannelEditing;
 class ChannelPage;
+class ChannelSheetActions;
 class OptionsPage;
 class MainWindowPage;
 
@@ -118,6 +119,8 @@ class TForm1 final : public QMainWindow {
     OptionsPage* optionsPage_ = nullptr;
     // Undo, clipboard and channel list commands around the channel grid.
     ChannelEditing* editing_ = nullptr;
+    // Print... and Export PDF...: the channel sheet.
+    ChannelSheetActions* sheet_ = nullptr;
     QLabel* sFreqBand = nullptr;
     QLabel* sLastWrite = nullptr;
     QLabel* sLastWriteTime = nullptr;
