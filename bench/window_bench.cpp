@@ -7,7 +7,8 @@
 //                [--dialog NAME] [--job read|write --device PATH]
 //
 // --dialog pictures one of the windows the main window opens instead of the main window:
-// programming, port, about, password, new-password, access-code, calibration, band, message.
+// programming, port, about, password, new-password, access-code, calibration, band, message,
+// print-preview.
 
 #include <QAction>
 #include <QDialog>
@@ -143,6 +144,7 @@ constexpr DialogOpening kDialogs[] = {
     {"access-code", "MenuAdjustment", nullptr},
     {"calibration", "MenuAdjustment", "mqwr47"},
     {"band", "MenuAdjustment", "kjrtwhm"},
+    {"print-preview", "MenuFile_Print", nullptr},
 };
 
 bool SaveGrab(QWidget& widget, const QString& output) {

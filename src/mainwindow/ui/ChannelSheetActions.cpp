@@ -6,6 +6,7 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QToolBar>
+#include <algorithm>
 
 #include "gui/LocalPath.h"
 #include "gui/UiText.h"
@@ -89,6 +90,9 @@ void ChannelSheetActions::Print() {
         bar->addSeparator();
         bar->addAction(allChannels);
         connect(allChannels, &QAction::toggled, previewWidget, &QPrintPreviewWidget::updatePreview);
+        // Wide enough for the whole tool bar, so the choice is not behind its overflow button.
+        preview.resize(std::max(preview.sizeHint().width(), bar->sizeHint().width() + 40),
+                       std::max(preview.sizeHint().height(), 700));
     }
     context_.modals.Exec(preview);
 }
