@@ -45,8 +45,21 @@ FileResult WriteChannelSheetPdfWithoutDisplay(const std::string& path, const Cha
     char platformOption[] = "-platform";
     char platform[] = "offscreen";
     char* argv[] = {program, platformOption, platform, nullptr};
-    const QGuiApplication application(argc, argv);
-    return WriteChannelSheetPdf(path, sheet, paper);
+    // Qt's notes about the desktop it is not using (no XDG_RUNTIME_DIR under cron, say) are
+    // no business of a script reading our standard error; only its failures are.
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+            if (type == QtCriticalMsg || type == QtFatalMsg) {
+                qt_message_output(type, context, message);
+            }
+        });
+    FileResult result;
+    {
+        const QGuiApplication application(argc, argv);
+        result = WriteChannelSheetPdf(path, sheet, paper);
+    }
+    qInstallMessageHandler(previous);
+    return result;
 }
 
 }  // namespace radioprog
