@@ -8,7 +8,8 @@
 //                [--size WxH]
 //
 // --dialog pictures one of the windows the main window opens instead of the main window:
-// programming, port, about, password, new-password, access-code, calibration, band, message.
+// programming, port, about, password, new-password, access-code, calibration, band, message,
+// print-preview.
 // --type stores TEXT into a cell of the channel grid as its editor would, before the picture:
 // the notice of a value stored otherwise than typed shows in it.
 
@@ -153,6 +154,7 @@ constexpr DialogOpening kDialogs[] = {
     {"access-code", "MenuAdjustment", nullptr},
     {"calibration", "MenuAdjustment", "mqwr47"},
     {"band", "MenuAdjustment", "kjrtwhm"},
+    {"print-preview", "MenuFile_Print", nullptr},
 };
 
 bool SaveGrab(QWidget& widget, const QString& output) {

@@ -15,6 +15,7 @@
 #include "cli/ChannelListCommands.h"
 #include "cli/CliContext.h"
 #include "cli/RadioCommands.h"
+#include "cli/SheetCommand.h"
 #include "cli/ShowCommand.h"
 #include "cli/StandardOutput.h"
 
@@ -72,6 +73,7 @@ int main(int argc, char** argv) {
     cli::AddShowCommand(app, context);
     cli::AddRadioCommands(app, context);
     cli::AddChannelListCommands(app, context);
+    cli::AddSheetCommand(app, context);
 
     try {
         app.parse(argc, argv);

@@ -1,8 +1,11 @@
 #!/usr/bin/env python3
 """The include rules that keep the source tree in layers.
 
-  - The core (every src/<subsystem> folder but gui and the ui folders) and the command-line
-    tool include neither a Qt header nor a header of the windows.
+  - The core (every src/<subsystem> folder but gui, the ui and the print folders) and the
+    command-line tool include neither a Qt header nor a header of the windows.
+  - A print folder (src/<subsystem>/print) draws pages with Qt's GUI part but no window, so
+    that the command-line tool can run it without a display: it may include Qt headers, no
+    header of the windows; the command-line tool may include it, the core may not.
   - The GUI's base folder (src/gui) includes no window of a feature (no */ui/ header).
   - No two folders under src include each other, directly or round a circle.
 
@@ -28,6 +31,10 @@ def folder_of_header(header):
 
 def is_gui_folder(folder):
     return folder == 'gui' or folder.endswith('/ui') or folder == 'app'
+
+
+def is_print_folder(folder):
+    return folder.endswith('/print')
 
 
 def read_includes(src):
@@ -89,9 +96,14 @@ def check(src):
             target = folder_of_header(header) if kind == '"' else None
             qt = kind == '<' and re.match(r'Q[A-Za-z]', header) is not None
             windowless = not is_gui_folder(folder)
-            if windowless and (qt or (target is not None and is_gui_folder(target))):
+            if windowless and ((qt and not is_print_folder(folder)) or
+                               (target is not None and is_gui_folder(target))):
                 problems.append(f'{path}: a folder without windows includes <{header}>'
                                 if qt else f'{path}: a folder without windows includes "{header}"')
+            core = (windowless and not is_print_folder(folder) and
+                    folder not in WINDOWLESS_FRONT_ENDS)
+            if core and target is not None and is_print_folder(target):
+                problems.append(f'{path}: the core includes the Qt drawing "{header}"')
             if folder == 'gui' and target is not None and target.endswith('/ui'):
                 problems.append(f'{path}: the GUI base includes the window "{header}"')
             if target is not None and target != folder and target in folders:
@@ -117,6 +129,8 @@ def self_test():
         'gui/Context.h': '#include <QString>\n#include "session/Session.h"\n',
         'dialogs/ui/Dialog.h': '#include "gui/Context.h"\n',
         'mainwindow/ui/Window.h': '#include "dialogs/ui/Dialog.h"\n',
+        'sheet/print/Page.h': '#include <QPainter>\n#include "model/Image.h"\n',
+        'cli/Sheet.cpp': '#include "sheet/print/Page.h"\n',
     }
     broken = {
         'Qt in the core': ('model/Bad.cpp', '#include <QWidget>\n', 'without windows'),
@@ -125,6 +139,10 @@ def self_test():
         'a feature in the base': ('gui/Bad.cpp', '#include "dialogs/ui/Dialog.h"\n', 'GUI base'),
         'two folders in a loop': ('model/Loop.h', '#include "session/Session.h"\n',
                                   'include each other'),
+        'a window in a print folder': ('sheet/print/Bad.cpp', '#include "gui/Context.h"\n',
+                                       'without windows'),
+        'Qt drawing in the core': ('session/Draw.cpp', '#include "sheet/print/Page.h"\n',
+                                   'Qt drawing'),
         'a loop of three': ('dialogs/ui/Loop.h', '#include "mainwindow/ui/Window.h"\n',
                             'include each other'),
     }

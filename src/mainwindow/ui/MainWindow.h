@@ -20,6 +20,7 @@ namespace radioprog::ui {
 
 class ChannelEditing;
 class ChannelPage;
+class ChannelSheetActions;
 class OptionsPage;
 class MainWindowPage;
 class ProjectFiles;
@@ -127,6 +128,8 @@ class TForm1 final : public QMainWindow {
     ProjectFiles* files_ = nullptr;
     // Whether the grid shows every field of the record.
     ViewMenu* view_ = nullptr;
+    // Print... and Export PDF...: the channel sheet.
+    ChannelSheetActions* sheet_ = nullptr;
     QLabel* sFreqBand = nullptr;
     QLabel* sLastWrite = nullptr;
     QLabel* sLastWriteTime = nullptr;

@@ -17,6 +17,7 @@
 
 #include "mainwindow/ui/ChannelEditing.h"
 #include "mainwindow/ui/ChannelPage.h"
+#include "mainwindow/ui/ChannelSheetActions.h"
 #include "mainwindow/ui/MainWindow.h"
 #include "mainwindow/ui/OptionsPage.h"
 
@@ -148,6 +149,8 @@ void TForm1::BuildCentre() {
     editing_->WatchPage(*channelPage_);
     editing_->WatchPage(*optionsPage_);
     editing_->Actions().AddToMenus(MenuFile, MenuEdit);
+    sheet_ = new ChannelSheetActions(context_, this, [this] { StorePendingEdit(); });
+    sheet_->AddToMenu(MenuFile);
 
     // The working band, the radio's last programming time and the service line.
     auto* strip = new QHBoxLayout();

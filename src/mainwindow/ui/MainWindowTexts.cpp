@@ -11,6 +11,7 @@
 #include "lang/LanguageSetting.h"
 #include "lang/TextIds.h"
 #include "mainwindow/ui/ChannelEditing.h"
+#include "mainwindow/ui/ChannelSheetActions.h"
 #include "mainwindow/ui/MainWindow.h"
 #include "mainwindow/ui/MainWindowTexts.h"
 #include "model/FreqCodec.h"
@@ -97,6 +98,7 @@ void TForm1::ApplyTexts() {
     sServiceTel->setText(UiText(lang, text::kHotline) + ' ' +
                          QString::fromLatin1(kServiceTelephone));
     editing_->RefreshTexts();
+    sheet_->RefreshTexts();
 }
 
 void TForm1::ApplyStatusTexts() {

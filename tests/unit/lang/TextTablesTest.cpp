@@ -7,6 +7,7 @@
 #include "lang/ChannelEditText.h"
 #include "lang/DialogTexts.h"
 #include "lang/InterfaceText.h"
+#include "lang/SheetText.h"
 #include "lang/TextCodec.h"
 #include "lang/ToolText.h"
 #include "support/Hex.h"
@@ -55,6 +56,8 @@ class TextTablesTest : public ::testing::TestWithParam<int> {
                         radioprog::ChannelEditTextTable()};
             case 5:
                 return {"ToolText", radioprog::ToolTextSource(), radioprog::ToolTextTable()};
+            case 6:
+                return {"SheetText", radioprog::SheetTextSource(), radioprog::SheetTextTable()};
             default:
                 return {"UserWarnDlgText", radioprog::UserWarnDlgTextSource(),
                         radioprog::UserWarnDlgTextTable()};
@@ -127,7 +130,7 @@ TEST_P(TextTablesTest, IndexOutsideTheTableGivesEmptyText) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllTables, TextTablesTest, ::testing::Range(0, 7));
+INSTANTIATE_TEST_SUITE_P(AllTables, TextTablesTest, ::testing::Range(0, 8));
 
 struct QuotedRow {
     std::string (*lookup)(const TAppLang&, int);

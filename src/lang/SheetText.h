@@ -1,0 +1,31 @@
+#pragma once
+// Texts of the channel sheet (the printed or PDF page of what is in a radio) and of the
+// commands that make it. Kept in a table of their own so that the main window's TextIds stay
+// exactly as they are.
+
+#include <cstddef>
+#include <string>
+
+#include "lang/AppLang.h"
+#include "lang/LocalisedTable.h"
+
+namespace radioprog {
+
+enum class SheetTextId : int {
+    Title,
+    Date,
+    TechnicianNote,
+    NoChannelInUse,
+    Print,
+    ExportPdf,
+    AllChannels,
+    PdfFilter,
+};
+inline constexpr std::size_t kSheetTextCount = 8;
+
+LocalisedTableSource SheetTextSource();
+const LocalisedTable& SheetTextTable();
+// The text in the current language, decoded to UTF-8 for the windows and the page.
+std::string SheetTextUtf8(const THaldenFuncs::TAppLang& lang, SheetTextId id);
+
+}  // namespace radioprog
