@@ -32,7 +32,16 @@ inline constexpr TextId kBusyTone = 34;
 inline constexpr TextId kOptionsPage = 35;
 inline constexpr TextId kNonstandardValue = 251;
 
-// Option words.
+// Option captions and words.
+inline constexpr TextId kSql = 44;
+inline constexpr TextId kSquelchMode = 45;
+inline constexpr TextId kTot = 48;
+inline constexpr TextId kToa = 49;
+inline constexpr TextId kVoice = 213;
+inline constexpr TextId kSavingRate = 250;
+inline constexpr TextId kOn = 105;
+inline constexpr TextId kOff = 106;
+inline constexpr TextId kDtmf = 77;
 inline constexpr TextId kKeyBeep = 68;
 inline constexpr TextId kBatterySave = 70;
 inline constexpr TextId kOptionOff = 75;

@@ -17,19 +17,18 @@ using THaldenFuncs::TAppLang;
 using THaldenFuncs::TLangType;
 
 // The grid's captions, in ChannelColumn order.
-constexpr TextId kColumnCaptions[kChannelColumnCount] = {
-    text::kChannelNumber, text::kReceiveFrequency, text::kTransmitFrequency,
-    text::kReceiveTone,   text::kTransmitTone,     text::kTransmitPower,
-    text::kBandwidth,     text::kBusyInhibit,      text::kChannelName,
-    text::kScan,          77 /* DTMF */,           45 /* Squelch Mode */};
-
-constexpr TextId kSqlCaption = 44;
-constexpr TextId kTotCaption = 48;
-constexpr TextId kToaCaption = 49;
-constexpr TextId kVoiceCaption = 213;
-constexpr TextId kSavingRateCaption = 250;
-constexpr TextId kOn = 105;
-constexpr TextId kOff = 106;
+constexpr TextId kColumnCaptions[kChannelColumnCount] = {text::kChannelNumber,
+                                                         text::kReceiveFrequency,
+                                                         text::kTransmitFrequency,
+                                                         text::kReceiveTone,
+                                                         text::kTransmitTone,
+                                                         text::kTransmitPower,
+                                                         text::kBandwidth,
+                                                         text::kBusyInhibit,
+                                                         text::kChannelName,
+                                                         text::kScan,
+                                                         text::kDtmf,
+                                                         text::kSquelchMode};
 
 TAppLang LangOf(TLangType language) {
     TAppLang lang("en_US");
@@ -66,15 +65,17 @@ std::vector<std::pair<std::string, std::string>> OptionTexts(const ProjectImage&
                                                              const TAppLang& lang) {
     using namespace settings;
     const auto caption = [&lang](TextId id) { return LangTextUtf8(lang, id); };
-    const auto onOff = [&lang](uint8_t value) { return LangTextUtf8(lang, value ? kOn : kOff); };
+    const auto onOff = [&lang](uint8_t value) {
+        return LangTextUtf8(lang, value ? text::kOn : text::kOff);
+    };
     return {
-        {caption(kSqlCaption), std::to_string(image.Get(Sql))},
-        {caption(kTotCaption), SecondsOrOff(lang, image.Get(Tot))},
-        {caption(kToaCaption), SecondsOrOff(lang, image.Get(Toa))},
-        {caption(kVoiceCaption), VoiceWord(lang, image.Get(Voice))},
+        {caption(text::kSql), std::to_string(image.Get(Sql))},
+        {caption(text::kTot), SecondsOrOff(lang, image.Get(Tot))},
+        {caption(text::kToa), SecondsOrOff(lang, image.Get(Toa))},
+        {caption(text::kVoice), VoiceWord(lang, image.Get(Voice))},
         {caption(text::kKeyBeep), onOff(image.Get(Beep))},
         {caption(text::kBatterySave), onOff(image.Get(Saving))},
-        {caption(kSavingRateCaption), "1:" + std::to_string(image.Get(SavingRate))},
+        {caption(text::kSavingRate), "1:" + std::to_string(image.Get(SavingRate))},
     };
 }
 
