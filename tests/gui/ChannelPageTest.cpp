@@ -395,5 +395,28 @@ TEST_F(ChannelPageTest, CaptionsAndListsFollowTheLanguageAndSizesRoundTripThroug
     EXPECT_EQ(Find<QTableView>(&early, "StringGrid1")->columnWidth(kRx), 90);
 }
 
+// The hover hint is a tool tip window that Qt parents to the grid's viewport, beside the
+// editors. Storing or dropping the pending edit while it shows must not take it for one.
+TEST_F(ChannelPageTest, AHoverHintOnShowIsNotTakenForTheOpenEditor) {
+    StartChannel(1, "438");
+    TypeInto(1, kTxTone, "69.0");
+    Press(Qt::Key_Return);
+    QTest::mouseMove(grid->viewport(), grid->visualRect(Cell(1, kRx)).center());
+    QTest::mouseMove(grid->viewport(), grid->visualRect(Cell(1, kTxTone)).center());
+    ASSERT_EQ(QToolTip::text(), "Nonstandard value");
+    EXPECT_EQ(OpenEditor(), nullptr);
+
+    static QStringList messages;
+    messages.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& text) { messages << text; });
+    harness.page->CommitPendingEdit();
+    harness.page->RefreshFromModel();
+    qInstallMessageHandler(previous);
+
+    EXPECT_EQ(messages, QStringList()) << "the hint was handled as an editor of the grid";
+    EXPECT_EQ(Channel(2).TxToneCode(), 690);
+}
+
 }  // namespace
 }  // namespace radioprog::ui
