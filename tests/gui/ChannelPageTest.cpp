@@ -3,12 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTableView>
+#include <QTimer>
 #include <QToolTip>
 #include <filesystem>
 #include <fstream>
@@ -483,6 +486,64 @@ TEST_F(ChannelPageTest, CaptionsAndListsFollowTheLanguageAndSizesRoundTripThroug
     harness.data.config.channelGridColumnWidths[1] = 90;
     early.RefreshFromModel();
     EXPECT_EQ(Find<QTableView>(&early, "StringGrid1")->columnWidth(kRx), 90);
+}
+
+// The hover hint is a tool tip window that Qt parents to the grid's viewport, beside the
+// editors. Storing or dropping the pending edit while it shows must not take it for one.
+TEST_F(ChannelPageTest, AHoverHintOnShowIsNotTakenForTheOpenEditor) {
+    StartChannel(1, "438");
+    TypeInto(1, kTxTone, "69.0");
+    Press(Qt::Key_Return);
+    QTest::mouseMove(grid->viewport(), grid->visualRect(Cell(1, kRx)).center());
+    QTest::mouseMove(grid->viewport(), grid->visualRect(Cell(1, kTxTone)).center());
+    ASSERT_EQ(QToolTip::text(), "Nonstandard value");
+    EXPECT_EQ(OpenEditor(), nullptr);
+
+    static QStringList messages;
+    messages.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& text) { messages << text; });
+    harness.page->CommitPendingEdit();
+    harness.page->RefreshFromModel();
+    qInstallMessageHandler(previous);
+
+    EXPECT_EQ(messages, QStringList()) << "the hint was handled as an editor of the grid";
+    EXPECT_EQ(Channel(2).TxToneCode(), 690);
+}
+
+// A frequency that is not one is reported in a real message box, whose event loop runs on:
+// here a radio read ends meanwhile and replaces the project, which closes the editor. The
+// report must not run inside the editor's loss of the focus, or the application's focus is
+// left on the deleted editor and the next focus change crashes.
+TEST_F(ChannelPageTest, AFrequencyReportedWhileTheEditorLosesTheFocusLeavesNoFocusOnIt) {
+    StartChannel(0, "438.5");
+    TypeInto(0, kTx, "400.");
+    QPointer<QWidget> editor = OpenEditor();
+    ASSERT_NE(editor, nullptr);
+    QApplication::setActiveWindow(harness.page.get());
+    editor->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), editor.data());
+
+    harness.modals.SetScripted(false);
+    QTimer::singleShot(100, harness.page.get(), [this] { harness.page->RefreshFromModel(); });
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            box->close();
+        }
+    });
+    closer.start(300);
+    grid->setFocus();  // the editor loses the focus: its text is committed and reported
+    for (int waited = 0; !editor.isNull() && waited < 3000; waited += 20) {
+        QTest::qWait(20);
+    }
+    closer.stop();
+    harness.modals.SetScripted(true);
+
+    EXPECT_TRUE(editor.isNull());
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      grid->visualRect(Cell(2, kRx)).center());
+    EXPECT_EQ(Channel(1).TxFreq(), 438500000u);
 }
 
 }  // namespace

@@ -231,6 +231,8 @@ TEST_P(WindowTextsTest, OurOwnTextsSpeakTheWindowsLanguage) {
     ASSERT_NE(editor, nullptr);
     QTest::keyClicks(editor, "400.");
     QTest::keyClick(editor, Qt::Key_Return);
+    // The report comes once the editor's own key event has been handled.
+    ASSERT_TRUE(testing::WaitFor([this] { return !modals.Log().isEmpty(); }));
     modals.QueueFileName(QString::fromStdString(folder.File("no-such-folder/x.Vkf")));
     Child<QAction>("MenuFile_Save")->trigger();
     const QStringList log = modals.Log();

@@ -71,9 +71,10 @@ void ChannelGridView::SetCornerCaption(const QString& caption) {
 }
 
 QWidget* ChannelGridView::OpenEditor() const {
-    // Editors live on the viewport; a closed one is hidden until it is deleted.
+    // Editors live on the viewport; a closed one is hidden until it is deleted. The hover
+    // hint lives there too, as a tool tip window: it is no editor to commit or close.
     for (QWidget* child : viewport()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (!child->isHidden()) {
+        if (!child->isHidden() && !child->isWindow()) {
             return child;
         }
     }

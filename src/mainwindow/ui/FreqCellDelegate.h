@@ -19,8 +19,13 @@ class FreqCellDelegate final : public QStyledItemDelegate {
     void setModelData(QWidget* editor, QAbstractItemModel* model,
                       const QModelIndex& index) const override;
 
+  protected:
+    bool eventFilter(QObject* editor, QEvent* event) override;
+
   private:
     GuiContext& context_;
+    // True while the editor's own event is handled (setModelData then defers its report).
+    mutable bool handlingEditorEvent_ = false;
 };
 
 }  // namespace radioprog::ui

@@ -32,7 +32,7 @@ class GridDriver {
     QWidget* OpenEditor() const {
         for (QWidget* child :
              grid_->viewport()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-            if (!child->isHidden()) {
+            if (!child->isHidden() && !child->isWindow()) {  // a hover hint is a window
                 return child;
             }
         }
