@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QPointer>
 #include <QTimer>
+#include <algorithm>
 
 #include "gui/MessageBoxes.h"
 
@@ -94,6 +95,29 @@ std::optional<QString> ModalRunner::SaveFileName(QWidget* owner, const FileDialo
         return std::nullopt;
     }
     return dialog.selectedFiles().front();
+}
+
+std::optional<std::pair<QString, int>> ModalRunner::SaveFileNameAndFilter(
+    QWidget* owner, const FileDialogRequest& request) {
+    if (scripted_) {
+        const auto name = TakeFileName(request.title);
+        int filter = 0;
+        if (!filterChoices_.empty()) {
+            filter = filterChoices_.front();
+            filterChoices_.pop_front();
+        }
+        return name ? std::optional(std::pair(*name, filter)) : std::nullopt;
+    }
+    QFileDialog dialog(owner, request.title, QString(), request.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    const int filter = static_cast<int>(
+        request.filter.split(QStringLiteral(";;")).indexOf(dialog.selectedNameFilter()));
+    return std::pair(dialog.selectedFiles().front(), std::max(filter, 0));
 }
 
 int ModalRunner::Exec(QDialog& dialog) {

@@ -21,6 +21,11 @@ constexpr std::array<TextRow, kChannelEditTextCount> kChannelEditRows = {{
     {"无法粘贴信道", "無法貼上信道", "Cannot paste the channels"},
     {"无法导入信道表", "無法匯入信道表", "Cannot import the channel list"},
     {"信道表(*.csv)", "信道表(*.csv)", "Channel list(*.csv)"},
+    {"CHIRP 信道表(*.csv)", "CHIRP 信道表(*.csv)", "CHIRP channel list(*.csv)"},
+    {"该信道表的信道不在 1 至 16 号位置。\n从信道 1 起按顺序放置吗？",
+     "該信道表的信道不在 1 至 16 號位置。\n從信道 1 起按順序放置嗎？",
+     "The list keeps its channels at other locations than 1 to 16.\nPlace them in order from "
+     "channel 1?"},
 }};
 
 }  // namespace

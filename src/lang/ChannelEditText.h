@@ -25,8 +25,10 @@ enum class ChannelEditTextId : int {
     CannotPaste,
     CannotImport,
     ChannelListFilter,
+    MultiRadioListFilter,
+    PlaceFromChannelOne,
 };
-inline constexpr std::size_t kChannelEditTextCount = 13;
+inline constexpr std::size_t kChannelEditTextCount = 15;
 
 LocalisedTableSource ChannelEditTextSource();
 const LocalisedTable& ChannelEditTextTable();

@@ -1,8 +1,11 @@
 #include "mainwindow/ui/ChannelListFiles.h"
 
 #include "channellist/ChannelCsv.h"
+#include "channellist/ChannelListImport.h"
 #include "gui/LocalPath.h"
+#include "gui/UiText.h"
 #include "lang/ChannelEditText.h"
+#include "lang/TextIds.h"
 #include "model/AtomicOutput.h"
 #include "model/RegularFile.h"
 
@@ -26,6 +29,12 @@ FileDialogRequest Request(const GuiContext& context, ChannelEditTextId title) {
             QStringLiteral("csv")};
 }
 
+// A multi-radio list refused for its locations can be placed from channel 1 instead.
+bool AtOtherLocations(std::string_view csv, const ChannelListResult& result) {
+    return !result && result.error.caption == "Location" &&
+           DetectChannelListFormat(csv) == ChannelListFormat::Chirp;
+}
+
 }  // namespace
 
 bool ImportChannelList(GuiContext& context, QWidget* owner) {
@@ -45,9 +54,16 @@ bool ImportChannelList(GuiContext& context, QWidget* owner) {
         return false;
     }
     AppData& data = context.data;
-    const ChannelListResult result = ImportChannelsCsv(
-        std::string_view(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size()),
-        data.image, data.band);
+    const std::string_view csv(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size());
+    ChirpImportOptions options;
+    ChannelListResult result = radioprog::ImportChannelList(csv, data.image, data.band, options);
+    const auto& lang = data.lang;
+    if (AtOtherLocations(csv, result) &&
+        context.modals.Confirm(owner, Text(context, ChannelEditTextId::PlaceFromChannelOne),
+                               UiText(lang, text::kOk), UiText(lang, text::kCancel))) {
+        options.renumber = true;
+        result = radioprog::ImportChannelList(csv, data.image, data.band, options);
+    }
     if (!result) {
         context.Tell(owner, Text(context, ChannelEditTextId::CannotImport) +
                                 QStringLiteral("\n%1:\n%2")
@@ -58,13 +74,17 @@ bool ImportChannelList(GuiContext& context, QWidget* owner) {
 }
 
 void ExportChannelList(GuiContext& context, QWidget* owner) {
-    const auto path =
-        context.modals.SaveFileName(owner, Request(context, ChannelEditTextId::ExportChannels));
-    if (!path) {
+    // The second filter is the multi-radio format, for lists that other programs open.
+    FileDialogRequest request = Request(context, ChannelEditTextId::ExportChannels);
+    request.filter += QStringLiteral(";;") + Text(context, ChannelEditTextId::MultiRadioListFilter);
+    const auto chosen = context.modals.SaveFileNameAndFilter(owner, request);
+    if (!chosen) {
         return;
     }
-    const std::string csv = ExportChannelsCsv(context.data.image);
-    if (const FileResult written = WriteFileAtomically(LocalPath(*path), csv); !written) {
+    const auto& [path, filter] = *chosen;
+    const std::string csv = filter == 1 ? ExportChannelsChirpCsv(context.data.image)
+                                        : ExportChannelsCsv(context.data.image);
+    if (const FileResult written = WriteFileAtomically(LocalPath(path), csv); !written) {
         context.Tell(owner, QString::fromStdString(written.message));
     }
 }

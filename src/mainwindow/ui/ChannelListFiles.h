@@ -1,7 +1,9 @@
 #pragma once
 // File -> Import channels... and Export channels...: the project's channels as a CSV list,
-// and a list read over the project, all or nothing, with a message that names the line,
-// column and value that stopped it.
+// ours or the open multi-radio format (the save dialog's second filter), and a list of either
+// (told apart by its header) read over the project, all or nothing, with a message that names
+// the line, column and value that stopped it. A multi-radio list kept at other locations than
+// 1 to 16 is placed from channel 1 when the user agrees.
 
 #include "gui/GuiContext.h"
 
