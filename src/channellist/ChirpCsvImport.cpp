@@ -1,12 +1,12 @@
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <cstdlib>
 #include <vector>
 
 #include "channellist/ChannelCsv.h"
 #include "channellist/ChirpCsv.h"
 #include "channellist/ChirpTones.h"
+#include "channellist/ChirpValues.h"
 #include "lang/TextCodec.h"
 #include "model/FreqCodec.h"
 
@@ -52,8 +52,6 @@ constexpr Column kToneColumns[kChirpToneFieldCount] = {
     Column::DtcsPolarity, Column::RxDtcsCode, Column::CrossMode,
 };
 
-constexpr uint32_t kHzPerMHz = 1000000;
-
 struct Layout {
     std::array<int, kColumnCount> position;
     std::vector<int> unknown;  // columns this radio has no field for
@@ -63,7 +61,7 @@ struct Layout {
 // A power cell: a word for one of our two levels, or watts to be ranked among the file's.
 struct PowerCell {
     enum class Kind { Unstated, High, Low, Watts } kind = Kind::Unstated;
-    long long milliwatts = 0;
+    uint64_t milliwatts = 0;
 };
 
 struct ChirpRow {
@@ -77,66 +75,6 @@ struct ChirpRow {
     PowerCell power;
     std::string name;  // in the radio's code page
 };
-
-// Megahertz with up to six decimals, to the hertz; nullopt for anything else.
-std::optional<uint32_t> ParseMHz(std::string_view text) {
-    const size_t point = text.find('.');
-    const std::string_view whole = text.substr(0, point);
-    std::string_view decimals =
-        point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
-    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
-    if (whole.empty() || whole.size() > 4 || !std::ranges::all_of(whole, isDigit) ||
-        !std::ranges::all_of(decimals, isDigit)) {
-        return std::nullopt;
-    }
-    while (decimals.size() > 6 && decimals.back() == '0') {
-        decimals.remove_suffix(1);
-    }
-    if (decimals.size() > 6) {
-        return std::nullopt;
-    }
-    uint64_t hz = 0;
-    for (const char c : whole) {
-        hz = hz * 10 + static_cast<uint64_t>(c - '0');
-    }
-    uint64_t fraction = 0;
-    for (size_t i = 0; i < 6; ++i) {
-        fraction =
-            fraction * 10 + (i < decimals.size() ? static_cast<uint64_t>(decimals[i] - '0') : 0);
-    }
-    hz = hz * kHzPerMHz + fraction;
-    if (hz > UINT32_MAX) {
-        return std::nullopt;
-    }
-    return static_cast<uint32_t>(hz);
-}
-
-std::optional<double> ParseNumber(std::string_view text) {
-    if (text.empty() || text.find_first_not_of("0123456789.") != std::string_view::npos) {
-        return std::nullopt;
-    }
-    const std::string copy(text);
-    char* end = nullptr;
-    const double value = std::strtod(copy.c_str(), &end);
-    if (end != copy.c_str() + copy.size()) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-// The name's bytes cut to the radio's 6 at a character boundary (GBK: a lead byte from 0x81
-// starts two bytes).
-std::string CutName(const std::string& bytes) {
-    size_t at = 0;
-    while (at < bytes.size()) {
-        const size_t length = static_cast<unsigned char>(bytes[at]) >= 0x81 ? 2 : 1;
-        if (at + length > channel::Name.size) {
-            break;
-        }
-        at += length;
-    }
-    return bytes.substr(0, at);
-}
 
 bool DiffersFrom(const Tone& wanted, uint8_t type, uint16_t code) {
     return wanted.type != type || (wanted.type != kToneNone && wanted.code != code);
@@ -259,7 +197,7 @@ class ChirpReader {
     }
 
     ChannelListResult ReadFrequencies(ChirpRow& row) const {
-        const auto rx = ParseMHz(Text(row, Column::Frequency));
+        const auto rx = ParseChirpMHz(Text(row, Column::Frequency));
         if (!rx) {
             return Error(row, Column::Frequency, "not a frequency in MHz, like 446.006250");
         }
@@ -280,7 +218,7 @@ class ChirpReader {
         if (!split && duplex != "+" && duplex != "-") {
             return Error(row, Column::Duplex, "not a duplex: empty, +, -, split or off");
         }
-        const auto offset = ParseMHz(Text(row, Column::Offset));
+        const auto offset = ParseChirpMHz(Text(row, Column::Offset));
         if (!offset) {
             return Error(row, Column::Offset, "not a frequency in MHz, like 0.600000");
         }
@@ -323,10 +261,8 @@ class ChirpReader {
         }
         const std::string_view step = Text(row, Column::TStep);
         if (!step.empty()) {
-            const auto khz = ParseNumber(step);
-            const long long hz = khz ? std::llround(*khz * 1000) : 0;
-            if (!khz || std::abs(*khz * 1000 - static_cast<double>(hz)) > 1e-6 || hz <= 0 ||
-                (hz % 5000 != 0 && hz % 6250 != 0)) {
+            const auto hz = ParseChirpStepHz(step);
+            if (!hz || *hz == 0 || (*hz % 5000 != 0 && *hz % 6250 != 0)) {
                 return Error(row, Column::TStep,
                              "a step the radio's raster cannot make (multiples of 5 kHz or "
                              "6.25 kHz)");
@@ -344,7 +280,7 @@ class ChirpReader {
     }
 
     ChannelListResult ReadPower(ChirpRow& row) const {
-        std::string_view text = Text(row, Column::Power);
+        const std::string_view text = Text(row, Column::Power);
         PowerCell& power = row.power;
         if (text.empty()) {
             return {};
@@ -354,21 +290,12 @@ class ChirpReader {
                 EqualsIgnoringCase(text, "High") ? PowerCell::Kind::High : PowerCell::Kind::Low;
             return {};
         }
-        double scale = 1000;
-        if (text.size() > 2 && EqualsIgnoringCase(text.substr(text.size() - 2), "mW")) {
-            scale = 1;
-            text.remove_suffix(2);
-        } else if (!text.empty() && (text.back() == 'W' || text.back() == 'w')) {
-            text.remove_suffix(1);
-        } else {
-            text = {};
-        }
-        const auto value = ParseNumber(TrimmedCell(text));
-        if (!value || *value <= 0) {
+        const auto milliwatts = ParseChirpMilliwatts(text);
+        if (!milliwatts) {
             return Error(row, Column::Power, "not a power: watts like 5.0W, or High or Low");
         }
         power.kind = PowerCell::Kind::Watts;
-        power.milliwatts = std::llround(*value * scale);
+        power.milliwatts = *milliwatts;
         return {};
     }
 
@@ -386,7 +313,7 @@ class ChirpReader {
                          "longer than the 6 bytes a name holds (a Chinese character takes 2); "
                          "ask to shorten names to cut it");
         }
-        row.name = CutName(*bytes);
+        row.name = CutNameBytes(*bytes, channel::Name.size);
         return {};
     }
 
@@ -413,14 +340,15 @@ class ChirpReader {
     }
 
     ChannelListResult PlaceRows(std::vector<ChirpRow>& rows) const {
+        // More rows than channels is said first: no choice of locations can hold them.
+        if (rows.size() > static_cast<size_t>(kChannelCount)) {
+            const int first = rows[kChannelCount].text->line;
+            return ListError(first, 1,
+                             "more rows than the radio's 16 channels: lines " +
+                                 std::to_string(first) + " to " +
+                                 std::to_string(rows.back().text->line) + " are extra");
+        }
         if (options_.renumber) {
-            if (rows.size() > static_cast<size_t>(kChannelCount)) {
-                const int first = rows[kChannelCount].text->line;
-                return ListError(first, 1,
-                                 "more rows than the radio's 16 channels: lines " +
-                                     std::to_string(first) + " to " +
-                                     std::to_string(rows.back().text->line) + " are extra");
-            }
             for (size_t i = 0; i < rows.size(); ++i) {
                 rows[i].channel = static_cast<int>(i) + 1;
             }
@@ -458,7 +386,7 @@ class ChirpReader {
     // The file's power levels in watts are the source radio's; the higher of two is our High,
     // the lower our Low. A third level has no place.
     ChannelListResult RankPowers(std::vector<ChirpRow>& rows) const {
-        std::vector<long long> levels;
+        std::vector<uint64_t> levels;
         for (const ChirpRow& row : rows) {
             if (row.power.kind != PowerCell::Kind::Watts ||
                 std::ranges::find(levels, row.power.milliwatts) != levels.end()) {
@@ -470,7 +398,7 @@ class ChirpReader {
             }
             levels.push_back(row.power.milliwatts);
         }
-        const long long highest = levels.empty() ? 0 : std::ranges::max(levels);
+        const uint64_t highest = levels.empty() ? 0 : std::ranges::max(levels);
         for (ChirpRow& row : rows) {
             if (row.power.kind == PowerCell::Kind::Watts) {
                 row.power.kind =

@@ -7,6 +7,7 @@
 #include "ChannelListTestSupport.h"
 #include "channellist/ChannelCsv.h"
 #include "channellist/ChannelListImport.h"
+#include "channellist/ChirpValues.h"
 
 namespace radioprog {
 namespace {
@@ -239,18 +240,20 @@ TEST(ChirpCsv, OtherLocationsArePlacedFromChannelOneOnlyWhenAsked) {
         csv += row.Line();
     }
     ProjectImage image = BlankImage();
+    for (const bool renumber : {false, true}) {
+        const auto result = ImportChannelsChirpCsv(csv, image, kWholeRange, {.renumber = renumber});
+        ASSERT_FALSE(result) << "17 rows";
+        EXPECT_EQ(result.error.line, 18);
+        EXPECT_NE(result.error.Message().find("lines 18 to 18 are extra"), std::string::npos)
+            << result.error.Message();
+    }
+
+    csv.resize(csv.rfind("16,M16"));
     auto result = ImportChannelsChirpCsv(csv, image, kWholeRange);
     ASSERT_FALSE(result);
     EXPECT_EQ(result.error.line, 2) << "location 0 has no channel";
     EXPECT_NE(result.error.Message().find("order from channel 1"), std::string::npos);
 
-    result = ImportChannelsChirpCsv(csv, image, kWholeRange, {.renumber = true});
-    ASSERT_FALSE(result) << "17 rows";
-    EXPECT_EQ(result.error.line, 18);
-    EXPECT_NE(result.error.Message().find("lines 18 to 18 are extra"), std::string::npos)
-        << result.error.Message();
-
-    csv.resize(csv.rfind("16,M16"));
     result = ImportChannelsChirpCsv(csv, image, kWholeRange, {.renumber = true});
     ASSERT_TRUE(result) << result.error.Message();
     EXPECT_EQ(image.Text(ChannelNameField(1)), "M0");
@@ -359,6 +362,30 @@ TEST(ChirpCsv, ExportThenImportGivesIdenticalChannels) {
         ASSERT_TRUE(result) << "seed " << seed << ": " << result.error.Message();
         ExpectSameCarriedFields(fresh, original, "seed " + std::to_string(seed));
     }
+}
+
+}  // namespace
+}  // namespace radioprog
+
+namespace radioprog {
+namespace {
+
+// Exact decimals: a value that is not whole hertz (or milliwatts) is no value.
+TEST(ChirpValues, NumbersAreReadExactly) {
+    EXPECT_EQ(ParseChirpMHz("446.00625"), 446006250u);
+    EXPECT_EQ(ParseChirpMHz("446.006250000"), 446006250u);
+    EXPECT_EQ(ParseChirpMHz("446.0062501"), std::nullopt);
+    EXPECT_EQ(ParseChirpMHz("446.5.1"), std::nullopt);
+    EXPECT_EQ(ParseChirpMHz("5000"), std::nullopt) << "beyond 32 bits of hertz";
+    EXPECT_EQ(ParseChirpStepHz("6.25"), 6250u);
+    EXPECT_EQ(ParseChirpStepHz("8.33"), 8330u);
+    EXPECT_EQ(ParseChirpStepHz("0.0001"), std::nullopt);
+    EXPECT_EQ(ParseChirpMilliwatts("5.0W"), 5000u);
+    EXPECT_EQ(ParseChirpMilliwatts("500mW"), 500u);
+    EXPECT_EQ(ParseChirpMilliwatts("0W"), std::nullopt);
+    EXPECT_EQ(ParseChirpMilliwatts("5"), std::nullopt);
+    EXPECT_EQ(CutNameBytes("\xD6\xD0\xCE\xC4\xC6\xB5\xB5\xC0", 6), "\xD6\xD0\xCE\xC4\xC6\xB5");
+    EXPECT_EQ(CutNameBytes("A\xD6\xD0\xCE\xC4\xC6\xB5", 6), "A\xD6\xD0\xCE\xC4");
 }
 
 }  // namespace
