@@ -30,6 +30,11 @@ ChannelListResult ImportChannelsChirpCsv(std::string_view csv, ProjectImage& ima
                                          const BandLimits& band,
                                          const ChirpImportOptions& options = {});
 
+// Whether a refusal would go with the option: a Location no channel has (or one named
+// twice), a name longer than the radio's bytes.
+bool IsRefusedForLocation(const ChannelListError& error);
+bool IsRefusedForLongName(const ChannelListError& error);
+
 // The channels in use, one row each at their channel number, comma-separated with CRLF line
 // ends. High power is written as 5.0W and low as 1.0W: the format carries watts, and a reader
 // maps them onto its radio's levels by order, as ours does.

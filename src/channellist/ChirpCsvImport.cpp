@@ -40,6 +40,8 @@ enum class Column : int {
     DvCode,
 };
 constexpr int kColumnCount = 21;
+constexpr std::string_view kLongName = "longer than the 6 bytes a name holds";
+
 constexpr std::string_view kCaptions[kColumnCount] = {
     "Location",  "Name",     "Frequency",    "Duplex",     "Offset",    "Tone",     "rToneFreq",
     "cToneFreq", "DtcsCode", "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode",     "TStep",
@@ -306,12 +308,16 @@ class ChirpReader {
         }
         const auto bytes = EncodeCodePage(*cell, CodePage::Gbk);
         if (!bytes) {
-            return Error(row, Column::Name, "a name with a character the radio cannot show");
+            const auto character = FirstCharacterNotStorable(*cell);
+            return Error(row, Column::Name,
+                         "a name with " + character.value_or("a character") +
+                             ", which the radio cannot show");
         }
         if (bytes->size() > channel::Name.size && !options_.shortenNames) {
             return Error(row, Column::Name,
-                         "longer than the 6 bytes a name holds (a Chinese character takes 2); "
-                         "ask to shorten names to cut it");
+                         std::string(kLongName) +
+                             " (a Chinese character takes 2); "
+                             "ask to shorten names to cut it");
         }
         row.name = CutNameBytes(*bytes, channel::Name.size);
         return {};
@@ -443,6 +449,15 @@ class ChirpReader {
 };
 
 }  // namespace
+
+bool IsRefusedForLocation(const ChannelListError& error) {
+    return error.caption == kCaptions[static_cast<int>(Column::Location)];
+}
+
+bool IsRefusedForLongName(const ChannelListError& error) {
+    return error.caption == kCaptions[static_cast<int>(Column::Name)] &&
+           error.why.starts_with(kLongName);
+}
 
 bool IsChirpCsvHeader(const TextTableRow& header) {
     const auto names = [&header](std::string_view caption) {

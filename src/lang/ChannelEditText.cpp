@@ -26,6 +26,9 @@ constexpr std::array<TextRow, kChannelEditTextCount> kChannelEditRows = {{
      "該信道表的信道不在 1 至 16 號位置。\n從信道 1 起按順序放置嗎？",
      "The list keeps its channels at other locations than 1 to 16.\nPlace them in order from "
      "channel 1?"},
+    {"该信道表有超过 6 个字节的名称。\n截短名称吗？",
+     "該信道表有超過 6 個位元組的名稱。\n截短名稱嗎？",
+     "The list has names longer than the radio's 6 bytes.\nShorten them?"},
 }};
 
 }  // namespace

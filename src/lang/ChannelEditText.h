@@ -27,8 +27,9 @@ enum class ChannelEditTextId : int {
     ChannelListFilter,
     MultiRadioListFilter,
     PlaceFromChannelOne,
+    ShortenNames,
 };
-inline constexpr std::size_t kChannelEditTextCount = 15;
+inline constexpr std::size_t kChannelEditTextCount = 16;
 
 LocalisedTableSource ChannelEditTextSource();
 const LocalisedTable& ChannelEditTextTable();

@@ -1,5 +1,6 @@
 // Story: a technician exports the channels for another programmer in the multi-radio format,
-// and imports a plan kept there at locations 0 and up, agreeing to place it from channel 1.
+// and imports a plan kept there at locations 0 and up with long names, agreeing to place it
+// from channel 1 and to shorten the names.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -50,31 +51,33 @@ TEST_F(ChirpListFilesTest, TheSecondFilterExportsTheMultiRadioFormat) {
     EXPECT_TRUE(harness.modals.AllAnswersUsed());
 }
 
-TEST_F(ChirpListFilesTest, APlanAtOtherLocationsIsPlacedFromChannelOneWhenAgreed) {
+TEST_F(ChirpListFilesTest, APlanAtOtherLocationsWithLongNamesIsTakenWhenTheUserAgrees) {
     const QString path = folder.filePath("plan.csv");
     Write(path,
           "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
           "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\r\n"
-          "0,PMR1,446.006250,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,6.25,,0.5W,,,,,\r\n");
+          "0,PMR CHANNEL "
+          "1,446.006250,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,6.25,,0.5W,,,,,\r\n");
     const std::vector<uint8_t> before(harness.data.image.Raw().begin(),
                                       harness.data.image.Raw().end());
 
     harness.modals.QueueFileName(path);
-    harness.modals.QueueAnswer(ModalAnswer::Cancel);  // not placed: the error is shown
+    harness.modals.QueueAnswer(ModalAnswer::Cancel);  // not shortened: the error is shown
     editing->Actions().importChannels->trigger();
     EXPECT_TRUE(std::ranges::equal(harness.data.image.Raw(), before));
     const QStringList& log = harness.modals.Log();
     ASSERT_GE(log.size(), 2);
-    EXPECT_TRUE(log[log.size() - 2].contains("order from channel 1"))
-        << log[log.size() - 2].toStdString();
-    EXPECT_TRUE(log.last().contains("line 2, column 1 (Location)")) << log.last().toStdString();
+    EXPECT_TRUE(log[log.size() - 2].contains("Shorten them?")) << log[log.size() - 2].toStdString();
+    EXPECT_TRUE(log.last().contains("line 2, column 2 (Name)")) << log.last().toStdString();
 
     harness.modals.QueueFileName(path);
-    harness.modals.QueueAnswer(ModalAnswer::Ok);
+    harness.modals.QueueAnswer(ModalAnswer::Ok);  // the name shortened
+    harness.modals.QueueAnswer(ModalAnswer::Ok);  // placed from channel 1
     editing->Actions().importChannels->trigger();
     EXPECT_TRUE(harness.modals.AllAnswersUsed()) << harness.modals.Log().join("|").toStdString();
     EXPECT_EQ(harness.data.image.Channel(1).RxFreq(), 446006250u);
     EXPECT_FALSE(harness.data.image.Channel(1).Wide());
+    EXPECT_EQ(harness.data.image.Text(ChannelNameField(1)), "PMR CH");
     EXPECT_TRUE(harness.data.image.IsChannelValid(2)) << "a channel without a row stays";
 }
 

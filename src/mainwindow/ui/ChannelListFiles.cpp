@@ -1,5 +1,7 @@
 #include "mainwindow/ui/ChannelListFiles.h"
 
+#include <optional>
+
 #include "channellist/ChannelCsv.h"
 #include "channellist/ChannelListImport.h"
 #include "gui/LocalPath.h"
@@ -29,10 +31,25 @@ FileDialogRequest Request(const GuiContext& context, ChannelEditTextId title) {
             QStringLiteral("csv")};
 }
 
-// A multi-radio list refused for its locations can be placed from channel 1 instead.
-bool AtOtherLocations(std::string_view csv, const ChannelListResult& result) {
-    return !result && result.error.caption == "Location" &&
-           DetectChannelListFormat(csv) == ChannelListFormat::Chirp;
+// The choice that would take a multi-radio list the import refused, if there is one: its
+// rows placed from channel 1, or its long names shortened.
+struct ImportChoice {
+    bool ChirpImportOptions::*option = nullptr;
+    ChannelEditTextId question{};
+};
+
+std::optional<ImportChoice> ChoiceFor(std::string_view csv, const ChannelListResult& result,
+                                      const ChirpImportOptions& options) {
+    if (result || DetectChannelListFormat(csv) != ChannelListFormat::Chirp) {
+        return std::nullopt;
+    }
+    if (IsRefusedForLocation(result.error) && !options.renumber) {
+        return ImportChoice{&ChirpImportOptions::renumber, ChannelEditTextId::PlaceFromChannelOne};
+    }
+    if (IsRefusedForLongName(result.error) && !options.shortenNames) {
+        return ImportChoice{&ChirpImportOptions::shortenNames, ChannelEditTextId::ShortenNames};
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -58,10 +75,12 @@ bool ImportChannelList(GuiContext& context, QWidget* owner) {
     ChirpImportOptions options;
     ChannelListResult result = radioprog::ImportChannelList(csv, data.image, data.band, options);
     const auto& lang = data.lang;
-    if (AtOtherLocations(csv, result) &&
-        context.modals.Confirm(owner, Text(context, ChannelEditTextId::PlaceFromChannelOne),
-                               UiText(lang, text::kOk), UiText(lang, text::kCancel))) {
-        options.renumber = true;
+    while (const auto choice = ChoiceFor(csv, result, options)) {
+        if (!context.modals.Confirm(owner, Text(context, choice->question), UiText(lang, text::kOk),
+                                    UiText(lang, text::kCancel))) {
+            break;
+        }
+        options.*(choice->option) = true;
         result = radioprog::ImportChannelList(csv, data.image, data.band, options);
     }
     if (!result) {
