@@ -107,14 +107,16 @@ class ChirpReader {
             if (std::ranges::all_of(text.cells, [](const std::string& c) { return c.empty(); })) {
                 continue;
             }
-            ChirpRow& row = rows.emplace_back();
-            row.text = &text;
+            rows.emplace_back().text = &text;
+        }
+        // Rows are placed first, so that a refused value names its channel too.
+        if (auto error = PlaceRows(rows); !error) {
+            return error;
+        }
+        for (ChirpRow& row : rows) {
             if (auto error = ReadRow(row); !error) {
                 return error;
             }
-        }
-        if (auto error = PlaceRows(rows); !error) {
-            return error;
         }
         if (auto error = RankPowers(rows); !error) {
             return error;

@@ -62,17 +62,18 @@ TEST_F(ChirpListFilesTest, APlanAtOtherLocationsWithLongNamesIsTakenWhenTheUserA
                                       harness.data.image.Raw().end());
 
     harness.modals.QueueFileName(path);
-    harness.modals.QueueAnswer(ModalAnswer::Cancel);  // not shortened: the error is shown
+    harness.modals.QueueAnswer(ModalAnswer::Cancel);  // not placed: the error is shown
     editing->Actions().importChannels->trigger();
     EXPECT_TRUE(std::ranges::equal(harness.data.image.Raw(), before));
     const QStringList& log = harness.modals.Log();
     ASSERT_GE(log.size(), 2);
-    EXPECT_TRUE(log[log.size() - 2].contains("Shorten them?")) << log[log.size() - 2].toStdString();
-    EXPECT_TRUE(log.last().contains("line 2, column 2 (Name)")) << log.last().toStdString();
+    EXPECT_TRUE(log[log.size() - 2].contains("order from channel 1"))
+        << log[log.size() - 2].toStdString();
+    EXPECT_TRUE(log.last().contains("line 2, column 1 (Location)")) << log.last().toStdString();
 
     harness.modals.QueueFileName(path);
-    harness.modals.QueueAnswer(ModalAnswer::Ok);  // the name shortened
     harness.modals.QueueAnswer(ModalAnswer::Ok);  // placed from channel 1
+    harness.modals.QueueAnswer(ModalAnswer::Ok);  // the name shortened
     editing->Actions().importChannels->trigger();
     EXPECT_TRUE(harness.modals.AllAnswersUsed()) << harness.modals.Log().join("|").toStdString();
     EXPECT_EQ(harness.data.image.Channel(1).RxFreq(), 446006250u);

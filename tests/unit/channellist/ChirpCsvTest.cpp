@@ -215,6 +215,7 @@ TEST(ChirpCsv, RowsTheRadioCannotHoldAreRefusedWholly) {
         ASSERT_FALSE(result) << c.what;
         EXPECT_EQ(result.error.line, 3) << c.what;
         EXPECT_EQ(result.error.caption, c.caption) << c.what;
+        EXPECT_EQ(result.error.channel, c.caption == "Location" ? 0 : 2) << c.what;
         EXPECT_EQ(result.error.value, c.value) << c.what;
         EXPECT_NE(result.error.Message().find(c.why), std::string::npos)
             << c.what << ": " << result.error.Message();

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "channellist/ChannelColumns.h"
 #include "model/ProjectFile.h"
 #include "model/ToneCodec.h"
 #include "support/Programs.h"
@@ -80,6 +81,21 @@ TEST_F(ChirpListCommands, ListsAtOtherLocationsNeedRenumberAndRefusalsExit65) {
     EXPECT_EQ(image.Channel(2).TxToneCode(), 1000);
     EXPECT_EQ(image.Channel(2).RxToneType(), kToneDcsNormal);
     EXPECT_FALSE(image.Channel(2).ScanAdd());
+}
+
+TEST_F(ChirpListCommands, LongNamesAreShortenedOnlyWhenAsked) {
+    const std::string csv = folder_.File("plan.csv");
+    std::ofstream(csv) << kHeader
+                       << "1,REPEATER,446.006250,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,"
+                          "5.00,,5.0W,,,,,\r\n";
+    const CliRun refused = Cli({"import-csv", csv, "--base", base_, "-o", out_});
+    EXPECT_EQ(refused.exitCode, 65);
+    EXPECT_NE(refused.err.find("(Name), channel 1: \"REPEATER\" is longer"), std::string::npos)
+        << refused.err;
+
+    const CliRun cut = Cli({"import-csv", csv, "--base", base_, "-o", out_, "--shorten-names"});
+    ASSERT_EQ(cut.exitCode, 0) << cut.err;
+    EXPECT_EQ(Open(out_).Text(ChannelNameField(1)), "REPEAT");
 }
 
 TEST_F(ChirpListCommands, ExportInTheFormatImportsBackToTheSameProject) {
