@@ -115,9 +115,16 @@ std::optional<std::pair<QString, int>> ModalRunner::SaveFileNameAndFilter(
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    const int filter = static_cast<int>(
-        request.filter.split(QStringLiteral(";;")).indexOf(dialog.selectedNameFilter()));
-    return std::pair(dialog.selectedFiles().front(), std::max(filter, 0));
+    // Compared without blanks: a dialog may show "list(*.csv)" as "list (*.csv)".
+    const auto bare = [](QString filter) { return filter.remove(QLatin1Char(' ')); };
+    const QStringList filters = request.filter.split(QStringLiteral(";;"));
+    int filter = 0;
+    for (int i = 0; i < filters.size(); ++i) {
+        if (bare(filters[i]) == bare(dialog.selectedNameFilter())) {
+            filter = i;
+        }
+    }
+    return std::pair(dialog.selectedFiles().front(), filter);
 }
 
 int ModalRunner::Exec(QDialog& dialog) {

@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
+#include <QFileDialog>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "channellist/ChirpCsv.h"
 #include "mainwindow/ui/ChannelEditing.h"
@@ -80,6 +83,34 @@ TEST_F(ChirpListFilesTest, APlanAtOtherLocationsWithLongNamesIsTakenWhenTheUserA
     EXPECT_FALSE(harness.data.image.Channel(1).Wide());
     EXPECT_EQ(harness.data.image.Text(ChannelNameField(1)), "PMR CH");
     EXPECT_TRUE(harness.data.image.IsChannelValid(2)) << "a channel without a row stays";
+}
+
+}  // namespace
+}  // namespace radioprog::ui
+
+namespace radioprog::ui {
+namespace {
+
+// The real save dialog (Qt's own, offscreen): the filter a person picks is the one reported.
+TEST(SaveDialogFilters, TheChosenFilterIsReported) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("plan.csv");
+    const QString filters = QStringLiteral("Channel list(*.csv);;CHIRP channel list(*.csv)");
+    for (const int chosen : {0, 1}) {
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            dialog->selectNameFilter(filters.split(QStringLiteral(";;"))[chosen]);
+            dialog->selectFile(path);
+            static_cast<QDialog*>(dialog)->accept();  // QFileDialog checks the name first
+        });
+        ModalRunner modals;
+        const auto result = modals.SaveFileNameAndFilter(
+            nullptr, {QStringLiteral("Export channels"), filters, QStringLiteral("csv")});
+        ASSERT_TRUE(result);
+        EXPECT_EQ(result->first, path);
+        EXPECT_EQ(result->second, chosen);
+    }
 }
 
 }  // namespace
