@@ -22,10 +22,9 @@ constexpr std::array<TextRow, kChannelEditTextCount> kChannelEditRows = {{
     {"无法导入信道表", "無法匯入信道表", "Cannot import the channel list"},
     {"信道表(*.csv)", "信道表(*.csv)", "Channel list(*.csv)"},
     {"CHIRP 信道表(*.csv)", "CHIRP 信道表(*.csv)", "CHIRP channel list(*.csv)"},
-    {"该信道表的信道不在 1 至 16 号位置。\n从信道 1 起按顺序放置吗？",
-     "該信道表的信道不在 1 至 16 號位置。\n從信道 1 起按順序放置嗎？",
-     "The list keeps its channels at other locations than 1 to 16.\nPlace them in order from "
-     "channel 1?"},
+    {"信道表的信道位置不在 1 至 16。\n从信道 1 起依次放置吗？",
+     "信道表的信道位置不在 1 至 16。\n從信道 1 起依次放置嗎？",
+     "The list's channels are not at locations 1 to 16.\nPlace them in order from channel 1?"},
     {"该信道表有超过 6 个字节的名称。\n截短名称吗？",
      "該信道表有超過 6 個位元組的名稱。\n截短名稱嗎？",
      "The list has names longer than the radio's 6 bytes.\nShorten them?"},
