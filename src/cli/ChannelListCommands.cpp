@@ -13,6 +13,7 @@
 
 #include "channellist/ChannelCsv.h"
 #include "cli/FileReport.h"
+#include "channellist/ChannelListImport.h"
 #include "model/AtomicOutput.h"
 #include "model/ProjectFile.h"
 #include "model/RegularFile.h"
@@ -27,6 +28,8 @@ struct ChannelListOptions {
     std::string project;
     std::string list;
     std::string output;
+    std::string format = "own";
+    ChirpImportOptions chirp;
 };
 
 bool OpenBase(const std::string& path, CliContext& context) {
@@ -80,7 +83,8 @@ void RunExport(const ChannelListOptions& options, CliContext& context) {
     if (!OpenBase(options.project, context)) {
         return;
     }
-    const std::string csv = ExportChannelsCsv(context.data.image);
+    const std::string csv = options.format == "chirp" ? ExportChannelsChirpCsv(context.data.image)
+                                                      : ExportChannelsCsv(context.data.image);
     if (options.output.empty() || options.output == kStandardStream) {
         std::cout << csv << std::flush;
         return;
@@ -95,7 +99,7 @@ void RunImport(const ChannelListOptions& options, CliContext& context) {
         return;
     }
     AppData& data = context.data;
-    if (const auto result = ImportChannelsCsv(csv, data.image, data.band); !result) {
+    if (const auto result = ImportChannelList(csv, data.image, data.band, options.chirp); !result) {
         std::cerr << options.list << ": " << result.error.Message() << "\nNothing was written.\n";
         context.exitCode = kExitDataError;
         return;
@@ -111,13 +115,27 @@ void AddChannelListCommands(CLI::App& app, CliContext& context) {
         "export-csv", "Write the 16 channels of a project as a CSV list (to stdout by default)");
     exportCsv->add_option("project", options->project, "Project file (.Vkf)")->required();
     exportCsv->add_option("-o,--output", options->output, "CSV file to write");
+    exportCsv
+        ->add_option("--format", options->format,
+                     "own (our channel list, the default) or chirp (the open multi-radio CSV "
+                     "format)")
+        ->check(CLI::IsMember({"own", "chirp"}));
     exportCsv->callback([options, &context] { RunExport(*options, context); });
 
     auto* importCsv = app.add_subcommand(
         "import-csv",
         "Store the channels of a CSV list over a project and write the result to a new file; "
         "a list with any bad value changes nothing");
-    importCsv->add_option("list", options->list, "CSV file to read (- for stdin)")->required();
+    importCsv
+        ->add_option("list", options->list,
+                     "CSV file to read (- for stdin): our channel list or, recognised by its "
+                     "header, the open multi-radio format")
+        ->required();
+    importCsv->add_flag("--renumber", options->chirp.renumber,
+                        "Multi-radio lists: place the rows in order from channel 1 instead of "
+                        "at their Location");
+    importCsv->add_flag("--shorten-names", options->chirp.shortenNames,
+                        "Multi-radio lists: cut names longer than the radio's 6 bytes");
     importCsv->add_option("--base", options->project, "Project file the list is stored over")
         ->required();
     importCsv->add_option("-o,--output", options->output, "Project file to write (.Vkf)")

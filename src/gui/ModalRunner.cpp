@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QPointer>
 #include <QTimer>
+#include <algorithm>
 
 #include "gui/MessageBoxes.h"
 
@@ -102,6 +103,36 @@ std::optional<QString> ModalRunner::SaveFileName(QWidget* owner, const FileDialo
         return std::nullopt;
     }
     return Chosen(dialog.selectedFiles().front());
+}
+
+std::optional<std::pair<QString, int>> ModalRunner::SaveFileNameAndFilter(
+    QWidget* owner, const FileDialogRequest& request) {
+    if (scripted_) {
+        const auto name = TakeFileName(request.title);
+        int filter = 0;
+        if (!filterChoices_.empty()) {
+            filter = filterChoices_.front();
+            filterChoices_.pop_front();
+        }
+        return name ? std::optional(std::pair(*name, filter)) : std::nullopt;
+    }
+    QFileDialog dialog(owner, request.title, QString(), request.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    // Compared without blanks: a dialog may show "list(*.csv)" as "list (*.csv)".
+    const auto bare = [](QString filter) { return filter.remove(QLatin1Char(' ')); };
+    const QStringList filters = request.filter.split(QStringLiteral(";;"));
+    int filter = 0;
+    for (int i = 0; i < filters.size(); ++i) {
+        if (bare(filters[i]) == bare(dialog.selectedNameFilter())) {
+            filter = i;
+        }
+    }
+    return std::pair(dialog.selectedFiles().front(), filter);
 }
 
 int ModalRunner::Exec(QDialog& dialog) {

@@ -10,6 +10,7 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <utility>
 
 class QDialog;
 class QWidget;
@@ -37,6 +38,10 @@ class ModalRunner {
     // The chosen file, or nothing when cancelled. Saving asks before overwriting a file.
     std::optional<QString> OpenFileName(QWidget* owner, const FileDialogRequest& request);
     std::optional<QString> SaveFileName(QWidget* owner, const FileDialogRequest& request);
+    // A save dialog whose filter offers several formats (separated by ";;"): the chosen file
+    // and the position of the chosen filter.
+    std::optional<std::pair<QString, int>> SaveFileNameAndFilter(QWidget* owner,
+                                                                 const FileDialogRequest& request);
     // Any other modal dialog; its result code.
     int Exec(QDialog& dialog);
 
@@ -49,6 +54,8 @@ class ModalRunner {
     void QueueAnswer(ModalAnswer answer) { answers_.push_back(answer); }
     // An empty name answers the next file dialog with Cancel.
     void QueueFileName(const QString& name) { fileNames_.push_back(name); }
+    // The filter the next save dialog with several takes; the first one without.
+    void QueueFilterChoice(int index) { filterChoices_.push_back(index); }
     // Called once the next dialog runs its loop; it must end the dialog (or let it end).
     void QueueDialogHandler(std::function<void(QDialog&)> handler) {
         dialogHandlers_.push_back(std::move(handler));
@@ -57,7 +64,8 @@ class ModalRunner {
     const QStringList& Log() const { return log_; }
     void ClearLog() { log_.clear(); }
     bool AllAnswersUsed() const {
-        return answers_.empty() && fileNames_.empty() && dialogHandlers_.empty();
+        return answers_.empty() && fileNames_.empty() && dialogHandlers_.empty() &&
+               filterChoices_.empty();
     }
 
   private:
@@ -68,6 +76,7 @@ class ModalRunner {
     bool scripted_ = false;
     std::deque<ModalAnswer> answers_;
     std::deque<QString> fileNames_;
+    std::deque<int> filterChoices_;
     std::deque<std::function<void(QDialog&)>> dialogHandlers_;
     QStringList log_;
     QString startFolder_;

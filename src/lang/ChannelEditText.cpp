@@ -37,6 +37,13 @@ constexpr std::array<TextRow, kChannelEditTextCount> kChannelEditRows = {{
     {"全部信道字段(&A)", "全部信道欄位(&A)", "&All channel fields"},
     {"CAT：载波，收到载波时信道为忙", "CAT：載波，收到載波時信道為忙",
      "CAT: carrier. The channel counts as busy while a carrier is heard"},
+    {"CHIRP 信道表(*.csv)", "CHIRP 信道表(*.csv)", "CHIRP channel list(*.csv)"},
+    {"信道表的信道位置不在 1 至 16。\n从信道 1 起依次放置吗？",
+     "信道表的信道位置不在 1 至 16。\n從信道 1 起依次放置嗎？",
+     "The list's channels are not at locations 1 to 16.\nPlace them in order from channel 1?"},
+    {"该信道表有超过 6 个字节的名称。\n截短名称吗？",
+     "該信道表有超過 6 個位元組的名稱。\n截短名稱嗎？",
+     "The list has names longer than the radio's 6 bytes.\nShorten them?"},
 }};
 
 }  // namespace

@@ -34,8 +34,11 @@ enum class ChannelEditTextId : int {
     ViewMenu,
     ChannelFields,
     CarrierTip,
+    MultiRadioListFilter,
+    PlaceFromChannelOne,
+    ShortenNames,
 };
-inline constexpr std::size_t kChannelEditTextCount = 22;
+inline constexpr std::size_t kChannelEditTextCount = 25;
 
 LocalisedTableSource ChannelEditTextSource();
 const LocalisedTable& ChannelEditTextTable();

@@ -1,8 +1,13 @@
 #include "mainwindow/ui/ChannelListFiles.h"
 
+#include <optional>
+
 #include "channellist/ChannelCsv.h"
+#include "channellist/ChannelListImport.h"
 #include "gui/LocalPath.h"
+#include "gui/UiText.h"
 #include "lang/ChannelEditText.h"
+#include "lang/TextIds.h"
 #include "model/AtomicOutput.h"
 #include "model/RegularFile.h"
 
@@ -26,6 +31,27 @@ FileDialogRequest Request(const GuiContext& context, ChannelEditTextId title) {
             QStringLiteral("csv")};
 }
 
+// The choice that would take a multi-radio list the import refused, if there is one: its
+// rows placed from channel 1, or its long names shortened.
+struct ImportChoice {
+    bool ChirpImportOptions::*option = nullptr;
+    ChannelEditTextId question{};
+};
+
+std::optional<ImportChoice> ChoiceFor(std::string_view csv, const ChannelListResult& result,
+                                      const ChirpImportOptions& options) {
+    if (result || DetectChannelListFormat(csv) != ChannelListFormat::Chirp) {
+        return std::nullopt;
+    }
+    if (IsRefusedForLocation(result.error) && !options.renumber) {
+        return ImportChoice{&ChirpImportOptions::renumber, ChannelEditTextId::PlaceFromChannelOne};
+    }
+    if (IsRefusedForLongName(result.error) && !options.shortenNames) {
+        return ImportChoice{&ChirpImportOptions::shortenNames, ChannelEditTextId::ShortenNames};
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 bool ImportChannelList(GuiContext& context, QWidget* owner) {
@@ -45,9 +71,18 @@ bool ImportChannelList(GuiContext& context, QWidget* owner) {
         return false;
     }
     AppData& data = context.data;
-    const ChannelListResult result = ImportChannelsCsv(
-        std::string_view(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size()),
-        data.image, data.band);
+    const std::string_view csv(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size());
+    ChirpImportOptions options;
+    ChannelListResult result = radioprog::ImportChannelList(csv, data.image, data.band, options);
+    const auto& lang = data.lang;
+    while (const auto choice = ChoiceFor(csv, result, options)) {
+        if (!context.modals.Confirm(owner, Text(context, choice->question), UiText(lang, text::kOk),
+                                    UiText(lang, text::kCancel))) {
+            break;
+        }
+        options.*(choice->option) = true;
+        result = radioprog::ImportChannelList(csv, data.image, data.band, options);
+    }
     if (!result) {
         context.Tell(owner, Text(context, ChannelEditTextId::CannotImport) +
                                 QStringLiteral("\n%1:\n%2")
@@ -58,13 +93,17 @@ bool ImportChannelList(GuiContext& context, QWidget* owner) {
 }
 
 void ExportChannelList(GuiContext& context, QWidget* owner) {
-    const auto path =
-        context.modals.SaveFileName(owner, Request(context, ChannelEditTextId::ExportChannels));
-    if (!path) {
+    // The second filter is the multi-radio format, for lists that other programs open.
+    FileDialogRequest request = Request(context, ChannelEditTextId::ExportChannels);
+    request.filter += QStringLiteral(";;") + Text(context, ChannelEditTextId::MultiRadioListFilter);
+    const auto chosen = context.modals.SaveFileNameAndFilter(owner, request);
+    if (!chosen) {
         return;
     }
-    const std::string csv = ExportChannelsCsv(context.data.image);
-    if (const FileResult written = WriteFileAtomically(LocalPath(*path), csv); !written) {
+    const auto& [path, filter] = *chosen;
+    const std::string csv = filter == 1 ? ExportChannelsChirpCsv(context.data.image)
+                                        : ExportChannelsCsv(context.data.image);
+    if (const FileResult written = WriteFileAtomically(LocalPath(path), csv); !written) {
         context.Tell(owner, QString::fromStdString(written.message));
     }
 }

@@ -1,0 +1,479 @@
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <vector>
+
+#include "channellist/ChannelCsv.h"
+#include "channellist/ChirpCsv.h"
+#include "channellist/ChirpTones.h"
+#include "channellist/ChirpValues.h"
+#include "lang/TextCodec.h"
+#include "model/FreqCodec.h"
+
+namespace radioprog {
+
+namespace {
+
+using THaldenFuncs::detail::EqualsIgnoringCase;
+
+enum class Column : int {
+    Location,
+    Name,
+    Frequency,
+    Duplex,
+    Offset,
+    Tone,
+    RToneFreq,
+    CToneFreq,
+    DtcsCode,
+    DtcsPolarity,
+    RxDtcsCode,
+    CrossMode,
+    Mode,
+    TStep,
+    Skip,
+    Power,
+    Comment,
+    UrCall,
+    Rpt1Call,
+    Rpt2Call,
+    DvCode,
+};
+constexpr int kColumnCount = 21;
+constexpr std::string_view kLongName = "longer than the 6 bytes a name holds";
+
+constexpr std::string_view kCaptions[kColumnCount] = {
+    "Location",  "Name",     "Frequency",    "Duplex",     "Offset",    "Tone",     "rToneFreq",
+    "cToneFreq", "DtcsCode", "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode",     "TStep",
+    "Skip",      "Power",    "Comment",      "URCALL",     "RPT1CALL",  "RPT2CALL", "DVCODE",
+};
+
+// The tone fields in ChirpToneField order.
+constexpr Column kToneColumns[kChirpToneFieldCount] = {
+    Column::Tone,         Column::RToneFreq,  Column::CToneFreq, Column::DtcsCode,
+    Column::DtcsPolarity, Column::RxDtcsCode, Column::CrossMode,
+};
+
+struct Layout {
+    std::array<int, kColumnCount> position;
+    std::vector<int> unknown;  // columns this radio has no field for
+    int width = 0;
+};
+
+// A power cell: a word for one of our two levels, or watts to be ranked among the file's.
+struct PowerCell {
+    enum class Kind { Unstated, High, Low, Watts } kind = Kind::Unstated;
+    uint64_t milliwatts = 0;
+};
+
+struct ChirpRow {
+    const TextTableRow* text = nullptr;
+    int channel = 0;
+    uint32_t rx = 0;
+    uint32_t tx = 0;
+    ChirpTones tones;
+    bool wide = true;
+    bool scanAdd = true;
+    PowerCell power;
+    std::string name;  // in the radio's code page
+};
+
+bool DiffersFrom(const Tone& wanted, uint8_t type, uint16_t code) {
+    return wanted.type != type || (wanted.type != kToneNone && wanted.code != code);
+}
+
+class ChirpReader {
+  public:
+    ChirpReader(const BandLimits& band, const ChirpImportOptions& options)
+        : band_(band), options_(options) {}
+
+    ChannelListResult Read(std::string_view csv, ProjectImage& image) {
+        if (csv.size() > kMaxChannelCsvSize) {
+            return ListError(1, 1, "a file larger than any channel list (over 1 MiB)");
+        }
+        const TextTableParse table = ParseTextTable(csv, ',');
+        if (!table) {
+            return ListError(table.error.line, table.error.column, table.error.why);
+        }
+        if (table.rows.empty() || !IsChirpCsvHeader(table.rows[0])) {
+            return ListError(1, 1, "no header row naming the Location and Frequency columns");
+        }
+        if (auto error = ReadLayout(table.rows[0]); !error) {
+            return error;
+        }
+        std::vector<ChirpRow> rows;
+        for (size_t i = 1; i < table.rows.size(); ++i) {
+            const TextTableRow& text = table.rows[i];
+            if (std::ranges::all_of(text.cells, [](const std::string& c) { return c.empty(); })) {
+                continue;
+            }
+            rows.emplace_back().text = &text;
+        }
+        // Rows are placed first, so that a refused value names its channel too.
+        if (auto error = PlaceRows(rows); !error) {
+            return error;
+        }
+        for (ChirpRow& row : rows) {
+            if (auto error = ReadRow(row); !error) {
+                return error;
+            }
+        }
+        if (auto error = RankPowers(rows); !error) {
+            return error;
+        }
+        ProjectImage stored = image;
+        for (const ChirpRow& row : rows) {
+            Store(row, stored);
+        }
+        image = stored;
+        ChannelListResult result;
+        result.rows = static_cast<int>(rows.size());
+        return result;
+    }
+
+  private:
+    ChannelListResult ReadLayout(const TextTableRow& header) {
+        layout_.position.fill(-1);
+        layout_.width = static_cast<int>(header.cells.size());
+        for (int i = 0; i < layout_.width; ++i) {
+            const std::string_view caption = TrimmedCell(header.cells[static_cast<size_t>(i)]);
+            const auto known = std::ranges::find_if(
+                kCaptions, [&](std::string_view k) { return EqualsIgnoringCase(k, caption); });
+            if (known == std::end(kCaptions)) {
+                layout_.unknown.push_back(i);
+                continue;
+            }
+            int& position = layout_.position[static_cast<size_t>(known - std::begin(kCaptions))];
+            if (position >= 0) {
+                return ListError(header.line, i + 1, "a column named twice", std::string(caption));
+            }
+            position = i;
+        }
+        return {};
+    }
+
+    const std::string* Cell(const ChirpRow& row, Column column) const {
+        const int at = layout_.position[static_cast<int>(column)];
+        return at < 0 ? nullptr : &row.text->cells[static_cast<size_t>(at)];
+    }
+
+    std::string_view Text(const ChirpRow& row, Column column) const {
+        const std::string* cell = Cell(row, column);
+        return cell ? TrimmedCell(*cell) : std::string_view();
+    }
+
+    ChannelListResult Error(const ChirpRow& row, Column column, std::string why) const {
+        const int at = layout_.position[static_cast<int>(column)];
+        ChannelListResult result =
+            ListError(row.text->line, at + 1, std::move(why), std::string(Text(row, column)));
+        result.error.caption = std::string(kCaptions[static_cast<int>(column)]);
+        result.error.channel = row.channel;
+        return result;
+    }
+
+    ChannelListResult ReadRow(ChirpRow& row) const {
+        const int width = static_cast<int>(row.text->cells.size());
+        if (width != layout_.width) {
+            return ListError(row.text->line, std::min(width, layout_.width) + 1,
+                             "a row of " + std::to_string(width) + " values under a header of " +
+                                 std::to_string(layout_.width) + " columns");
+        }
+        for (auto step :
+             {&ChirpReader::ReadFrequencies, &ChirpReader::ReadTones, &ChirpReader::ReadWords,
+              &ChirpReader::ReadName, &ChirpReader::ReadUnheld}) {
+            if (auto error = (this->*step)(row); !error) {
+                return error;
+            }
+        }
+        return {};
+    }
+
+    // Why a frequency cannot be stored, or empty when it can: in the band, on the raster.
+    std::string WhyNotStorable(uint32_t hz) const {
+        if (hz < band_.lower || hz > band_.upper) {
+            return "outside the radio's band of " + FreqToText(band_.lower) + " to " +
+                   FreqToText(band_.upper) + " MHz";
+        }
+        if (SnapToBand(hz, band_) != hz) {
+            return "not on the radio's channel raster (multiples of 5 kHz or 6.25 kHz)";
+        }
+        return {};
+    }
+
+    ChannelListResult ReadFrequencies(ChirpRow& row) const {
+        const auto rx = ParseChirpMHz(Text(row, Column::Frequency));
+        if (!rx) {
+            return Error(row, Column::Frequency, "not a frequency in MHz, like 446.006250");
+        }
+        if (auto why = WhyNotStorable(*rx); !why.empty()) {
+            return Error(row, Column::Frequency, why);
+        }
+        row.rx = *rx;
+        const std::string_view duplex = Text(row, Column::Duplex);
+        if (duplex.empty()) {
+            row.tx = row.rx;
+            return {};
+        }
+        if (EqualsIgnoringCase(duplex, "off")) {
+            row.tx = 0;  // receive only
+            return {};
+        }
+        const bool split = EqualsIgnoringCase(duplex, "split");
+        if (!split && duplex != "+" && duplex != "-") {
+            return Error(row, Column::Duplex, "not a duplex: empty, +, -, split or off");
+        }
+        const auto offset = ParseChirpMHz(Text(row, Column::Offset));
+        if (!offset) {
+            return Error(row, Column::Offset, "not a frequency in MHz, like 0.600000");
+        }
+        const int64_t tx = split           ? int64_t{*offset}
+                           : duplex == "+" ? int64_t{row.rx} + *offset
+                                           : int64_t{row.rx} - *offset;
+        if (tx <= 0 || tx > UINT32_MAX) {
+            return Error(row, Column::Offset, "a transmit frequency below 0 or beyond any radio");
+        }
+        row.tx = static_cast<uint32_t>(tx);
+        if (auto why = WhyNotStorable(row.tx); !why.empty()) {
+            return Error(row, Column::Offset,
+                         "a transmit frequency of " + FreqToText(row.tx) + " MHz, " + why);
+        }
+        return {};
+    }
+
+    ChannelListResult ReadTones(ChirpRow& row) const {
+        ChirpToneCells cells;
+        for (int f = 0; f < kChirpToneFieldCount; ++f) {
+            if (const std::string* cell = Cell(row, kToneColumns[f])) {
+                cells.cells[f] = *cell;
+            }
+        }
+        if (const auto error = ReadChirpTones(cells, row.tones)) {
+            return Error(row, kToneColumns[static_cast<int>(error->field)], error->why);
+        }
+        return {};
+    }
+
+    ChannelListResult ReadWords(ChirpRow& row) const {
+        const std::string_view mode = Text(row, Column::Mode);
+        if (mode.empty() || EqualsIgnoringCase(mode, "FM")) {
+            row.wide = true;
+        } else if (EqualsIgnoringCase(mode, "NFM")) {
+            row.wide = false;
+        } else {
+            return Error(row, Column::Mode,
+                         "a mode the radio does not have: FM (wide) or NFM (narrow)");
+        }
+        const std::string_view step = Text(row, Column::TStep);
+        if (!step.empty()) {
+            const auto hz = ParseChirpStepHz(step);
+            if (!hz || *hz == 0 || (*hz % 5000 != 0 && *hz % 6250 != 0)) {
+                return Error(row, Column::TStep,
+                             "a step the radio's raster cannot make (multiples of 5 kHz or "
+                             "6.25 kHz)");
+            }
+        }
+        const std::string_view skip = Text(row, Column::Skip);
+        if (EqualsIgnoringCase(skip, "P")) {
+            return Error(row, Column::Skip, "priority scan, which the radio does not have");
+        }
+        if (!skip.empty() && !EqualsIgnoringCase(skip, "S")) {
+            return Error(row, Column::Skip, "not a scan choice: empty (scanned) or S (skipped)");
+        }
+        row.scanAdd = skip.empty();
+        return ReadPower(row);
+    }
+
+    ChannelListResult ReadPower(ChirpRow& row) const {
+        const std::string_view text = Text(row, Column::Power);
+        PowerCell& power = row.power;
+        if (text.empty()) {
+            return {};
+        }
+        if (EqualsIgnoringCase(text, "High") || EqualsIgnoringCase(text, "Low")) {
+            power.kind =
+                EqualsIgnoringCase(text, "High") ? PowerCell::Kind::High : PowerCell::Kind::Low;
+            return {};
+        }
+        const auto milliwatts = ParseChirpMilliwatts(text);
+        if (!milliwatts) {
+            return Error(row, Column::Power, "not a power: watts like 5.0W, or High or Low");
+        }
+        power.kind = PowerCell::Kind::Watts;
+        power.milliwatts = *milliwatts;
+        return {};
+    }
+
+    ChannelListResult ReadName(ChirpRow& row) const {
+        const std::string* cell = Cell(row, Column::Name);
+        if (!cell) {
+            return {};
+        }
+        const auto bytes = EncodeCodePage(*cell, CodePage::Gbk);
+        if (!bytes) {
+            const auto character = FirstCharacterNotStorable(*cell);
+            return Error(row, Column::Name,
+                         "a name with " + character.value_or("a character") +
+                             ", which the radio cannot show");
+        }
+        if (bytes->size() > channel::Name.size && !options_.shortenNames) {
+            return Error(row, Column::Name,
+                         std::string(kLongName) +
+                             " (a Chinese character takes 2); "
+                             "ask to shorten names to cut it");
+        }
+        row.name = CutNameBytes(*bytes, channel::Name.size);
+        return {};
+    }
+
+    // Values with no place in this radio: a comment, the digital voice fields, columns of
+    // other programs. Empty ones are what an FM channel has there.
+    ChannelListResult ReadUnheld(ChirpRow& row) const {
+        if (!Text(row, Column::Comment).empty()) {
+            return Error(row, Column::Comment, "a comment, which the radio has no place for");
+        }
+        for (const Column dv :
+             {Column::UrCall, Column::Rpt1Call, Column::Rpt2Call, Column::DvCode}) {
+            if (!Text(row, dv).empty()) {
+                return Error(row, dv, "a digital voice field, which this FM radio does not have");
+            }
+        }
+        for (const int at : layout_.unknown) {
+            const std::string& cell = row.text->cells[static_cast<size_t>(at)];
+            if (!TrimmedCell(cell).empty()) {
+                return ListError(row.text->line, at + 1,
+                                 "a value in a column this radio has no field for", cell);
+            }
+        }
+        return {};
+    }
+
+    ChannelListResult PlaceRows(std::vector<ChirpRow>& rows) const {
+        // More rows than channels is said first: no choice of locations can hold them.
+        if (rows.size() > static_cast<size_t>(kChannelCount)) {
+            const int first = rows[kChannelCount].text->line;
+            return ListError(first, 1,
+                             "more rows than the radio's 16 channels: lines " +
+                                 std::to_string(first) + " to " +
+                                 std::to_string(rows.back().text->line) + " are extra");
+        }
+        if (options_.renumber) {
+            for (size_t i = 0; i < rows.size(); ++i) {
+                rows[i].channel = static_cast<int>(i) + 1;
+            }
+            return {};
+        }
+        if (layout_.position[static_cast<int>(Column::Location)] < 0) {
+            return ListError(1, 1,
+                             "no Location column to say which channel a row is for; ask to "
+                             "place the rows in order from channel 1");
+        }
+        int lineOfChannel[kChannelCount + 1] = {};
+        for (ChirpRow& row : rows) {
+            const std::string_view text = Text(row, Column::Location);
+            int channel = 0;
+            if (!text.empty() && text.size() <= 3 &&
+                text.find_first_not_of("0123456789") == std::string_view::npos) {
+                channel = std::atoi(std::string(text).c_str());
+            }
+            if (channel < 1 || channel > kChannelCount) {
+                return Error(row, Column::Location,
+                             "not a channel from 1 to 16; ask to place the rows in order from "
+                             "channel 1 to import a list kept at other locations");
+            }
+            if (lineOfChannel[channel] != 0) {
+                return Error(
+                    row, Column::Location,
+                    "a location listed before, on line " + std::to_string(lineOfChannel[channel]));
+            }
+            lineOfChannel[channel] = row.text->line;
+            row.channel = channel;
+        }
+        return {};
+    }
+
+    // The file's power levels in watts are the source radio's; the higher of two is our High,
+    // the lower our Low. A third level has no place.
+    ChannelListResult RankPowers(std::vector<ChirpRow>& rows) const {
+        std::vector<uint64_t> levels;
+        for (const ChirpRow& row : rows) {
+            if (row.power.kind != PowerCell::Kind::Watts ||
+                std::ranges::find(levels, row.power.milliwatts) != levels.end()) {
+                continue;
+            }
+            if (levels.size() == 2) {
+                return Error(row, Column::Power,
+                             "a third power level in the list; the radio has two, High and Low");
+            }
+            levels.push_back(row.power.milliwatts);
+        }
+        const uint64_t highest = levels.empty() ? 0 : std::ranges::max(levels);
+        for (ChirpRow& row : rows) {
+            if (row.power.kind == PowerCell::Kind::Watts) {
+                row.power.kind =
+                    row.power.milliwatts == highest ? PowerCell::Kind::High : PowerCell::Kind::Low;
+            }
+        }
+        return {};
+    }
+
+    // Writes only what differs, so that bytes no field of the format shows (a leftover code
+    // behind "no tone", the bytes after a name's end) stay as they were.
+    void Store(const ChirpRow& row, ProjectImage& image) const {
+        ChannelRecord ch = image.Channel(row.channel);
+        if (!image.IsChannelValid(row.channel)) {
+            ch.InitialiseNew(row.rx);
+            image.SetChannelValid(row.channel, true);
+        }
+        ch.SetRxFreq(row.rx);
+        ch.SetTxFreq(row.tx);
+        if (DiffersFrom(row.tones.rx, ch.RxToneType(), ch.RxToneCode())) {
+            const uint8_t typeBefore = ch.RxToneType();
+            ch.SetRxTone(row.tones.rx.type, row.tones.rx.type == kToneNone ? 0 : row.tones.rx.code);
+            ch.FollowReceiveTone(typeBefore);
+        }
+        if (DiffersFrom(row.tones.tx, ch.TxToneType(), ch.TxToneCode())) {
+            ch.SetTxTone(row.tones.tx.type, row.tones.tx.type == kToneNone ? 0 : row.tones.tx.code);
+        }
+        ch.SetWide(row.wide);
+        ch.SetScanAdd(row.scanAdd);
+        if (row.power.kind != PowerCell::Kind::Unstated) {
+            ch.SetHighPower(row.power.kind == PowerCell::Kind::High);
+        }
+        if (layout_.position[static_cast<int>(Column::Name)] >= 0 &&
+            image.Text(ChannelNameField(row.channel)) != row.name) {
+            image.SetText(ChannelNameField(row.channel), row.name);
+        }
+    }
+
+    const BandLimits& band_;
+    const ChirpImportOptions& options_;
+    Layout layout_;
+};
+
+}  // namespace
+
+bool IsRefusedForLocation(const ChannelListError& error) {
+    return error.caption == kCaptions[static_cast<int>(Column::Location)];
+}
+
+bool IsRefusedForLongName(const ChannelListError& error) {
+    return error.caption == kCaptions[static_cast<int>(Column::Name)] &&
+           error.why.starts_with(kLongName);
+}
+
+bool IsChirpCsvHeader(const TextTableRow& header) {
+    const auto names = [&header](std::string_view caption) {
+        return std::ranges::any_of(header.cells, [caption](const std::string& cell) {
+            return EqualsIgnoringCase(TrimmedCell(cell), caption);
+        });
+    };
+    return names("Location") && names("Frequency");
+}
+
+ChannelListResult ImportChannelsChirpCsv(std::string_view csv, ProjectImage& image,
+                                         const BandLimits& band,
+                                         const ChirpImportOptions& options) {
+    return ChirpReader(band, options).Read(csv, image);
+}
+
+}  // namespace radioprog
