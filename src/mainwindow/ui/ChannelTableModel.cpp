@@ -27,10 +27,10 @@ constexpr TextId kCaptionIds[kGridColumnCount] = {
     text::kTransmitPower,
     text::kBandwidth,
     text::kBusyInhibit,
-    24,  // Name
-    22,  // SCN
-    77,  // DTMF
-    45,  // Squelch Mode
+    text::kChannelName,
+    text::kScan,
+    text::kDtmf,
+    text::kSquelchMode,
 };
 
 // Busy inhibit as the grid offers it: off, or carrier (CAT). 1 (signalling) and 3 arrive
