@@ -70,6 +70,7 @@ inline constexpr TextId kOwnerLine2 = 165;
 
 // Status strip.
 inline constexpr TextId kLastProgramDate = 212;
+inline constexpr TextId kFrequencyBand = 238;
 inline constexpr TextId kHotline = 270;
 
 // Password windows.

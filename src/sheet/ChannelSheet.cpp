@@ -86,7 +86,7 @@ ChannelSheet BuildChannelSheet(const ProjectImage& image, const BandLimits& band
     const TAppLang lang = LangOf(language);
     ChannelSheet sheet;
     sheet.title = SheetTextUtf8(lang, SheetTextId::Title);
-    sheet.bandCaption = LangTextUtf8(lang, 238);
+    sheet.bandCaption = LangTextUtf8(lang, text::kFrequencyBand);
     sheet.band = FreqToText(band.lower) + "-" + FreqToText(band.upper) + " MHz";
     sheet.dateCaption = SheetTextUtf8(lang, SheetTextId::Date);
     sheet.date = date;
