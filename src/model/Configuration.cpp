@@ -157,14 +157,24 @@ bool WriteIniFile(CSimpleIniA& ini, const std::string& path) {
     return ini.Save(text) == SI_OK && WriteFileAtomically(path, text);
 }
 
+// A file name may hold a line break, which no INI line can: written, it would break the
+// file into lines that are no keys, and the whole configuration would be refused next time.
+bool FitsOnAnIniLine(const std::string& value) {
+    return value.find_first_of("\r\n") == std::string::npos;
+}
+
 // Only what there is: a configuration that never saw a file keeps the keys it always had.
 void WriteFiles(CSimpleIniA& ini, const ConfigValues& config) {
     ini.Delete(kFilesSection, nullptr);
-    for (size_t i = 0; i < config.recentProjects.size() && i < kRecentProjectCount; ++i) {
-        ini.SetValue(kFilesSection, ("Recent" + std::to_string(i + 1)).c_str(),
-                     config.recentProjects[i].c_str());
+    size_t written = 0;
+    for (const std::string& recent : config.recentProjects) {
+        if (written == kRecentProjectCount || !FitsOnAnIniLine(recent)) {
+            continue;
+        }
+        ++written;
+        ini.SetValue(kFilesSection, ("Recent" + std::to_string(written)).c_str(), recent.c_str());
     }
-    if (!config.lastFolder.empty()) {
+    if (!config.lastFolder.empty() && FitsOnAnIniLine(config.lastFolder)) {
         ini.SetValue(kFilesSection, "LastFolder", config.lastFolder.c_str());
     }
     ini.Delete(kViewSection, nullptr);

@@ -231,6 +231,16 @@ TEST(Configuration, RecentProjectsAndTheLastFolderComeBackAndOnlyWhenThereAreAny
     read.recentProjects.resize(1);
     ASSERT_TRUE(SaveConfiguration(path, read, band));
     EXPECT_EQ(Section(path, "Files").size(), 2u) << "no stale entries behind the list";
+
+    // A name with a line break (a file name may hold one) is left out rather than breaking
+    // the file into lines that are no keys, which would make it unreadable at the next start.
+    read.recentProjects = {"/home/tech/two\nlines.Vkf", "/home/tech/radio 1.Vkf"};
+    read.lastFolder = "/home/tech/a\rb";
+    ASSERT_TRUE(SaveConfiguration(path, read, band));
+    ConfigValues again;
+    ASSERT_EQ(LoadConfiguration(path, again, band), ConfigLoad::Loaded);
+    EXPECT_EQ(again.recentProjects, std::vector<std::string>({"/home/tech/radio 1.Vkf"}));
+    EXPECT_EQ(again.lastFolder, "");
 }
 
 TEST(Configuration, VanishedFileIsRecreatedWithDefaultsAndTheValuesInForce) {
