@@ -283,6 +283,7 @@ TEST_F(MainWindowTest, AConfigurationThatCannotBeReadIsReportedAndLeftAlone) {
         }
         modals.ClearLog();
         OpenWindow();
+        ASSERT_TRUE(testing::WaitFor([this] { return !modals.Log().isEmpty(); }));
         const QStringList told = modals.Log().filter("Cannot read the configuration");
         ASSERT_EQ(told.size(), 1) << modals.Log().join('|').toStdString();
         EXPECT_TRUE(told.front().contains(QString::fromStdString(configPath)));

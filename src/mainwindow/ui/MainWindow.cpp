@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
+#include <QTimer>
 
 #include "appdata/Settings.h"
 #include "dialogs/ui/AboutDialog.h"
@@ -67,7 +68,9 @@ void TForm1::FormCreate() {
     const SettingsLoad loaded =
         LoadSettings(context_.configPath, data, MissingConfiguration::Create);
     if (const std::string warning = loaded.Warning(context_.configPath); !warning.empty()) {
-        context_.Tell(this, FromUtf8(warning));
+        // Once the window is up, so that the box stands over it rather than alone.
+        QTimer::singleShot(0, this,
+                           [this, text = FromUtf8(warning)] { context_.Tell(this, text); });
     }
     if (loaded.load == ConfigLoad::Loaded) {
         ProbePorts(data.port);
