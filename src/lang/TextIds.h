@@ -2,6 +2,8 @@
 // Names for the rows of the interface text table that code picks one by one. Tables that map
 // many controls to their rows (menus, option lists) keep their numbers beside the controls.
 
+#include <array>
+
 #include "lang/InterfaceText.h"
 
 namespace radioprog::text {
@@ -85,5 +87,10 @@ inline constexpr TextId kWriteNewPasswordWithData = 258;
 // Programming window captions.
 inline constexpr TextId kReadFromRadio = 247;
 inline constexpr TextId kWriteToRadio = 248;
+
+// The captions of a channel's fields in the order the grid and the channel sheet show them.
+inline constexpr std::array<TextId, 11> kChannelFieldCaptions = {
+    kReceiveFrequency, kTransmitFrequency, kReceiveTone, kTransmitTone, kTransmitPower, kBandwidth,
+    kBusyInhibit,      kChannelName,       kScan,        kDtmf,         kSquelchMode};
 
 }  // namespace radioprog::text

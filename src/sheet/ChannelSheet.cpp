@@ -16,19 +16,8 @@ namespace {
 using THaldenFuncs::TAppLang;
 using THaldenFuncs::TLangType;
 
-// The grid's captions, in ChannelColumn order.
-constexpr TextId kColumnCaptions[kChannelColumnCount] = {text::kChannelNumber,
-                                                         text::kReceiveFrequency,
-                                                         text::kTransmitFrequency,
-                                                         text::kReceiveTone,
-                                                         text::kTransmitTone,
-                                                         text::kTransmitPower,
-                                                         text::kBandwidth,
-                                                         text::kBusyInhibit,
-                                                         text::kChannelName,
-                                                         text::kScan,
-                                                         text::kDtmf,
-                                                         text::kSquelchMode};
+// The number column, then the channel's fields as the grid shows them.
+static_assert(text::kChannelFieldCaptions.size() + 1 == kChannelColumnCount);
 
 TAppLang LangOf(TLangType language) {
     TAppLang lang("en_US");
@@ -90,7 +79,8 @@ ChannelSheet BuildChannelSheet(const ProjectImage& image, const BandLimits& band
     sheet.band = FreqToText(band.lower) + "-" + FreqToText(band.upper) + " MHz";
     sheet.dateCaption = SheetTextUtf8(lang, SheetTextId::Date);
     sheet.date = date;
-    for (const TextId caption : kColumnCaptions) {
+    sheet.columns.push_back(LangTextUtf8(lang, text::kChannelNumber));
+    for (const TextId caption : text::kChannelFieldCaptions) {
         sheet.columns.push_back(LangTextUtf8(lang, caption));
     }
     for (int channel = 1; channel <= kChannelCount; ++channel) {

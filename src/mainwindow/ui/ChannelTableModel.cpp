@@ -19,19 +19,7 @@ namespace radioprog::ui {
 
 namespace {
 
-constexpr TextId kCaptionIds[kGridColumnCount] = {
-    text::kReceiveFrequency,
-    text::kTransmitFrequency,
-    text::kReceiveTone,
-    text::kTransmitTone,
-    text::kTransmitPower,
-    text::kBandwidth,
-    text::kBusyInhibit,
-    text::kChannelName,
-    text::kScan,
-    text::kDtmf,
-    text::kSquelchMode,
-};
+static_assert(text::kChannelFieldCaptions.size() == kGridColumnCount);
 
 // Busy inhibit as the grid offers it: off, or carrier (CAT). 1 (signalling) and 3 arrive
 // only from a radio or a file and have no item.
@@ -335,7 +323,8 @@ QStringList ChannelTableModel::ListItems(int column) const {
 void ChannelTableModel::RefreshTexts() {
     const auto& lang = data_.lang;
     for (int column = 0; column < kGridColumnCount; ++column) {
-        texts_.captions[column] = UiText(lang, kCaptionIds[column]);
+        texts_.captions[column] =
+            UiText(lang, text::kChannelFieldCaptions[static_cast<size_t>(column)]);
     }
     texts_.corner = UiText(lang, text::kChannelNumber);
     texts_.high = UiText(lang, text::kHigh);
