@@ -5,6 +5,7 @@
 
 #include "channellist/ChannelCsv.h"
 #include "channellist/ChirpCsv.h"
+#include "channellist/ChirpRow.h"
 #include "channellist/ChirpTones.h"
 #include "channellist/ChirpValues.h"
 #include "lang/TextCodec.h"
@@ -60,28 +61,6 @@ struct Layout {
     int width = 0;
 };
 
-// A power cell: a word for one of our two levels, or watts to be ranked among the file's.
-struct PowerCell {
-    enum class Kind { Unstated, High, Low, Watts } kind = Kind::Unstated;
-    uint64_t milliwatts = 0;
-};
-
-struct ChirpRow {
-    const TextTableRow* text = nullptr;
-    int channel = 0;
-    uint32_t rx = 0;
-    uint32_t tx = 0;
-    ChirpTones tones;
-    bool wide = true;
-    bool scanAdd = true;
-    PowerCell power;
-    std::string name;  // in the radio's code page
-};
-
-bool DiffersFrom(const Tone& wanted, uint8_t type, uint16_t code) {
-    return wanted.type != type || (wanted.type != kToneNone && wanted.code != code);
-}
-
 class ChirpReader {
   public:
     ChirpReader(const BandLimits& band, const ChirpImportOptions& options)
@@ -123,7 +102,7 @@ class ChirpReader {
         }
         ProjectImage stored = image;
         for (const ChirpRow& row : rows) {
-            Store(row, stored);
+            StoreChirpRow(row, layout_.position[static_cast<int>(Column::Name)] >= 0, stored);
         }
         image = stored;
         ChannelListResult result;
@@ -414,35 +393,6 @@ class ChirpReader {
             }
         }
         return {};
-    }
-
-    // Writes only what differs, so that bytes no field of the format shows (a leftover code
-    // behind "no tone", the bytes after a name's end) stay as they were.
-    void Store(const ChirpRow& row, ProjectImage& image) const {
-        ChannelRecord ch = image.Channel(row.channel);
-        if (!image.IsChannelValid(row.channel)) {
-            ch.InitialiseNew(row.rx);
-            image.SetChannelValid(row.channel, true);
-        }
-        ch.SetRxFreq(row.rx);
-        ch.SetTxFreq(row.tx);
-        if (DiffersFrom(row.tones.rx, ch.RxToneType(), ch.RxToneCode())) {
-            const uint8_t typeBefore = ch.RxToneType();
-            ch.SetRxTone(row.tones.rx.type, row.tones.rx.type == kToneNone ? 0 : row.tones.rx.code);
-            ch.FollowReceiveTone(typeBefore);
-        }
-        if (DiffersFrom(row.tones.tx, ch.TxToneType(), ch.TxToneCode())) {
-            ch.SetTxTone(row.tones.tx.type, row.tones.tx.type == kToneNone ? 0 : row.tones.tx.code);
-        }
-        ch.SetWide(row.wide);
-        ch.SetScanAdd(row.scanAdd);
-        if (row.power.kind != PowerCell::Kind::Unstated) {
-            ch.SetHighPower(row.power.kind == PowerCell::Kind::High);
-        }
-        if (layout_.position[static_cast<int>(Column::Name)] >= 0 &&
-            image.Text(ChannelNameField(row.channel)) != row.name) {
-            image.SetText(ChannelNameField(row.channel), row.name);
-        }
     }
 
     const BandLimits& band_;
