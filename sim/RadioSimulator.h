@@ -16,9 +16,9 @@
 #include <string_view>
 #include <vector>
 
-namespace radioprog {
+#include "session/RadioKind.h"
 
-enum class RadioKind { S, Y, Legacy };
+namespace radioprog {
 
 // Every address a request can name; the tool's session buffer mirrors only part of it.
 inline constexpr size_t kRadioAddressSpace = 0x10000;

@@ -100,7 +100,7 @@ class InterruptGuard {
 
 }  // namespace
 
-SessionOutcome CliSessionHost::Run(ProgramSession& session) {
+SessionOutcome CliSessionHost::Run(SessionDriver& session) {
     InterruptGuard guard;
     session.ProgramStartClick();
     while (session.IsRunning()) {
@@ -228,6 +228,8 @@ int ExitCodeOf(SessionOutcome outcome) {
         case SessionOutcome::NotStarted:
         case SessionOutcome::Running:
         case SessionOutcome::CommunicationFalse:
+        // Like diff(1): what was read back differs from what was written.
+        case SessionOutcome::VerifyFailed:
             return kExitCommunicationFalse;
     }
     return kExitCommunicationFalse;

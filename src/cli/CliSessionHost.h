@@ -27,7 +27,7 @@ class CliSessionHost : public SessionHost {
 
     // Starts the job and runs the loop until it has ended. SIGINT, SIGTERM, SIGHUP or SIGQUIT
     // close the session as the window's close box would, unless the signal is ignored.
-    SessionOutcome Run(ProgramSession& session);
+    SessionOutcome Run(SessionDriver& session);
 
     void StartTimer(SessionTimer timer, int intervalMs) override;
     void StopTimer(SessionTimer timer) override;

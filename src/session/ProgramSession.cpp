@@ -66,6 +66,21 @@ void ProgramSession::ProgramStartClick() {
     Timer_TxTimer();
 }
 
+int ProgramSession::PortNumberInUse() const {
+    const PortList& list = data_.port.portList;
+    if (data_.port.autoSearchPort && portIndex_ < list.Count()) {
+        return list[portIndex_];
+    }
+    return data_.port.portNumber;
+}
+
+RadioKind ProgramSession::Kind() const {
+    if (LegacyRadio_) {
+        return RadioKind::Legacy;
+    }
+    return data_.VariantY ? RadioKind::Y : RadioKind::S;
+}
+
 bool ProgramSession::OpenAndConfigure(int portNumber) {
     const std::string name = "COM" + std::to_string(portNumber);
     const std::optional<std::string> path = data_.port.map.PathOf(portNumber);

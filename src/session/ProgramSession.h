@@ -14,7 +14,9 @@
 #include "port/PortChoice.h"
 #include "port/SerialPort.h"
 #include "session/MemoryMapConversion.h"
+#include "session/RadioKind.h"
 #include "session/SessionData.h"
+#include "session/SessionDriver.h"
 #include "session/SessionHost.h"
 #include "session/TransferPlans.h"
 
@@ -31,17 +33,7 @@ inline constexpr size_t kRxBufferSize = 255;
 inline constexpr size_t kInputFloodBytes = 256;
 inline constexpr int kHandshakesPerPort = 2;
 
-enum class SessionOutcome {
-    NotStarted,
-    Running,
-    Success,
-    CommunicationFalse,
-    PasswordError,
-    OldVersion,
-    Closed,  // the window was closed before the job ended
-};
-
-class ProgramSession {
+class ProgramSession final : public SessionDriver {
   public:
     // Rewrites the port list; replaced by tests whose ports are not devices.
     using PortProbe = std::function<void(PortChoice&)>;
@@ -55,23 +47,25 @@ class ProgramSession {
     // The date and time a data write stamps into the radio.
     std::function<LastWriteTime()> WriteTime = LocalTimeNow;
 
-    void ProgramStartClick();
-    void Timer_TxTimer();
-    void Timer_RxTimer();
-    void Timer_TimeOutTimer();
+    void ProgramStartClick() override;
+    void Timer_TxTimer() override;
+    void Timer_RxTimer() override;
+    void Timer_TimeOutTimer() override;
     // The window is closing, by whatever means: stop at once and release the port. Sends
     // nothing and shows no message; the window is already on its way out.
-    void FormClose();
+    void FormClose() override;
 
-    SessionOutcome Outcome() const { return outcome_; }
+    SessionOutcome Outcome() const override { return outcome_; }
     // Why the last port that could not be opened or configured failed (error None when
     // every port opened), so that a caller can say more than "Communication False".
-    const PortResult& PortFailure() const { return portFailure_; }
-    bool IsRunning() const { return outcome_ == SessionOutcome::Running; }
+    const PortResult& PortFailure() const override { return portFailure_; }
+    // The port number the job talks on (under auto search: the one the radio answered on).
+    int PortNumberInUse() const;
 
     // The radio kind learnt from the handshake.
     bool LegacyRadio() const { return LegacyRadio_; }
     bool VariantY() const { return data_.VariantY; }
+    RadioKind Kind() const;
     uint8_t SessionStage() const { return SessionStage_; }
     // Reply bytes received and not yet taken by a reply rule.
     size_t BufferedReplyBytes() const { return RxCount; }

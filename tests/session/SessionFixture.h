@@ -48,17 +48,21 @@ class SessionTest : public ::testing::Test {
         return *radio;
     }
 
-    ProgramSession& Start(int32_t mode, bool read) {
-        session = std::make_unique<ProgramSession>(
-            SessionDataOf(data), line, host, [this](PortChoice& choice) {
-                choice.map = choice.source.Build();
-                choice.portList.Clear();
-                for (int n = kFirstPortNumber; n <= kLastPortNumber; ++n) {
-                    if (auto path = choice.map.PathOf(n); path && line.IsPresent(*path)) {
-                        choice.portList.Append(n);
-                    }
+    // The port list as the line's present devices make it.
+    ProgramSession::PortProbe Probe() {
+        return [this](PortChoice& choice) {
+            choice.map = choice.source.Build();
+            choice.portList.Clear();
+            for (int n = kFirstPortNumber; n <= kLastPortNumber; ++n) {
+                if (auto path = choice.map.PathOf(n); path && line.IsPresent(*path)) {
+                    choice.portList.Append(n);
                 }
-            });
+            }
+        };
+    }
+
+    ProgramSession& Start(int32_t mode, bool read) {
+        session = std::make_unique<ProgramSession>(SessionDataOf(data), line, host, Probe());
         session->SessionMode = mode;
         session->ReadRequested = read;
         session->WriteTime = [] { return LastWriteTime{2024, 5, 6, 7, 8}; };

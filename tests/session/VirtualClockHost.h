@@ -21,7 +21,7 @@ struct ShownMessage {
 class VirtualClockHost : public SessionHost {
   public:
     int64_t Now() const { return now_; }
-    void Attach(ProgramSession& session) { session_ = &session; }
+    void Attach(SessionDriver& session) { session_ = &session; }
 
     // Fires timers in due order until the session has ended or the clock would pass
     // untilMs; the clock then stands at the last firing (or at untilMs).
@@ -62,7 +62,7 @@ class VirtualClockHost : public SessionHost {
     int NextDue(int64_t untilMs) const;
     void Fire(int index);
 
-    ProgramSession* session_ = nullptr;
+    SessionDriver* session_ = nullptr;
     int64_t now_ = 0;
     uint64_t starts_ = 0;
     std::array<Timer, 3> timers_{};

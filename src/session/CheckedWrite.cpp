@@ -1,0 +1,283 @@
+#include "session/CheckedWrite.h"
+
+#include <algorithm>
+
+#include "session/LegacyMapConversion.h"
+#include "session/MemoryMapConversion.h"
+
+namespace radioprog {
+
+namespace {
+
+bool WritesNewPassword(const ProjectImage& image, int32_t writeMode) {
+    return (writeMode == kModeData || writeMode == kModeCalibrationAndData) &&
+           image.Get(image::WriteNewPasswordWithData) == 1;
+}
+
+}  // namespace
+
+CheckedWrite::CheckedWrite(SessionData data, SerialPort& port, SessionHost& host, int32_t writeMode,
+                           CheckedWriteOptions options, ProgramSession::PortProbe probe)
+    : data_(data),
+      port_(port),
+      host_(host),
+      probe_(std::move(probe)),
+      writeMode_(writeMode),
+      portChoice_(data.port) {
+    // A calibration write also rewrites every channel record, so the data is kept and
+    // checked beside the calibration block.
+    const bool calibration = writeMode == kModeCalibration || writeMode == kModeCalibrationAndData;
+    const bool checked = calibration || writeMode == kModeData;
+    if (checked && options.backupFirst) {
+        if (calibration) {
+            stages_.push_back(Stage::BackupCalibration);
+        }
+        stages_.push_back(Stage::BackupData);
+    }
+    stages_.push_back(Stage::Write);
+    if (checked && options.verifyAfter) {
+        if (calibration) {
+            stages_.push_back(Stage::VerifyCalibration);
+        }
+        stages_.push_back(Stage::VerifyData);
+    }
+}
+
+CheckedWrite::~CheckedWrite() = default;
+
+const PortResult& CheckedWrite::PortFailure() const {
+    static const PortResult kNone;
+    return session_ ? session_->PortFailure() : kNone;
+}
+
+void CheckedWrite::ProgramStartClick() {
+    if (IsRunning()) {
+        return;
+    }
+    outcome_ = SessionOutcome::Running;
+    stageIndex_ = 0;
+    portChoice_ = data_.port;
+    kind_.reset();
+    portNumber_.reset();
+    sent_.reset();
+    calibrationReadBack_.reset();
+    dataReadBack_.reset();
+    report_ = {};
+    StartStage();
+    AdvanceWhenStageEnded();
+}
+
+SessionState CheckedWrite::ScratchForStage(Stage stage) const {
+    SessionState state = SessionState::CopyOf(data_);
+    state.port = portChoice_;
+    if (stage == Stage::BackupData || stage == Stage::BackupCalibration) {
+        // The radio's own contents on a clean project; only the key to open it is ours.
+        const std::string unlock = data_.image.Text(image::UnlockPassword);
+        state.image.ResetToDefaults();
+        state.image.SetText(image::UnlockPassword, unlock);
+        state.lastWriteTime = {};
+    } else if (stage != Stage::Write && WritesNewPassword(data_.image, writeMode_)) {
+        // The write has just changed the radio's password.
+        state.image.SetText(image::UnlockPassword, data_.image.Text(image::NewPassword));
+    }
+    return state;
+}
+
+void CheckedWrite::StartStage() {
+    const Stage stage = stages_[stageIndex_];
+    stageProgress_ = 0;
+    if (stage == Stage::Write) {
+        scratch_.reset();
+    } else {
+        scratch_ = std::make_unique<SessionState>(ScratchForStage(stage));
+    }
+    const SessionData stageData = scratch_ ? scratch_->View()
+                                           : SessionData{data_.image,
+                                                         data_.band,
+                                                         data_.lastWriteTime,
+                                                         data_.calibration,
+                                                         data_.radioMemory,
+                                                         data_.calibrationImage,
+                                                         data_.calibrationTables,
+                                                         portChoice_,
+                                                         data_.VariantY};
+    SessionHost& stageHost = *this;
+    session_ = std::make_unique<ProgramSession>(stageData, port_, stageHost, probe_);
+    switch (stage) {
+        case Stage::BackupCalibration:
+        case Stage::VerifyCalibration:
+            session_->SessionMode = kModeCalibration;
+            session_->ReadRequested = true;
+            break;
+        case Stage::BackupData:
+        case Stage::VerifyData:
+            session_->SessionMode = kModeData;
+            session_->ReadRequested = true;
+            break;
+        case Stage::Write:
+            session_->SessionMode = writeMode_;
+            session_->ReadRequested = false;
+            session_->WriteTime = WriteTime;
+            break;
+    }
+    session_->ProgramStartClick();
+}
+
+void CheckedWrite::Drive(void (ProgramSession::*call)()) {
+    if (!IsRunning() || !session_) {
+        return;
+    }
+    ((*session_).*call)();
+    AdvanceWhenStageEnded();
+}
+
+void CheckedWrite::Timer_TxTimer() {
+    Drive(&ProgramSession::Timer_TxTimer);
+}
+
+void CheckedWrite::Timer_RxTimer() {
+    Drive(&ProgramSession::Timer_RxTimer);
+}
+
+void CheckedWrite::Timer_TimeOutTimer() {
+    Drive(&ProgramSession::Timer_TimeOutTimer);
+}
+
+void CheckedWrite::FormClose() {
+    if (!IsRunning()) {
+        return;
+    }
+    outcome_ = SessionOutcome::Closed;
+    if (session_) {
+        session_->FormClose();
+    }
+    host_.SetProgress(0);
+}
+
+// Runs after the stage's own call has returned, so a finished stage has also converted
+// what it read before the next one starts.
+void CheckedWrite::AdvanceWhenStageEnded() {
+    while (IsRunning() && session_ && !session_->IsRunning()) {
+        const SessionOutcome ended = session_->Outcome();
+        if (ended != SessionOutcome::Success) {
+            EndWith(ended, stageMessage_);
+            return;
+        }
+        if (!TakeStageResult()) {
+            return;
+        }
+        if (++stageIndex_ == stages_.size()) {
+            Conclude();
+            return;
+        }
+        StartStage();
+    }
+}
+
+bool CheckedWrite::TakeStageResult() {
+    if (!portNumber_) {
+        portNumber_ = session_->PortNumberInUse();
+        portChoice_.autoSearchPort = false;
+        portChoice_.portNumber = *portNumber_;
+    }
+    kind_ = session_->Kind();
+    switch (stages_[stageIndex_]) {
+        case Stage::BackupCalibration:
+        case Stage::BackupData: {
+            const bool calibration = stages_[stageIndex_] == Stage::BackupCalibration;
+            if (KeepBackup && !KeepBackup({calibration, *kind_, *scratch_})) {
+                outcome_ = SessionOutcome::Closed;
+                host_.SetProgress(0);
+                host_.CloseWindow();
+                return false;
+            }
+            return true;
+        }
+        case Stage::Write:
+            sent_ = SentData{data_.radioMemory, data_.calibrationImage};
+            return true;
+        case Stage::VerifyCalibration:
+            calibrationReadBack_ = scratch_->radioMemory;
+            return true;
+        case Stage::VerifyData: {
+            dataReadBack_ = scratch_->radioMemory;
+            report_.readProject = ProjectSide{scratch_->image, scratch_->band};
+            ProjectSide sent{data_.image, data_.band};
+            LastWriteTime stamp;
+            if (*kind_ == RadioKind::Legacy) {
+                SetDataToSoftware_old(sent_->memory, sent.image, stamp);
+            } else {
+                SetDataToSoftware(sent_->memory, *kind_ == RadioKind::Y, sent.image, sent.band,
+                                  stamp);
+            }
+            report_.sentProject = std::move(sent);
+            return true;
+        }
+    }
+    return true;
+}
+
+void CheckedWrite::Conclude() {
+    const bool verified =
+        std::find(stages_.begin(), stages_.end(), Stage::VerifyData) != stages_.end();
+    if (!verified) {
+        EndWith(SessionOutcome::Success, SessionMessage::Success);
+        return;
+    }
+    report_.ran = true;
+    report_.legacyRadio = kind_ == RadioKind::Legacy;
+    const TransferPlan plan = PlanFor({writeMode_, false, report_.legacyRadio,
+                                       data_.image.Get(image::WriteNewPasswordWithData) == 1});
+    report_.differingAddresses =
+        DifferingAddresses(WrittenBlocks(plan), *sent_, dataReadBack_ ? &*dataReadBack_ : nullptr,
+                           calibrationReadBack_ ? &*calibrationReadBack_ : nullptr);
+    if (report_.Agrees()) {
+        EndWith(SessionOutcome::Success, SessionMessage::Success);
+        return;
+    }
+    outcome_ = SessionOutcome::VerifyFailed;
+    host_.SetProgress(0);
+    host_.CloseWindow();
+    if (ShowVerifyFailure) {
+        ShowVerifyFailure(report_);
+    }
+}
+
+void CheckedWrite::EndWith(SessionOutcome outcome, SessionMessage message) {
+    outcome_ = outcome;
+    host_.SetProgress(0);
+    host_.CloseWindow();
+    host_.ShowMessage(message);
+}
+
+void CheckedWrite::StartTimer(SessionTimer timer, int intervalMs) {
+    host_.StartTimer(timer, intervalMs);
+}
+
+void CheckedWrite::StopTimer(SessionTimer timer) {
+    host_.StopTimer(timer);
+}
+
+void CheckedWrite::Pause(int ms) {
+    host_.Pause(ms);
+}
+
+void CheckedWrite::SetProgress(int position) {
+    // A stage resets the bar as it closes; the next stage carries on from where it stood.
+    if (!session_ || !session_->IsRunning()) {
+        return;
+    }
+    stageProgress_ = std::clamp(position, 0, 100);
+    const int stages = static_cast<int>(stages_.size());
+    host_.SetProgress((static_cast<int>(stageIndex_) * 100 + stageProgress_) / stages);
+}
+
+void CheckedWrite::AdvanceProgress(int by) {
+    SetProgress(stageProgress_ + by);
+}
+
+void CheckedWrite::ShowMessage(SessionMessage message) {
+    stageMessage_ = message;
+}
+
+}  // namespace radioprog

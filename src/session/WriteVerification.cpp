@@ -1,0 +1,135 @@
+#include "session/WriteVerification.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace radioprog {
+
+namespace {
+
+bool IsCalibrationWrite(BlockRequest request) {
+    return request == BlockRequest::WriteCalibration;
+}
+
+uint16_t RadioAddressOf(BlockRequest request, int offset) {
+    switch (request) {
+        case BlockRequest::WriteCalibration:
+            return static_cast<uint16_t>(radiomap::kCalibrationAddress + offset);
+        case BlockRequest::WriteLegacy:
+            return static_cast<uint16_t>(offset);
+        default:
+            return static_cast<uint16_t>(radiomap::kCurrentBaseAddress + offset);
+    }
+}
+
+// The settings area begins with the date and time of the write.
+bool IsWriteStamp(BlockRequest request, int offset) {
+    constexpr int kStampEnd = static_cast<int>(settingsarea::kMinute) + 1;
+    return request == BlockRequest::WriteCurrent &&
+           offset >= static_cast<int>(radiomap::kSettingsOffset) &&
+           offset < static_cast<int>(radiomap::kSettingsOffset) + kStampEnd;
+}
+
+std::string Hex(uint16_t address) {
+    char text[8];
+    std::snprintf(text, sizeof text, "0x%04X", address);
+    return text;
+}
+
+}  // namespace
+
+std::vector<WrittenBlock> WrittenBlocks(const TransferPlan& plan) {
+    std::vector<WrittenBlock> blocks;
+    for (const PlanStep& step : plan.steps) {
+        if (step.kind != PlanStep::Kind::Blocks || IsReadRequest(step.request)) {
+            continue;
+        }
+        for (int offset = step.first; offset < step.limit; offset += kBlockSize) {
+            blocks.push_back({step.request, offset, RadioAddressOf(step.request, offset)});
+        }
+    }
+    return blocks;
+}
+
+std::vector<uint16_t> DifferingAddresses(const std::vector<WrittenBlock>& blocks,
+                                         const SentData& sent, const RadioMemory* dataReadBack,
+                                         const RadioMemory* calibrationReadBack) {
+    std::vector<uint16_t> differing;
+    for (const WrittenBlock& block : blocks) {
+        const bool calibration = IsCalibrationWrite(block.request);
+        const RadioMemory* readBack = calibration ? calibrationReadBack : dataReadBack;
+        if (readBack == nullptr) {
+            continue;
+        }
+        for (int i = 0; i < kBlockSize; ++i) {
+            const int offset = block.offset + i;
+            if (IsWriteStamp(block.request, offset)) {
+                continue;
+            }
+            const auto at = static_cast<size_t>(offset);
+            const uint8_t sentByte =
+                calibration ? sent.calibration.bytes.at(at) : sent.memory.bytes.at(at);
+            if (readBack->bytes.at(at) != sentByte) {
+                differing.push_back(static_cast<uint16_t>(block.address + i));
+            }
+        }
+    }
+    std::sort(differing.begin(), differing.end());
+    differing.erase(std::unique(differing.begin(), differing.end()), differing.end());
+    return differing;
+}
+
+std::string PlaceOfAddress(uint16_t address, bool legacyRadio) {
+    if (legacyRadio) {
+        const size_t first = radiomap::LegacyChannelOffset(1);
+        const size_t end = radiomap::LegacyChannelOffset(17);
+        if (address >= first && address < end) {
+            return "channel " + std::to_string(address / radiomap::kLegacyChannelRecordSize);
+        }
+        return "settings";
+    }
+    if (address >= radiomap::kCalibrationAddress) {
+        return "calibration block";
+    }
+    if (address >= radiomap::kChannelAddress) {
+        return "channel " +
+               std::to_string((address - radiomap::kChannelAddress) / radiomap::kChannelRecordSize +
+                              1);
+    }
+    if (address >= radiomap::kPasswordAddress) {
+        return "password";
+    }
+    return "settings";
+}
+
+std::vector<std::string> PlacesOf(const std::vector<uint16_t>& addresses, bool legacyRadio) {
+    std::vector<std::string> places;
+    for (const uint16_t address : addresses) {
+        std::string place = PlaceOfAddress(address, legacyRadio);
+        if (std::find(places.begin(), places.end(), place) == places.end()) {
+            places.push_back(std::move(place));
+        }
+    }
+    return places;
+}
+
+std::string AddressRanges(const std::vector<uint16_t>& addresses) {
+    std::string text;
+    for (size_t i = 0; i < addresses.size();) {
+        size_t last = i;
+        while (last + 1 < addresses.size() && addresses[last + 1] == addresses[last] + 1) {
+            ++last;
+        }
+        if (!text.empty()) {
+            text += ", ";
+        }
+        text += Hex(addresses[i]);
+        if (last > i) {
+            text += "-" + Hex(addresses[last]);
+        }
+        i = last + 1;
+    }
+    return text;
+}
+
+}  // namespace radioprog
