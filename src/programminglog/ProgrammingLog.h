@@ -14,11 +14,12 @@ namespace radioprog {
 
 struct ProgrammingLogLine {
     std::chrono::system_clock::time_point time;
-    std::string port;         // "COM3"
-    std::string device;       // "/dev/ttyUSB0"
-    std::string radioKind;    // "S", "Y", "legacy" or empty when no radio answered
-    std::string job;          // "write", "calibration-write", "write-all", ...
-    std::string result;       // "success", "communication-false", "password-error", ...
+    std::string port;       // "COM3"
+    std::string device;     // "/dev/ttyUSB0"
+    std::string radioKind;  // "S", "Y", "legacy" or empty when no radio answered
+    std::string job;        // "write", "calibration-write", "write-all", ...
+    // "success", "communication-false", "password-error", "old-version", "closed"
+    std::string result;
     std::string verify;       // "agreed", "differs", "not-run"
     std::string projectFile;  // the file name the project came from, empty if unsaved
     std::string checksum;     // DataChecksum of the bytes written
