@@ -48,6 +48,16 @@ void ApplyByteFaults(const SimulatorFaults& faults, std::vector<uint8_t>& reply)
     }
 }
 
+// Whether the block of length bytes at address covers target; blocks wrap at the top of memory.
+bool Covers(uint16_t address, size_t length, uint16_t target) {
+    return static_cast<size_t>(static_cast<uint16_t>(target - address)) < length;
+}
+
+bool WriteIsDropped(const SimulatorFaults& faults, uint16_t address, size_t length) {
+    return std::any_of(faults.dropWrites.begin(), faults.dropWrites.end(),
+                       [&](uint16_t target) { return Covers(address, length, target); });
+}
+
 }  // namespace
 
 RadioSimulator::RadioSimulator(SimulatorConfig config)
@@ -195,7 +205,9 @@ void RadioSimulator::Complete(int64_t nowMs) {
             } else {
                 received.kind = RequestKind::Write;
                 received.data.assign(request.begin() + kBlockHeaderSize, request.end());
-                for (size_t i = 0; i < received.data.size(); ++i) {
+                received.stored =
+                    !WriteIsDropped(config_.faults, received.address, received.data.size());
+                for (size_t i = 0; received.stored && i < received.data.size(); ++i) {
                     memory_[(received.address + i) % kRadioAddressSpace] = received.data[i];
                 }
                 reply = {kAck};

@@ -27,13 +27,16 @@ inline constexpr uint16_t kPasswordBlockAddress = 0x4040;
 inline constexpr int64_t kPartialRequestTimeoutMs = 100;
 
 // Misbehaviour on request. Reply faults apply to every reply to a request counted from
-// faultsFromRequest on (0: all of them).
+// faultsFromRequest on (0: all of them); dropped writes apply to every write.
 struct SimulatorFaults {
     bool silent = false;               // never answers
     std::optional<uint8_t> firstByte;  // replaces the first byte of each reply
     std::optional<int> dropByte;       // removes the byte at this index of each reply
     std::optional<int> extraByte;      // inserts 0x00 at this index (past the end: appends)
     std::optional<int> silentAfter;    // answers this many requests, then none
+    // A write block covering any of these addresses is acknowledged as usual but not stored,
+    // as by a radio whose memory failed to take it: only reading it back finds out.
+    std::vector<uint16_t> dropWrites;
     int faultsFromRequest = 0;
 };
 
@@ -76,6 +79,7 @@ struct ReceivedRequest {
     uint8_t length = 0;         // Read, Write
     std::vector<uint8_t> data;  // Write
     bool answered = false;      // false when a fault kept the radio silent
+    bool stored = false;        // Write: false when a fault dropped the block
 };
 
 // The memory of a radio fresh from the factory: settings for the 400-480 MHz band, a few

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -66,6 +67,25 @@ std::optional<std::vector<uint8_t>> ParseHexBytes(std::string text) {
         bytes.push_back(static_cast<uint8_t>(std::stoul(digits.substr(i, 2), nullptr, 16)));
     }
     return bytes;
+}
+
+// A radio address: 0x followed by hex digits, or decimal digits; at most 0xFFFF.
+std::optional<uint16_t> ParseAddress(const std::string& text) {
+    const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+    const std::string digits = hex ? text.substr(2) : text;
+    const auto isDigit = [hex](char c) {
+        return hex ? std::isxdigit(static_cast<unsigned char>(c)) != 0
+                   : std::isdigit(static_cast<unsigned char>(c)) != 0;
+    };
+    if (digits.empty() || digits.size() > 8 ||
+        !std::all_of(digits.begin(), digits.end(), isDigit)) {
+        return std::nullopt;
+    }
+    const unsigned long value = std::stoul(digits, nullptr, hex ? 16 : 10);
+    if (value > 0xFFFF) {
+        return std::nullopt;
+    }
+    return static_cast<uint16_t>(value);
 }
 
 void InstallStopHandlers(sigset_t& waitMask) {
@@ -194,6 +214,7 @@ int main(int argc, char** argv) {
     std::string kind = "S";
     std::optional<std::string> password;
     std::string memoryFile, linkPath, status, firstByte;
+    std::vector<std::string> dropWrites;
     SimulatorConfig config;
     config.logRequests = false;  // nobody reads the log here, and radiosim may run for days
     app.add_option("--kind", kind, "Radio kind: S, Y or legacy")
@@ -225,6 +246,11 @@ int main(int argc, char** argv) {
     app.add_option("--silent-after", config.faults.silentAfter,
                    "Answer this many requests, then fall silent")
         ->check(CLI::NonNegativeNumber);
+    app.add_option("--drop-write", dropWrites,
+                   "Acknowledge a write block that covers this address (0x hex or decimal) but "
+                   "do not store it; repeat for more addresses")
+        ->allow_extra_args(false)
+        ->type_name("ADDR");
     app.footer("Exit status: 0 when stopped by SIGINT or SIGTERM; " + std::to_string(kExitFailure) +
                " on any failure (a bad option, a memory file that is not a memory image of at "
                "most 64 KiB or cannot be written, no pseudo-terminal).");
@@ -264,6 +290,15 @@ int main(int argc, char** argv) {
             return kExitFailure;
         }
         config.faults.firstByte = (*bytes)[0];
+    }
+    for (const std::string& text : dropWrites) {
+        const std::optional<uint16_t> address = ParseAddress(text);
+        if (!address) {
+            std::cerr << "radiosim: --drop-write needs a radio address from 0 to 0xFFFF, not "
+                      << text << "\n";
+            return kExitFailure;
+        }
+        config.faults.dropWrites.push_back(*address);
     }
 
     RadioSimulator radio(config);

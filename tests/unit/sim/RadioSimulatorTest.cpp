@@ -234,6 +234,42 @@ TEST(RadioSimulator, FaultsShapeTheReplies) {
     }
 }
 
+// A dropped block is acknowledged like any other; only the memory shows it was lost.
+TEST(RadioSimulator, DroppedWritesAreAcknowledgedButNotStored) {
+    const Bytes block(16, 0x5A);
+    SimulatorConfig config = Kind(RadioKind::S);
+    config.faults.dropWrites = {0x401F, 0x0003};
+    RadioSimulator radio(config);
+    const Bytes fresh(radio.Memory().begin(), radio.Memory().end());
+    int64_t t = 0;
+    Exchange(radio, Handshake(), t);
+    for (uint16_t address : {0x4010, 0x4020, 0xFFF8}) {
+        EXPECT_EQ(Exchange(radio, WriteRequest(address, block), t += 10), Bytes{0x06});
+    }
+    EXPECT_EQ(Exchange(radio, ReadRequest(0x4010), t += 10), DataReply(radio, 0x4010));
+    const auto& requests = radio.Requests();
+    ASSERT_EQ(requests.size(), 5u);
+    EXPECT_FALSE(requests[1].stored) << "the block's last byte is the address";
+    EXPECT_TRUE(requests[2].stored) << "the next block is not";
+    EXPECT_FALSE(requests[3].stored) << "a block wrapping round the top covers 0x0003";
+    EXPECT_TRUE(std::equal(fresh.begin() + 0x4010, fresh.begin() + 0x4020,
+                           radio.Memory().begin() + 0x4010));
+    EXPECT_EQ(radio.Memory()[0x4020], 0x5A);
+    EXPECT_EQ(radio.Memory()[0xFFF8], fresh[0xFFF8]);
+
+    // Legacy radios name their blocks by buffer offset; the fault works on those addresses.
+    config = Kind(RadioKind::Legacy);
+    config.faults.dropWrites = {0x0010};
+    RadioSimulator legacy(config);
+    Exchange(legacy, Handshake(), 0);
+    Exchange(legacy, {0x02}, 10);
+    Exchange(legacy, {0x06}, 20);
+    EXPECT_EQ(Exchange(legacy, WriteRequest(0x0010, block), 30), Bytes{0x06});
+    EXPECT_EQ(Exchange(legacy, WriteRequest(0x0020, block), 40), Bytes{0x06});
+    EXPECT_NE(legacy.Memory()[0x0010], 0x5A);
+    EXPECT_EQ(legacy.Memory()[0x0020], 0x5A);
+}
+
 TEST(RadioSimulator, BlocksNearTheTopOfMemoryWrapAround) {
     RadioSimulator radio(Kind(RadioKind::S));
     Exchange(radio, Handshake(), 0);

@@ -192,8 +192,10 @@ TEST_F(RadiosimProgram, RefusesMalformedOptionsAndExplainsTheRest) {
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     };
     // One status for every failure of the simulator, whoever found it.
-    for (const char* options : {"--kind Z", "--status 0102", "--first-byte zz", "--drop-byte -1",
-                                "--first-reply-delay -1", "--no-such-option"}) {
+    for (const char* options :
+         {"--kind Z", "--status 0102", "--first-byte zz", "--drop-byte -1",
+          "--first-reply-delay -1", "--drop-write 0x10000", "--drop-write 12z",
+          "--drop-write 0x4010 0x8080", "--no-such-option"}) {
         EXPECT_EQ(run(options), 2) << options;
     }
     // Refused before serving; one that took it would serve until the time limit stops it.
@@ -213,7 +215,8 @@ TEST_F(RadiosimProgram, RefusesMalformedOptionsAndExplainsTheRest) {
     for (const char* option :
          {"--kind", "--password", "--memory", "--link", "--pace", "--reply-delay", "--status",
           "--silent", "--first-byte", "--drop-byte", "--extra-byte", "--silent-after",
-          "--first-reply-delay", "Exit status: 0 when stopped", "2 on any failure"}) {
+          "--first-reply-delay", "--drop-write", "Exit status: 0 when stopped",
+          "2 on any failure"}) {
         EXPECT_NE(text.find(option), std::string::npos) << option;
     }
 }
