@@ -87,7 +87,7 @@ TUserWarnDlg::TUserWarnDlg(QWidget* owner, const QString& message, const QString
 }
 
 TMyWarnDlg_2::TMyWarnDlg_2(QWidget* owner, const QString& question, const QString& okCaption,
-                           const QString& cancelCaption)
+                           const QString& cancelCaption, bool cancelIsDefault)
     : QDialog(owner) {
     setObjectName("TMyWarnDlg_2");
     auto* layout = new QVBoxLayout(this);
@@ -95,8 +95,9 @@ TMyWarnDlg_2::TMyWarnDlg_2(QWidget* owner, const QString& question, const QStrin
     label->setObjectName("sQuestion");
     layout->addWidget(label, 1);
     auto* row = new QHBoxLayout;
-    AddButton(this, row, "OKBtn", okCaption, QDialog::Accepted)->setDefault(true);
-    AddButton(this, row, "CancelBtn", cancelCaption, QDialog::Rejected);
+    auto* ok = AddButton(this, row, "OKBtn", okCaption, QDialog::Accepted);
+    auto* cancel = AddButton(this, row, "CancelBtn", cancelCaption, QDialog::Rejected);
+    (cancelIsDefault ? cancel : ok)->setDefault(true);
     layout->addLayout(row);
 }
 

@@ -24,8 +24,9 @@ class TUserWarnDlg final : public QDialog {
 class TMyWarnDlg_2 final : public QDialog {
     Q_OBJECT
   public:
+    // cancelIsDefault: Enter takes Cancel, for an offer that must be chosen on purpose.
     TMyWarnDlg_2(QWidget* owner, const QString& question, const QString& okCaption,
-                 const QString& cancelCaption);
+                 const QString& cancelCaption, bool cancelIsDefault = false);
 };
 
 // A question with Yes, No and Cancel (the save prompt on closing). Yes ends with Accepted,

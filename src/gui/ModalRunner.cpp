@@ -54,6 +54,15 @@ bool ModalRunner::Confirm(QWidget* owner, const QString& question, const QString
     return dialog.exec() == QDialog::Accepted;
 }
 
+bool ModalRunner::OfferAction(QWidget* owner, const QString& message, const QString& actionCaption,
+                              const QString& closeCaption) {
+    if (scripted_) {
+        return TakeAnswer(message).value_or(ModalAnswer::Cancel) == ModalAnswer::Ok;
+    }
+    TMyWarnDlg_2 dialog(owner, message, actionCaption, closeCaption, true);
+    return dialog.exec() == QDialog::Accepted;
+}
+
 ModalAnswer ModalRunner::AskYesNoCancel(QWidget* owner, const QString& question,
                                         const QString& yesCaption, const QString& noCaption,
                                         const QString& cancelCaption) {

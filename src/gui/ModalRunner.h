@@ -32,6 +32,10 @@ class ModalRunner {
     // TMyWarnDlg_2: true when the answer is OK.
     bool Confirm(QWidget* owner, const QString& question, const QString& okCaption,
                  const QString& cancelCaption);
+    // A message that offers one more step: true when actionCaption was chosen; Enter and
+    // Escape take closeCaption.
+    bool OfferAction(QWidget* owner, const QString& message, const QString& actionCaption,
+                     const QString& closeCaption);
     // TMyWarnDlg_3: Yes, No or Cancel.
     ModalAnswer AskYesNoCancel(QWidget* owner, const QString& question, const QString& yesCaption,
                                const QString& noCaption, const QString& cancelCaption);

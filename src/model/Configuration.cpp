@@ -20,6 +20,7 @@ constexpr const char* kBandSection = "Band";
 constexpr const char* kLanguageSections[3] = {"chs", "cht", "eng"};
 constexpr const char* kFilesSection = "Files";
 constexpr const char* kViewSection = "View";
+constexpr const char* kProgrammingSection = "Programming";
 constexpr const char* kConfigFileName = "_config.ini";
 
 // SimpleIni's own integer reader accepts "12abc" as 12; we want a non-numeric value to
@@ -196,6 +197,22 @@ void ReadFiles(const CSimpleIniA& ini, ConfigValues& config) {
     config.showAllChannelFields = ini.GetLongValue(kViewSection, "AllChannelFields", 0) != 0;
 }
 
+// The programming window's safety net is on unless it was switched off, and only that is kept.
+void WriteProgramming(CSimpleIniA& ini, const ConfigValues& config) {
+    ini.Delete(kProgrammingSection, nullptr);
+    if (!config.backupBeforeWrite) {
+        ini.SetLongValue(kProgrammingSection, "BackupBeforeWrite", 0);
+    }
+    if (!config.verifyAfterWrite) {
+        ini.SetLongValue(kProgrammingSection, "VerifyAfterWrite", 0);
+    }
+}
+
+void ReadProgramming(const CSimpleIniA& ini, ConfigValues& config) {
+    config.backupBeforeWrite = ini.GetLongValue(kProgrammingSection, "BackupBeforeWrite", 1) != 0;
+    config.verifyAfterWrite = ini.GetLongValue(kProgrammingSection, "VerifyAfterWrite", 1) != 0;
+}
+
 // Writes every key: the file a first start (or a vanished file at exit) produces.
 bool WriteFullFile(const std::string& path, const ConfigValues& config, const BandLimits& band) {
     CSimpleIniA ini;
@@ -205,6 +222,7 @@ bool WriteFullFile(const std::string& path, const ConfigValues& config, const Ba
     WriteWorkingBand(ini, config, band);
     WriteLanguageTexts(ini, config);
     WriteFiles(ini, config);
+    WriteProgramming(ini, config);
     return WriteIniFile(ini, path);
 }
 
@@ -261,6 +279,7 @@ ConfigLoad LoadConfiguration(const std::string& path, ConfigValues& config, Band
     }
     config.productName = TextsOfLanguage(config).appName;
     ReadFiles(ini, config);
+    ReadProgramming(ini, config);
     return ConfigLoad::Loaded;
 }
 
@@ -286,6 +305,7 @@ bool SaveConfiguration(const std::string& path, const ConfigValues& config,
     WriteWorkingBand(ini, config, band);
     WriteGridSizes(ini, config);
     WriteFiles(ini, config);
+    WriteProgramming(ini, config);
     return WriteIniFile(ini, path);
 }
 

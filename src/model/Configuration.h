@@ -55,6 +55,10 @@ struct ConfigValues {
     std::string lastFolder;
     // The channel grid shows every field of the record, not only the usual seven columns.
     bool showAllChannelFields = false;
+    // A write from the window first keeps the radio's contents in the history, and reads
+    // what it wrote back to check it.
+    bool backupBeforeWrite = true;
+    bool verifyAfterWrite = true;
 };
 
 inline constexpr size_t kRecentProjectCount = 8;

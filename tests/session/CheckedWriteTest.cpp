@@ -107,6 +107,26 @@ TEST_P(CheckedDataWriteTest, BacksUpWritesAndReadsBackAsOneJobWithOneSuccess) {
 INSTANTIATE_TEST_SUITE_P(EveryKind, CheckedDataWriteTest,
                          ::testing::Values(RadioKind::S, RadioKind::Y, RadioKind::Legacy));
 
+TEST_F(CheckedWriteTest, ReadBackNamesTheBlockTheRadioAcknowledgedButDidNotStore) {
+    AttachRadio(RadioKind::S).MutableConfig().faults.dropWrites = {0x8080};
+    ChannelRecord ch = data.image.Channel(1);
+    ch.InitialiseNew(446100000);
+    data.image.SetChannelValid(1, true);
+
+    EXPECT_EQ(RunCheckedWrite(kModeData, {false, true}), SessionOutcome::VerifyFailed);
+
+    EXPECT_TRUE(Messages().empty());  // no SUCCESS for a radio that holds something else
+    ASSERT_EQ(failedReports.size(), 1u);
+    const VerifyReport& report = failedReports[0];
+    ASSERT_FALSE(report.differingAddresses.empty());
+    EXPECT_GE(report.differingAddresses.front(), 0x8080);
+    EXPECT_LT(report.differingAddresses.back(), 0x8090);
+    EXPECT_EQ(report.Places(), std::vector<std::string>{"channel 1"});
+    ASSERT_TRUE(report.readProject && report.sentProject);
+    EXPECT_EQ(report.sentProject->image.Channel(1).RxFreq(), 446100000u);
+    EXPECT_NE(report.readProject->image.Channel(1).RxFreq(), 446100000u);
+}
+
 TEST_F(CheckedWriteTest, ABackupThatCannotBeKeptStopsTheJobBeforeAnythingIsWritten) {
     AttachRadio(RadioKind::S);
     AddChannel();

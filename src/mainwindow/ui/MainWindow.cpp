@@ -248,7 +248,10 @@ void TForm1::RunDataJob(bool read) {
     if (read) {
         editing_->RecordUnrecordedChanges();
     }
-    RunProgramDialog(context_, this, {kModeData, read, caption, {}});
+    ProgramJob job;
+    job.readRequested = read;
+    job.caption = caption;
+    RunProgramDialog(context_, this, job);
 }
 
 void TForm1::MenuEdit_ReadClick() {

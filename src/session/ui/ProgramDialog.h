@@ -5,8 +5,10 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 #include "gui/GuiContext.h"
+#include "session/CheckedWrite.h"
 #include "session/ProgramSession.h"
 
 class QWidget;
@@ -19,9 +21,32 @@ struct ProgramJob {
     QString caption;  // TextId 247 for a read, 248 for a write
     // Redraws the calibration window after a calibration or chip status read.
     std::function<void()> refreshCalibrationWindow;
+
+    // A write of data or calibration with safetyNet offers a backup read before and a
+    // read-back after (check boxes remembered in the configuration). keepBackup keeps a
+    // backup read (see CheckedWrite::KeepBackup); afterWrite learns how the write went,
+    // whatever the outcome.
+    bool safetyNet = false;
+    std::function<bool(const BackupRead&)> keepBackup;
+    std::function<void(const CheckedWrite&)> afterWrite;
+    // Radio after radio: the job starts as the window opens, and is always read back; the
+    // success message counts the radios written and offers the next one.
+    bool startAtOnce = false;
+    bool alwaysVerify = false;
+    std::optional<int> radiosWrittenBefore;
 };
+
+struct ProgramResult {
+    SessionOutcome outcome = SessionOutcome::NotStarted;
+    // The user asked for the same write to the next radio.
+    bool nextRadio = false;
+};
+
+// Whether the job is a write the safety net applies to.
+bool IsCheckedWrite(const ProgramJob& job);
 
 // Shows the window modally through context.modals; returns when it has closed.
 SessionOutcome RunProgramDialog(GuiContext& context, QWidget* owner, const ProgramJob& job);
+ProgramResult RunProgramDialogFor(GuiContext& context, QWidget* owner, const ProgramJob& job);
 
 }  // namespace radioprog::ui

@@ -1,5 +1,6 @@
 #include "session/ui/TProgramDialog.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -12,6 +13,8 @@
 
 #include "gui/UiText.h"
 #include "lang/DialogTexts.h"
+#include "lang/TextIds.h"
+#include "lang/WriteCheckText.h"
 #include "session/ui/FailureAdvice.h"
 
 namespace radioprog::ui {
@@ -22,13 +25,24 @@ QString SessionCaption(const GuiContext& context, int index) {
     return FromUtf8(SessionTextTable().TextUtf8(context.data.lang, index));
 }
 
+QString CheckText(const GuiContext& context, WriteCheckTextId id) {
+    return FromUtf8(WriteCheckTextUtf8(context.data.lang, id));
+}
+
+QString JoinedUtf8(const std::vector<std::string>& parts) {
+    QStringList texts;
+    for (const std::string& part : parts) {
+        texts << FromUtf8(part);
+    }
+    return texts.join(", ");
+}
+
 }  // namespace
 
 TProgramDialog::TProgramDialog(GuiContext& context, QWidget* owner, const ProgramJob& job)
     : QDialog(owner), context_(context), job_(job) {
     setObjectName("TProgramDialog");
     setWindowTitle(job.caption);
-    setFixedSize(369, 137);
 
     auto* layout = new QVBoxLayout(this);
     ProgressBar1 = new QProgressBar(this);
@@ -51,17 +65,78 @@ TProgramDialog::TProgramDialog(GuiContext& context, QWidget* owner, const Progra
     buttons->addWidget(CancelBtn);
     buttons->addStretch();
     layout->addWidget(Bevel1);
+    if (IsCheckedWrite(job)) {
+        AddSafetyNetChoices(layout);
+    }
+    setFixedSize(369, std::max(137, sizeHint().height()));
 
     connect(ProgramStart, &QPushButton::clicked, this, &TProgramDialog::ProgramStartClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 
-    Timer_Tx = MakeTimer("Timer_Tx", &ProgramSession::Timer_TxTimer);
-    Timer_Rx = MakeTimer("Timer_Rx", &ProgramSession::Timer_RxTimer);
-    Timer_TimeOut = MakeTimer("Timer_TimeOut", &ProgramSession::Timer_TimeOutTimer);
+    Timer_Tx = MakeTimer("Timer_Tx", &SessionDriver::Timer_TxTimer);
+    Timer_Rx = MakeTimer("Timer_Rx", &SessionDriver::Timer_RxTimer);
+    Timer_TimeOut = MakeTimer("Timer_TimeOut", &SessionDriver::Timer_TimeOutTimer);
 
-    session_ = std::make_unique<ProgramSession>(SessionDataOf(context.data), port_, *this);
-    session_->SessionMode = job.sessionMode;
-    session_->ReadRequested = job.readRequested;
+    session_ = MakeDriver();
+    if (job.startAtOnce) {
+        QTimer::singleShot(0, this, &TProgramDialog::ProgramStartClick);
+    }
+}
+
+bool IsCheckedWrite(const ProgramJob& job) {
+    return job.safetyNet && !job.readRequested &&
+           (job.sessionMode == kModeData || job.sessionMode == kModeCalibration ||
+            job.sessionMode == kModeCalibrationAndData);
+}
+
+void TProgramDialog::AddSafetyNetChoices(QLayout* layout) {
+    ConfigValues& config = context_.data.config;
+    backupBeforeWrite_ =
+        new QCheckBox(CheckText(context_, WriteCheckTextId::BackupBeforeWrite), this);
+    backupBeforeWrite_->setObjectName("BackupBeforeWrite");
+    backupBeforeWrite_->setChecked(config.backupBeforeWrite);
+    verifyAfterWrite_ =
+        new QCheckBox(CheckText(context_, WriteCheckTextId::VerifyAfterWrite), this);
+    verifyAfterWrite_->setObjectName("VerifyAfterWrite");
+    verifyAfterWrite_->setChecked(config.verifyAfterWrite || job_.alwaysVerify);
+    verifyAfterWrite_->setEnabled(!job_.alwaysVerify);
+    connect(backupBeforeWrite_, &QCheckBox::toggled, this,
+            [&config](bool on) { config.backupBeforeWrite = on; });
+    connect(verifyAfterWrite_, &QCheckBox::toggled, this,
+            [&config](bool on) { config.verifyAfterWrite = on; });
+    auto* row = new QHBoxLayout;
+    row->addWidget(backupBeforeWrite_);
+    row->addWidget(verifyAfterWrite_);
+    layout->addItem(row);
+}
+
+std::unique_ptr<SessionDriver> TProgramDialog::MakeDriver() {
+    checkedWrite_ = nullptr;
+    if (!IsCheckedWrite(job_)) {
+        auto session = std::make_unique<ProgramSession>(SessionDataOf(context_.data), port_, *this);
+        session->SessionMode = job_.sessionMode;
+        session->ReadRequested = job_.readRequested;
+        return session;
+    }
+    const CheckedWriteOptions options{
+        backupBeforeWrite_ != nullptr && backupBeforeWrite_->isChecked(),
+        verifyAfterWrite_ != nullptr && verifyAfterWrite_->isChecked()};
+    auto write = std::make_unique<CheckedWrite>(SessionDataOf(context_.data), port_, *this,
+                                                job_.sessionMode, options);
+    write->KeepBackup = job_.keepBackup;
+    write->ShowVerifyFailure = [this](const VerifyReport& report) { ShowVerifyFailure(report); };
+    checkedWrite_ = write.get();
+    return write;
+}
+
+void TProgramDialog::ShowVerifyFailure(const VerifyReport& report) {
+    QString text = CheckText(context_, WriteCheckTextId::VerifyFailed);
+    text += "\n\n" +
+            CheckText(context_, WriteCheckTextId::DifferingPlaces).arg(JoinedUtf8(report.Places()));
+    text += "\n" + CheckText(context_, WriteCheckTextId::DifferingAddresses)
+                       .arg(FromUtf8(AddressRanges(report.differingAddresses)));
+    QWidget* owner = isVisible() ? this : parentWidget();
+    context_.Tell(owner, text);
 }
 
 TProgramDialog::~TProgramDialog() {
@@ -69,7 +144,7 @@ TProgramDialog::~TProgramDialog() {
     session_->FormClose();
 }
 
-QTimer* TProgramDialog::MakeTimer(const char* name, void (ProgramSession::*handler)()) {
+QTimer* TProgramDialog::MakeTimer(const char* name, void (SessionDriver::*handler)()) {
     auto* timer = new QTimer(this);
     timer->setObjectName(name);
     // Coarse timers may fire up to 5 % late, which would stretch every 3 ms poll.
@@ -91,8 +166,17 @@ QTimer* TProgramDialog::TimerOf(SessionTimer timer) const {
 }
 
 void TProgramDialog::ProgramStartClick() {
+    if (session_->IsRunning()) {
+        return;
+    }
     ProgramStart->setEnabled(false);
     CancelBtn->setEnabled(false);
+    if (checkedWrite_ != nullptr) {
+        // The check boxes as they stand now decide what the write does around it.
+        backupBeforeWrite_->setEnabled(false);
+        verifyAfterWrite_->setEnabled(false);
+        session_ = MakeDriver();
+    }
     session_->ProgramStartClick();
 }
 
@@ -152,6 +236,17 @@ void TProgramDialog::AdvanceProgress(int by) {
 
 void TProgramDialog::ShowMessage(SessionMessage message) {
     QString text = SessionCaption(context_, static_cast<int>(message));
+    if (message == SessionMessage::Success && checkedWrite_ != nullptr &&
+        job_.radiosWrittenBefore) {
+        text +=
+            "\n\n" +
+            CheckText(context_, WriteCheckTextId::RadiosWritten).arg(*job_.radiosWrittenBefore + 1);
+        QWidget* owner = isVisible() ? this : parentWidget();
+        nextRadioRequested_ = context_.modals.OfferAction(
+            owner, text, CheckText(context_, WriteCheckTextId::WriteToNextRadio),
+            UiText(context_.data.lang, text::kOk));
+        return;
+    }
     if (message == SessionMessage::CommunicationFalse) {
         // Which port, and what to check or why it could not be opened.
         text +=
@@ -204,9 +299,17 @@ void TProgramDialog::reject() {
 }
 
 SessionOutcome RunProgramDialog(GuiContext& context, QWidget* owner, const ProgramJob& job) {
+    return RunProgramDialogFor(context, owner, job).outcome;
+}
+
+ProgramResult RunProgramDialogFor(GuiContext& context, QWidget* owner, const ProgramJob& job) {
     TProgramDialog dialog(context, owner, job);
     context.modals.Exec(dialog);
-    return dialog.Outcome();
+    if (dialog.Write() != nullptr && dialog.Outcome() != SessionOutcome::NotStarted &&
+        job.afterWrite) {
+        job.afterWrite(*dialog.Write());
+    }
+    return {dialog.Outcome(), dialog.NextRadioRequested()};
 }
 
 }  // namespace radioprog::ui

@@ -10,6 +10,7 @@
 #include "session/SessionHost.h"
 #include "session/ui/ProgramDialog.h"
 
+class QCheckBox;
 class QProgressBar;
 class QPushButton;
 class QSocketNotifier;
@@ -24,6 +25,9 @@ class TProgramDialog final : public QDialog, public SessionHost {
     ~TProgramDialog() override;
 
     SessionOutcome Outcome() const { return session_->Outcome(); }
+    bool NextRadioRequested() const { return nextRadioRequested_; }
+    // The write with its safety net, when the job is one.
+    const CheckedWrite* Write() const { return checkedWrite_; }
 
     void StartTimer(SessionTimer timer, int intervalMs) override;
     void StopTimer(SessionTimer timer) override;
@@ -43,7 +47,10 @@ class TProgramDialog final : public QDialog, public SessionHost {
 
   private:
     void ProgramStartClick();
-    QTimer* MakeTimer(const char* name, void (ProgramSession::*handler)());
+    void AddSafetyNetChoices(QLayout* layout);
+    std::unique_ptr<SessionDriver> MakeDriver();
+    void ShowVerifyFailure(const VerifyReport& report);
+    QTimer* MakeTimer(const char* name, void (SessionDriver::*handler)());
     QTimer* TimerOf(SessionTimer timer) const;
     void WatchPortInput();
     void StopWatchingPort();
@@ -52,12 +59,16 @@ class TProgramDialog final : public QDialog, public SessionHost {
     GuiContext& context_;
     ProgramJob job_;
     PosixSerialPort port_;
-    // Made after the timers, which it stops as it starts.
-    std::unique_ptr<ProgramSession> session_;
+    // Made after the timers, which it stops as it starts; a plain session, or a write with
+    // its backup and read-back (checkedWrite_ then points at it).
+    std::unique_ptr<SessionDriver> session_;
+    CheckedWrite* checkedWrite_ = nullptr;
 
     QProgressBar* ProgressBar1 = nullptr;
     QPushButton* ProgramStart = nullptr;
     QPushButton* CancelBtn = nullptr;
+    QCheckBox* backupBeforeWrite_ = nullptr;
+    QCheckBox* verifyAfterWrite_ = nullptr;
     QTimer* Timer_Tx = nullptr;
     QTimer* Timer_Rx = nullptr;
     QTimer* Timer_TimeOut = nullptr;
@@ -65,6 +76,7 @@ class TProgramDialog final : public QDialog, public SessionHost {
     // complete rather than at the next tick.
     QSocketNotifier* inputNotifier_ = nullptr;
     bool closing_ = false;
+    bool nextRadioRequested_ = false;
 };
 
 }  // namespace radioprog::ui

@@ -10,6 +10,7 @@
 #include "lang/SheetText.h"
 #include "lang/TextCodec.h"
 #include "lang/ToolText.h"
+#include "lang/WriteCheckText.h"
 #include "support/Hex.h"
 
 namespace {
@@ -58,6 +59,9 @@ class TextTablesTest : public ::testing::TestWithParam<int> {
                 return {"ToolText", radioprog::ToolTextSource(), radioprog::ToolTextTable()};
             case 6:
                 return {"SheetText", radioprog::SheetTextSource(), radioprog::SheetTextTable()};
+            case 7:
+                return {"WriteCheckText", radioprog::WriteCheckTextSource(),
+                        radioprog::WriteCheckTextTable()};
             default:
                 return {"UserWarnDlgText", radioprog::UserWarnDlgTextSource(),
                         radioprog::UserWarnDlgTextTable()};
@@ -130,7 +134,7 @@ TEST_P(TextTablesTest, IndexOutsideTheTableGivesEmptyText) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllTables, TextTablesTest, ::testing::Range(0, 8));
+INSTANTIATE_TEST_SUITE_P(AllTables, TextTablesTest, ::testing::Range(0, 9));
 
 struct QuotedRow {
     std::string (*lookup)(const TAppLang&, int);

@@ -1,0 +1,37 @@
+#include "lang/WriteCheckText.h"
+
+#include <array>
+
+namespace radioprog {
+namespace {
+
+constexpr std::array<TextRow, kWriteCheckTextCount> kWriteCheckRows = {{
+    {"写入前备份", "寫入前備份", "Back up before writing"},
+    {"写入后校验", "寫入後校驗", "Verify after writing"},
+    {"校验失败：对讲机中的数据与写入的不同。", "校驗失敗：對講機中的資料與寫入的不同。",
+     "Verify failed: the radio does not hold what was written."},
+    {"不同之处：%1", "不同之處：%1", "Differs: %1"},
+    {"地址：%1", "位址：%1", "Addresses: %1"},
+    {"无法保存备份，未写入任何数据。", "無法儲存備份，未寫入任何資料。",
+     "The backup could not be kept: nothing was written."},
+    {"写下一台", "寫下一台", "Write to next radio"},
+    {"本次已写入 %1 台对讲机", "本次已寫入 %1 台對講機",
+     "Radios written since the window opened: %1"},
+}};
+
+}  // namespace
+
+LocalisedTableSource WriteCheckTextSource() {
+    return kWriteCheckRows;
+}
+
+const LocalisedTable& WriteCheckTextTable() {
+    static const LocalisedTable table(kWriteCheckRows);
+    return table;
+}
+
+std::string WriteCheckTextUtf8(const THaldenFuncs::TAppLang& lang, WriteCheckTextId id) {
+    return WriteCheckTextTable().TextUtf8(lang, static_cast<int>(id));
+}
+
+}  // namespace radioprog

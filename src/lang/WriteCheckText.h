@@ -1,0 +1,30 @@
+#pragma once
+// Texts of the safety net around a write, in the three languages: the programming window's
+// check boxes, the result of a read-back that differs, the backup that could not be kept and
+// the writing of radio after radio. "%1" marks where a value goes.
+
+#include <cstddef>
+#include <string>
+
+#include "lang/AppLang.h"
+#include "lang/LocalisedTable.h"
+
+namespace radioprog {
+
+enum class WriteCheckTextId : int {
+    BackupBeforeWrite,
+    VerifyAfterWrite,
+    VerifyFailed,
+    DifferingPlaces,
+    DifferingAddresses,
+    BackupNotKept,
+    WriteToNextRadio,
+    RadiosWritten,
+};
+inline constexpr std::size_t kWriteCheckTextCount = 8;
+
+LocalisedTableSource WriteCheckTextSource();
+const LocalisedTable& WriteCheckTextTable();
+std::string WriteCheckTextUtf8(const THaldenFuncs::TAppLang& lang, WriteCheckTextId id);
+
+}  // namespace radioprog
