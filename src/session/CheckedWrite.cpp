@@ -226,10 +226,8 @@ void CheckedWrite::Conclude() {
     }
     report_.ran = true;
     report_.legacyRadio = kind_ == RadioKind::Legacy;
-    const TransferPlan plan = PlanFor({writeMode_, false, report_.legacyRadio,
-                                       data_.image.Get(image::WriteNewPasswordWithData) == 1});
     report_.differingAddresses =
-        DifferingAddresses(WrittenBlocks(plan), *sent_, dataReadBack_ ? &*dataReadBack_ : nullptr,
+        DifferingAddresses(BlocksWritten(), *sent_, dataReadBack_ ? &*dataReadBack_ : nullptr,
                            calibrationReadBack_ ? &*calibrationReadBack_ : nullptr);
     if (report_.Agrees()) {
         EndWith(SessionOutcome::Success, SessionMessage::Success);
@@ -241,6 +239,15 @@ void CheckedWrite::Conclude() {
     if (ShowVerifyFailure) {
         ShowVerifyFailure(report_);
     }
+}
+
+std::vector<WrittenBlock> CheckedWrite::BlocksWritten() const {
+    return WrittenBlocks(PlanFor({writeMode_, false, kind_ == RadioKind::Legacy,
+                                  data_.image.Get(image::WriteNewPasswordWithData) == 1}));
+}
+
+std::vector<uint8_t> CheckedWrite::WrittenBytes() const {
+    return sent_ ? SentBytes(BlocksWritten(), *sent_) : std::vector<uint8_t>{};
 }
 
 void CheckedWrite::EndWith(SessionOutcome outcome, SessionMessage message) {

@@ -59,6 +59,8 @@ class CheckedWrite final : public SessionDriver, private SessionHost {
     std::optional<int> PortNumber() const { return portNumber_; }
     // The bytes the write sent, once it has succeeded.
     const std::optional<SentData>& Sent() const { return sent_; }
+    // Those bytes block after block, as the radio received them (empty before).
+    std::vector<uint8_t> WrittenBytes() const;
 
   private:
     enum class Stage { BackupCalibration, BackupData, Write, VerifyCalibration, VerifyData };
@@ -71,6 +73,7 @@ class CheckedWrite final : public SessionDriver, private SessionHost {
     void Conclude();
     void EndWith(SessionOutcome outcome, SessionMessage message);
     SessionState ScratchForStage(Stage stage) const;
+    std::vector<WrittenBlock> BlocksWritten() const;
 
     // SessionHost of the stages: timers go straight through, progress is scaled into the
     // stage's share of the bar, messages and the window's closing wait for the last stage.

@@ -51,6 +51,18 @@ std::vector<WrittenBlock> WrittenBlocks(const TransferPlan& plan) {
     return blocks;
 }
 
+std::vector<uint8_t> SentBytes(const std::vector<WrittenBlock>& blocks, const SentData& sent) {
+    std::vector<uint8_t> bytes;
+    for (const WrittenBlock& block : blocks) {
+        const std::span<const uint8_t> source =
+            IsCalibrationWrite(block.request) ? std::span<const uint8_t>(sent.calibration.bytes)
+                                              : std::span<const uint8_t>(sent.memory.bytes);
+        const auto block16 = source.subspan(static_cast<size_t>(block.offset), kBlockSize);
+        bytes.insert(bytes.end(), block16.begin(), block16.end());
+    }
+    return bytes;
+}
+
 std::vector<uint16_t> DifferingAddresses(const std::vector<WrittenBlock>& blocks,
                                          const SentData& sent, const RadioMemory* dataReadBack,
                                          const RadioMemory* calibrationReadBack) {

@@ -30,6 +30,9 @@ struct WrittenBlock {
 // Every block the plan writes, in the order it writes them.
 std::vector<WrittenBlock> WrittenBlocks(const TransferPlan& plan);
 
+// The bytes the blocks sent, one block after the other.
+std::vector<uint8_t> SentBytes(const std::vector<WrittenBlock>& blocks, const SentData& sent);
+
 // The radio addresses, ascending, whose byte read back differs from the byte sent. Data
 // blocks are held against dataReadBack, calibration blocks against calibrationReadBack (a
 // calibration read fills the buffer from offset 0); a block with no read-back is skipped.

@@ -1,0 +1,70 @@
+#include "programminglog/WriteLogLine.h"
+
+namespace radioprog {
+
+namespace {
+
+std::string OutcomeWord(SessionOutcome outcome) {
+    switch (outcome) {
+        case SessionOutcome::Success:
+            return "success";
+        case SessionOutcome::VerifyFailed:
+            return "verify-failed";
+        case SessionOutcome::PasswordError:
+            return "password-error";
+        case SessionOutcome::OldVersion:
+            return "old-version";
+        case SessionOutcome::Closed:
+            return "closed";
+        case SessionOutcome::NotStarted:
+        case SessionOutcome::Running:
+        case SessionOutcome::CommunicationFalse:
+            return "communication-false";
+    }
+    return "communication-false";
+}
+
+std::string VerifyWord(const CheckedWrite& write) {
+    if (!write.Verify().ran) {
+        return "not-run";
+    }
+    return write.Verify().Agrees() ? "agreed" : "differs";
+}
+
+}  // namespace
+
+std::string WriteJobName(int32_t writeMode) {
+    switch (writeMode) {
+        case kModeCalibration:
+            return "calibration-write";
+        case kModeCalibrationAndData:
+            return "write-all";
+        case kModeNewPassword:
+            return "set-password";
+        default:
+            return "write";
+    }
+}
+
+ProgrammingLogLine WriteLogLine(const CheckedWrite& write, const PortChoice& port,
+                                const WriteLogContext& context) {
+    ProgrammingLogLine line;
+    line.time = std::chrono::system_clock::now();
+    const int number = write.PortNumber().value_or(port.portNumber);
+    line.port = "COM" + std::to_string(number);
+    line.device = port.map.PathOf(number).value_or("");
+    if (write.Kind()) {
+        line.radioKind = std::string(RadioKindName(*write.Kind()));
+    }
+    line.job = context.job;
+    line.result = OutcomeWord(write.Outcome());
+    line.verify = VerifyWord(write);
+    line.projectFile = context.projectFile;
+    if (write.Sent()) {
+        line.checksum = DataChecksum(write.WrittenBytes());
+    }
+    line.backupFile = context.backupFile;
+    return line;
+}
+
+}  // namespace radioprog
