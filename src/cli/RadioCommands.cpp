@@ -11,6 +11,7 @@
 #include "calibration/CalibrationData.h"
 #include "cli/CliSessionHost.h"
 #include "cli/FileReport.h"
+#include "cli/RadioJob.h"
 #include "model/AtomicOutput.h"
 #include "model/ProjectFile.h"
 #include "port/PortChoice.h"
@@ -23,12 +24,6 @@ namespace radioprog::cli {
 
 namespace {
 
-// Which port a command uses: a device path, a port number, or the configured choice.
-struct PortOptions {
-    std::optional<std::string> device;
-    std::optional<int> port;
-};
-
 struct RadioOptions {
     PortOptions port;
     std::optional<std::string> password;
@@ -38,16 +33,6 @@ struct RadioOptions {
     std::string newPassword;
     bool allowEmpty = false;  // write a project without channels, clearing the radio's
 };
-
-void AddPortOptions(CLI::App* command, PortOptions& options) {
-    auto* device = command->add_option("--device", options.device,
-                                       "Use this serial device, without auto search");
-    auto* port = command
-                     ->add_option("--port", options.port,
-                                  "Use port number N (1-9) of the port map, without auto search")
-                     ->check(CLI::Range(kFirstPortNumber, kLastPortNumber));
-    device->excludes(port);
-}
 
 void AddPasswordOption(CLI::App* command, RadioOptions& options) {
     command->add_option("--password", options.password, "Password that opens a protected radio");
@@ -60,18 +45,6 @@ void LoadPortSettings(CliContext& context) {
     const SettingsLoad loaded = LoadSettings(path, context.data, MissingConfiguration::LeaveAlone);
     if (const std::string warning = loaded.Warning(path); !warning.empty()) {
         std::cerr << warning << "\n";
-    }
-}
-
-void ApplyPortOptions(const PortOptions& options, PortChoice& choice) {
-    if (options.device) {
-        choice.source.explicitPorts = {{kFirstPortNumber, *options.device}};
-        choice.source.scanDevices = [] { return std::vector<std::string>{}; };
-        choice.portNumber = kFirstPortNumber;
-        choice.autoSearchPort = false;
-    } else if (options.port) {
-        choice.portNumber = *options.port;
-        choice.autoSearchPort = false;
     }
 }
 
@@ -107,23 +80,6 @@ bool RefuseEmptyProject(const RadioOptions& options, CliContext& context) {
                  "--allow-empty to write it anyway.\n";
     context.exitCode = kExitDataError;
     return false;
-}
-
-// Runs one job on the chosen port; true when it succeeded. The exit code is set either way.
-bool RunJob(CliContext& context, const PortOptions& portOptions, int32_t mode, bool read) {
-    ApplyPortOptions(portOptions, context.data.port);
-    PosixSerialPort port(context.data.port.lockFolder);
-    CliSessionHost host(std::cerr, isatty(STDERR_FILENO) == 1, &port);
-    ProgramSession session(SessionDataOf(context.data), port, host);
-    session.SessionMode = mode;
-    session.ReadRequested = read;
-    const SessionOutcome outcome = host.Run(session);
-    if (outcome == SessionOutcome::CommunicationFalse &&
-        session.PortFailure().error != PortError::None) {
-        std::cerr << session.PortFailure().message << "\n";
-    }
-    context.exitCode = ExitCodeOf(outcome);
-    return outcome == SessionOutcome::Success;
 }
 
 void RunRead(const RadioOptions& options, CliContext& context) {
