@@ -20,6 +20,7 @@ constexpr const char* kBandSection = "Band";
 constexpr const char* kLanguageSections[3] = {"chs", "cht", "eng"};
 constexpr const char* kFilesSection = "Files";
 constexpr const char* kViewSection = "View";
+constexpr const char* kHistorySection = "History";
 constexpr const char* kConfigFileName = "_config.ini";
 
 // SimpleIni's own integer reader accepts "12abc" as 12; we want a non-numeric value to
@@ -196,6 +197,27 @@ void ReadFiles(const CSimpleIniA& ini, ConfigValues& config) {
     config.showAllChannelFields = ini.GetLongValue(kViewSection, "AllChannelFields", 0) != 0;
 }
 
+// Every key, defaults too, so that whoever opens the file finds where reads are kept and how
+// to change it.
+void WriteHistory(CSimpleIniA& ini, const ConfigValues& config) {
+    ini.Delete(kHistorySection, nullptr);
+    const std::string folder = FitsOnAnIniLine(config.historyFolder) ? config.historyFolder : "";
+    ini.SetValue(kHistorySection, "Folder", folder.c_str());
+    ini.SetLongValue(kHistorySection, "Keep", config.historyKeep);
+    ini.SetLongValue(kHistorySection, "Enabled", config.historyEnabled ? 1 : 0);
+}
+
+// A limit below one entry would delete each read as it is kept: the default stands instead.
+void ReadHistory(const CSimpleIniA& ini, ConfigValues& config) {
+    const ConfigValues defaults;
+    config.historyFolder = ini.GetValue(kHistorySection, "Folder", "");
+    const long keep = ReadInteger(ini, kHistorySection, "Keep", defaults.historyKeep);
+    config.historyKeep =
+        keep >= 1 && keep <= 1000000 ? static_cast<int>(keep) : defaults.historyKeep;
+    config.historyEnabled =
+        ReadInteger(ini, kHistorySection, "Enabled", defaults.historyEnabled ? 1 : 0) != 0;
+}
+
 // Writes every key: the file a first start (or a vanished file at exit) produces.
 bool WriteFullFile(const std::string& path, const ConfigValues& config, const BandLimits& band) {
     CSimpleIniA ini;
@@ -205,6 +227,7 @@ bool WriteFullFile(const std::string& path, const ConfigValues& config, const Ba
     WriteWorkingBand(ini, config, band);
     WriteLanguageTexts(ini, config);
     WriteFiles(ini, config);
+    WriteHistory(ini, config);
     return WriteIniFile(ini, path);
 }
 
@@ -261,6 +284,7 @@ ConfigLoad LoadConfiguration(const std::string& path, ConfigValues& config, Band
     }
     config.productName = TextsOfLanguage(config).appName;
     ReadFiles(ini, config);
+    ReadHistory(ini, config);
     return ConfigLoad::Loaded;
 }
 
@@ -286,6 +310,7 @@ bool SaveConfiguration(const std::string& path, const ConfigValues& config,
     WriteWorkingBand(ini, config, band);
     WriteGridSizes(ini, config);
     WriteFiles(ini, config);
+    WriteHistory(ini, config);
     return WriteIniFile(ini, path);
 }
 

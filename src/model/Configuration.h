@@ -55,6 +55,11 @@ struct ConfigValues {
     std::string lastFolder;
     // The channel grid shows every field of the record, not only the usual seven columns.
     bool showAllChannelFields = false;
+    // Every read from a radio is kept in a history folder of its own: where (empty: the
+    // user's data folder), how many entries, and whether at all.
+    std::string historyFolder;
+    int historyKeep = 500;
+    bool historyEnabled = true;
 };
 
 inline constexpr size_t kRecentProjectCount = 8;
