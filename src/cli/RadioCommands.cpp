@@ -11,6 +11,7 @@
 #include "calibration/CalibrationData.h"
 #include "cli/CliSessionHost.h"
 #include "cli/FileReport.h"
+#include "cli/HistoryCommand.h"
 #include "model/AtomicOutput.h"
 #include "model/ProjectFile.h"
 #include "port/PortChoice.h"
@@ -118,6 +119,7 @@ bool RunJob(CliContext& context, const PortOptions& portOptions, int32_t mode, b
     session.SessionMode = mode;
     session.ReadRequested = read;
     const SessionOutcome outcome = host.Run(session);
+    context.legacyRadio = session.LegacyRadio();
     if (outcome == SessionOutcome::CommunicationFalse &&
         session.PortFailure().error != PortError::None) {
         std::cerr << session.PortFailure().message << "\n";
@@ -139,6 +141,7 @@ void RunRead(const RadioOptions& options, CliContext& context) {
     }
     if (RunJob(context, options.port, kModeData, true)) {
         Report(SaveProject(options.output, data.image, data.band), context);
+        KeepReadInHistory(context, HistoryJob::Read);
     }
 }
 
@@ -184,6 +187,7 @@ void RunCalibrationRead(const RadioOptions& options, CliContext& context) {
     }
     if (RunJob(context, options.port, kModeCalibration, true)) {
         Report(SaveCalibrationFile(options.output, data.calibration), context);
+        KeepReadInHistory(context, HistoryJob::CalibrationRead);
     }
 }
 

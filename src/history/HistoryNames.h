@@ -2,6 +2,7 @@
 // The names of history entries, written and read back. Only a name this reader accepts is an
 // entry; everything else in the folder belongs to someone else.
 
+#include <ctime>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,6 +32,7 @@ namespace radioprog {
 struct FoundEntry {
     std::string path;
     EntryName name;
+    struct timespec written {};  // orders entries of one second that differ in kind or job
 };
 
 // The entries of folder (regular files with an entry's name), newest first.

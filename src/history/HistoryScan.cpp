@@ -25,7 +25,7 @@ std::vector<FoundEntry> EntriesIn(const std::string& folder) {
         if (lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
             continue;
         }
-        found.push_back({std::move(path), *name});
+        found.push_back({std::move(path), *name, info.st_mtim});
     }
     std::sort(found.begin(), found.end(), [](const FoundEntry& a, const FoundEntry& b) {
         if (a.name.time != b.name.time) {
@@ -33,6 +33,12 @@ std::vector<FoundEntry> EntriesIn(const std::string& folder) {
         }
         if (a.name.sequence != b.name.sequence) {
             return a.name.sequence > b.name.sequence;
+        }
+        if (a.written.tv_sec != b.written.tv_sec) {
+            return a.written.tv_sec > b.written.tv_sec;
+        }
+        if (a.written.tv_nsec != b.written.tv_nsec) {
+            return a.written.tv_nsec > b.written.tv_nsec;
         }
         return a.path > b.path;
     });

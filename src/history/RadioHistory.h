@@ -112,3 +112,13 @@ struct HistoryEntry {
 std::vector<HistoryEntry> ListHistory(const std::string& folder);
 
 }  // namespace radioprog
+
+namespace radioprog {
+
+// How an entry's values read, the same in the windows and on the command line.
+std::string HistoryTimeText(const HistoryTime& time);            // "2026-12-07 16:45:12"
+std::string RadioStampText(const LastWriteTime& stamp);          // "2026-11-30 09:15"; "" if none
+std::string HistoryBandText(const BandLimits& band);             // "400-480 MHz", "136.5-174 MHz"
+std::string CalibrationPointsText(const std::vector<int>& mhz);  // "136, 155, 174 MHz"
+
+}  // namespace radioprog

@@ -9,6 +9,7 @@
 #include <random>
 
 #include "model/ProjectFile.h"
+#include "support/ScopedEnvironment.h"
 #include "support/TempFolder.h"
 
 namespace radioprog {
@@ -224,19 +225,16 @@ TEST(RadioHistory, TheListingReadsKindJobBandChannelsAndStampNewestFirstAndSkips
 
 TEST(RadioHistory, SettingsComeFromTheKeysWithTheUsersDataFolderAsDefault) {
     ConfigValues config;
-    const char* saved = std::getenv("XDG_DATA_HOME");
-    const std::string restore = saved != nullptr ? saved : "";
-    setenv("XDG_DATA_HOME", "/somewhere/data", 1);
-    EXPECT_EQ(HistorySettingsOf(config).folder, "/somewhere/data/radioprog/history");
-    EXPECT_TRUE(HistorySettingsOf(config).enabled);
-    EXPECT_EQ(HistorySettingsOf(config).keep, 500u);
-    unsetenv("XDG_DATA_HOME");
-    const char* home = std::getenv("HOME");
-    if (home != nullptr && *home != '\0') {
-        EXPECT_EQ(DefaultHistoryFolder(), std::string(home) + "/.local/share/radioprog/history");
+    {
+        const testing::ScopedEnvironment data("XDG_DATA_HOME", "/somewhere/data");
+        EXPECT_EQ(HistorySettingsOf(config).folder, "/somewhere/data/radioprog/history");
+        EXPECT_TRUE(HistorySettingsOf(config).enabled);
+        EXPECT_EQ(HistorySettingsOf(config).keep, 500u);
     }
-    if (saved != nullptr) {
-        setenv("XDG_DATA_HOME", restore.c_str(), 1);
+    {
+        const testing::ScopedEnvironment noData("XDG_DATA_HOME", std::nullopt);
+        const testing::ScopedEnvironment home("HOME", "/home/tech");
+        EXPECT_EQ(DefaultHistoryFolder(), "/home/tech/.local/share/radioprog/history");
     }
     config.historyFolder = "/elsewhere";
     config.historyKeep = 20;
