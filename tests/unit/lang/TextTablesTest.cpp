@@ -6,6 +6,7 @@
 #include "lang/AppLang.h"
 #include "lang/ChannelEditText.h"
 #include "lang/DialogTexts.h"
+#include "lang/HistoryText.h"
 #include "lang/InterfaceText.h"
 #include "lang/SheetText.h"
 #include "lang/TextCodec.h"
@@ -58,9 +59,12 @@ class TextTablesTest : public ::testing::TestWithParam<int> {
                 return {"ToolText", radioprog::ToolTextSource(), radioprog::ToolTextTable()};
             case 6:
                 return {"SheetText", radioprog::SheetTextSource(), radioprog::SheetTextTable()};
-            default:
+            case 7:
                 return {"UserWarnDlgText", radioprog::UserWarnDlgTextSource(),
                         radioprog::UserWarnDlgTextTable()};
+            default:
+                return {"HistoryText", radioprog::HistoryTextSource(),
+                        radioprog::HistoryTextTable()};
         }
     }
 };
@@ -130,7 +134,7 @@ TEST_P(TextTablesTest, IndexOutsideTheTableGivesEmptyText) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllTables, TextTablesTest, ::testing::Range(0, 8));
+INSTANTIATE_TEST_SUITE_P(AllTables, TextTablesTest, ::testing::Range(0, 9));
 
 struct QuotedRow {
     std::string (*lookup)(const TAppLang&, int);
