@@ -1,5 +1,14 @@
 find_package(GTest REQUIRED)
 
+# radioprog_test_environment(NAME [VAR=VALUE ...])
+# Every test runs with its own data folder inside the build tree: a program under test that
+# keeps what it reads (the history of reads) must never write into the user's home.
+function(radioprog_test_environment name)
+    set(data ${CMAKE_BINARY_DIR}/test-data/${name})
+    file(MAKE_DIRECTORY ${data})
+    set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT "XDG_DATA_HOME=${data}" ${ARGN})
+endfunction()
+
 # radioprog_add_gtest(NAME SOURCES a.cpp b.cpp LIBS lib1 lib2)
 # One test executable, registered with ctest as one test.
 function(radioprog_add_gtest name)
@@ -10,8 +19,9 @@ function(radioprog_add_gtest name)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
     add_test(NAME ${name} COMMAND ${name})
-    set_tests_properties(${name} PROPERTIES TIMEOUT 600
-        ENVIRONMENT "RADIOPROG_BIN_DIR=${CMAKE_BINARY_DIR}/bin;QT_QPA_PLATFORM=offscreen")
+    set_tests_properties(${name} PROPERTIES TIMEOUT 600)
+    radioprog_test_environment(${name} "RADIOPROG_BIN_DIR=${CMAKE_BINARY_DIR}/bin"
+        "QT_QPA_PLATFORM=offscreen")
 endfunction()
 
 # radioprog_core_library(NAME DEPS dep1 dep2 [SYSTEM_LIBS ...])

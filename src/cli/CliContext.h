@@ -26,6 +26,10 @@ struct CliContext {
     std::optional<std::string> configOverride;  // --config PATH
     std::string executableDir;
     int exitCode = kExitSuccess;
+    std::optional<std::string> historyFolder = std::nullopt;  // --history DIR
+    bool noHistory = false;                                   // --no-history
+    // Whether the radio of the last session was a legacy one, for the history's names.
+    bool legacyRadio = false;
 };
 
 }  // namespace radioprog::cli

@@ -12,6 +12,7 @@
 #include "cli/CliSessionHost.h"
 #include "cli/FileReport.h"
 #include "cli/RadioJob.h"
+#include "cli/HistoryCommand.h"
 #include "model/AtomicOutput.h"
 #include "model/ProjectFile.h"
 #include "port/PortChoice.h"
@@ -95,6 +96,7 @@ void RunRead(const RadioOptions& options, CliContext& context) {
     }
     if (RunJob(context, options.port, kModeData, true)) {
         Report(SaveProject(options.output, data.image, data.band), context);
+        KeepReadInHistory(context, HistoryJob::Read);
     }
 }
 
@@ -140,6 +142,7 @@ void RunCalibrationRead(const RadioOptions& options, CliContext& context) {
     }
     if (RunJob(context, options.port, kModeCalibration, true)) {
         Report(SaveCalibrationFile(options.output, data.calibration), context);
+        KeepReadInHistory(context, HistoryJob::CalibrationRead);
     }
 }
 

@@ -32,7 +32,8 @@ void ApplyPortOptions(const PortOptions& options, PortChoice& choice) {
     }
 }
 
-bool RunDriver(CliContext& context, const PortOptions& portOptions, const DriverMaker& make) {
+bool RunDriver(CliContext& context, const PortOptions& portOptions, const DriverMaker& make,
+               const std::function<void(SessionDriver&)>& ended) {
     ApplyPortOptions(portOptions, context.data.port);
     PosixSerialPort port(context.data.port.lockFolder);
     CliSessionHost host(std::cerr, isatty(STDERR_FILENO) == 1, &port);
@@ -43,6 +44,9 @@ bool RunDriver(CliContext& context, const PortOptions& portOptions, const Driver
         std::cerr << driver->PortFailure().message << "\n";
     }
     context.exitCode = ExitCodeOf(outcome);
+    if (ended) {
+        ended(*driver);
+    }
     return outcome == SessionOutcome::Success;
 }
 
@@ -53,6 +57,9 @@ bool RunJob(CliContext& context, const PortOptions& portOptions, int32_t mode, b
                          session->SessionMode = mode;
                          session->ReadRequested = read;
                          return session;
+                     },
+                     [&context](SessionDriver& ended) {
+                         context.legacyRadio = static_cast<ProgramSession&>(ended).LegacyRadio();
                      });
 }
 

@@ -30,8 +30,9 @@ using DriverMaker =
     std::function<std::unique_ptr<SessionDriver>(SessionData, SerialPort&, SessionHost&)>;
 
 // Runs the driver to its end on the chosen port; true when it succeeded. The exit code is set
-// either way, and why a port could not be opened is printed.
-bool RunDriver(CliContext& context, const PortOptions& portOptions, const DriverMaker& make);
+// either way, and why a port could not be opened is printed. ended sees the driver last.
+bool RunDriver(CliContext& context, const PortOptions& portOptions, const DriverMaker& make,
+               const std::function<void(SessionDriver&)>& ended = {});
 
 // One plain session of the given job.
 bool RunJob(CliContext& context, const PortOptions& portOptions, int32_t mode, bool read);

@@ -104,9 +104,9 @@ int MakeTemporary(const fs::path& target, std::string& temporary) {
     return fd;
 }
 
-// The replaced file's mode and, where allowed, its owner; a new file gets the mode any new
-// file of the user would get (mkstemp makes it private).
-void TakeOverAttributes(int fd, const Target& target) {
+// The replaced file's mode and, where allowed, its owner; a new file gets the mode asked for,
+// or else the mode any new file of the user would get (mkstemp makes it private).
+void TakeOverAttributes(int fd, const Target& target, std::optional<mode_t> newFileMode) {
     if (target.existing) {
         const struct stat& old = *target.existing;
         // Only root may give a file away; anyone may keep a group they belong to.
@@ -115,6 +115,10 @@ void TakeOverAttributes(int fd, const Target& target) {
             // Not a member of the old group: the file keeps ours, as a new file would.
         }
         fchmod(fd, old.st_mode & 0777);
+        return;
+    }
+    if (newFileMode) {
+        fchmod(fd, *newFileMode & 0777);
         return;
     }
     const mode_t mask = umask(0);
@@ -144,7 +148,8 @@ std::string NamingTheTarget(std::string message, const std::string& temporary,
 
 // Finds the target of path and creates the temporary file beside it, with the attributes the
 // result must have; or says, naming path, why the target cannot take a file.
-FileResult PrepareTemporary(const std::string& path, Target& target, std::string& temporary) {
+FileResult PrepareTemporary(const std::string& path, Target& target, std::string& temporary,
+                            std::optional<mode_t> newFileMode) {
     if (path.empty()) {
         return {false, "No output file name given"};
     }
@@ -156,7 +161,7 @@ FileResult PrepareTemporary(const std::string& path, Target& target, std::string
     if (fd < 0) {
         return Failure(path, std::strerror(errno));
     }
-    TakeOverAttributes(fd, target);
+    TakeOverAttributes(fd, target, newFileMode);
     close(fd);
     return {};
 }
@@ -166,7 +171,7 @@ FileResult PrepareTemporary(const std::string& path, Target& target, std::string
 FileResult CheckOutputWritable(const std::string& path) {
     Target target;
     std::string probe;
-    const FileResult prepared = PrepareTemporary(path, target, probe);
+    const FileResult prepared = PrepareTemporary(path, target, probe, std::nullopt);
     if (prepared) {
         unlink(probe.c_str());
     }
@@ -174,10 +179,11 @@ FileResult CheckOutputWritable(const std::string& path) {
 }
 
 FileResult WriteAtomically(const std::string& path,
-                           const std::function<FileResult(const std::string&)>& save) {
+                           const std::function<FileResult(const std::string&)>& save,
+                           std::optional<mode_t> newFileMode) {
     Target target;
     std::string temporary;
-    if (FileResult prepared = PrepareTemporary(path, target, temporary); !prepared) {
+    if (FileResult prepared = PrepareTemporary(path, target, temporary, newFileMode); !prepared) {
         return prepared;
     }
     FileResult saved = save(temporary);
@@ -226,9 +232,11 @@ FileResult WriteAll(const std::string& path, std::span<const uint8_t> bytes) {
 
 }  // namespace
 
-FileResult WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes) {
+FileResult WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes,
+                               std::optional<mode_t> newFileMode) {
     return WriteAtomically(
-        path, [bytes](const std::string& temporary) { return WriteAll(temporary, bytes); });
+        path, [bytes](const std::string& temporary) { return WriteAll(temporary, bytes); },
+        newFileMode);
 }
 
 FileResult WriteFileAtomically(const std::string& path, const std::string& text) {

@@ -3,8 +3,11 @@
 // folder, which then replaces the target in one rename. The replaced file keeps its mode
 // (a project holds the unlock password in clear) and, when we may set it, its owner.
 
+#include <sys/types.h>
+
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -21,12 +24,17 @@ FileResult CheckOutputWritable(const std::string& path);
 // Runs save on a fresh temporary path beside the target and renames the result over it; the
 // target is path, or the file path names when it is a symbolic link. Anything other than a
 // regular file is refused, and the temporary file is removed when anything fails.
+// A file that is not there yet gets newFileMode when given (a private copy of a radio's data
+// must never be readable by others, whatever the umask says), else the mode any new file of
+// the user would get; a replaced file keeps its own mode either way.
 FileResult WriteAtomically(const std::string& path,
-                           const std::function<FileResult(const std::string&)>& save);
+                           const std::function<FileResult(const std::string&)>& save,
+                           std::optional<mode_t> newFileMode = std::nullopt);
 
 // The one way our programs write a file of the user's: bytes through WriteAtomically, checked
 // for a short write (a full disk) and synced before they replace the target.
-FileResult WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes);
+FileResult WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes,
+                               std::optional<mode_t> newFileMode = std::nullopt);
 FileResult WriteFileAtomically(const std::string& path, const std::string& text);
 
 }  // namespace radioprog

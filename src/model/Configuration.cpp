@@ -21,6 +21,7 @@ constexpr const char* kLanguageSections[3] = {"chs", "cht", "eng"};
 constexpr const char* kFilesSection = "Files";
 constexpr const char* kViewSection = "View";
 constexpr const char* kProgrammingSection = "Programming";
+constexpr const char* kHistorySection = "History";
 constexpr const char* kConfigFileName = "_config.ini";
 
 // SimpleIni's own integer reader accepts "12abc" as 12; we want a non-numeric value to
@@ -213,6 +214,27 @@ void ReadProgramming(const CSimpleIniA& ini, ConfigValues& config) {
     config.verifyAfterWrite = ini.GetLongValue(kProgrammingSection, "VerifyAfterWrite", 1) != 0;
 }
 
+// Every key, defaults too, so that whoever opens the file finds where reads are kept and how
+// to change it.
+void WriteHistory(CSimpleIniA& ini, const ConfigValues& config) {
+    ini.Delete(kHistorySection, nullptr);
+    const std::string folder = FitsOnAnIniLine(config.historyFolder) ? config.historyFolder : "";
+    ini.SetValue(kHistorySection, "Folder", folder.c_str());
+    ini.SetLongValue(kHistorySection, "Keep", config.historyKeep);
+    ini.SetLongValue(kHistorySection, "Enabled", config.historyEnabled ? 1 : 0);
+}
+
+// A limit below one entry would delete each read as it is kept: the default stands instead.
+void ReadHistory(const CSimpleIniA& ini, ConfigValues& config) {
+    const ConfigValues defaults;
+    config.historyFolder = ini.GetValue(kHistorySection, "Folder", "");
+    const long keep = ReadInteger(ini, kHistorySection, "Keep", defaults.historyKeep);
+    config.historyKeep =
+        keep >= 1 && keep <= 1000000 ? static_cast<int>(keep) : defaults.historyKeep;
+    config.historyEnabled =
+        ReadInteger(ini, kHistorySection, "Enabled", defaults.historyEnabled ? 1 : 0) != 0;
+}
+
 // Writes every key: the file a first start (or a vanished file at exit) produces.
 bool WriteFullFile(const std::string& path, const ConfigValues& config, const BandLimits& band) {
     CSimpleIniA ini;
@@ -223,6 +245,7 @@ bool WriteFullFile(const std::string& path, const ConfigValues& config, const Ba
     WriteLanguageTexts(ini, config);
     WriteFiles(ini, config);
     WriteProgramming(ini, config);
+    WriteHistory(ini, config);
     return WriteIniFile(ini, path);
 }
 
@@ -280,6 +303,9 @@ ConfigLoad LoadConfiguration(const std::string& path, ConfigValues& config, Band
     config.productName = TextsOfLanguage(config).appName;
     ReadFiles(ini, config);
     ReadProgramming(ini, config);
+}
+
+    ReadHistory(ini, config);
     return ConfigLoad::Loaded;
 }
 
@@ -306,6 +332,7 @@ bool SaveConfiguration(const std::string& path, const ConfigValues& config,
     WriteGridSizes(ini, config);
     WriteFiles(ini, config);
     WriteProgramming(ini, config);
+    WriteHistory(ini, config);
     return WriteIniFile(ini, path);
 }
 

@@ -59,6 +59,11 @@ struct ConfigValues {
     // what it wrote back to check it.
     bool backupBeforeWrite = true;
     bool verifyAfterWrite = true;
+    // Every read from a radio is kept in a history folder of its own: where (empty: the
+    // user's data folder), how many entries, and whether at all.
+    std::string historyFolder;
+    int historyKeep = 500;
+    bool historyEnabled = true;
 };
 
 inline constexpr size_t kRecentProjectCount = 8;

@@ -6,6 +6,7 @@
 #include "lang/AppLang.h"
 #include "lang/ChannelEditText.h"
 #include "lang/DialogTexts.h"
+#include "lang/HistoryText.h"
 #include "lang/InterfaceText.h"
 #include "lang/SheetText.h"
 #include "lang/TextCodec.h"
@@ -62,9 +63,12 @@ class TextTablesTest : public ::testing::TestWithParam<int> {
             case 7:
                 return {"WriteCheckText", radioprog::WriteCheckTextSource(),
                         radioprog::WriteCheckTextTable()};
-            default:
+            case 8:
                 return {"UserWarnDlgText", radioprog::UserWarnDlgTextSource(),
                         radioprog::UserWarnDlgTextTable()};
+            default:
+                return {"HistoryText", radioprog::HistoryTextSource(),
+                        radioprog::HistoryTextTable()};
         }
     }
 };
@@ -134,7 +138,7 @@ TEST_P(TextTablesTest, IndexOutsideTheTableGivesEmptyText) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllTables, TextTablesTest, ::testing::Range(0, 9));
+INSTANTIATE_TEST_SUITE_P(AllTables, TextTablesTest, ::testing::Range(0, 10));
 
 struct QuotedRow {
     std::string (*lookup)(const TAppLang&, int);

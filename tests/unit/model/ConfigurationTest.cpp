@@ -243,6 +243,35 @@ TEST(Configuration, RecentProjectsAndTheLastFolderComeBackAndOnlyWhenThereAreAny
     EXPECT_EQ(again.lastFolder, "");
 }
 
+TEST(Configuration, HistoryKeysAreWrittenWithTheirDefaultsAndComeBack) {
+    TempFolder folder;
+    const auto path = folder.File("_config.ini");
+    ConfigValues config;
+    BandLimits band;
+    ASSERT_EQ(LoadConfiguration(path, config, band), ConfigLoad::Created);
+    const auto written = Section(path, "History");
+    EXPECT_EQ(written.at("Folder"), "");
+    EXPECT_EQ(written.at("Keep"), "500");
+    EXPECT_EQ(written.at("Enabled"), "1");
+
+    config.historyFolder = "/srv/radios/history";
+    config.historyKeep = 42;
+    config.historyEnabled = false;
+    ASSERT_TRUE(SaveConfiguration(path, config, band));
+    ConfigValues read;
+    ASSERT_EQ(LoadConfiguration(path, read, band), ConfigLoad::Loaded);
+    EXPECT_EQ(read.historyFolder, "/srv/radios/history");
+    EXPECT_EQ(read.historyKeep, 42);
+    EXPECT_FALSE(read.historyEnabled);
+
+    // A limit that would delete every read as it is kept takes the default.
+    WriteFile(path, "[History]\nKeep=0\nEnabled=yes\n");
+    ASSERT_EQ(LoadConfiguration(path, read, band), ConfigLoad::Loaded);
+    EXPECT_EQ(read.historyKeep, 500);
+    EXPECT_EQ(read.historyFolder, "");
+    EXPECT_TRUE(read.historyEnabled) << "a value that is no number takes the default";
+}
+
 TEST(Configuration, VanishedFileIsRecreatedWithDefaultsAndTheValuesInForce) {
     TempFolder folder;
     const auto path = folder.File("_config.ini");

@@ -1,0 +1,135 @@
+#include "cli/HistoryCommand.h"
+
+#include <cstdio>
+#include <iostream>
+#include <memory>
+
+#include "appdata/Settings.h"
+#include "cli/FileReport.h"
+#include "cli/ProjectReport.h"
+#include "model/ProjectFile.h"
+
+namespace radioprog::cli {
+
+namespace {
+
+struct HistoryOptions {
+    std::string action = "list";
+    std::optional<int> number;
+};
+
+// The configuration's keys, as the radio commands load them; a missing file leaves the
+// defaults and is not created.
+void LoadHistorySettings(CliContext& context) {
+    const std::string path = ConfigurationPath(context.executableDir, context.configOverride);
+    const SettingsLoad loaded = LoadSettings(path, context.data, MissingConfiguration::LeaveAlone);
+    if (const std::string warning = loaded.Warning(path); !warning.empty()) {
+        std::cerr << warning << "\n";
+    }
+}
+
+std::string EntryLine(size_t number, const HistoryEntry& entry) {
+    const bool calibration = IsCalibrationJob(entry.job);
+    const std::string what =
+        calibration ? "points " + CalibrationPointsText(entry.calibrationPointsMhz)
+                    : HistoryBandText(entry.band) + "  " + std::to_string(entry.channelsInUse) +
+                          (entry.channelsInUse == 1 ? " channel" : " channels");
+    const std::string stamp = RadioStampText(entry.radioStamp);
+    char line[256];
+    std::snprintf(line, sizeof line, "%3zu  %s  %-6s  %-18s  %s%s\n", number,
+                  HistoryTimeText(entry.time).c_str(),
+                  std::string(RadioKindName(entry.kind)).c_str(),
+                  std::string(HistoryJobName(entry.job)).c_str(), what.c_str(),
+                  stamp.empty() ? "" : ("  last written " + stamp).c_str());
+    return line;
+}
+
+void ShowEntry(const HistoryEntry& entry, CliContext& context) {
+    if (IsCalibrationJob(entry.job)) {
+        CalibrationData calibration;
+        if (Report(LoadCalibrationFile(entry.path, calibration), context)) {
+            std::cout << "Calibration data: " << entry.path << "\n"
+                      << "Calibration points: " << CalibrationPointsText(entry.calibrationPointsMhz)
+                      << "\n";
+        }
+        return;
+    }
+    AppData& data = context.data;
+    ResetProjectToDefaults(data);
+    if (Report(OpenProject(entry.path, data.image, data.band), context)) {
+        std::cout << ProjectAsTable(data.image, data.band);
+    }
+}
+
+void RunHistory(const HistoryOptions& options, CliContext& context) {
+    LoadHistorySettings(context);
+    const HistorySettings settings = HistorySettingsFor(context);
+    const std::vector<HistoryEntry> entries = ListHistory(settings.folder);
+    if (options.action == "list") {
+        if (entries.empty()) {
+            std::cerr << "No reads are kept in " << settings.folder << "\n";
+        }
+        for (size_t i = 0; i < entries.size(); ++i) {
+            std::cout << EntryLine(i + 1, entries[i]);
+        }
+        return;
+    }
+    if (!options.number) {
+        std::cerr << "history " << options.action << " needs the number of an entry (1: the "
+                  << "newest, as history list numbers them)\n";
+        context.exitCode = kExitUsage;
+        return;
+    }
+    const int n = *options.number;
+    if (n < 1 || static_cast<size_t>(n) > entries.size()) {
+        std::cerr << "There is no entry " << n << ": " << settings.folder << " holds "
+                  << entries.size() << (entries.size() == 1 ? " entry" : " entries") << "\n";
+        context.exitCode = kExitUsage;
+        return;
+    }
+    const HistoryEntry& entry = entries[static_cast<size_t>(n - 1)];
+    if (options.action == "path") {
+        std::cout << entry.path << "\n";
+    } else {
+        ShowEntry(entry, context);
+    }
+}
+
+}  // namespace
+
+HistorySettings HistorySettingsFor(const CliContext& context) {
+    HistorySettings settings = HistorySettingsOf(context.data.config);
+    if (context.historyFolder && !context.historyFolder->empty()) {
+        settings.folder = *context.historyFolder;
+        settings.enabled = true;
+    }
+    if (context.noHistory) {
+        settings.enabled = false;
+    }
+    return settings;
+}
+
+void KeepReadInHistory(CliContext& context, HistoryJob job) {
+    const AppData& data = context.data;
+    const HistorySettings settings = HistorySettingsFor(context);
+    HistoryRecord record{job, RadioKindOf(context.legacyRadio, data.VariantY), data.lastWriteTime,
+                         std::nullopt};
+    const FileResult kept = IsCalibrationJob(job)
+                                ? KeepCalibrationInHistory(settings, record, data.calibration)
+                                : KeepProjectInHistory(settings, record, data.image, data.band);
+    if (!kept) {
+        std::cerr << "Warning: " << kept.message << "\n";
+    }
+}
+
+void AddHistoryCommand(CLI::App& app, CliContext& context) {
+    auto options = std::make_shared<HistoryOptions>();
+    auto* history = app.add_subcommand(
+        "history", "List the reads kept in the history, show one or print its path");
+    history->add_option("action", options->action, "list (the default), show N or path N")
+        ->check(CLI::IsMember({"list", "show", "path"}));
+    history->add_option("n", options->number, "Entry number: 1 is the newest, as list shows");
+    history->callback([options, &context] { RunHistory(*options, context); });
+}
+
+}  // namespace radioprog::cli

@@ -1,0 +1,124 @@
+// Every read of radioprog-cli is kept in the history, and `history` finds it again.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "model/ProjectImage.h"
+#include "support/Programs.h"
+#include "support/ScopedEnvironment.h"
+
+namespace radioprog::e2e {
+namespace {
+
+using testing::BinDir;
+using testing::CliRun;
+using testing::Radiosim;
+using testing::ReadAll;
+using testing::RunProgram;
+using testing::ScopedEnvironment;
+
+namespace fs = std::filesystem;
+
+class HistoryTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_FALSE(BinDir().empty()) << "RADIOPROG_BIN_DIR must name the programs' folder";
+        char pattern[] = "/tmp/radioprog-e2e-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        dir_ = pattern;
+    }
+    void TearDown() override {
+        std::error_code error;
+        fs::remove_all(dir_, error);
+    }
+
+    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+
+    CliRun Cli(std::vector<std::string> args) {
+        args.insert(args.begin(), {BinDir() + "/radioprog-cli", "--config", Path("none.ini")});
+        return RunProgram(args, dir_);
+    }
+
+    static std::vector<fs::path> FilesIn(const fs::path& folder) {
+        std::vector<fs::path> files;
+        if (fs::is_directory(folder)) {
+            for (const auto& item : fs::directory_iterator(folder)) {
+                files.push_back(item.path());
+            }
+        }
+        std::sort(files.begin(), files.end());
+        return files;
+    }
+
+    fs::path dir_;
+};
+
+TEST_F(HistoryTest, EveryReadIsKeptAndHistoryListsShowsAndNamesIt) {
+    Radiosim sim({"--kind", "Y"});
+    const std::string history = Path("history");
+
+    const CliRun read =
+        Cli({"--history", history, "read", "--device", sim.Device(), "-o", Path("radio.Vkf")});
+    ASSERT_EQ(read.exitCode, 0) << read.err;
+    const auto afterRead = FilesIn(history);
+    ASSERT_EQ(afterRead.size(), 1u);
+    const fs::path kept = afterRead.front();
+    EXPECT_EQ(ReadAll(kept), ReadAll(Path("radio.Vkf")));
+    EXPECT_NE(kept.filename().string().find("_Y_read"), std::string::npos) << kept;
+    struct stat info {};
+    ASSERT_EQ(stat(kept.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+
+    const CliRun calibration = Cli({"--history", history, "calibration", "read", "--device",
+                                    sim.Device(), "-o", Path("radio.vkfa")});
+    ASSERT_EQ(calibration.exitCode, 0) << calibration.err;
+    ASSERT_EQ(FilesIn(history).size(), 2u);
+
+    const CliRun list = Cli({"--history", history, "history"});
+    ASSERT_EQ(list.exitCode, 0) << list.err;
+    const size_t first = list.out.find("\n");
+    ASSERT_NE(first, std::string::npos) << list.out;
+    EXPECT_NE(list.out.substr(0, first).find("  1  "), std::string::npos) << list.out;
+    EXPECT_NE(list.out.substr(0, first).find("calibration-read"), std::string::npos) << list.out;
+    EXPECT_NE(list.out.find("  2  ", first), std::string::npos) << list.out;
+    EXPECT_NE(list.out.find("Y       read", first), std::string::npos) << list.out;
+
+    const CliRun path = Cli({"--history", history, "history", "path", "2"});
+    EXPECT_EQ(path.out, kept.string() + "\n");
+    const CliRun shown = Cli({"--history", history, "history", "show", "2"});
+    ASSERT_EQ(shown.exitCode, 0) << shown.err;
+    EXPECT_EQ(shown.out, Cli({"show", Path("radio.Vkf")}).out);
+    EXPECT_NE(shown.out.find("Band:"), std::string::npos);
+
+    const CliRun none = Cli({"--history", history, "history", "show", "3"});
+    EXPECT_EQ(none.exitCode, 64);
+    EXPECT_NE(none.err.find("holds 2 entries"), std::string::npos) << none.err;
+}
+
+TEST_F(HistoryTest, ReadsGoToTheUsersDataFolderUnlessTurnedOffAndAFailedKeepingFailsNoRead) {
+    Radiosim sim({"--kind", "legacy"});
+    const std::string data = Path("data");
+    const ScopedEnvironment home("XDG_DATA_HOME", data);
+    const fs::path history = fs::path(data) / "radioprog" / "history";
+
+    ASSERT_EQ(Cli({"--no-history", "read", "--device", sim.Device(), "-o", Path("a.Vkf")}).exitCode,
+              0);
+    EXPECT_FALSE(fs::exists(history));
+
+    ASSERT_EQ(Cli({"read", "--device", sim.Device(), "-o", Path("b.Vkf")}).exitCode, 0);
+    const auto files = FilesIn(history);
+    ASSERT_EQ(files.size(), 1u);
+    EXPECT_NE(files.front().filename().string().find("_legacy_read.Vkf"), std::string::npos)
+        << files.front();
+
+    // A history folder that cannot be made: the read still writes its file and succeeds.
+    std::ofstream(Path("plain")) << "a file";
+    const CliRun read = Cli({"--history", Path("plain/history"), "read", "--device", sim.Device(),
+                             "-o", Path("c.Vkf")});
+    EXPECT_EQ(read.exitCode, 0) << read.err;
+    EXPECT_TRUE(fs::exists(Path("c.Vkf")));
+    EXPECT_NE(read.err.find("Warning: Cannot keep the read"), std::string::npos) << read.err;
+}
+
+}  // namespace
+}  // namespace radioprog::e2e
