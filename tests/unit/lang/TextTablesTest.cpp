@@ -5,6 +5,7 @@
 
 #include "lang/AppLang.h"
 #include "lang/ChannelEditText.h"
+#include "lang/CompareText.h"
 #include "lang/DialogTexts.h"
 #include "lang/InterfaceText.h"
 #include "lang/SheetText.h"
@@ -58,6 +59,9 @@ class TextTablesTest : public ::testing::TestWithParam<int> {
                 return {"ToolText", radioprog::ToolTextSource(), radioprog::ToolTextTable()};
             case 6:
                 return {"SheetText", radioprog::SheetTextSource(), radioprog::SheetTextTable()};
+            case 7:
+                return {"CompareText", radioprog::CompareTextSource(),
+                        radioprog::CompareTextTable()};
             default:
                 return {"UserWarnDlgText", radioprog::UserWarnDlgTextSource(),
                         radioprog::UserWarnDlgTextTable()};
@@ -130,7 +134,7 @@ TEST_P(TextTablesTest, IndexOutsideTheTableGivesEmptyText) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllTables, TextTablesTest, ::testing::Range(0, 8));
+INSTANTIATE_TEST_SUITE_P(AllTables, TextTablesTest, ::testing::Range(0, 9));
 
 struct QuotedRow {
     std::string (*lookup)(const TAppLang&, int);
