@@ -11,6 +11,7 @@
 #include "calibration/CalibrationData.h"
 #include "cli/CliSessionHost.h"
 #include "cli/FileReport.h"
+#include "cli/RadioRead.h"
 #include "model/AtomicOutput.h"
 #include "model/ProjectFile.h"
 #include "port/PortChoice.h"
@@ -22,12 +23,6 @@
 namespace radioprog::cli {
 
 namespace {
-
-// Which port a command uses: a device path, a port number, or the configured choice.
-struct PortOptions {
-    std::optional<std::string> device;
-    std::optional<int> port;
-};
 
 struct RadioOptions {
     PortOptions port;
@@ -244,6 +239,20 @@ CLI::App* AddRadioCommand(CLI::App& parent, const std::string& name, const std::
 }
 
 }  // namespace
+
+void AddRadioReadOptions(CLI::App* command, PortOptions& port,
+                         std::optional<std::string>& password) {
+    AddPortOptions(command, port);
+    command->add_option("--password", password, "Password that opens a protected radio");
+}
+
+bool ReadRadioData(CliContext& context, const PortOptions& port,
+                   const std::optional<std::string>& password) {
+    LoadPortSettings(context);
+    RadioOptions options;
+    options.password = password;
+    return TakeUnlockPassword(options, context) && RunJob(context, port, kModeData, true);
+}
 
 void AddRadioCommands(CLI::App& app, CliContext& context) {
     auto options = std::make_shared<RadioOptions>();

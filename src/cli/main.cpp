@@ -14,6 +14,7 @@
 #include "appdata/AppData.h"
 #include "cli/ChannelListCommands.h"
 #include "cli/CliContext.h"
+#include "cli/DiffCommand.h"
 #include "cli/RadioCommands.h"
 #include "cli/SheetCommand.h"
 #include "cli/ShowCommand.h"
@@ -74,6 +75,7 @@ int main(int argc, char** argv) {
     cli::AddRadioCommands(app, context);
     cli::AddChannelListCommands(app, context);
     cli::AddSheetCommand(app, context);
+    cli::AddDiffCommand(app, context);
 
     try {
         app.parse(argc, argv);
