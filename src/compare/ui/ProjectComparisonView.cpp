@@ -47,6 +47,7 @@ QTableWidget* MakeTable(QWidget* parent, const char* name) {
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->hide();
     table->setWordWrap(false);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 8);
     return table;
 }
 
@@ -112,10 +113,16 @@ ProjectComparisonView::ProjectComparisonView(const THaldenFuncs::TAppLang& lang,
     }
     ScrollTogether(leftChannels_->verticalScrollBar(), rightChannels_->verticalScrollBar());
     ScrollTogether(leftChannels_->horizontalScrollBar(), rightChannels_->horizontalScrollBar());
-    layout->addWidget(sides, 3);
-
+    // The channels over the settings; the user moves the border between them.
+    auto* areas = new QSplitter(Qt::Vertical, this);
+    areas->setObjectName(QStringLiteral("spAreas"));
+    areas->setChildrenCollapsible(false);
+    areas->addWidget(sides);
     BuildOptions(left, right);
-    layout->addWidget(options_, 2);
+    areas->addWidget(options_);
+    areas->setStretchFactor(0, 3);
+    areas->setStretchFactor(1, 2);
+    layout->addWidget(areas, 1);
 
     auto* buttons = new QDialogButtonBox(this);
     buttons->setObjectName(QStringLiteral("bbButtons"));
@@ -129,7 +136,7 @@ ProjectComparisonView::ProjectComparisonView(const THaldenFuncs::TAppLang& lang,
             [this](bool checked) { FillChannels(checked); });
     FillChannels(false);
     const QSize room = screen()->availableGeometry().size() - QSize(0, 40);
-    resize(QSize(1120, 640).boundedTo(room));
+    resize(QSize(1260, 660).boundedTo(room));
 }
 
 QString ProjectComparisonView::Text(CompareTextId id) const {
@@ -220,6 +227,8 @@ void ProjectComparisonView::FillFoldedRow(int row, int first, int last) {
                              : Text(CompareTextId::IdenticalChannels).arg(first).arg(last);
     for (QTableWidget* table : {leftChannels_, rightChannels_}) {
         auto* item = Cell(text, false);
+        // From the left edge: the span is wider than the view, so centred it would be off it.
+        item->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         QFont italic = item->font();
         italic.setItalic(true);
         item->setFont(italic);
