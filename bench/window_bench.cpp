@@ -9,7 +9,7 @@
 //
 // --dialog pictures one of the windows the main window opens instead of the main window:
 // programming, port, about, password, new-password, access-code, calibration, band, message,
-// print-preview.
+// print-preview, compare (the project beside a copy with a few fields changed).
 // --type stores TEXT into a cell of the channel grid as its editor would, before the picture:
 // the notice of a value stored otherwise than typed shows in it.
 
@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QStyleFactory>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -29,12 +30,16 @@
 
 #include <QLineEdit>
 
+#include "channellist/ChannelColumns.h"
 #include "gui/GuiContext.h"
+#include "gui/LocalPath.h"
 #include "gui/MessageBoxes.h"
 #include "gui/ReportingApplication.h"
 #include "gui/UiText.h"
 #include "lang/DialogTexts.h"
 #include "mainwindow/ui/MainWindow.h"
+#include "model/ProjectFields.h"
+#include "model/ProjectFile.h"
 #include "session/ui/FailureAdvice.h"
 
 namespace {
@@ -155,7 +160,41 @@ constexpr DialogOpening kDialogs[] = {
     {"calibration", "MenuAdjustment", "mqwr47"},
     {"band", "MenuAdjustment", "kjrtwhm"},
     {"print-preview", "MenuFile_Print", nullptr},
+    {"compare", "MenuFile_CompareFile", nullptr},
 };
+
+// A copy of the window's project with a channel moved, one renamed, one added and two options
+// changed, saved in folder and offered to the next file dialog: the compare view's sample.
+bool QueueDifferingProject(radioprog::ui::GuiContext& context, const QTemporaryDir& folder) {
+    using namespace radioprog;
+    ProjectImage other = context.data.image;
+    std::vector<int> used;
+    int unused = 0;
+    for (int n = 1; n <= kChannelCount; ++n) {
+        if (other.IsChannelValid(n)) {
+            used.push_back(n);
+        } else {
+            unused = n;
+        }
+    }
+    if (!used.empty()) {
+        other.Channel(used.front()).SetRxFreq(other.Channel(used.front()).RxFreq() + 12500);
+        other.SetText(ChannelNameField(used.back()), "GATE");
+        other.Channel(used.back()).SetScanAdd(!other.Channel(used.back()).ScanAdd());
+    }
+    if (unused != 0) {
+        other.Channel(unused).InitialiseNew(context.data.band.lower + 1000000);
+        other.SetChannelValid(unused, true);
+    }
+    other.Set(settings::Sql, static_cast<uint8_t>(other.Get(settings::Sql) == 5 ? 3 : 5));
+    other.Set(settings::Beep, static_cast<uint8_t>(other.Get(settings::Beep) == 0 ? 1 : 0));
+    const QString path = folder.filePath(QStringLiteral("bench sample.Vkf"));
+    if (!SaveProject(ui::LocalPath(path), other, context.data.band)) {
+        return false;
+    }
+    context.modals.QueueFileName(path);
+    return true;
+}
 
 bool SaveGrab(QWidget& widget, const QString& output) {
     widget.show();
@@ -193,6 +232,11 @@ bool PictureDialog(radioprog::ui::TForm1& window, radioprog::ui::GuiContext& con
             dialog.findChild<QLineEdit*>("eInput")->setText(code);
             dialog.findChild<QPushButton*>("OKBtn")->click();
         });
+    }
+    const QTemporaryDir sampleFolder;
+    if (name == "compare" && !QueueDifferingProject(context, sampleFolder)) {
+        std::fprintf(stderr, "could not write the compare sample\n");
+        return false;
     }
     bool saved = false;
     context.modals.QueueDialogHandler([&](QDialog& dialog) {

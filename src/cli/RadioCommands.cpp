@@ -13,6 +13,7 @@
 #include "cli/FileReport.h"
 #include "cli/RadioJob.h"
 #include "cli/HistoryCommand.h"
+#include "cli/RadioRead.h"
 #include "model/AtomicOutput.h"
 #include "model/ProjectFile.h"
 #include "port/PortChoice.h"
@@ -203,6 +204,24 @@ CLI::App* AddRadioCommand(CLI::App& parent, const std::string& name, const std::
 }
 
 }  // namespace
+
+void AddRadioReadOptions(CLI::App* command, PortOptions& port,
+                         std::optional<std::string>& password) {
+    AddPortOptions(command, port);
+    command->add_option("--password", password, "Password that opens a protected radio");
+}
+
+bool ReadRadioData(CliContext& context, const PortOptions& port,
+                   const std::optional<std::string>& password) {
+    LoadPortSettings(context);
+    RadioOptions options;
+    options.password = password;
+    if (!TakeUnlockPassword(options, context) || !RunJob(context, port, kModeData, true)) {
+        return false;
+    }
+    KeepReadInHistory(context, HistoryJob::Read);
+    return true;
+}
 
 void AddRadioCommands(CLI::App& app, CliContext& context) {
     auto options = std::make_shared<RadioOptions>();

@@ -15,6 +15,7 @@
 #include "cli/ChannelListCommands.h"
 #include "cli/CliContext.h"
 #include "cli/HistoryCommand.h"
+#include "cli/DiffCommand.h"
 #include "cli/RadioCommands.h"
 #include "cli/SheetCommand.h"
 #include "cli/ShowCommand.h"
@@ -81,6 +82,7 @@ int main(int argc, char** argv) {
     cli::AddChannelListCommands(app, context);
     cli::AddSheetCommand(app, context);
     cli::AddHistoryCommand(app, context);
+    cli::AddDiffCommand(app, context);
 
     try {
         app.parse(argc, argv);

@@ -7,7 +7,7 @@
 #include "lang/SheetText.h"
 #include "lang/TextIds.h"
 #include "model/FreqCodec.h"
-#include "model/ProjectFields.h"
+#include "sheet/OptionTexts.h"
 
 namespace radioprog {
 
@@ -40,34 +40,6 @@ std::vector<std::string> ChannelRow(const ProjectImage& image, int channel, TLan
     return row;
 }
 
-// Seconds as the option page lists them: the "off" word for 0, else the number.
-std::string SecondsOrOff(const TAppLang& lang, unsigned seconds) {
-    return seconds == 0 ? LangTextUtf8(lang, text::kOptionOff) : std::to_string(seconds);
-}
-
-std::string VoiceWord(const TAppLang& lang, unsigned voice) {
-    constexpr TextId kVoiceWords[] = {text::kOptionOff, text::kChinese, text::kEnglish};
-    return voice < 3 ? LangTextUtf8(lang, kVoiceWords[voice]) : std::to_string(voice);
-}
-
-std::vector<std::pair<std::string, std::string>> OptionTexts(const ProjectImage& image,
-                                                             const TAppLang& lang) {
-    using namespace settings;
-    const auto caption = [&lang](TextId id) { return LangTextUtf8(lang, id); };
-    const auto onOff = [&lang](uint8_t value) {
-        return LangTextUtf8(lang, value ? text::kOn : text::kOff);
-    };
-    return {
-        {caption(text::kSql), std::to_string(image.Get(Sql))},
-        {caption(text::kTot), SecondsOrOff(lang, image.Get(Tot))},
-        {caption(text::kToa), SecondsOrOff(lang, image.Get(Toa))},
-        {caption(text::kVoice), VoiceWord(lang, image.Get(Voice))},
-        {caption(text::kKeyBeep), onOff(image.Get(Beep))},
-        {caption(text::kBatterySave), onOff(image.Get(Saving))},
-        {caption(text::kSavingRate), "1:" + std::to_string(image.Get(SavingRate))},
-    };
-}
-
 }  // namespace
 
 ChannelSheet BuildChannelSheet(const ProjectImage& image, const BandLimits& band,
@@ -90,7 +62,9 @@ ChannelSheet BuildChannelSheet(const ProjectImage& image, const BandLimits& band
     }
     sheet.noChannelText = SheetTextUtf8(lang, SheetTextId::NoChannelInUse);
     sheet.optionsCaption = LangTextUtf8(lang, text::kOptionsPage);
-    sheet.options = OptionTexts(image, lang);
+    for (OptionText& option : OptionTexts(image, language)) {
+        sheet.options.emplace_back(std::move(option.caption), std::move(option.word));
+    }
     sheet.noteCaption = SheetTextUtf8(lang, SheetTextId::TechnicianNote);
     return sheet;
 }

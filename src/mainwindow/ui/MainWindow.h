@@ -21,6 +21,7 @@ namespace radioprog::ui {
 class ChannelEditing;
 class ChannelPage;
 class ChannelSheetActions;
+class CompareActions;
 class OptionsPage;
 class MainWindowPage;
 class ProjectFiles;
@@ -130,6 +131,7 @@ class TForm1 final : public QMainWindow {
     ViewMenu* view_ = nullptr;
     // Print... and Export PDF...: the channel sheet.
     ChannelSheetActions* sheet_ = nullptr;
+    CompareActions* compare_ = nullptr;
     QLabel* sFreqBand = nullptr;
     QLabel* sLastWrite = nullptr;
     QLabel* sLastWriteTime = nullptr;

@@ -15,6 +15,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "compare/ui/CompareActions.h"
 #include "mainwindow/ui/ChannelEditing.h"
 #include "mainwindow/ui/ChannelPage.h"
 #include "mainwindow/ui/ChannelSheetActions.h"
@@ -149,6 +150,8 @@ void TForm1::BuildCentre() {
     editing_->WatchPage(*channelPage_);
     editing_->WatchPage(*optionsPage_);
     editing_->Actions().AddToMenus(MenuFile, MenuEdit);
+    compare_ = new CompareActions(context_, this, [this] { StorePendingEdit(); });
+    compare_->AddToMenu(MenuFile);
     sheet_ = new ChannelSheetActions(context_, this, [this] { StorePendingEdit(); });
     sheet_->AddToMenu(MenuFile);
 

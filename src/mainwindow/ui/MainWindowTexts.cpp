@@ -7,6 +7,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+#include "compare/ui/CompareActions.h"
 #include "gui/UiText.h"
 #include "lang/LanguageSetting.h"
 #include "lang/TextIds.h"
@@ -99,6 +100,7 @@ void TForm1::ApplyTexts() {
                          QString::fromLatin1(kServiceTelephone));
     editing_->RefreshTexts();
     sheet_->RefreshTexts();
+    compare_->RefreshTexts();
 }
 
 void TForm1::ApplyStatusTexts() {

@@ -5,6 +5,7 @@
 
 #include "lang/AppLang.h"
 #include "lang/ChannelEditText.h"
+#include "lang/CompareText.h"
 #include "lang/DialogTexts.h"
 #include "lang/HistoryText.h"
 #include "lang/InterfaceText.h"
@@ -66,6 +67,9 @@ class TextTablesTest : public ::testing::TestWithParam<int> {
             case 8:
                 return {"UserWarnDlgText", radioprog::UserWarnDlgTextSource(),
                         radioprog::UserWarnDlgTextTable()};
+            case 9:
+                return {"CompareText", radioprog::CompareTextSource(),
+                        radioprog::CompareTextTable()};
             default:
                 return {"HistoryText", radioprog::HistoryTextSource(),
                         radioprog::HistoryTextTable()};
@@ -138,7 +142,7 @@ TEST_P(TextTablesTest, IndexOutsideTheTableGivesEmptyText) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllTables, TextTablesTest, ::testing::Range(0, 10));
+INSTANTIATE_TEST_SUITE_P(AllTables, TextTablesTest, ::testing::Range(0, 11));
 
 struct QuotedRow {
     std::string (*lookup)(const TAppLang&, int);

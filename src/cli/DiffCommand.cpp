@@ -1,0 +1,92 @@
+#include "cli/DiffCommand.h"
+
+#include <iostream>
+#include <memory>
+
+#include "cli/FileReport.h"
+#include "cli/RadioRead.h"
+#include "compare/DifferenceLines.h"
+#include "compare/ProjectComparison.h"
+#include "model/ProjectFile.h"
+
+namespace radioprog::cli {
+
+namespace {
+
+struct DiffOptions {
+    std::string left;
+    std::string right;
+    PortOptions port;
+    std::optional<std::string> password;
+};
+
+constexpr const char* kDiffHelp =
+    "Print the fields in which two projects, or a project and a radio (--device, --port), "
+    "differ: one line per field, in the words of the channel list, the first side first:\n"
+    "  band  Frequency Band: \"400.00000-480.00000 MHz\" -> \"136.00000-174.00000 MHz\"\n"
+    "  channel 3  RX Freq.: \"446.00625\" -> \"446.10000\"\n"
+    "  channel 5  Name: (not in use) -> \"GATE\"\n"
+    "  option  SQL: \"3\" -> \"5\"\n"
+    "Exit 0 when they hold the same, 1 when they differ (like diff); a radio that cannot be "
+    "read exits as `read` does.";
+
+// A project file into its own image and band, starting from a new project as `show` does.
+bool OpenSide(const std::string& path, CliContext& context, ProjectImage& image, BandLimits& band) {
+    AppData& data = context.data;
+    ResetProjectToDefaults(data);
+    if (!Report(OpenProject(path, data.image, data.band), context)) {
+        return false;
+    }
+    image = data.image;
+    band = data.band;
+    return true;
+}
+
+void PrintDifferences(const ProjectImage& left, const BandLimits& leftBand,
+                      const ProjectImage& right, const BandLimits& rightBand, CliContext& context) {
+    const auto differences = CompareProjects(left, leftBand, right, rightBand);
+    std::cout << DifferenceLines(differences);
+    context.exitCode = differences.empty() ? kExitSuccess : kExitCommunicationFalse;
+}
+
+void RunDiff(const DiffOptions& options, CliContext& context) {
+    const bool radio = options.port.device || options.port.port;
+    if (radio == !options.right.empty()) {
+        std::cerr << "diff compares FILE with a second file or with a radio (--device or "
+                     "--port): name one of them\n";
+        context.exitCode = kExitUsage;
+        return;
+    }
+    ProjectImage left;
+    BandLimits leftBand;
+    if (!OpenSide(options.left, context, left, leftBand)) {
+        return;
+    }
+    if (!radio) {
+        ProjectImage right;
+        BandLimits rightBand;
+        if (OpenSide(options.right, context, right, rightBand)) {
+            PrintDifferences(left, leftBand, right, rightBand, context);
+        }
+        return;
+    }
+    // The file is the read's base, so what the radio does not hold compares equal and the
+    // file's unlock password opens the radio, as `read --base` would.
+    if (ReadRadioData(context, options.port, options.password)) {
+        PrintDifferences(left, leftBand, context.data.image, context.data.band, context);
+    }
+}
+
+}  // namespace
+
+void AddDiffCommand(CLI::App& app, CliContext& context) {
+    auto options = std::make_shared<DiffOptions>();
+    auto* diff = app.add_subcommand("diff", "Compare two projects, or a project and a radio");
+    diff->footer(kDiffHelp);
+    diff->add_option("file", options->left, "Project file (.Vkf)")->required();
+    diff->add_option("other", options->right, "Second project file (.Vkf)");
+    AddRadioReadOptions(diff, options->port, options->password);
+    diff->callback([options, &context] { RunDiff(*options, context); });
+}
+
+}  // namespace radioprog::cli

@@ -1,0 +1,24 @@
+#pragma once
+// Differences as lines of text, one per differing field, as radioprog-cli diff prints them:
+//
+//   band  Frequency Band: "400.00000-480.00000 MHz" -> "136.00000-174.00000 MHz"
+//   channel 3  RX Freq.: "446.00625" -> "446.10000"
+//   channel 5  Name: (not in use) -> "GATE"
+//   option  SQL: "3" -> "5"
+//
+// The left side comes first. Values are quoted (a quote or backslash in one escaped with a
+// backslash), so an empty name or one with blanks reads unambiguously; a channel a side does
+// not use is "(not in use)" there, without quotes.
+
+#include <string>
+#include <vector>
+
+#include "compare/ProjectComparison.h"
+
+namespace radioprog {
+
+std::string DifferenceLine(const FieldDifference& difference);
+// Every line, each ending in a line break.
+std::string DifferenceLines(const std::vector<FieldDifference>& differences);
+
+}  // namespace radioprog

@@ -1,0 +1,37 @@
+#pragma once
+// Texts of the comparison of two projects (the window's view and its menu entries). Kept in a
+// table of their own so that the main window's TextIds stay as they are. "%1" and "%2" mark
+// where values go.
+
+#include <cstddef>
+#include <string>
+
+#include "lang/AppLang.h"
+#include "lang/LocalisedTable.h"
+
+namespace radioprog {
+
+enum class CompareTextId : int {
+    CompareWithFile,
+    CompareWithRadio,
+    Title,
+    CurrentProject,
+    FileSide,
+    RadioSide,
+    ShowIdentical,
+    IdenticalChannel,
+    IdenticalChannels,
+    NotInUse,
+    Differences,
+    NoDifference,
+    Setting,
+    Close,
+};
+inline constexpr std::size_t kCompareTextCount = 14;
+
+LocalisedTableSource CompareTextSource();
+const LocalisedTable& CompareTextTable();
+// The text in the current language, decoded to UTF-8 for the windows.
+std::string CompareTextUtf8(const THaldenFuncs::TAppLang& lang, CompareTextId id);
+
+}  // namespace radioprog

@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "channellist/ChannelColumns.h"
+#include "compare/DifferenceLines.h"
+#include "compare/ProjectComparison.h"
+#include "lang/TextIds.h"
+#include "model/ProjectFields.h"
+
+namespace {
+
+using namespace radioprog;
+using Area = FieldDifference::Area;
+using THaldenFuncs::TLangType;
+
+class ProjectComparisonTest : public ::testing::Test {
+  protected:
+    ProjectComparisonTest() {
+        left.ResetToDefaults();
+        for (int n = 1; n <= kChannelCount; ++n) {
+            left.SetChannelValid(n, false);
+        }
+        for (const int n : {1, 3}) {
+            left.Channel(n).InitialiseNew(446006250);
+            left.SetChannelValid(n, true);
+        }
+        left.SetText(ChannelNameField(3), "GATE");
+        // A channel not in use whose record holds something else on each side: not a value.
+        left.Channel(9).InitialiseNew(430000000);
+        right = left;
+        right.Channel(9).InitialiseNew(440000000);
+    }
+
+    std::vector<FieldDifference> Compare(TLangType words = TLangType::English) const {
+        return CompareProjects(left, band, right, band, words);
+    }
+
+    ProjectImage left;
+    ProjectImage right;
+    BandLimits band{400000000, 480000000};
+};
+
+TEST_F(ProjectComparisonTest, IdenticalProjectsHaveNoDifference) {
+    EXPECT_TRUE(Compare().empty());
+    const ProjectComparison sides = CompareSideBySide(left, band, right, band);
+    for (const ChannelComparison& channel : sides.channels) {
+        EXPECT_TRUE(channel.Identical()) << channel.channel;
+    }
+    EXPECT_EQ(sides.channels[2].fields[0], sides.channels[2].fields[1]);
+    EXPECT_EQ(sides.channels[2].fields[0][7], "GATE");
+}
+
+TEST_F(ProjectComparisonTest, NamesHiddenFieldsOptionsAndTheBandInTheChannelListsWords) {
+    right.SetText(ChannelNameField(3), "DOOR");
+    right.Channel(1).SetScanAdd(false);
+    right.Channel(1).SetSquelchMode(2);
+    right.Set(settings::Sql, uint8_t{7});
+    const BandLimits other{136000000, 174000000};
+
+    const auto differences = CompareProjects(left, band, right, other);
+    ASSERT_EQ(differences.size(), 5u);
+    EXPECT_EQ(differences[0],
+              (FieldDifference{Area::Band, 0, "Frequency Band", "400.00000-480.00000 MHz",
+                               "136.00000-174.00000 MHz"}));
+    EXPECT_EQ(differences[1], (FieldDifference{Area::Channel, 1, "SCN", "ADD", "DEL"}));
+    EXPECT_EQ(differences[2].field, "Squelch Mode");
+    EXPECT_EQ(differences[2].right, "CTC/DCS");
+    EXPECT_EQ(differences[3], (FieldDifference{Area::Channel, 3, "Name", "GATE", "DOOR"}));
+    EXPECT_EQ(differences[4].area, Area::Option);
+    EXPECT_EQ(differences[4].right, "7");
+
+    EXPECT_EQ(DifferenceLines(differences),
+              "band  Frequency Band: \"400.00000-480.00000 MHz\" -> \"136.00000-174.00000 MHz\"\n"
+              "channel 1  SCN: \"ADD\" -> \"DEL\"\n"
+              "channel 1  Squelch Mode: \"Carrier\" -> \"CTC/DCS\"\n"
+              "channel 3  Name: \"GATE\" -> \"DOOR\"\n"
+              "option  " +
+                  differences[4].field + ": \"" + differences[4].left + "\" -> \"7\"\n");
+}
+
+TEST_F(ProjectComparisonTest, ValuesSharingOneTextAreToldApartByTheStoredValue) {
+    // The last hertz digit is not shown; a verify that misses it must still name the field.
+    right.Channel(1).SetRxFreq(446006251);
+    right.Set(settings::Beep, uint8_t{2});  // "On", like 1
+    const auto differences = Compare();
+    ASSERT_EQ(differences.size(), 2u);
+    EXPECT_EQ(differences[0].left, "446.00625 [446006250 Hz]");
+    EXPECT_EQ(differences[0].right, "446.00625 [446006251 Hz]");
+    EXPECT_NE(differences[1].left, differences[1].right);
+}
+
+TEST_F(ProjectComparisonTest, AChannelInUseOnOneSideOnlyDiffersInEveryField) {
+    right.Channel(5).InitialiseNew(462562500);
+    right.SetChannelValid(5, true);
+    const auto differences = Compare(TLangType::SimplifiedChinese);
+    ASSERT_EQ(differences.size(), text::kChannelFieldCaptions.size());
+    for (const FieldDifference& d : differences) {
+        EXPECT_EQ(d.channel, 5);
+        EXPECT_FALSE(d.leftInUse);
+        EXPECT_TRUE(d.rightInUse);
+        EXPECT_EQ(d.left, "");
+    }
+    EXPECT_EQ(differences[0].field, "接收频率");
+    EXPECT_EQ(differences[0].right, "462.56250");
+    EXPECT_EQ(differences[4].right, "高");  // the power word in the language asked for
+    EXPECT_EQ(DifferenceLine(differences[0]), "channel 5  接收频率: (not in use) -> \"462.56250\"");
+    // A name with a quote stays one value.
+    EXPECT_EQ(DifferenceLine({Area::Channel, 2, "Name", "A\"B", ""}),
+              "channel 2  Name: \"A\\\"B\" -> \"\"");
+}
+
+}  // namespace
