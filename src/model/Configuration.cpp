@@ -303,8 +303,6 @@ ConfigLoad LoadConfiguration(const std::string& path, ConfigValues& config, Band
     config.productName = TextsOfLanguage(config).appName;
     ReadFiles(ini, config);
     ReadProgramming(ini, config);
-}
-
     ReadHistory(ini, config);
     return ConfigLoad::Loaded;
 }

@@ -27,13 +27,13 @@ struct ProgramJob {
     // backup read (see CheckedWrite::KeepBackup); afterWrite learns how the write went,
     // whatever the outcome.
     bool safetyNet = false;
-    std::function<bool(const BackupRead&)> keepBackup;
-    std::function<void(const CheckedWrite&)> afterWrite;
+    std::function<bool(const BackupRead&)> keepBackup = nullptr;
+    std::function<void(const CheckedWrite&)> afterWrite = nullptr;
     // Radio after radio: the job starts as the window opens, and is always read back; the
     // success message counts the radios written and offers the next one.
     bool startAtOnce = false;
     bool alwaysVerify = false;
-    std::optional<int> radiosWrittenBefore;
+    std::optional<int> radiosWrittenBefore = std::nullopt;
 };
 
 struct ProgramResult {
