@@ -12,8 +12,8 @@
 #include <optional>
 
 #include "channellist/ChannelCsv.h"
-#include "cli/FileReport.h"
 #include "channellist/ChannelListImport.h"
+#include "cli/FileReport.h"
 #include "model/AtomicOutput.h"
 #include "model/ProjectFile.h"
 #include "model/RegularFile.h"

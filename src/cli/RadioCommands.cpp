@@ -9,10 +9,11 @@
 
 #include "appdata/Settings.h"
 #include "calibration/CalibrationData.h"
+#include "cli/CheckedWriteJob.h"
 #include "cli/CliSessionHost.h"
 #include "cli/FileReport.h"
-#include "cli/RadioJob.h"
 #include "cli/HistoryCommand.h"
+#include "cli/RadioJob.h"
 #include "cli/RadioRead.h"
 #include "model/AtomicOutput.h"
 #include "model/ProjectFile.h"
@@ -34,6 +35,7 @@ struct RadioOptions {
     std::string calibration;
     std::string newPassword;
     bool allowEmpty = false;  // write a project without channels, clearing the radio's
+    WriteCheckOptions checks;
 };
 
 void AddPasswordOption(CLI::App* command, RadioOptions& options) {
@@ -108,7 +110,7 @@ void RunWrite(const RadioOptions& options, CliContext& context) {
         !RefuseEmptyProject(options, context) || !TakeUnlockPassword(options, context)) {
         return;
     }
-    RunJob(context, options.port, kModeData, false);
+    RunCheckedWrite(context, options.port, kModeData, options.checks, options.project);
 }
 
 void PrintStatus(const CalibrationData& c) {
@@ -160,7 +162,8 @@ void RunCalibrationWrite(const RadioOptions& options, CliContext& context, bool 
         !TakeUnlockPassword(options, context)) {
         return;
     }
-    RunJob(context, options.port, withData ? kModeCalibrationAndData : kModeCalibration, false);
+    RunCheckedWrite(context, options.port, withData ? kModeCalibrationAndData : kModeCalibration,
+                    options.checks, withData ? options.project : options.calibration);
 }
 
 void RunSetPassword(const RadioOptions& options, CliContext& context) {
@@ -240,6 +243,7 @@ void AddRadioCommands(CLI::App& app, CliContext& context) {
     write->add_option("file", o.project, "Project file (.Vkf)")->required();
     write->add_flag("--allow-empty", o.allowEmpty,
                     "Write a project without channels (clears every channel of the radio)");
+    AddWriteCheckOptions(write, o.checks);
     AddPasswordOption(write, o);
     AddPortOptions(write, o.port);
 
@@ -260,6 +264,7 @@ void AddRadioCommands(CLI::App& app, CliContext& context) {
         AddRadioCommand(*calibration, "write", "Write a calibration file to the radio", context,
                         [options, &context] { RunCalibrationWrite(*options, context, false); });
     calWrite->add_option("file", o.calibration, "Calibration file (.vkfa)")->required();
+    AddWriteCheckOptions(calWrite, o.checks);
     AddPasswordOption(calWrite, o);
     AddPortOptions(calWrite, o.port);
 
@@ -270,6 +275,7 @@ void AddRadioCommands(CLI::App& app, CliContext& context) {
     calWriteAll->add_option("project", o.project, "Project file (.Vkf)")->required();
     calWriteAll->add_flag("--allow-empty", o.allowEmpty,
                           "Write a project without channels (clears every channel of the radio)");
+    AddWriteCheckOptions(calWriteAll, o.checks);
     AddPasswordOption(calWriteAll, o);
     AddPortOptions(calWriteAll, o.port);
 

@@ -51,16 +51,17 @@ bool RunDriver(CliContext& context, const PortOptions& portOptions, const Driver
 }
 
 bool RunJob(CliContext& context, const PortOptions& portOptions, int32_t mode, bool read) {
-    return RunDriver(context, portOptions,
-                     [mode, read](SessionData data, SerialPort& line, SessionHost& host) {
-                         auto session = std::make_unique<ProgramSession>(data, line, host);
-                         session->SessionMode = mode;
-                         session->ReadRequested = read;
-                         return session;
-                     },
-                     [&context](SessionDriver& ended) {
-                         context.legacyRadio = static_cast<ProgramSession&>(ended).LegacyRadio();
-                     });
+    return RunDriver(
+        context, portOptions,
+        [mode, read](SessionData data, SerialPort& line, SessionHost& host) {
+            auto session = std::make_unique<ProgramSession>(data, line, host);
+            session->SessionMode = mode;
+            session->ReadRequested = read;
+            return session;
+        },
+        [&context](SessionDriver& ended) {
+            context.legacyRadio = static_cast<ProgramSession&>(ended).LegacyRadio();
+        });
 }
 
 }  // namespace radioprog::cli

@@ -10,8 +10,8 @@
 #include <string>
 
 #include "cli/CliContext.h"
-#include "session/SessionDriver.h"
 #include "session/SessionData.h"
+#include "session/SessionDriver.h"
 #include "session/SessionHost.h"
 
 namespace radioprog::cli {

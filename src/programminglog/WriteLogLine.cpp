@@ -52,7 +52,9 @@ ProgrammingLogLine WriteLogLine(const CheckedWrite& write, const PortChoice& por
     line.time = std::chrono::system_clock::now();
     const int number = write.PortNumber().value_or(port.portNumber);
     line.port = "COM" + std::to_string(number);
-    line.device = port.map.PathOf(number).value_or("");
+    // A job that ended before its first port was opened never built the map.
+    line.device = write.Port().map.PathOf(number).value_or(
+        port.source.Build().PathOf(number).value_or(""));
     if (write.Kind()) {
         line.radioKind = std::string(RadioKindName(*write.Kind()));
     }

@@ -57,6 +57,8 @@ class CheckedWrite final : public SessionDriver, private SessionHost {
     std::optional<RadioKind> Kind() const { return kind_; }
     // The port number the job used (the one found by auto search).
     std::optional<int> PortNumber() const { return portNumber_; }
+    // The port choice the job used, with the port map its stages found.
+    const PortChoice& Port() const { return portChoice_; }
     // The bytes the write sent, once it has succeeded.
     const std::optional<SentData>& Sent() const { return sent_; }
     // Those bytes block after block, as the radio received them (empty before).
