@@ -13,6 +13,7 @@
 #include "lang/DialogTexts.h"
 #include "lang/TextIds.h"
 #include "model/FreqCodec.h"
+#include "session/ui/CheckedWriteJob.h"
 #include "session/ui/ProgramDialog.h"
 
 namespace radioprog::ui {
@@ -103,10 +104,15 @@ void TAdjustmentDlg::bSaveClick() {
 
 void TAdjustmentDlg::RunSession(int32_t sessionMode, bool read) {
     CommitPendingEdit();
+    const QString caption =
+        UiText(context_.data.lang, read ? text::kReadFromRadio : text::kWriteToRadio);
     ProgramJob job;
+    if (!read) {
+        job = CheckedWriteJob(context_, this, sessionMode, caption, nullptr);
+    }
     job.sessionMode = sessionMode;
     job.readRequested = read;
-    job.caption = UiText(context_.data.lang, read ? text::kReadFromRadio : text::kWriteToRadio);
+    job.caption = caption;
     job.refreshCalibrationWindow = [this] { ShowAdjustmentData(); };
     RunProgramDialog(context_, this, job);
 }

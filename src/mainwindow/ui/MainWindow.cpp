@@ -21,6 +21,7 @@
 #include "mainwindow/ui/ChannelPage.h"
 #include "mainwindow/ui/OptionsPage.h"
 #include "mainwindow/ui/ProjectFiles.h"
+#include "mainwindow/ui/RadioWriteActions.h"
 #include "mainwindow/ui/ServiceWindows.h"
 #include "mainwindow/ui/ViewMenu.h"
 #include "model/ProjectFile.h"
@@ -248,8 +249,11 @@ void TForm1::RunDataJob(bool read) {
     if (read) {
         editing_->RecordUnrecordedChanges();
     }
+    if (!read) {
+        writes_->Write(false);
+        return;
+    }
     ProgramJob job;
-    job.readRequested = read;
     job.caption = caption;
     RunProgramDialog(context_, this, job);
 }
@@ -258,16 +262,19 @@ void TForm1::MenuEdit_ReadClick() {
     RunDataJob(true);
 }
 
-void TForm1::MenuEdit_WriteClick() {
+bool TForm1::ReadyToWrite() {
     StorePendingEdit();
     const auto& lang = context_.data.lang;
-    if (!context_.data.image.HasChannelInUse() &&
-        !context_.modals.Confirm(
-            this, FromUtf8(ChannelEditTextUtf8(lang, ChannelEditTextId::EmptyWriteQuestion)),
-            UiText(lang, text::kOk), UiText(lang, text::kCancel))) {
-        return;
+    return context_.data.image.HasChannelInUse() ||
+           context_.modals.Confirm(
+               this, FromUtf8(ChannelEditTextUtf8(lang, ChannelEditTextId::EmptyWriteQuestion)),
+               UiText(lang, text::kOk), UiText(lang, text::kCancel));
+}
+
+void TForm1::MenuEdit_WriteClick() {
+    if (ReadyToWrite()) {
+        RunDataJob(false);
     }
-    RunDataJob(false);
 }
 
 void TForm1::MenuEdit_PasswordClick() {

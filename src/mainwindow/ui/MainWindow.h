@@ -22,6 +22,7 @@ class ChannelEditing;
 class ChannelPage;
 class ChannelSheetActions;
 class CompareActions;
+class RadioWriteActions;
 class OptionsPage;
 class MainWindowPage;
 class ProjectFiles;
@@ -81,6 +82,8 @@ class TForm1 final : public QMainWindow {
     // Stores what an open editor holds, as losing the focus to bHide would.
     void StorePendingEdit();
     void RunDataJob(bool read);
+    // Stores a pending edit; asks before writing a project without channels.
+    bool ReadyToWrite();
     void SetLanguage(int languageSetting);
     void SelectBandPreset();
     void FitOnScreen();
@@ -132,6 +135,7 @@ class TForm1 final : public QMainWindow {
     // Print... and Export PDF...: the channel sheet.
     ChannelSheetActions* sheet_ = nullptr;
     CompareActions* compare_ = nullptr;
+    RadioWriteActions* writes_ = nullptr;
     QLabel* sFreqBand = nullptr;
     QLabel* sLastWrite = nullptr;
     QLabel* sLastWriteTime = nullptr;

@@ -16,11 +16,14 @@
 #include <QVBoxLayout>
 
 #include "compare/ui/CompareActions.h"
+#include "gui/LocalPath.h"
+#include "mainwindow/ui/ProjectFiles.h"
 #include "mainwindow/ui/ChannelEditing.h"
 #include "mainwindow/ui/ChannelPage.h"
 #include "mainwindow/ui/ChannelSheetActions.h"
 #include "mainwindow/ui/MainWindow.h"
 #include "mainwindow/ui/OptionsPage.h"
+#include "mainwindow/ui/RadioWriteActions.h"
 
 namespace radioprog::ui {
 
@@ -152,6 +155,13 @@ void TForm1::BuildCentre() {
     editing_->Actions().AddToMenus(MenuFile, MenuEdit);
     compare_ = new CompareActions(context_, this, [this] { StorePendingEdit(); });
     compare_->AddToMenu(MenuFile);
+    writes_ = new RadioWriteActions(
+        context_, this, [this] { return ReadyToWrite(); },
+        [this] { return LocalPath(files_->CurrentFile()); });
+    const QList<QAction*> editActions = MenuEdit->actions();
+    const qsizetype afterWrite = editActions.indexOf(MenuEdit_Write) + 1;
+    writes_->AddToMenu(MenuEdit,
+                       afterWrite < editActions.size() ? editActions[afterWrite] : nullptr);
     sheet_ = new ChannelSheetActions(context_, this, [this] { StorePendingEdit(); });
     sheet_->AddToMenu(MenuFile);
 

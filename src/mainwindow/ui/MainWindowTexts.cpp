@@ -15,6 +15,7 @@
 #include "mainwindow/ui/ChannelSheetActions.h"
 #include "mainwindow/ui/MainWindow.h"
 #include "mainwindow/ui/MainWindowTexts.h"
+#include "mainwindow/ui/RadioWriteActions.h"
 #include "model/FreqCodec.h"
 
 namespace radioprog::ui {
@@ -101,6 +102,7 @@ void TForm1::ApplyTexts() {
     editing_->RefreshTexts();
     sheet_->RefreshTexts();
     compare_->RefreshTexts();
+    writes_->RefreshTexts();
 }
 
 void TForm1::ApplyStatusTexts() {

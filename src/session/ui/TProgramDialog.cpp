@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "compare/DifferenceLines.h"
+#include "compare/VerifyDifferences.h"
 #include "gui/UiText.h"
 #include "lang/DialogTexts.h"
 #include "lang/TextIds.h"
@@ -135,6 +137,11 @@ void TProgramDialog::ShowVerifyFailure(const VerifyReport& report) {
             CheckText(context_, WriteCheckTextId::DifferingPlaces).arg(JoinedUtf8(report.Places()));
     text += "\n" + CheckText(context_, WriteCheckTextId::DifferingAddresses)
                        .arg(FromUtf8(AddressRanges(report.differingAddresses)));
+    const std::string fields =
+        DifferenceLines(VerifyDifferences(report, context_.data.lang.LangType()));
+    if (!fields.empty()) {
+        text += "\n\n" + FromUtf8(fields).trimmed();
+    }
     QWidget* owner = isVisible() ? this : parentWidget();
     context_.Tell(owner, text);
 }

@@ -1,0 +1,57 @@
+#include "mainwindow/ui/RadioWriteActions.h"
+
+#include <QAction>
+#include <QMenu>
+
+#include "gui/UiText.h"
+#include "lang/TextIds.h"
+#include "lang/WriteCheckText.h"
+#include "session/ui/CheckedWriteJob.h"
+
+namespace radioprog::ui {
+
+RadioWriteActions::RadioWriteActions(GuiContext& context, QWidget* window,
+                                     std::function<bool()> readyToWrite,
+                                     std::function<std::string()> projectFile)
+    : QObject(window),
+      context_(context),
+      window_(window),
+      readyToWrite_(std::move(readyToWrite)),
+      projectFile_(std::move(projectFile)) {
+    writeNextRadio = new QAction(window);
+    writeNextRadio->setObjectName("MenuEdit_WriteNextRadio");
+    writeNextRadio->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W));
+    connect(writeNextRadio, &QAction::triggered, this, [this] {
+        if (readyToWrite_()) {
+            Write(true);
+        }
+    });
+    window->addAction(writeNextRadio);
+    RefreshTexts();
+}
+
+void RadioWriteActions::AddToMenu(QMenu* editMenu, QAction* before) const {
+    editMenu->insertAction(before, writeNextRadio);
+}
+
+void RadioWriteActions::RefreshTexts() {
+    writeNextRadio->setText(
+        FromUtf8(WriteCheckTextUtf8(context_.data.lang, WriteCheckTextId::WriteToNextRadio)));
+}
+
+void RadioWriteActions::Write(bool nextRadio) {
+    for (bool next = nextRadio;;) {
+        ProgramJob job = CheckedWriteJob(context_, window_, kModeData,
+                                         UiText(context_.data.lang, text::kWriteToRadio),
+                                         projectFile_, [this] { ++radiosWritten_; });
+        job.startAtOnce = next;
+        job.alwaysVerify = next;
+        job.radiosWrittenBefore = radiosWritten_;
+        if (!RunProgramDialogFor(context_, window_, job).nextRadio) {
+            return;
+        }
+        next = true;
+    }
+}
+
+}  // namespace radioprog::ui
