@@ -1,0 +1,124 @@
+// Writing from the main window with the safety net: a radio that acknowledges a block and
+// keeps its old bytes is caught by the read-back, and radio after radio writes the same
+// project again at once, counting the radios; every write leaves its line in the bench log.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDialog>
+#include <QPushButton>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "support/MainWindowFixture.h"
+#include "support/Programs.h"
+
+namespace radioprog::ui {
+namespace {
+
+using testing::Radiosim;
+namespace fs = std::filesystem;
+
+class SafeWriteTest : public testing::MainWindowFixture {
+  protected:
+    // English, COM1 fixed on the simulator, the history in the test's own folder.
+    void Configure(const std::string& device) {
+        WriteConfig("[config]\nLanguage=0\nPort=1\nAutoSeachPort=0\n[ports]\nCOM1=" + device +
+                    "\n[History]\nFolder=" + historyFolder + "\n");
+    }
+    void PressStartInTheNextProgrammingWindow() {
+        modals.QueueDialogHandler([](QDialog& dialog) {
+            QTest::mouseClick(testing::Find<QPushButton>(&dialog, "ProgramStart"), Qt::LeftButton);
+        });
+    }
+    void PutChannelOneOn446100() {
+        ChannelRecord channel = data.image.Channel(1);
+        channel.InitialiseNew(446100000);
+        data.image.SetChannelValid(1, true);
+    }
+    std::vector<std::string> LogLines() const {
+        std::ifstream in(historyFolder + "/programming-log.csv");
+        std::vector<std::string> lines;
+        for (std::string line; std::getline(in, line);) {
+            lines.push_back(line);
+        }
+        return lines;
+    }
+    int Backups() const {
+        int count = 0;
+        for (const auto& entry : fs::directory_iterator(historyFolder)) {
+            count += entry.path().filename().string().find("_backup") != std::string::npos;
+        }
+        return count;
+    }
+
+    std::string historyFolder = folder.File("history");
+};
+
+TEST_F(SafeWriteTest, ARadioThatKeepsItsOldChannelIsNamedNotCalledASuccess) {
+    Radiosim sim({"--kind", "S", "--drop-write", "0x8080"});
+    ASSERT_FALSE(sim.Device().empty());
+    Configure(sim.Device());
+    OpenWindow();
+    PutChannelOneOn446100();
+
+    PressStartInTheNextProgrammingWindow();
+    Child<QAction>("MenuEdit_Write")->trigger();
+
+    ASSERT_EQ(modals.Log().size(), 2);
+    const QString box = modals.Log()[1];
+    EXPECT_TRUE(
+        box.startsWith("unexpected: Verify failed: the radio does not hold what was "
+                       "written."))
+        << box.toStdString();
+    EXPECT_TRUE(box.contains("Differs: channel 1")) << box.toStdString();
+    EXPECT_TRUE(box.contains("Addresses: 0x8080")) << box.toStdString();
+    EXPECT_TRUE(box.contains("channel 1  RX Freq.: \"446.10000\"")) << box.toStdString();
+    EXPECT_FALSE(box.contains("SUCCESS"));
+    EXPECT_EQ(Backups(), 1);
+    const std::vector<std::string> log = LogLines();
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_NE(log[1].find(",COM1," + sim.Device() + ",S,write,verify-failed,differs,"),
+              std::string::npos)
+        << log[1];
+}
+
+TEST_F(SafeWriteTest, WriteToNextRadioWritesTheSameProjectAtOnceAndCountsTheRadios) {
+    Radiosim sim({"--kind", "Y"});
+    ASSERT_FALSE(sim.Device().empty());
+    Configure(sim.Device());
+    OpenWindow();
+    PutChannelOneOn446100();
+
+    PressStartInTheNextProgrammingWindow();
+    modals.QueueAnswer(ModalAnswer::Ok);         // write to the next radio
+    modals.QueueDialogHandler([](QDialog&) {});  // it starts by itself
+    modals.QueueAnswer(ModalAnswer::Cancel);     // and that is all
+    Child<QAction>("MenuEdit_Write")->trigger();
+
+    EXPECT_EQ(modals.Log(), QStringList({"dialog: TProgramDialog",
+                                         "SUCCESS\n\nRadios written since the window opened: 1",
+                                         "dialog: TProgramDialog",
+                                         "SUCCESS\n\nRadios written since the window opened: 2"}));
+    EXPECT_TRUE(modals.AllAnswersUsed());
+    const std::vector<std::string> log = LogLines();
+    ASSERT_EQ(log.size(), 3u);
+    for (size_t i = 1; i < log.size(); ++i) {
+        EXPECT_NE(log[i].find(",Y,write,success,agreed,"), std::string::npos) << log[i];
+    }
+    // One checksum for both: the same data went to each radio.
+    const auto checksum = [](const std::string& line) {
+        std::vector<std::string> fields;
+        std::stringstream in(line);
+        for (std::string field; std::getline(in, field, ',');) {
+            fields.push_back(field);
+        }
+        return fields.size() >= 2 ? fields[fields.size() - 2] : std::string();
+    };
+    EXPECT_EQ(checksum(log[1]).size(), 8u);
+    EXPECT_EQ(checksum(log[1]), checksum(log[2]));
+}
+
+}  // namespace
+}  // namespace radioprog::ui
