@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "gui/UiText.h"
+#include "history/ui/HistoryKeeping.h"
 #include "lang/DialogTexts.h"
 #include "session/ui/FailureAdvice.h"
 
@@ -180,11 +181,18 @@ void TProgramDialog::CloseWindow() {
 
 void TProgramDialog::RefreshMainWindow() {
     emit context_.events.projectReplaced(ProjectReplacement::RadioRead);
+    KeepReadInHistory(context_, isVisible() ? this : parentWidget(), HistoryJob::Read,
+                      session_->LegacyRadio());
 }
 
 void TProgramDialog::RefreshCalibrationWindow() {
     if (job_.refreshCalibrationWindow) {
         job_.refreshCalibrationWindow();
+    }
+    // The chip status comes this way too, and is no read of the radio's data.
+    if (job_.sessionMode == kModeCalibration && job_.readRequested) {
+        KeepReadInHistory(context_, isVisible() ? this : parentWidget(),
+                          HistoryJob::CalibrationRead, session_->LegacyRadio());
     }
 }
 
