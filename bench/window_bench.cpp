@@ -9,7 +9,7 @@
 //
 // --dialog pictures one of the windows the main window opens instead of the main window:
 // programming, port, about, password, new-password, access-code, calibration, band, message,
-// print-preview.
+// print-preview, history (its newest entry selected).
 // --type stores TEXT into a cell of the channel grid as its editor would, before the picture:
 // the notice of a value stored otherwise than typed shows in it.
 
@@ -155,6 +155,7 @@ constexpr DialogOpening kDialogs[] = {
     {"calibration", "MenuAdjustment", "mqwr47"},
     {"band", "MenuAdjustment", "kjrtwhm"},
     {"print-preview", "MenuFile_Print", nullptr},
+    {"history", "MenuFile_History", nullptr},
 };
 
 bool SaveGrab(QWidget& widget, const QString& output) {
@@ -196,6 +197,11 @@ bool PictureDialog(radioprog::ui::TForm1& window, radioprog::ui::GuiContext& con
     }
     bool saved = false;
     context.modals.QueueDialogHandler([&](QDialog& dialog) {
+        // A list shows what choosing in it shows: its first row chosen.
+        if (auto* list = dialog.findChild<QTableView*>(QStringLiteral("HistoryList"));
+            list != nullptr && list->model()->rowCount() > 0) {
+            list->setCurrentIndex(list->model()->index(0, 0));
+        }
         saved = SaveGrab(dialog, output);
         dialog.done(QDialog::Rejected);
     });
