@@ -16,6 +16,8 @@ void KeepReadInHistory(GuiContext& context, QWidget* owner, HistoryJob job, bool
     if (!kept) {
         context.Tell(owner, HistoryUiText(data.lang, HistoryTextId::CannotKeep) +
                                 QLatin1Char('\n') + FromUtf8(kept.message));
+    } else if (!kept.notice.empty()) {
+        context.Tell(owner, FromUtf8(kept.notice));
     }
 }
 
