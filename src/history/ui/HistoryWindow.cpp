@@ -49,7 +49,8 @@ HistoryWindow::HistoryWindow(GuiContext& context, const HistorySettings& setting
     BuildList(std::move(entries));
     layout->addWidget(HistoryList, 1);
     BuildPreview();
-    layout->addWidget(HistoryPreview, 1);
+    // The 16 channels want more room than the first few entries.
+    layout->addWidget(HistoryPreview, 2);
     sDetail = new QLabel(this);
     sDetail->setObjectName("sDetail");
     layout->addWidget(sDetail);
