@@ -157,7 +157,9 @@ done
 # A project to write: what a clean radio holds.
 results=$(mktemp)
 project=$(mktemp --suffix=.Vkf)
-trap 'rm -f "$results" "$project"' EXIT
+# Reads keep a history: this run's go into its own folder, never the user's.
+export XDG_DATA_HOME="$results.data"
+trap 'rm -rf "$results" "$project" "$results.data"' EXIT
 "$build/bin/radiosim" >"$project.sim" &
 sim_pid=$!
 for _ in $(seq 50); do

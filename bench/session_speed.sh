@@ -13,6 +13,8 @@ source bench/radiosim.sh
 require_programs "$bin" radioprog-cli radiosim
 
 work=$(mktemp -d)
+# Reads keep a history: this run's go into its own folder, never the user's.
+export XDG_DATA_HOME="$work/data"
 sim_pid=
 cleanup() {
     if [ -n "$sim_pid" ]; then

@@ -25,6 +25,8 @@ if [ ! -x /usr/bin/time ]; then
 fi
 
 work=$(mktemp -d)
+# Reads keep a history: this run's go into its own folder, never the user's.
+export XDG_DATA_HOME="$work/data"
 sim_pid=
 cleanup() {
     if [ -n "$sim_pid" ]; then

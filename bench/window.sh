@@ -24,6 +24,8 @@ done
 export QT_QPA_PLATFORM=offscreen
 
 work=$(mktemp -d)
+# Reads keep a history: this run's go into its own folder, never the user's.
+export XDG_DATA_HOME="$work/data"
 pids=()
 cleanup() {
     for pid in "${pids[@]}"; do

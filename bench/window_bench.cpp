@@ -9,7 +9,8 @@
 //
 // --dialog pictures one of the windows the main window opens instead of the main window:
 // programming, port, about, password, new-password, access-code, calibration, band, message,
-// print-preview, compare (the project beside a copy with a few fields changed).
+// print-preview, compare (the project beside a copy with a few fields changed), history (its
+// newest entry selected).
 // --type stores TEXT into a cell of the channel grid as its editor would, before the picture:
 // the notice of a value stored otherwise than typed shows in it.
 
@@ -161,6 +162,7 @@ constexpr DialogOpening kDialogs[] = {
     {"band", "MenuAdjustment", "kjrtwhm"},
     {"print-preview", "MenuFile_Print", nullptr},
     {"compare", "MenuFile_CompareFile", nullptr},
+    {"history", "MenuFile_History", nullptr},
 };
 
 // A copy of the window's project with a channel moved, one renamed, one added and two options
@@ -240,6 +242,11 @@ bool PictureDialog(radioprog::ui::TForm1& window, radioprog::ui::GuiContext& con
     }
     bool saved = false;
     context.modals.QueueDialogHandler([&](QDialog& dialog) {
+        // A list shows what choosing in it shows: its first row chosen.
+        if (auto* list = dialog.findChild<QTableView*>(QStringLiteral("HistoryList"));
+            list != nullptr && list->model()->rowCount() > 0) {
+            list->setCurrentIndex(list->model()->index(0, 0));
+        }
         saved = SaveGrab(dialog, output);
         dialog.done(QDialog::Rejected);
     });

@@ -117,8 +117,8 @@ void KeepReadInHistory(CliContext& context, HistoryJob job) {
     const FileResult kept = IsCalibrationJob(job)
                                 ? KeepCalibrationInHistory(settings, record, data.calibration)
                                 : KeepProjectInHistory(settings, record, data.image, data.band);
-    if (!kept) {
-        std::cerr << "Warning: " << kept.message << "\n";
+    if (!kept || !kept.notice.empty()) {
+        std::cerr << "Warning: " << (kept ? kept.notice : kept.message) << "\n";
     }
 }
 

@@ -88,7 +88,12 @@ FileResult Keep(const HistorySettings& settings, const HistoryRecord& record,
     if (keptPath != nullptr) {
         *keptPath = path;
     }
-    return TrimHistory(settings.folder, settings.keep);
+    // The read is kept: an old entry that would not go is worth a word, not a failure.
+    FileResult kept;
+    if (const FileResult trimmed = TrimHistory(settings.folder, settings.keep); !trimmed) {
+        kept.notice = trimmed.message;
+    }
+    return kept;
 }
 
 }  // namespace

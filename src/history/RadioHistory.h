@@ -74,6 +74,7 @@ struct HistoryRecord {
 // Keeps a successful read: a new file named by local date, time, radio kind and job, written
 // atomically with mode 0600, folder created (0700) when missing; then trims to settings.keep.
 // Disabled: ok and nothing written. The path kept is returned through *keptPath when given.
+// An old entry that cannot be deleted leaves the read kept, with a notice saying so.
 FileResult KeepProjectInHistory(const HistorySettings& settings, HistoryJob job, RadioKind kind,
                                 const ProjectImage& image, const BandLimits& band,
                                 std::string* keptPath = nullptr);

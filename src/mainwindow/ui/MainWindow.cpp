@@ -14,6 +14,7 @@
 #include "gui/FileErrors.h"
 #include "gui/LocalPath.h"
 #include "gui/UiText.h"
+#include "history/ui/HistoryWindow.h"
 #include "lang/ChannelEditText.h"
 #include "lang/LanguageSetting.h"
 #include "lang/TextIds.h"
@@ -223,6 +224,13 @@ bool TForm1::MenuFile_SaveClick() {
         files_->Opened(*path);
     }
     return result.ok;
+}
+
+void TForm1::MenuFile_HistoryClick() {
+    StorePendingEdit();
+    // Opening an entry is one step to undo; edits not yet a step become one first.
+    editing_->RecordUnrecordedChanges();
+    RunHistoryWindow(context_, this, HistorySettingsOf(context_.data.config));
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

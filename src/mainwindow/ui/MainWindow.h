@@ -55,6 +55,7 @@ class TForm1 final : public QMainWindow {
     void MenuFile_OpenClick();
     // True when the project was written.
     bool MenuFile_SaveClick();
+    void MenuFile_HistoryClick();
     void MenuEdit_ReadClick();
     void MenuEdit_WriteClick();
     void MenuEdit_PasswordClick();
@@ -97,6 +98,7 @@ class TForm1 final : public QMainWindow {
     QAction* MenuFile_New = nullptr;
     QAction* MenuFile_Open = nullptr;
     QAction* MenuFile_Save = nullptr;
+    QAction* MenuFile_History = nullptr;
     QAction* MenuFile_Exit = nullptr;
     QAction* MenuEdit_Read = nullptr;
     QAction* MenuEdit_Write = nullptr;

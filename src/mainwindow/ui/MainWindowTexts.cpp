@@ -9,6 +9,7 @@
 
 #include "compare/ui/CompareActions.h"
 #include "gui/UiText.h"
+#include "lang/HistoryText.h"
 #include "lang/LanguageSetting.h"
 #include "lang/TextIds.h"
 #include "mainwindow/ui/ChannelEditing.h"
@@ -78,6 +79,7 @@ void TForm1::ApplyTexts() {
     for (const auto& a : actions) {
         a.action->setText(UiText(lang, a.id));
     }
+    MenuFile_History->setText(FromUtf8(HistoryTextUtf8(lang, HistoryTextId::MenuItem)));
     // Tool bar: the file and radio buttons carry short hints; the language buttons show the
     // language names (without the menu's accelerator mark).
     const ActionText hints[] = {{MenuFile_New, 244},

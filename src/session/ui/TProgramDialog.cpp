@@ -14,6 +14,7 @@
 #include "compare/DifferenceLines.h"
 #include "compare/VerifyDifferences.h"
 #include "gui/UiText.h"
+#include "history/ui/HistoryKeeping.h"
 #include "lang/DialogTexts.h"
 #include "lang/TextIds.h"
 #include "lang/WriteCheckText.h"
@@ -282,11 +283,18 @@ void TProgramDialog::CloseWindow() {
 
 void TProgramDialog::RefreshMainWindow() {
     emit context_.events.projectReplaced(ProjectReplacement::RadioRead);
+    KeepReadInHistory(context_, isVisible() ? this : parentWidget(), HistoryJob::Read,
+                      session_->LegacyRadio());
 }
 
 void TProgramDialog::RefreshCalibrationWindow() {
     if (job_.refreshCalibrationWindow) {
         job_.refreshCalibrationWindow();
+    }
+    // The chip status comes this way too, and is no read of the radio's data.
+    if (job_.sessionMode == kModeCalibration && job_.readRequested) {
+        KeepReadInHistory(context_, isVisible() ? this : parentWidget(),
+                          HistoryJob::CalibrationRead, session_->LegacyRadio());
     }
 }
 

@@ -1,0 +1,24 @@
+#include "history/ui/HistoryKeeping.h"
+
+#include "gui/UiText.h"
+#include "history/ui/HistoryTexts.h"
+
+namespace radioprog::ui {
+
+void KeepReadInHistory(GuiContext& context, QWidget* owner, HistoryJob job, bool legacyRadio) {
+    const AppData& data = context.data;
+    const HistorySettings settings = HistorySettingsOf(data.config);
+    const HistoryRecord record{job, RadioKindOf(legacyRadio, data.VariantY), data.lastWriteTime,
+                               std::nullopt};
+    const FileResult kept = IsCalibrationJob(job)
+                                ? KeepCalibrationInHistory(settings, record, data.calibration)
+                                : KeepProjectInHistory(settings, record, data.image, data.band);
+    if (!kept) {
+        context.Tell(owner, HistoryUiText(data.lang, HistoryTextId::CannotKeep) +
+                                QLatin1Char('\n') + FromUtf8(kept.message));
+    } else if (!kept.notice.empty()) {
+        context.Tell(owner, FromUtf8(kept.notice));
+    }
+}
+
+}  // namespace radioprog::ui

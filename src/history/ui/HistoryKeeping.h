@@ -1,0 +1,15 @@
+#pragma once
+// The windows' reads go into the history as the command line's do.
+
+#include "gui/GuiContext.h"
+#include "history/RadioHistory.h"
+
+class QWidget;
+
+namespace radioprog::ui {
+
+// Keeps what a successful read brought into context.data, under the configuration's history
+// keys. A read that cannot be kept is told in a box over owner; the read itself stands.
+void KeepReadInHistory(GuiContext& context, QWidget* owner, HistoryJob job, bool legacyRadio);
+
+}  // namespace radioprog::ui

@@ -1,0 +1,66 @@
+#include "history/ui/ProjectPreviewModel.h"
+
+#include "channellist/ChannelColumns.h"
+#include "gui/UiText.h"
+#include "lang/TextIds.h"
+
+namespace radioprog::ui {
+
+namespace {
+
+constexpr int kFieldCount = static_cast<int>(text::kChannelFieldCaptions.size());
+// The fields in the grid's order: the channel lists' columns after the number.
+static_assert(kFieldCount + 1 == kChannelColumnCount);
+
+ChannelColumn FieldOf(int column) {
+    return static_cast<ChannelColumn>(column + 1);
+}
+
+}  // namespace
+
+ProjectPreviewModel::ProjectPreviewModel(const THaldenFuncs::TAppLang& lang, QObject* parent)
+    : QAbstractTableModel(parent), lang_(lang) {}
+
+void ProjectPreviewModel::Show(const ProjectImage* image) {
+    beginResetModel();
+    shown_ = image != nullptr;
+    if (image != nullptr) {
+        image_ = *image;
+    }
+    endResetModel();
+}
+
+int ProjectPreviewModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kChannelCount;
+}
+
+int ProjectPreviewModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kFieldCount;
+}
+
+QVariant ProjectPreviewModel::data(const QModelIndex& index, int role) const {
+    const int channel = index.row() + 1;
+    if (role != Qt::DisplayRole || !shown_ || !image_.IsChannelValid(channel)) {
+        return {};
+    }
+    return FromUtf8(ChannelFieldText(image_, channel, FieldOf(index.column()), lang_.LangType()));
+}
+
+QVariant ProjectPreviewModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole) {
+        return {};
+    }
+    if (orientation == Qt::Vertical) {
+        return QStringLiteral("%1").arg(section + 1, 2, 10, QLatin1Char('0'));
+    }
+    return section >= 0 && section < kFieldCount
+               ? UiText(lang_, text::kChannelFieldCaptions[static_cast<size_t>(section)])
+               : QVariant();
+}
+
+Qt::ItemFlags ProjectPreviewModel::flags(const QModelIndex& index) const {
+    // Seen and selected (to copy a value by eye), never edited.
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+}  // namespace radioprog::ui
