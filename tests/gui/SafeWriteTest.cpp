@@ -68,9 +68,7 @@ TEST_F(SafeWriteTest, ARadioThatKeepsItsOldChannelIsNamedNotCalledASuccess) {
 
     ASSERT_EQ(modals.Log().size(), 2);
     const QString box = modals.Log()[1];
-    EXPECT_TRUE(
-        box.startsWith("unexpected: Verify failed: the radio does not hold what was "
-                       "written."))
+    EXPECT_TRUE(box.startsWith("Verify failed: the radio does not hold what was written."))
         << box.toStdString();
     EXPECT_TRUE(box.contains("Differs: channel 1")) << box.toStdString();
     EXPECT_TRUE(box.contains("Addresses: 0x8080")) << box.toStdString();

@@ -281,10 +281,16 @@ void TProgramDialog::CloseWindow() {
     }
 }
 
+bool TProgramDialog::LegacyRadioMet() const {
+    // Reads run as plain sessions; only writes carry a safety net.
+    const auto* session = dynamic_cast<const ProgramSession*>(session_.get());
+    return session != nullptr && session->LegacyRadio();
+}
+
 void TProgramDialog::RefreshMainWindow() {
     emit context_.events.projectReplaced(ProjectReplacement::RadioRead);
     KeepReadInHistory(context_, isVisible() ? this : parentWidget(), HistoryJob::Read,
-                      session_->LegacyRadio());
+                      LegacyRadioMet());
 }
 
 void TProgramDialog::RefreshCalibrationWindow() {
@@ -294,7 +300,7 @@ void TProgramDialog::RefreshCalibrationWindow() {
     // The chip status comes this way too, and is no read of the radio's data.
     if (job_.sessionMode == kModeCalibration && job_.readRequested) {
         KeepReadInHistory(context_, isVisible() ? this : parentWidget(),
-                          HistoryJob::CalibrationRead, session_->LegacyRadio());
+                          HistoryJob::CalibrationRead, LegacyRadioMet());
     }
 }
 

@@ -50,6 +50,7 @@ class TProgramDialog final : public QDialog, public SessionHost {
     void AddSafetyNetChoices(QLayout* layout);
     std::unique_ptr<SessionDriver> MakeDriver();
     void ShowVerifyFailure(const VerifyReport& report);
+    bool LegacyRadioMet() const;
     QTimer* MakeTimer(const char* name, void (SessionDriver::*handler)());
     QTimer* TimerOf(SessionTimer timer) const;
     void WatchPortInput();
