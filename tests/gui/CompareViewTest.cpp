@@ -1,5 +1,6 @@
-// File > Compare with file...: the project in the window beside a file in the compare view,
-// differing cells marked, identical channels folded; a file that cannot be read is reported.
+// File > Compare with file... and with radio...: the project in the window beside a file or a
+// radio in the compare view, differing cells marked, identical channels folded; a file that
+// cannot be read is reported.
 
 #include <gtest/gtest.h>
 
@@ -7,12 +8,16 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
+#include <QPushButton>
 #include <QTableWidget>
+#include <algorithm>
 #include <fstream>
 
+#include "history/RadioHistory.h"
 #include "model/ProjectFields.h"
 #include "model/ProjectFile.h"
 #include "support/MainWindowFixture.h"
+#include "support/Programs.h"
 
 namespace radioprog::ui {
 namespace {
@@ -94,6 +99,41 @@ TEST_F(CompareViewTest, AFileThatIsNoProjectIsReportedAndNothingIsCompared) {
     EXPECT_TRUE(modals.Log()[1].startsWith("Cannot open the file\n\"" +
                                            QString::fromStdString(file) + "\" is not a project"))
         << modals.Log()[1].toStdString();
+}
+
+TEST_F(CompareViewTest, CompareWithRadioReadsIntoACopyAndLeavesTheProjectAsItIs) {
+    testing::Radiosim sim({"--kind", "S"});
+    ASSERT_FALSE(sim.Device().empty());
+    data.port.source.explicitPorts = {{1, sim.Device()}};
+    data.port.source.scanDevices = [] { return std::vector<std::string>{}; };
+    data.port.autoSearchPort = false;
+    data.port.portNumber = 1;
+    data.config.historyFolder = folder.File("history");
+    const ProjectImage before = data.image;
+
+    modals.QueueDialogHandler([](QDialog& dialog) {
+        QTest::mouseClick(testing::Find<QPushButton>(&dialog, "ProgramStart"), Qt::LeftButton);
+    });
+    QString rightTitle;
+    int differingRows = 0;
+    modals.QueueDialogHandler([&](QDialog& view) {
+        rightTitle = view.findChild<QLabel*>("sRightTitle")->text();
+        auto* table = view.findChild<QTableWidget*>("gRightChannels");
+        for (int row = 0; row < table->rowCount(); ++row) {
+            differingRows += Marked(table->item(row, 1)) ? 1 : 0;
+        }
+        view.reject();
+    });
+    window->findChild<QAction*>("MenuFile_CompareRadio")->trigger();
+
+    EXPECT_TRUE(modals.AllAnswersUsed());
+    EXPECT_EQ(rightTitle, "Radio");
+    EXPECT_GT(differingRows, 0);  // the radio's factory channels are not the project's
+    EXPECT_TRUE(std::ranges::equal(data.image.Raw(), before.Raw()));
+    EXPECT_FALSE(window->findChild<QAction*>("MenuEdit_Undo")->isEnabled());
+    const auto kept = ListHistory(data.config.historyFolder);
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(kept[0].job, HistoryJob::Read);
 }
 
 }  // namespace

@@ -9,7 +9,9 @@
 #include "gui/LocalPath.h"
 #include "gui/UiText.h"
 #include "lang/CompareText.h"
+#include "lang/TextIds.h"
 #include "model/ProjectFile.h"
+#include "session/ui/ProgramDialog.h"
 
 namespace radioprog::ui {
 
@@ -38,16 +40,41 @@ CompareActions::CompareActions(GuiContext& context, QWidget* window,
     compareFile->setObjectName(QStringLiteral("MenuFile_CompareFile"));
     window_->addAction(compareFile);
     connect(compareFile, &QAction::triggered, this, [this] { CompareWithFile(); });
+    compareRadio = new QAction(this);
+    compareRadio->setObjectName(QStringLiteral("MenuFile_CompareRadio"));
+    window_->addAction(compareRadio);
+    connect(compareRadio, &QAction::triggered, this, [this] { CompareWithRadio(); });
 }
 
 void CompareActions::AddToMenu(QMenu* fileMenu) const {
     QAction* exit = fileMenu->actions().isEmpty() ? nullptr : fileMenu->actions().last();
     fileMenu->insertAction(exit, compareFile);
+    fileMenu->insertAction(exit, compareRadio);
     fileMenu->insertSeparator(exit);
 }
 
 void CompareActions::RefreshTexts() {
     compareFile->setText(Text(context_, CompareTextId::CompareWithFile));
+    compareRadio->setText(Text(context_, CompareTextId::CompareWithRadio));
+}
+
+void CompareActions::CompareWithRadio() {
+    storePendingEdit_();
+    // The radio is read into a copy of the project, so fields a radio does not hold (and the
+    // password that opens it) are the project's own and compare equal.
+    SessionState radio = SessionState::CopyOf(SessionDataOf(context_.data));
+    ProgramJob job;
+    job.caption = UiText(context_.data.lang, text::kReadFromRadio);
+    job.readInto = &radio;
+    if (RunProgramDialog(context_, window_, job) != SessionOutcome::Success) {
+        return;
+    }
+    const AppData& data = context_.data;
+    const ComparedProject current{data.image, data.band,
+                                  CompareTextUtf8(data.lang, CompareTextId::CurrentProject)};
+    const ComparedProject read{radio.image, radio.band,
+                               CompareTextUtf8(data.lang, CompareTextId::RadioSide)};
+    ShowProjectComparison(context_, window_, current, read);
 }
 
 void CompareActions::CompareWithFile() {

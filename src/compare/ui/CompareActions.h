@@ -1,6 +1,7 @@
 #pragma once
-// File > Compare with file...: the project in the window beside a project file, in the
-// compare view. The file is only read; the project in the window stays as it is.
+// File > Compare with file... and Compare with radio...: the project in the window beside a
+// project file or what a radio holds, in the compare view. The file or radio is only read;
+// the project in the window stays as it is.
 
 #include <QObject>
 #include <functional>
@@ -24,9 +25,12 @@ class CompareActions final : public QObject {
     void RefreshTexts();
 
     QAction* compareFile = nullptr;
+    QAction* compareRadio = nullptr;
 
   private:
     void CompareWithFile();
+    // Reads the radio into a copy and compares the project with it.
+    void CompareWithRadio();
 
     GuiContext& context_;
     QWidget* window_;

@@ -5,14 +5,15 @@
 
 namespace radioprog::ui {
 
-void KeepReadInHistory(GuiContext& context, QWidget* owner, HistoryJob job, bool legacyRadio) {
+void KeepReadInHistory(GuiContext& context, QWidget* owner, HistoryJob job, bool legacyRadio,
+                       const SessionData& read) {
     const AppData& data = context.data;
     const HistorySettings settings = HistorySettingsOf(data.config);
-    const HistoryRecord record{job, RadioKindOf(legacyRadio, data.VariantY), data.lastWriteTime,
+    const HistoryRecord record{job, RadioKindOf(legacyRadio, read.VariantY), read.lastWriteTime,
                                std::nullopt};
     const FileResult kept = IsCalibrationJob(job)
-                                ? KeepCalibrationInHistory(settings, record, data.calibration)
-                                : KeepProjectInHistory(settings, record, data.image, data.band);
+                                ? KeepCalibrationInHistory(settings, record, read.calibration)
+                                : KeepProjectInHistory(settings, record, read.image, read.band);
     if (!kept) {
         context.Tell(owner, HistoryUiText(data.lang, HistoryTextId::CannotKeep) +
                                 QLatin1Char('\n') + FromUtf8(kept.message));

@@ -22,6 +22,10 @@ struct ProgramJob {
     // Redraws the calibration window after a calibration or chip status read.
     std::function<void()> refreshCalibrationWindow;
 
+    // A read into this private copy instead of the open project: the window is not redrawn
+    // and no step is recorded; the history keeps what the copy received.
+    SessionState* readInto = nullptr;
+
     // A write of data or calibration with safetyNet offers a backup read before and a
     // read-back after (check boxes remembered in the configuration). keepBackup keeps a
     // backup read (see CheckedWrite::KeepBackup); afterWrite learns how the write went,

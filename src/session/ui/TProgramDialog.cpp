@@ -116,7 +116,7 @@ void TProgramDialog::AddSafetyNetChoices(QLayout* layout) {
 std::unique_ptr<SessionDriver> TProgramDialog::MakeDriver() {
     checkedWrite_ = nullptr;
     if (!IsCheckedWrite(job_)) {
-        auto session = std::make_unique<ProgramSession>(SessionDataOf(context_.data), port_, *this);
+        auto session = std::make_unique<ProgramSession>(ReadTarget(), port_, *this);
         session->SessionMode = job_.sessionMode;
         session->ReadRequested = job_.readRequested;
         return session;
@@ -287,10 +287,16 @@ bool TProgramDialog::LegacyRadioMet() const {
     return session != nullptr && session->LegacyRadio();
 }
 
+SessionData TProgramDialog::ReadTarget() const {
+    return job_.readInto != nullptr ? job_.readInto->View() : SessionDataOf(context_.data);
+}
+
 void TProgramDialog::RefreshMainWindow() {
-    emit context_.events.projectReplaced(ProjectReplacement::RadioRead);
+    if (job_.readInto == nullptr) {
+        emit context_.events.projectReplaced(ProjectReplacement::RadioRead);
+    }
     KeepReadInHistory(context_, isVisible() ? this : parentWidget(), HistoryJob::Read,
-                      LegacyRadioMet());
+                      LegacyRadioMet(), ReadTarget());
 }
 
 void TProgramDialog::RefreshCalibrationWindow() {
@@ -300,7 +306,7 @@ void TProgramDialog::RefreshCalibrationWindow() {
     // The chip status comes this way too, and is no read of the radio's data.
     if (job_.sessionMode == kModeCalibration && job_.readRequested) {
         KeepReadInHistory(context_, isVisible() ? this : parentWidget(),
-                          HistoryJob::CalibrationRead, LegacyRadioMet());
+                          HistoryJob::CalibrationRead, LegacyRadioMet(), ReadTarget());
     }
 }
 

@@ -51,6 +51,8 @@ class TProgramDialog final : public QDialog, public SessionHost {
     std::unique_ptr<SessionDriver> MakeDriver();
     void ShowVerifyFailure(const VerifyReport& report);
     bool LegacyRadioMet() const;
+    // What a plain session fills: the program's state or the job's private copy.
+    SessionData ReadTarget() const;
     QTimer* MakeTimer(const char* name, void (SessionDriver::*handler)());
     QTimer* TimerOf(SessionTimer timer) const;
     void WatchPortInput();
