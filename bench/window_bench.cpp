@@ -8,9 +8,9 @@
 //                [--size WxH]
 //
 // --dialog pictures one of the windows the main window opens instead of the main window:
-// programming, port, about, password, new-password, access-code, calibration, band, message,
-// print-preview, compare (the project beside a copy with a few fields changed), history (its
-// newest entry selected).
+// programming, programming-write, port, about, password, new-password, access-code, calibration,
+// band, message, verify-failed (a read-back that kept an old channel), print-preview, compare (the
+// project beside a copy with a few fields changed), history (its newest entry selected).
 // --type stores TEXT into a cell of the channel grid as its editor would, before the picture:
 // the notice of a value stored otherwise than typed shows in it.
 
@@ -42,6 +42,7 @@
 #include "model/ProjectFields.h"
 #include "model/ProjectFile.h"
 #include "session/ui/FailureAdvice.h"
+#include "session/ui/VerifyFailureText.h"
 
 namespace {
 
@@ -153,6 +154,7 @@ struct DialogOpening {
 
 constexpr DialogOpening kDialogs[] = {
     {"programming", "MenuEdit_Read", nullptr},
+    {"programming-write", "MenuEdit_Write", nullptr},
     {"port", "MenuPort", nullptr},
     {"about", "MenuAbout", nullptr},
     {"password", "MenuEdit_Password", nullptr},
@@ -214,6 +216,20 @@ bool SaveGrab(QWidget& widget, const QString& output) {
 bool PictureDialog(radioprog::ui::TForm1& window, radioprog::ui::GuiContext& context,
                    const QString& name, const QString& output) {
     using namespace radioprog::ui;
+    if (name == "verify-failed") {
+        // A radio that kept its old channel 1 when 446.1 MHz was written.
+        radioprog::VerifyReport report;
+        report.ran = true;
+        report.differingAddresses = {0x8080, 0x8081, 0x8082, 0x8083, 0x8084, 0x8085};
+        report.readProject = radioprog::ProjectSide{context.data.image, context.data.band};
+        report.sentProject = report.readProject;
+        report.sentProject->image.Channel(1).InitialiseNew(446100000);
+        report.sentProject->image.SetChannelValid(1, true);
+        TUserWarnDlg box(
+            &window, VerifyFailureText(context, report),
+            FromUtf8(radioprog::UserWarnDlgTextTable().TextUtf8(context.data.lang, 0)));
+        return SaveGrab(box, output);
+    }
     if (name == "message") {
         const auto& lang = context.data.lang;
         TUserWarnDlg box(&window,

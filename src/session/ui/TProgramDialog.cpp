@@ -11,14 +11,13 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "compare/DifferenceLines.h"
-#include "compare/VerifyDifferences.h"
 #include "gui/UiText.h"
 #include "history/ui/HistoryKeeping.h"
 #include "lang/DialogTexts.h"
 #include "lang/TextIds.h"
 #include "lang/WriteCheckText.h"
 #include "session/ui/FailureAdvice.h"
+#include "session/ui/VerifyFailureText.h"
 
 namespace radioprog::ui {
 
@@ -30,14 +29,6 @@ QString SessionCaption(const GuiContext& context, int index) {
 
 QString CheckText(const GuiContext& context, WriteCheckTextId id) {
     return FromUtf8(WriteCheckTextUtf8(context.data.lang, id));
-}
-
-QString JoinedUtf8(const std::vector<std::string>& parts) {
-    QStringList texts;
-    for (const std::string& part : parts) {
-        texts << FromUtf8(part);
-    }
-    return texts.join(", ");
 }
 
 }  // namespace
@@ -133,18 +124,8 @@ std::unique_ptr<SessionDriver> TProgramDialog::MakeDriver() {
 }
 
 void TProgramDialog::ShowVerifyFailure(const VerifyReport& report) {
-    QString text = CheckText(context_, WriteCheckTextId::VerifyFailed);
-    text += "\n\n" +
-            CheckText(context_, WriteCheckTextId::DifferingPlaces).arg(JoinedUtf8(report.Places()));
-    text += "\n" + CheckText(context_, WriteCheckTextId::DifferingAddresses)
-                       .arg(FromUtf8(AddressRanges(report.differingAddresses)));
-    const std::string fields =
-        DifferenceLines(VerifyDifferences(report, context_.data.lang.LangType()));
-    if (!fields.empty()) {
-        text += "\n\n" + FromUtf8(fields).trimmed();
-    }
     QWidget* owner = isVisible() ? this : parentWidget();
-    context_.Tell(owner, text);
+    context_.Tell(owner, VerifyFailureText(context_, report));
 }
 
 TProgramDialog::~TProgramDialog() {

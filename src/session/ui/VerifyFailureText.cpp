@@ -1,0 +1,38 @@
+#include "session/ui/VerifyFailureText.h"
+
+#include <QStringList>
+
+#include "compare/DifferenceLines.h"
+#include "compare/VerifyDifferences.h"
+#include "gui/UiText.h"
+#include "lang/WriteCheckText.h"
+
+namespace radioprog::ui {
+
+namespace {
+
+QString CheckText(const GuiContext& context, WriteCheckTextId id) {
+    return FromUtf8(WriteCheckTextUtf8(context.data.lang, id));
+}
+
+}  // namespace
+
+QString VerifyFailureText(const GuiContext& context, const VerifyReport& report) {
+    QStringList places;
+    for (const std::string& place : report.Places()) {
+        places << FromUtf8(place);
+    }
+    QString text = CheckText(context, WriteCheckTextId::VerifyFailed) + "\n\n" +
+                   CheckText(context, WriteCheckTextId::DifferingPlaces).arg(places.join(", ")) +
+                   "\n" +
+                   CheckText(context, WriteCheckTextId::DifferingAddresses)
+                       .arg(FromUtf8(AddressRanges(report.differingAddresses)));
+    const std::string fields =
+        DifferenceLines(VerifyDifferences(report, context.data.lang.LangType()));
+    if (!fields.empty()) {
+        text += "\n\n" + FromUtf8(fields).trimmed();
+    }
+    return text;
+}
+
+}  // namespace radioprog::ui
