@@ -28,7 +28,8 @@ constexpr std::array<TextRow, kHistoryTextCount> kHistoryRows = {{
     {"关闭", "關閉", "Close"},
     {"校准数据请在校准窗口中打开", "校準資料請在校準視窗中開啟",
      "Calibration data opens in the calibration window"},
-    {"读频记录无法保存到历史", "讀頻記錄無法儲存到歷史", "The read could not be kept in the history"},
+    {"读频记录无法保存到历史", "讀頻記錄無法儲存到歷史",
+     "The read could not be kept in the history"},
 }};
 
 }  // namespace

@@ -15,6 +15,7 @@
 
 #include "history/RadioHistory.h"
 #include "model/ProjectFile.h"
+#include "session/ui/ProgramDialog.h"
 #include "support/MainWindowFixture.h"
 #include "support/Programs.h"
 
@@ -168,6 +169,41 @@ TEST_F(HistoryWindowTest, AReadFromTheRadioLeavesExactlyOneEntryWithTheReadProje
     struct stat info {};
     ASSERT_EQ(stat(kept.front().c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0600u);
+}
+
+// The calibration window's jobs run in the programming window as below: a calibration read is
+// kept, the chip's live status is no read of the radio's data and is not.
+TEST_F(HistoryWindowTest, ACalibrationReadIsKeptAndAChipStatusIsNot) {
+    testing::Radiosim sim({"--kind", "S", "--status", "7B 11 22 A4 00 80 80 00 3C 01 2C"});
+    ASSERT_FALSE(sim.Device().empty());
+    data.config.historyFolder = history;
+    data.port.source.explicitPorts = {{1, sim.Device()}};
+    data.port.portNumber = 1;
+    data.port.autoSearchPort = false;
+    const auto start = [this] {
+        modals.QueueDialogHandler([](QDialog& dialog) {
+            QTest::mouseClick(testing::Find<QPushButton>(&dialog, "ProgramStart"), Qt::LeftButton);
+        });
+    };
+
+    start();
+    ASSERT_EQ(RunProgramDialog(context, nullptr, {kModeChipStatus, true, "Status", {}}),
+              SessionOutcome::Success);
+    EXPECT_FALSE(fs::exists(history));
+
+    start();
+    ASSERT_EQ(RunProgramDialog(context, nullptr, {kModeCalibration, true, "Read", {}}),
+              SessionOutcome::Success);
+    std::vector<fs::path> kept;
+    for (const auto& item : fs::directory_iterator(history)) {
+        kept.push_back(item.path());
+    }
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_NE(kept.front().filename().string().find("_S_calibration-read.vkfa"), std::string::npos)
+        << kept.front();
+    const std::string saved = folder.File("saved.vkfa");
+    ASSERT_TRUE(SaveCalibrationFile(saved, data.calibration));
+    EXPECT_EQ(FileBytes(kept.front()), FileBytes(saved));
 }
 
 }  // namespace

@@ -54,8 +54,7 @@ void TForm1::BuildMenus() {
     MenuFile_Open = AddAction(MenuFile, "MenuFile_Open", [this] { MenuFile_OpenClick(); });
     MenuFile_Open->setShortcut(QKeySequence::Open);
     MenuFile_Save = AddAction(MenuFile, "MenuFile_Save", [this] { MenuFile_SaveClick(); });
-    MenuFile_History =
-        AddAction(MenuFile, "MenuFile_History", [this] { MenuFile_HistoryClick(); });
+    MenuFile_History = AddAction(MenuFile, "MenuFile_History", [this] { MenuFile_HistoryClick(); });
     MenuFile->addSeparator();
     MenuFile_Exit = AddAction(MenuFile, "MenuFile_Exit", [this] { close(); });
 
