@@ -16,9 +16,9 @@ namespace {
 void PrintVerifyFailure(const VerifyReport& report) {
     std::cerr << "Verify failed: the radio does not hold what was written.\n";
     std::cerr << "Differs: ";
-    const std::vector<std::string> places = report.Places();
+    const std::vector<MemoryPlace> places = report.Places();
     for (size_t i = 0; i < places.size(); ++i) {
-        std::cerr << (i > 0 ? ", " : "") << places[i];
+        std::cerr << (i > 0 ? ", " : "") << PlaceText(places[i]);
     }
     std::cerr << "\nAddresses: " << AddressRanges(report.differingAddresses) << "\n";
     std::cerr << DifferenceLines(VerifyDifferences(report)) << std::flush;

@@ -17,38 +17,50 @@ std::string Quoted(const std::string& text) {
     return quoted + "\"";
 }
 
-std::string Side(const std::string& text, bool inUse) {
-    if (inUse) {
-        return Quoted(text);
-    }
+THaldenFuncs::TAppLang EnglishWords() {
     THaldenFuncs::TAppLang english("en_US");
     english.SetLangType(THaldenFuncs::TLangType::English);
-    return CompareTextUtf8(english, CompareTextId::NotInUse);
+    return english;
 }
 
-std::string Where(const FieldDifference& difference) {
+std::string Side(const std::string& text, bool inUse, const THaldenFuncs::TAppLang& lang) {
+    return inUse ? Quoted(text) : CompareTextUtf8(lang, CompareTextId::NotInUse);
+}
+
+std::string Where(const FieldDifference& difference, const THaldenFuncs::TAppLang& lang) {
     switch (difference.area) {
         case FieldDifference::Area::Band:
-            return "band";
-        case FieldDifference::Area::Channel:
-            return "channel " + std::to_string(difference.channel);
+            return CompareTextUtf8(lang, CompareTextId::PlaceBand);
+        case FieldDifference::Area::Channel: {
+            std::string place = CompareTextUtf8(lang, CompareTextId::PlaceChannel);
+            return place.replace(place.find("%1"), 2, std::to_string(difference.channel));
+        }
         default:
-            return "option";
+            return CompareTextUtf8(lang, CompareTextId::PlaceOption);
     }
+}
+
+std::string Line(const FieldDifference& difference, const THaldenFuncs::TAppLang& lang) {
+    return Where(difference, lang) + "  " + difference.field + ": " +
+           Side(difference.left, difference.leftInUse, lang) + " -> " +
+           Side(difference.right, difference.rightInUse, lang);
 }
 
 }  // namespace
 
 std::string DifferenceLine(const FieldDifference& difference) {
-    return Where(difference) + "  " + difference.field + ": " +
-           Side(difference.left, difference.leftInUse) + " -> " +
-           Side(difference.right, difference.rightInUse);
+    return Line(difference, EnglishWords());
 }
 
 std::string DifferenceLines(const std::vector<FieldDifference>& differences) {
+    return DifferenceLines(differences, EnglishWords());
+}
+
+std::string DifferenceLines(const std::vector<FieldDifference>& differences,
+                            const THaldenFuncs::TAppLang& lang) {
     std::string lines;
     for (const FieldDifference& difference : differences) {
-        lines += DifferenceLine(difference) + "\n";
+        lines += Line(difference, lang) + "\n";
     }
     return lines;
 }

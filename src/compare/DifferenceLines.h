@@ -14,11 +14,16 @@
 #include <vector>
 
 #include "compare/ProjectComparison.h"
+#include "lang/AppLang.h"
 
 namespace radioprog {
 
 std::string DifferenceLine(const FieldDifference& difference);
 // Every line, each ending in a line break.
 std::string DifferenceLines(const std::vector<FieldDifference>& differences);
+// The same with the places ("channel 3", "option") and "(not in use)" in the words of lang,
+// for a window.
+std::string DifferenceLines(const std::vector<FieldDifference>& differences,
+                            const THaldenFuncs::TAppLang& lang);
 
 }  // namespace radioprog

@@ -22,6 +22,9 @@ constexpr std::array<TextRow, kCompareTextCount> kCompareRows = {{
     {"两份数据相同", "兩份數據相同", "No differences: the two are the same"},
     {"设置", "設置", "Setting"},
     {"关闭", "關閉", "Close"},
+    {"频段", "頻段", "band"},
+    {"信道 %1", "信道 %1", "channel %1"},
+    {"选项", "選項", "option"},
 }};
 
 }  // namespace

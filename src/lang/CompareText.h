@@ -26,8 +26,12 @@ enum class CompareTextId : int {
     NoDifference,
     Setting,
     Close,
+    // Where a difference lies, at the start of its line.
+    PlaceBand,
+    PlaceChannel,
+    PlaceOption,
 };
-inline constexpr std::size_t kCompareTextCount = 14;
+inline constexpr std::size_t kCompareTextCount = 17;
 
 LocalisedTableSource CompareTextSource();
 const LocalisedTable& CompareTextTable();

@@ -17,6 +17,10 @@ constexpr std::array<TextRow, kWriteCheckTextCount> kWriteCheckRows = {{
     {"写下一台", "寫下一台", "Write to next radio"},
     {"本次已写入 %1 台对讲机", "本次已寫入 %1 台對講機",
      "Radios written since the window opened: %1"},
+    {"设置", "設定", "settings"},
+    {"密码", "密碼", "password"},
+    {"信道 %1", "信道 %1", "channel %1"},
+    {"校准数据", "校準資料", "calibration block"},
 }};
 
 }  // namespace

@@ -20,8 +20,12 @@ enum class WriteCheckTextId : int {
     BackupNotKept,
     WriteToNextRadio,
     RadiosWritten,
+    PlaceSettings,
+    PlacePassword,
+    PlaceChannel,
+    PlaceCalibration,
 };
-inline constexpr std::size_t kWriteCheckTextCount = 8;
+inline constexpr std::size_t kWriteCheckTextCount = 12;
 
 LocalisedTableSource WriteCheckTextSource();
 const LocalisedTable& WriteCheckTextTable();

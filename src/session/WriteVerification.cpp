@@ -91,35 +91,50 @@ std::vector<uint16_t> DifferingAddresses(const std::vector<WrittenBlock>& blocks
     return differing;
 }
 
-std::string PlaceOfAddress(uint16_t address, bool legacyRadio) {
+MemoryPlace PlaceOfAddress(uint16_t address, bool legacyRadio) {
+    using Kind = MemoryPlace::Kind;
     if (legacyRadio) {
         const size_t first = radiomap::LegacyChannelOffset(1);
         const size_t end = radiomap::LegacyChannelOffset(17);
         if (address >= first && address < end) {
-            return "channel " + std::to_string(address / radiomap::kLegacyChannelRecordSize);
+            return {Kind::Channel, static_cast<int>(address / radiomap::kLegacyChannelRecordSize)};
         }
-        return "settings";
+        return {Kind::Settings, 0};
     }
     if (address >= radiomap::kCalibrationAddress) {
-        return "calibration block";
+        return {Kind::Calibration, 0};
     }
     if (address >= radiomap::kChannelAddress) {
-        return "channel " +
-               std::to_string((address - radiomap::kChannelAddress) / radiomap::kChannelRecordSize +
-                              1);
+        return {Kind::Channel,
+                static_cast<int>(
+                    (address - radiomap::kChannelAddress) / radiomap::kChannelRecordSize + 1)};
     }
     if (address >= radiomap::kPasswordAddress) {
-        return "password";
+        return {Kind::Password, 0};
+    }
+    return {Kind::Settings, 0};
+}
+
+std::string PlaceText(const MemoryPlace& place) {
+    switch (place.kind) {
+        case MemoryPlace::Kind::Channel:
+            return "channel " + std::to_string(place.channel);
+        case MemoryPlace::Kind::Password:
+            return "password";
+        case MemoryPlace::Kind::Calibration:
+            return "calibration block";
+        case MemoryPlace::Kind::Settings:
+            break;
     }
     return "settings";
 }
 
-std::vector<std::string> PlacesOf(const std::vector<uint16_t>& addresses, bool legacyRadio) {
-    std::vector<std::string> places;
+std::vector<MemoryPlace> PlacesOf(const std::vector<uint16_t>& addresses, bool legacyRadio) {
+    std::vector<MemoryPlace> places;
     for (const uint16_t address : addresses) {
-        std::string place = PlaceOfAddress(address, legacyRadio);
+        const MemoryPlace place = PlaceOfAddress(address, legacyRadio);
         if (std::find(places.begin(), places.end(), place) == places.end()) {
-            places.push_back(std::move(place));
+            places.push_back(place);
         }
     }
     return places;

@@ -41,10 +41,18 @@ std::vector<uint16_t> DifferingAddresses(const std::vector<WrittenBlock>& blocks
                                          const SentData& sent, const RadioMemory* dataReadBack,
                                          const RadioMemory* calibrationReadBack);
 
-// Where a radio address lies: "channel 3", "settings", "password", "calibration block".
-std::string PlaceOfAddress(uint16_t address, bool legacyRadio);
+// Where a radio address lies.
+struct MemoryPlace {
+    enum class Kind { Settings, Password, Channel, Calibration };
+    Kind kind = Kind::Settings;
+    int channel = 0;  // 1..16 for a channel
+    friend bool operator==(const MemoryPlace&, const MemoryPlace&) = default;
+};
+MemoryPlace PlaceOfAddress(uint16_t address, bool legacyRadio);
+// "channel 3", "settings", "password", "calibration block".
+std::string PlaceText(const MemoryPlace& place);
 // Each place of the addresses once, in address order.
-std::vector<std::string> PlacesOf(const std::vector<uint16_t>& addresses, bool legacyRadio);
+std::vector<MemoryPlace> PlacesOf(const std::vector<uint16_t>& addresses, bool legacyRadio);
 // The addresses as hexadecimal ranges: "0x8093-0x8095, 0x80A0".
 std::string AddressRanges(const std::vector<uint16_t>& addresses);
 
@@ -65,7 +73,7 @@ struct VerifyReport {
     std::optional<ProjectSide> readProject;
 
     bool Agrees() const { return differingAddresses.empty(); }
-    std::vector<std::string> Places() const { return PlacesOf(differingAddresses, legacyRadio); }
+    std::vector<MemoryPlace> Places() const { return PlacesOf(differingAddresses, legacyRadio); }
 };
 
 }  // namespace radioprog

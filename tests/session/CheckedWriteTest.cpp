@@ -121,7 +121,8 @@ TEST_F(CheckedWriteTest, ReadBackNamesTheBlockTheRadioAcknowledgedButDidNotStore
     ASSERT_FALSE(report.differingAddresses.empty());
     EXPECT_GE(report.differingAddresses.front(), 0x8080);
     EXPECT_LT(report.differingAddresses.back(), 0x8090);
-    EXPECT_EQ(report.Places(), std::vector<std::string>{"channel 1"});
+    const std::vector<MemoryPlace> channelOne = {{MemoryPlace::Kind::Channel, 1}};
+    EXPECT_EQ(report.Places(), channelOne);
     ASSERT_TRUE(report.readProject && report.sentProject);
     EXPECT_EQ(report.sentProject->image.Channel(1).RxFreq(), 446100000u);
     EXPECT_NE(report.readProject->image.Channel(1).RxFreq(), 446100000u);

@@ -15,12 +15,26 @@ QString CheckText(const GuiContext& context, WriteCheckTextId id) {
     return FromUtf8(WriteCheckTextUtf8(context.data.lang, id));
 }
 
+QString PlaceText(const GuiContext& context, const MemoryPlace& place) {
+    switch (place.kind) {
+        case MemoryPlace::Kind::Channel:
+            return CheckText(context, WriteCheckTextId::PlaceChannel).arg(place.channel);
+        case MemoryPlace::Kind::Password:
+            return CheckText(context, WriteCheckTextId::PlacePassword);
+        case MemoryPlace::Kind::Calibration:
+            return CheckText(context, WriteCheckTextId::PlaceCalibration);
+        case MemoryPlace::Kind::Settings:
+            break;
+    }
+    return CheckText(context, WriteCheckTextId::PlaceSettings);
+}
+
 }  // namespace
 
 QString VerifyFailureText(const GuiContext& context, const VerifyReport& report) {
     QStringList places;
-    for (const std::string& place : report.Places()) {
-        places << FromUtf8(place);
+    for (const MemoryPlace& place : report.Places()) {
+        places << PlaceText(context, place);
     }
     QString text = CheckText(context, WriteCheckTextId::VerifyFailed) + "\n\n" +
                    CheckText(context, WriteCheckTextId::DifferingPlaces).arg(places.join(", ")) +
@@ -28,7 +42,7 @@ QString VerifyFailureText(const GuiContext& context, const VerifyReport& report)
                    CheckText(context, WriteCheckTextId::DifferingAddresses)
                        .arg(FromUtf8(AddressRanges(report.differingAddresses)));
     const std::string fields =
-        DifferenceLines(VerifyDifferences(report, context.data.lang.LangType()));
+        DifferenceLines(VerifyDifferences(report, context.data.lang.LangType()), context.data.lang);
     if (!fields.empty()) {
         text += "\n\n" + FromUtf8(fields).trimmed();
     }
