@@ -9,6 +9,7 @@
 #include "history/HistoryNames.h"
 #include "history/RadioHistory.h"
 #include "model/AtomicOutput.h"
+#include "model/PrivateFolder.h"
 
 namespace radioprog {
 
@@ -19,7 +20,6 @@ namespace fs = std::filesystem;
 // The entries hold the radio's unlock password: only their owner may read them or see which
 // radios were read when.
 constexpr mode_t kEntryMode = 0600;
-constexpr mode_t kFolderMode = 0700;
 
 FileResult CannotKeep(const std::string& folder, const std::string& why) {
     return {false, "Cannot keep the read in the history folder \"" + folder + "\": " + why};
@@ -28,24 +28,8 @@ FileResult CannotKeep(const std::string& folder, const std::string& why) {
 // Creates folder and whatever of its parents is missing, each private; folders that are there
 // keep their modes.
 FileResult MakeFolder(const std::string& folder) {
-    fs::path built;
-    for (const fs::path& part : fs::path(folder).lexically_normal()) {
-        if (part.empty()) {
-            continue;
-        }
-        built /= part;
-        struct stat info {};
-        if (stat(built.c_str(), &info) == 0) {
-            if (!S_ISDIR(info.st_mode)) {
-                return CannotKeep(folder, "\"" + built.string() + "\" is not a folder");
-            }
-            continue;
-        }
-        if (mkdir(built.c_str(), kFolderMode) != 0 && errno != EEXIST) {
-            return CannotKeep(folder, std::strerror(errno));
-        }
-    }
-    return {};
+    const std::string why = MakePrivateFolder(folder);
+    return why.empty() ? FileResult{} : CannotKeep(folder, why);
 }
 
 bool Exists(const fs::path& path) {

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "model/PrivateFolder.h"
 #include "model/RegularFile.h"
 #include "programminglog/ProgrammingLog.h"
 #include "programminglog/ProgrammingLogRow.h"
@@ -24,25 +25,9 @@ FileResult FileFailure(const std::string& path, const std::string& why) {
     return {false, "Cannot add to the programming log \"" + path + "\": " + why};
 }
 
-// The folder and any missing parents, each created for the user alone, like mkdir -p -m 0700.
 FileResult MakeFolder(const std::string& folder) {
-    for (size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
-        const std::string part = folder.substr(0, slash);
-        if (mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) {
-            return FolderFailure(folder, std::strerror(errno));
-        }
-        if (slash == std::string::npos) {
-            break;
-        }
-    }
-    struct stat info {};
-    if (stat(folder.c_str(), &info) != 0) {
-        return FolderFailure(folder, std::strerror(errno));
-    }
-    if (!S_ISDIR(info.st_mode)) {
-        return FolderFailure(folder, std::strerror(ENOTDIR));
-    }
-    return {};
+    const std::string why = MakePrivateFolder(folder);
+    return why.empty() ? FileResult{} : FolderFailure(folder, why);
 }
 
 // Waits for any other program appending to the log, so that the header check, the line-end

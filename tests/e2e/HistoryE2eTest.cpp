@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include "model/ProjectImage.h"
+#include "support/CliFolderTest.h"
 #include "support/Programs.h"
 #include "support/ScopedEnvironment.h"
 
@@ -19,26 +20,8 @@ using testing::ScopedEnvironment;
 
 namespace fs = std::filesystem;
 
-class HistoryTest : public ::testing::Test {
+class HistoryTest : public testing::CliFolderTest {
   protected:
-    void SetUp() override {
-        ASSERT_FALSE(BinDir().empty()) << "RADIOPROG_BIN_DIR must name the programs' folder";
-        char pattern[] = "/tmp/radioprog-e2e-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override {
-        std::error_code error;
-        fs::remove_all(dir_, error);
-    }
-
-    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-
-    CliRun Cli(std::vector<std::string> args) {
-        args.insert(args.begin(), {BinDir() + "/radioprog-cli", "--config", Path("none.ini")});
-        return RunProgram(args, dir_);
-    }
-
     static std::vector<fs::path> FilesIn(const fs::path& folder) {
         std::vector<fs::path> files;
         if (fs::is_directory(folder)) {
@@ -49,8 +32,6 @@ class HistoryTest : public ::testing::Test {
         std::sort(files.begin(), files.end());
         return files;
     }
-
-    fs::path dir_;
 };
 
 TEST_F(HistoryTest, EveryReadIsKeptAndHistoryListsShowsAndNamesIt) {

@@ -10,6 +10,7 @@
 #include "appdata/AppData.h"
 #include "calibration/CalibrationData.h"
 #include "model/ProjectFile.h"
+#include "support/CliFolderTest.h"
 #include "support/Programs.h"
 
 namespace radioprog::e2e {
@@ -22,28 +23,7 @@ using testing::RunProgram;
 
 namespace fs = std::filesystem;
 
-class RadioCommandsTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ASSERT_FALSE(BinDir().empty()) << "RADIOPROG_BIN_DIR must name the programs' folder";
-        char pattern[] = "/tmp/radioprog-e2e-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override {
-        std::error_code error;
-        fs::remove_all(dir_, error);
-    }
-
-    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-
-    CliRun Cli(std::vector<std::string> args) {
-        args.insert(args.begin(), {BinDir() + "/radioprog-cli", "--config", Path("none.ini")});
-        return RunProgram(args, dir_);
-    }
-
-    fs::path dir_;
-};
+using RadioCommandsTest = testing::CliFolderTest;
 
 // A project with channels that every kind of radio can hold.
 std::string SaveSampleProject(const std::string& path) {
