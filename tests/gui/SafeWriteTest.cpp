@@ -1,16 +1,21 @@
 // Writing from the main window with the safety net: a radio that acknowledges a block and
-// keeps its old bytes is caught by the read-back, and radio after radio writes the same
-// project again at once, counting the radios; every write leaves its line in the bench log.
+// keeps its old bytes is caught by the read-back, radio after radio writes the same project
+// again at once, counting the radios, and the backup kept before a wrong write puts the radio
+// back; every write leaves its line in the bench log.
 
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QDialog>
 #include <QPushButton>
+#include <QTableView>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "history/RadioHistory.h"
+#include "model/ProjectFile.h"
 #include "support/MainWindowFixture.h"
 #include "support/Programs.h"
 
@@ -116,6 +121,43 @@ TEST_F(SafeWriteTest, WriteToNextRadioWritesTheSameProjectAtOnceAndCountsTheRadi
     };
     EXPECT_EQ(checksum(log[1]).size(), 8u);
     EXPECT_EQ(checksum(log[1]), checksum(log[2]));
+}
+
+TEST_F(SafeWriteTest, TheBackupOpenedFromTheHistoryPutsAWrongWrittenRadioBack) {
+    Radiosim sim({"--kind", "S"});
+    ASSERT_FALSE(sim.Device().empty());
+    Configure(sim.Device());
+    OpenWindow();
+    // A radio never read here gets the wrong project.
+    PutChannelOneOn446100();
+    data.image.SetChannelValid(2, false);
+    const auto write = [this] {
+        PressStartInTheNextProgrammingWindow();
+        modals.QueueAnswer(ModalAnswer::Cancel);  // no next radio
+        Child<QAction>("MenuEdit_Write")->trigger();
+    };
+    write();
+    const auto entries = ListHistory(historyFolder);
+    ASSERT_EQ(entries.size(), 1u);
+    ASSERT_EQ(entries[0].job, HistoryJob::Backup);
+
+    modals.QueueDialogHandler([](QDialog& dialog) {
+        auto* list = testing::Find<QTableView>(&dialog, "HistoryList");
+        list->setCurrentIndex(list->model()->index(0, 0));
+        QTest::mouseClick(testing::Find<QPushButton>(&dialog, "bOpen"), Qt::LeftButton);
+    });
+    Child<QAction>("MenuFile_History")->trigger();
+    write();
+    PressStartInTheNextProgrammingWindow();
+    Child<QAction>("MenuEdit_Read")->trigger();
+
+    ASSERT_TRUE(modals.AllAnswersUsed());
+    ProjectImage backup;
+    BandLimits band;
+    ASSERT_TRUE(OpenProject(entries[0].path, backup, band));
+    EXPECT_TRUE(std::ranges::equal(data.image.Raw(), backup.Raw()))
+        << "the radio holds again what the backup read";
+    EXPECT_NE(data.image.Channel(1).RxFreq(), 446100000u);
 }
 
 }  // namespace
