@@ -15,6 +15,7 @@
 #include "model/ToneCodec.h"
 #include "sheet/ChannelSheet.h"
 #include "support/Programs.h"
+#include "support/ScopedEnvironment.h"
 #include "support/TempFolder.h"
 
 namespace radioprog::e2e {
@@ -23,30 +24,8 @@ namespace {
 using testing::BinDir;
 using testing::CliRun;
 using testing::RunProgram;
+using testing::ScopedEnvironment;
 using THaldenFuncs::TLangType;
-
-// Sets an environment variable (or removes it) for the life of the object.
-class ScopedEnvironment {
-  public:
-    ScopedEnvironment(const char* name, std::optional<std::string> value) : name_(name) {
-        if (const char* old = std::getenv(name)) {
-            old_ = old;
-        }
-        Apply(value);
-    }
-    ~ScopedEnvironment() { Apply(old_); }
-
-  private:
-    void Apply(const std::optional<std::string>& value) {
-        if (value) {
-            setenv(name_, value->c_str(), 1);
-        } else {
-            unsetenv(name_);
-        }
-    }
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 // Sixteen channels, each with its own frequencies and tones (CTCSS, DCS both ways, none),
 // both powers and bandwidths, and a name, the first one in Chinese.
