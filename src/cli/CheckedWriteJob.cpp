@@ -36,6 +36,12 @@ void AddWriteCheckOptions(CLI::App* command, WriteCheckOptions& options) {
 bool RunCheckedWrite(CliContext& context, const PortOptions& port, int32_t writeMode,
                      const WriteCheckOptions& checks, const std::string& projectFile) {
     const HistorySettings history = HistorySettingsFor(context);
+    if (checks.backup && !history.enabled) {
+        std::cerr << "--backup keeps the radio's contents in the history, which is turned off "
+                     "(--no-history or Enabled=0 in [History]): nothing was written.\n";
+        context.exitCode = kExitUsage;
+        return false;
+    }
     std::string backupFile;
     bool backupRefused = false;
     const auto make = [&](SessionData data, SerialPort& line, SessionHost& host) {

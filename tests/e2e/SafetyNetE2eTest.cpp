@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -175,6 +176,24 @@ TEST_F(SafetyNet, BackupKeepsWhatTheRadioHeldBeforeTheWrite) {
         Cli({"read", "--device", radio.Device(), "-o", File("after.Vkf")}, File("scene"));
     ASSERT_EQ(after.exitCode, 0) << after.err;
     EXPECT_NE(ReadAll(File("after.Vkf")), ReadAll(backup));
+}
+
+TEST_F(SafetyNet, ABackupAskedForWithTheHistoryOffWritesNothing) {
+    AppData data;
+    data.image.ResetToDefaults();
+    data.image.Channel(1).InitialiseNew(438000000);
+    data.image.SetChannelValid(1, true);
+    ASSERT_TRUE(SaveProject(File("mine.Vkf"), data.image, data.band));
+    std::ofstream(File("off.ini")) << "[History]\nEnabled=0\n";
+
+    const CliRun write =
+        RunProgram({BinDir() + "/radioprog-cli", "--config", File("off.ini"), "write",
+                    File("mine.Vkf"), "--device", File("no-such-device"), "--backup"},
+                   folder_.Path());
+
+    EXPECT_EQ(write.exitCode, 64) << write.err;
+    EXPECT_NE(write.err.find("history, which is turned off"), std::string::npos) << write.err;
+    EXPECT_EQ(write.err.find("Communication"), std::string::npos) << "no port was tried";
 }
 
 }  // namespace

@@ -88,7 +88,10 @@ void TProgramDialog::AddSafetyNetChoices(QLayout* layout) {
     backupBeforeWrite_ =
         new QCheckBox(CheckText(context_, WriteCheckTextId::BackupBeforeWrite), this);
     backupBeforeWrite_->setObjectName("BackupBeforeWrite");
-    backupBeforeWrite_->setChecked(config.backupBeforeWrite);
+    // The backup is kept in the history: without one there is nowhere to keep it.
+    const bool historyOn = HistorySettingsOf(config).enabled;
+    backupBeforeWrite_->setChecked(historyOn && config.backupBeforeWrite);
+    backupBeforeWrite_->setEnabled(historyOn);
     verifyAfterWrite_ =
         new QCheckBox(CheckText(context_, WriteCheckTextId::VerifyAfterWrite), this);
     verifyAfterWrite_->setObjectName("VerifyAfterWrite");
