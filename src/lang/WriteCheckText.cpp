@@ -21,6 +21,9 @@ constexpr std::array<TextRow, kWriteCheckTextCount> kWriteCheckRows = {{
     {"密码", "密碼", "password"},
     {"信道 %1", "信道 %1", "channel %1"},
     {"校准数据", "校準資料", "calibration block"},
+    {"正在读取对讲机以备份...", "正在讀取對講機以備份...", "Reading the radio for the backup..."},
+    {"正在写入...", "正在寫入...", "Writing..."},
+    {"正在回读校验...", "正在回讀校驗...", "Reading back to verify..."},
 }};
 
 }  // namespace

@@ -24,8 +24,11 @@ enum class WriteCheckTextId : int {
     PlacePassword,
     PlaceChannel,
     PlaceCalibration,
+    StageBackup,
+    StageWrite,
+    StageVerify,
 };
-inline constexpr std::size_t kWriteCheckTextCount = 12;
+inline constexpr std::size_t kWriteCheckTextCount = 15;
 
 LocalisedTableSource WriteCheckTextSource();
 const LocalisedTable& WriteCheckTextTable();

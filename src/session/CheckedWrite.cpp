@@ -86,6 +86,9 @@ SessionState CheckedWrite::ScratchForStage(Stage stage) const {
 void CheckedWrite::StartStage() {
     const Stage stage = stages_[stageIndex_];
     stageProgress_ = 0;
+    if (StageStarted) {
+        StageStarted(stage);
+    }
     if (stage == Stage::Write) {
         scratch_.reset();
     } else {

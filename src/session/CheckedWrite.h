@@ -30,6 +30,8 @@ struct BackupRead {
 
 class CheckedWrite final : public SessionDriver, private SessionHost {
   public:
+    enum class Stage { BackupCalibration, BackupData, Write, VerifyCalibration, VerifyData };
+
     // writeMode: kModeData, kModeCalibration, kModeCalibrationAndData or kModeNewPassword
     // (a password write has nothing to back up or verify and runs alone).
     CheckedWrite(SessionData data, SerialPort& port, SessionHost& host, int32_t writeMode,
@@ -43,6 +45,8 @@ class CheckedWrite final : public SessionDriver, private SessionHost {
     std::function<bool(const BackupRead&)> KeepBackup;
     // Shown instead of the success message when the read-back differs.
     std::function<void(const VerifyReport&)> ShowVerifyFailure;
+    // Told as each session of the job begins, so a window can say what it is doing.
+    std::function<void(Stage)> StageStarted;
 
     void ProgramStartClick() override;
     void Timer_TxTimer() override;
@@ -61,12 +65,12 @@ class CheckedWrite final : public SessionDriver, private SessionHost {
     const PortChoice& Port() const { return portChoice_; }
     // The bytes the write sent, once it has succeeded.
     const std::optional<SentData>& Sent() const { return sent_; }
+    // The job's sessions, in order.
+    const std::vector<Stage>& Stages() const { return stages_; }
     // Those bytes block after block, as the radio received them (empty before).
     std::vector<uint8_t> WrittenBytes() const;
 
   private:
-    enum class Stage { BackupCalibration, BackupData, Write, VerifyCalibration, VerifyData };
-
     void StartStage();
     void Drive(void (ProgramSession::*call)());
     void AdvanceWhenStageEnded();

@@ -23,6 +23,7 @@ class CheckedWriteTest : public SessionTest {
         write->ShowVerifyFailure = [this](const VerifyReport& report) {
             failedReports.push_back(report);
         };
+        write->StageStarted = [this](CheckedWrite::Stage stage) { stages.push_back(stage); };
         host.Attach(*write);
         write->ProgramStartClick();
         host.RunUntilEnded(kLongEnoughMs);
@@ -57,6 +58,7 @@ class CheckedWriteTest : public SessionTest {
     std::unique_ptr<CheckedWrite> write;
     std::vector<KeptBackup> backups;
     std::vector<VerifyReport> failedReports;
+    std::vector<CheckedWrite::Stage> stages;
     bool keepBackups = true;
 };
 
@@ -82,6 +84,8 @@ TEST_P(CheckedDataWriteTest, BacksUpWritesAndReadsBackAsOneJobWithOneSuccess) {
     EXPECT_EQ(host.progressTrace.back(), 0);
     EXPECT_EQ(host.maxProgress, 100);
     // Three sessions: backup read, write, read-back.
+    EXPECT_EQ(stages, (std::vector{CheckedWrite::Stage::BackupData, CheckedWrite::Stage::Write,
+                                   CheckedWrite::Stage::VerifyData}));
     EXPECT_EQ(Count(RequestKind::End), 1 + 3);
     EXPECT_GT(radio->Requests().size(), requestsBefore);
 

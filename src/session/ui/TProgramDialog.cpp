@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSocketNotifier>
@@ -83,7 +84,7 @@ bool IsCheckedWrite(const ProgramJob& job) {
             job.sessionMode == kModeCalibrationAndData);
 }
 
-void TProgramDialog::AddSafetyNetChoices(QLayout* layout) {
+void TProgramDialog::AddSafetyNetChoices(QVBoxLayout* layout) {
     ConfigValues& config = context_.data.config;
     backupBeforeWrite_ =
         new QCheckBox(CheckText(context_, WriteCheckTextId::BackupBeforeWrite), this);
@@ -101,6 +102,10 @@ void TProgramDialog::AddSafetyNetChoices(QLayout* layout) {
             [&config](bool on) { config.backupBeforeWrite = on; });
     connect(verifyAfterWrite_, &QCheckBox::toggled, this,
             [&config](bool on) { config.verifyAfterWrite = on; });
+    stage_ = new QLabel(this);
+    stage_->setObjectName("sStage");
+    stage_->setMinimumHeight(stage_->fontMetrics().height());
+    layout->insertWidget(1, stage_);
     auto* row = new QHBoxLayout;
     row->addWidget(backupBeforeWrite_);
     row->addWidget(verifyAfterWrite_);
@@ -122,8 +127,18 @@ std::unique_ptr<SessionDriver> TProgramDialog::MakeDriver() {
                                                 job_.sessionMode, options);
     write->KeepBackup = job_.keepBackup;
     write->ShowVerifyFailure = [this](const VerifyReport& report) { ShowVerifyFailure(report); };
+    write->StageStarted = [this](CheckedWrite::Stage stage) { ShowStage(stage); };
     checkedWrite_ = write.get();
     return write;
+}
+
+void TProgramDialog::ShowStage(CheckedWrite::Stage stage) {
+    using Stage = CheckedWrite::Stage;
+    const WriteCheckTextId id = stage == Stage::Write ? WriteCheckTextId::StageWrite
+                                : stage == Stage::BackupCalibration || stage == Stage::BackupData
+                                    ? WriteCheckTextId::StageBackup
+                                    : WriteCheckTextId::StageVerify;
+    stage_->setText(CheckText(context_, id));
 }
 
 void TProgramDialog::ShowVerifyFailure(const VerifyReport& report) {

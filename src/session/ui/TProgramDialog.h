@@ -11,6 +11,8 @@
 #include "session/ui/ProgramDialog.h"
 
 class QCheckBox;
+class QLabel;
+class QVBoxLayout;
 class QProgressBar;
 class QPushButton;
 class QSocketNotifier;
@@ -47,7 +49,8 @@ class TProgramDialog final : public QDialog, public SessionHost {
 
   private:
     void ProgramStartClick();
-    void AddSafetyNetChoices(QLayout* layout);
+    void AddSafetyNetChoices(QVBoxLayout* layout);
+    void ShowStage(CheckedWrite::Stage stage);
     std::unique_ptr<SessionDriver> MakeDriver();
     void ShowVerifyFailure(const VerifyReport& report);
     bool LegacyRadioMet() const;
@@ -70,6 +73,7 @@ class TProgramDialog final : public QDialog, public SessionHost {
     QProgressBar* ProgressBar1 = nullptr;
     QPushButton* ProgramStart = nullptr;
     QPushButton* CancelBtn = nullptr;
+    QLabel* stage_ = nullptr;  // what a checked write is doing now
     QCheckBox* backupBeforeWrite_ = nullptr;
     QCheckBox* verifyAfterWrite_ = nullptr;
     QTimer* Timer_Tx = nullptr;
