@@ -23,7 +23,8 @@ std::string Quoted(const std::string& value) {
     if (cut == value.size()) {
         return "\"" + value + "\"";
     }
-    return "\"" + value.substr(0, cut) + "...\" (" + std::to_string(characters) + " characters)";
+    return std::string("\"").append(value, 0, cut).append("...\" (") + std::to_string(characters) +
+           " characters)";
 }
 
 }  // namespace

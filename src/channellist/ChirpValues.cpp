@@ -90,7 +90,7 @@ std::optional<std::string> FirstCharacterNotStorable(std::string_view name) {
             }
             char point[16];
             std::snprintf(point, sizeof point, "U+%04X", static_cast<unsigned>(code));
-            return "\"" + std::string(character) + "\" (" + point + ")";
+            return std::string("\"").append(character).append("\" (") + point + ")";
         }
         at += length;
     }

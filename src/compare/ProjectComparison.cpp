@@ -26,7 +26,8 @@ std::string HexBytes(const std::string& bytes) {
     for (const unsigned char byte : bytes) {
         char two[4];
         std::snprintf(two, sizeof two, "%02X", byte);
-        hex += (hex.empty() ? "" : " ") + std::string(two);
+        hex += hex.empty() ? "" : " ";
+        hex += two;
     }
     return hex;
 }

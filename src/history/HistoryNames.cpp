@@ -135,7 +135,8 @@ std::string EntryFileName(const EntryName& name) {
         result += stamp;
     }
     if (name.sequence > 1) {
-        result += "_" + std::to_string(name.sequence);
+        result += "_";
+        result += std::to_string(name.sequence);
     }
     result += EntryExtension(name.job);
     return result;

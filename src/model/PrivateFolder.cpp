@@ -20,7 +20,7 @@ std::string MakePrivateFolder(const std::string& folder) {
         struct stat info {};
         if (stat(built.c_str(), &info) == 0) {
             if (!S_ISDIR(info.st_mode)) {
-                return "\"" + built.string() + "\" is not a folder";
+                return std::string("\"").append(built.string()).append("\" is not a folder");
             }
             continue;
         }

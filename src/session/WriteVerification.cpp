@@ -152,7 +152,8 @@ std::string AddressRanges(const std::vector<uint16_t>& addresses) {
         }
         text += Hex(addresses[i]);
         if (last > i) {
-            text += "-" + Hex(addresses[last]);
+            text += "-";
+            text += Hex(addresses[last]);
         }
         i = last + 1;
     }
