@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <ctime>
@@ -112,7 +113,7 @@ TEST_F(HistoryWindowTest, AKeptReadOpensAsTheProjectAndUndoTakesTheOldProjectBac
         EXPECT_EQ(cell(0, 2), "Calibration read");
         EXPECT_FALSE(open->isEnabled()) << "nothing selected yet";
         list->setCurrentIndex(list->model()->index(0, 0));
-        EXPECT_FALSE(open->isEnabled()) << "calibration data does not open as a project";
+        EXPECT_TRUE(open->isEnabled()) << "calibration data opens in the calibration window";
         EXPECT_FALSE(open->toolTip().isEmpty());
         EXPECT_EQ(testing::Find<QLabel>(&dialog, "sDetail")->text(), "Calibration points: 400 MHz");
 
@@ -144,6 +145,35 @@ TEST_F(HistoryWindowTest, AKeptReadOpensAsTheProjectAndUndoTakesTheOldProjectBac
         << "the project as it was, its last change too";
     EXPECT_EQ(data.band, bandBefore);
     EXPECT_EQ(GridText(2, 0), "430.00000");
+}
+
+TEST_F(HistoryWindowTest, AKeptCalibrationOpensInTheCalibrationWindowBehindItsCode) {
+    CalibrationData kept;
+    kept.SetPoint(0, {400, 1, 2, 3, 4, 5});
+    ASSERT_TRUE(KeepCalibrationInHistory(
+        {true, history, 500}, {HistoryJob::CalibrationBackup, RadioKind::S, {}, {}}, kept));
+    OpenEnglishWindow();
+    ASSERT_NE(data.calibration.Point(0), kept.Point(0));
+
+    modals.QueueDialogHandler([](QDialog& dialog) {
+        auto* list = testing::Find<QTableView>(&dialog, "HistoryList");
+        list->setCurrentIndex(list->model()->index(0, 0));
+        QTest::mouseClick(testing::Find<QPushButton>(&dialog, "bOpen"), Qt::LeftButton);
+    });
+    modals.QueueDialogHandler([](QDialog& dialog) {
+        testing::Find<QLineEdit>(&dialog, "eInput")->setText("mqwr47");
+        QTest::mouseClick(testing::Find<QPushButton>(&dialog, "OKBtn"), Qt::LeftButton);
+    });
+    QString shown;
+    modals.QueueDialogHandler([&shown](QDialog& dialog) {
+        shown = dialog.objectName();
+        dialog.close();
+    });
+    Child<QAction>("MenuFile_History")->trigger();
+
+    EXPECT_TRUE(modals.AllAnswersUsed());
+    EXPECT_EQ(shown, "TAdjustmentDlg");
+    EXPECT_EQ(data.calibration.Point(0), kept.Point(0));
 }
 
 TEST_F(HistoryWindowTest, AReadFromTheRadioLeavesExactlyOneEntryWithTheReadProject) {

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "gui/FileErrors.h"
+#include "gui/LocalPath.h"
 #include "gui/UiText.h"
 #include "history/ui/HistoryListModel.h"
 #include "history/ui/HistoryTexts.h"
@@ -124,11 +125,16 @@ void HistoryWindow::SelectionChanged() {
         }
     }
     preview_->Show(image_ ? &*image_ : nullptr);
-    bOpen->setEnabled(image_.has_value());
+    bOpen->setEnabled(image_.has_value() || (entry != nullptr && IsCalibrationJob(entry->job)));
 }
 
 void HistoryWindow::OpenClick() {
     const HistoryEntry* entry = Selected();
+    if (entry != nullptr && IsCalibrationJob(entry->job)) {
+        calibrationChosen_ = PathFromLocal(entry->path);
+        accept();
+        return;
+    }
     if (!image_ || entry == nullptr) {
         return;
     }
@@ -141,9 +147,14 @@ void HistoryWindow::OpenClick() {
     accept();
 }
 
-void RunHistoryWindow(GuiContext& context, QWidget* owner, const HistorySettings& settings) {
+std::optional<QString> RunHistoryWindow(GuiContext& context, QWidget* owner,
+                                        const HistorySettings& settings) {
     HistoryWindow window(context, settings, owner);
     context.modals.Exec(window);
+    if (window.CalibrationChosen().isEmpty()) {
+        return std::nullopt;
+    }
+    return window.CalibrationChosen();
 }
 
 }  // namespace radioprog::ui

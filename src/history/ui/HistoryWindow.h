@@ -23,8 +23,10 @@ class HistoryWindow final : public QDialog {
   public:
     HistoryWindow(GuiContext& context, const HistorySettings& settings, QWidget* owner);
 
-    // Replaces the project with the selected entry and closes the window.
+    // Replaces the project with the selected entry and closes the window; a calibration entry
+    // is only chosen (see CalibrationChosen), for the calibration window behind its code.
     void OpenClick();
+    const QString& CalibrationChosen() const { return calibrationChosen_; }
 
   private:
     void BuildList(std::vector<HistoryEntry> entries);
@@ -44,9 +46,13 @@ class HistoryWindow final : public QDialog {
     // The selected project as its file holds it.
     std::optional<ProjectImage> image_;
     BandLimits band_;
+    QString calibrationChosen_;
 };
 
 // Shows the window modally through context.modals; the entries are those of settings.folder.
-void RunHistoryWindow(GuiContext& context, QWidget* owner, const HistorySettings& settings);
+// The calibration file chosen with Open, if one was: the caller opens it behind the access
+// code of the calibration window.
+std::optional<QString> RunHistoryWindow(GuiContext& context, QWidget* owner,
+                                        const HistorySettings& settings);
 
 }  // namespace radioprog::ui

@@ -230,7 +230,10 @@ void TForm1::MenuFile_HistoryClick() {
     StorePendingEdit();
     // Opening an entry is one step to undo; edits not yet a step become one first.
     editing_->RecordUnrecordedChanges();
-    RunHistoryWindow(context_, this, HistorySettingsOf(context_.data.config));
+    if (const auto calibration =
+            RunHistoryWindow(context_, this, HistorySettingsOf(context_.data.config))) {
+        RunAccessCodeDialog(context_, this, *calibration);
+    }
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
