@@ -52,6 +52,11 @@ HistorySettings HistorySettingsOf(const ConfigValues& config) {
     HistorySettings settings;
     settings.enabled = config.historyEnabled;
     settings.folder = config.historyFolder.empty() ? DefaultHistoryFolder() : config.historyFolder;
+    // People write the folder as a shell would take it; no shell reads this file.
+    const char* home = std::getenv("HOME");
+    if (settings.folder.starts_with("~/") && home != nullptr && *home != '\0') {
+        settings.folder = std::string(home) + settings.folder.substr(1);
+    }
     settings.keep =
         config.historyKeep >= 1 ? static_cast<size_t>(config.historyKeep) : HistorySettings{}.keep;
     return settings;

@@ -235,6 +235,9 @@ TEST(RadioHistory, SettingsComeFromTheKeysWithTheUsersDataFolderAsDefault) {
         const testing::ScopedEnvironment noData("XDG_DATA_HOME", std::nullopt);
         const testing::ScopedEnvironment home("HOME", "/home/tech");
         EXPECT_EQ(DefaultHistoryFolder(), "/home/tech/.local/share/radioprog/history");
+        ConfigValues tilde;
+        tilde.historyFolder = "~/radio backups";
+        EXPECT_EQ(HistorySettingsOf(tilde).folder, "/home/tech/radio backups");
     }
     config.historyFolder = "/elsewhere";
     config.historyKeep = 20;
