@@ -5,6 +5,7 @@
 
 #include "channellist/ChannelCsv.h"
 #include "channellist/ChirpCsv.h"
+#include "channellist/ChirpLayout.h"
 #include "channellist/ChirpRow.h"
 #include "channellist/ChirpTones.h"
 #include "channellist/ChirpValues.h"
@@ -17,48 +18,13 @@ namespace {
 
 using THaldenFuncs::detail::EqualsIgnoringCase;
 
-enum class Column : int {
-    Location,
-    Name,
-    Frequency,
-    Duplex,
-    Offset,
-    Tone,
-    RToneFreq,
-    CToneFreq,
-    DtcsCode,
-    DtcsPolarity,
-    RxDtcsCode,
-    CrossMode,
-    Mode,
-    TStep,
-    Skip,
-    Power,
-    Comment,
-    UrCall,
-    Rpt1Call,
-    Rpt2Call,
-    DvCode,
-};
-constexpr int kColumnCount = 21;
+using Column = ChirpColumn;
 constexpr std::string_view kLongName = "longer than the 6 bytes a name holds";
-
-constexpr std::string_view kCaptions[kColumnCount] = {
-    "Location",  "Name",     "Frequency",    "Duplex",     "Offset",    "Tone",     "rToneFreq",
-    "cToneFreq", "DtcsCode", "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode",     "TStep",
-    "Skip",      "Power",    "Comment",      "URCALL",     "RPT1CALL",  "RPT2CALL", "DVCODE",
-};
 
 // The tone fields in ChirpToneField order.
 constexpr Column kToneColumns[kChirpToneFieldCount] = {
     Column::Tone,         Column::RToneFreq,  Column::CToneFreq, Column::DtcsCode,
     Column::DtcsPolarity, Column::RxDtcsCode, Column::CrossMode,
-};
-
-struct Layout {
-    std::array<int, kColumnCount> position;
-    std::vector<int> unknown;  // columns this radio has no field for
-    int width = 0;
 };
 
 class ChirpReader {
@@ -77,7 +43,7 @@ class ChirpReader {
         if (table.rows.empty() || !IsChirpCsvHeader(table.rows[0])) {
             return ListError(1, 1, "no header row naming the Location and Frequency columns");
         }
-        if (auto error = ReadLayout(table.rows[0]); !error) {
+        if (auto error = layout_.Read(table.rows[0]); !error) {
             return error;
         }
         std::vector<ChirpRow> rows;
@@ -102,7 +68,7 @@ class ChirpReader {
         }
         ProjectImage stored = image;
         for (const ChirpRow& row : rows) {
-            StoreChirpRow(row, layout_.position[static_cast<int>(Column::Name)] >= 0, stored);
+            StoreChirpRow(row, layout_.Has(Column::Name), stored);
         }
         image = stored;
         ChannelListResult result;
@@ -111,51 +77,22 @@ class ChirpReader {
     }
 
   private:
-    ChannelListResult ReadLayout(const TextTableRow& header) {
-        layout_.position.fill(-1);
-        layout_.width = static_cast<int>(header.cells.size());
-        for (int i = 0; i < layout_.width; ++i) {
-            const std::string_view caption = TrimmedCell(header.cells[static_cast<size_t>(i)]);
-            const auto known = std::ranges::find_if(
-                kCaptions, [&](std::string_view k) { return EqualsIgnoringCase(k, caption); });
-            if (known == std::end(kCaptions)) {
-                layout_.unknown.push_back(i);
-                continue;
-            }
-            int& position = layout_.position[static_cast<size_t>(known - std::begin(kCaptions))];
-            if (position >= 0) {
-                return ListError(header.line, i + 1, "a column named twice", std::string(caption));
-            }
-            position = i;
-        }
-        return {};
-    }
-
     const std::string* Cell(const ChirpRow& row, Column column) const {
-        const int at = layout_.position[static_cast<int>(column)];
-        return at < 0 ? nullptr : &row.text->cells[static_cast<size_t>(at)];
+        return layout_.Cell(row, column);
     }
-
     std::string_view Text(const ChirpRow& row, Column column) const {
-        const std::string* cell = Cell(row, column);
-        return cell ? TrimmedCell(*cell) : std::string_view();
+        return layout_.Text(row, column);
     }
-
     ChannelListResult Error(const ChirpRow& row, Column column, std::string why) const {
-        const int at = layout_.position[static_cast<int>(column)];
-        ChannelListResult result =
-            ListError(row.text->line, at + 1, std::move(why), std::string(Text(row, column)));
-        result.error.caption = std::string(kCaptions[static_cast<int>(column)]);
-        result.error.channel = row.channel;
-        return result;
+        return layout_.Error(row, column, std::move(why));
     }
 
     ChannelListResult ReadRow(ChirpRow& row) const {
         const int width = static_cast<int>(row.text->cells.size());
-        if (width != layout_.width) {
-            return ListError(row.text->line, std::min(width, layout_.width) + 1,
+        if (width != layout_.Width()) {
+            return ListError(row.text->line, std::min(width, layout_.Width()) + 1,
                              "a row of " + std::to_string(width) + " values under a header of " +
-                                 std::to_string(layout_.width) + " columns");
+                                 std::to_string(layout_.Width()) + " columns");
         }
         for (auto step :
              {&ChirpReader::ReadFrequencies, &ChirpReader::ReadTones, &ChirpReader::ReadWords,
@@ -316,7 +253,7 @@ class ChirpReader {
                 return Error(row, dv, "a digital voice field, which this FM radio does not have");
             }
         }
-        for (const int at : layout_.unknown) {
+        for (const int at : layout_.Unknown()) {
             const std::string& cell = row.text->cells[static_cast<size_t>(at)];
             if (!TrimmedCell(cell).empty()) {
                 return ListError(row.text->line, at + 1,
@@ -341,7 +278,7 @@ class ChirpReader {
             }
             return {};
         }
-        if (layout_.position[static_cast<int>(Column::Location)] < 0) {
+        if (!layout_.Has(Column::Location)) {
             return ListError(1, 1,
                              "no Location column to say which channel a row is for; ask to "
                              "place the rows in order from channel 1");
@@ -397,18 +334,17 @@ class ChirpReader {
 
     const BandLimits& band_;
     const ChirpImportOptions& options_;
-    Layout layout_;
+    ChirpLayout layout_;
 };
 
 }  // namespace
 
 bool IsRefusedForLocation(const ChannelListError& error) {
-    return error.caption == kCaptions[static_cast<int>(Column::Location)];
+    return error.caption == ChirpCaption(Column::Location);
 }
 
 bool IsRefusedForLongName(const ChannelListError& error) {
-    return error.caption == kCaptions[static_cast<int>(Column::Name)] &&
-           error.why.starts_with(kLongName);
+    return error.caption == ChirpCaption(Column::Name) && error.why.starts_with(kLongName);
 }
 
 bool IsChirpCsvHeader(const TextTableRow& header) {
