@@ -12,6 +12,12 @@ inline QString FromUtf8(const std::string& utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
+// A menu caption as the title of the dialog it opens: without the mnemonic and the dots.
+inline QString DialogTitle(QString menuCaption) {
+    menuCaption.remove(QLatin1Char('&'));
+    return menuCaption.remove(QStringLiteral("...")).trimmed();
+}
+
 // The interface text of id in the current language, ready for a widget.
 inline QString UiText(const THaldenFuncs::TAppLang& lang, TextId id) {
     return FromUtf8(LangTextUtf8(lang, id));

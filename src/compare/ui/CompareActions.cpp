@@ -21,11 +21,8 @@ QString Text(const GuiContext& context, CompareTextId id) {
     return FromUtf8(CompareTextUtf8(context.data.lang, id));
 }
 
-// The menu caption as a dialog title: without the mnemonic and the dots.
 QString Title(const GuiContext& context, CompareTextId id) {
-    QString title = Text(context, id);
-    title.remove(QLatin1Char('&'));
-    return title.remove(QStringLiteral("...")).trimmed();
+    return DialogTitle(Text(context, id));
 }
 
 }  // namespace

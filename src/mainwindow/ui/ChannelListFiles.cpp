@@ -19,11 +19,8 @@ QString Text(const GuiContext& context, ChannelEditTextId id) {
     return QString::fromStdString(ChannelEditTextUtf8(context.data.lang, id));
 }
 
-// The menu caption as a dialog title: without the mnemonic and the dots.
 QString Title(const GuiContext& context, ChannelEditTextId id) {
-    QString title = Text(context, id);
-    title.remove(QLatin1Char('&'));
-    return title.remove(QStringLiteral("...")).trimmed();
+    return DialogTitle(Text(context, id));
 }
 
 FileDialogRequest Request(const GuiContext& context, ChannelEditTextId title) {

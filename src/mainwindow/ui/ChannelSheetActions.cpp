@@ -23,11 +23,8 @@ QString Text(const GuiContext& context, SheetTextId id) {
     return FromUtf8(SheetTextUtf8(context.data.lang, id));
 }
 
-// The menu caption as a dialog title: without the mnemonic and the dots.
 QString Title(const GuiContext& context, SheetTextId id) {
-    QString title = Text(context, id);
-    title.remove(QLatin1Char('&'));
-    return title.remove(QStringLiteral("...")).trimmed();
+    return DialogTitle(Text(context, id));
 }
 
 }  // namespace
