@@ -29,3 +29,20 @@ start_radiosim() {
         exit 1
     fi
 }
+
+# begin_work_folder: a scratch folder for the run in $work, removed at exit together with the
+# simulator start_radiosim started. Reads keep their history there, never in the user's.
+begin_work_folder() {
+    work=$(mktemp -d)
+    export XDG_DATA_HOME="$work/data"
+    sim_pid=
+    trap end_work_folder EXIT
+}
+
+end_work_folder() {
+    if [ -n "$sim_pid" ]; then
+        kill "$sim_pid" 2>/dev/null || true
+        wait "$sim_pid" 2>/dev/null || true
+    fi
+    rm -rf "$work"
+}

@@ -15,16 +15,7 @@ bin="$build/bin"
 source bench/radiosim.sh
 require_programs "$bin" radioprog-cli radiosim
 
-work=$(mktemp -d)
-sim_pid=
-cleanup() {
-    if [ -n "$sim_pid" ]; then
-        kill "$sim_pid" 2>/dev/null || true
-        wait "$sim_pid" 2>/dev/null || true
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
+begin_work_folder
 
 start_radiosim "$bin" "$work" --pace
 # Every job keeps its history and log line as a user's would, in a folder of its own.

@@ -24,18 +24,7 @@ if [ ! -x /usr/bin/time ]; then
     exit 1
 fi
 
-work=$(mktemp -d)
-# Reads keep a history: this run's go into its own folder, never the user's.
-export XDG_DATA_HOME="$work/data"
-sim_pid=
-cleanup() {
-    if [ -n "$sim_pid" ]; then
-        kill "$sim_pid" 2>/dev/null || true
-        wait "$sim_pid" 2>/dev/null || true
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
+begin_work_folder
 
 start_radiosim "$bin" "$work" "${pace[@]}"
 cli=("$bin/radioprog-cli" --config "$work/soak.ini")
