@@ -6,6 +6,7 @@
 #include <string>
 
 #include "appdata/AppData.h"
+#include "session/RadioKind.h"
 
 namespace radioprog::cli {
 
@@ -28,8 +29,8 @@ struct CliContext {
     int exitCode = kExitSuccess;
     std::optional<std::string> historyFolder = std::nullopt;  // --history DIR
     bool noHistory = false;                                   // --no-history
-    // Whether the radio of the last session was a legacy one, for the history's names.
-    bool legacyRadio = false;
+    // The radio the last job talked to, for the history's names.
+    RadioKind radioKind = RadioKind::S;
 };
 
 }  // namespace radioprog::cli

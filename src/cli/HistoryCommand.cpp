@@ -112,8 +112,7 @@ HistorySettings HistorySettingsFor(const CliContext& context) {
 void KeepReadInHistory(CliContext& context, HistoryJob job) {
     const AppData& data = context.data;
     const HistorySettings settings = HistorySettingsFor(context);
-    HistoryRecord record{job, RadioKindOf(context.legacyRadio, data.VariantY), data.lastWriteTime,
-                         std::nullopt};
+    HistoryRecord record{job, context.radioKind, data.lastWriteTime, std::nullopt};
     const FileResult kept = IsCalibrationJob(job)
                                 ? KeepCalibrationInHistory(settings, record, data.calibration)
                                 : KeepProjectInHistory(settings, record, data.image, data.band);

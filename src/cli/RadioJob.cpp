@@ -44,6 +44,7 @@ bool RunDriver(CliContext& context, const PortOptions& portOptions, const Driver
         std::cerr << driver->PortFailure().message << "\n";
     }
     context.exitCode = ExitCodeOf(outcome);
+    context.radioKind = driver->RadioMet().value_or(RadioKind::S);
     if (ended) {
         ended(*driver);
     }
@@ -51,17 +52,13 @@ bool RunDriver(CliContext& context, const PortOptions& portOptions, const Driver
 }
 
 bool RunJob(CliContext& context, const PortOptions& portOptions, int32_t mode, bool read) {
-    return RunDriver(
-        context, portOptions,
-        [mode, read](SessionData data, SerialPort& line, SessionHost& host) {
-            auto session = std::make_unique<ProgramSession>(data, line, host);
-            session->SessionMode = mode;
-            session->ReadRequested = read;
-            return session;
-        },
-        [&context](SessionDriver& ended) {
-            context.legacyRadio = static_cast<ProgramSession&>(ended).LegacyRadio();
-        });
+    return RunDriver(context, portOptions,
+                     [mode, read](SessionData data, SerialPort& line, SessionHost& host) {
+                         auto session = std::make_unique<ProgramSession>(data, line, host);
+                         session->SessionMode = mode;
+                         session->ReadRequested = read;
+                         return session;
+                     });
 }
 
 }  // namespace radioprog::cli

@@ -5,13 +5,6 @@
 
 namespace radioprog {
 
-RadioKind RadioKindOf(bool legacyRadio, bool variantY) {
-    if (legacyRadio) {
-        return RadioKind::Legacy;
-    }
-    return variantY ? RadioKind::Y : RadioKind::S;
-}
-
 std::string_view HistoryJobName(HistoryJob job) {
     switch (job) {
         case HistoryJob::Read:

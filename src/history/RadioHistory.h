@@ -32,9 +32,6 @@
 
 namespace radioprog {
 
-// The kind a session met: a legacy radio, else one answering 'Y' or 'S'.
-RadioKind RadioKindOf(bool legacyRadio, bool variantY);
-
 enum class HistoryJob { Read, CalibrationRead, Backup, CalibrationBackup };
 // "read", "calibration-read", "backup", "calibration-backup"
 std::string_view HistoryJobName(HistoryJob job);

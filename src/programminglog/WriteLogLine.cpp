@@ -53,10 +53,10 @@ ProgrammingLogLine WriteLogLine(const CheckedWrite& write, const PortChoice& por
     const int number = write.PortNumber().value_or(port.portNumber);
     line.port = "COM" + std::to_string(number);
     // A job that ended before its first port was opened never built the map.
-    line.device = write.Port().map.PathOf(number).value_or(
-        port.source.Build().PathOf(number).value_or(""));
-    if (write.Kind()) {
-        line.radioKind = std::string(RadioKindName(*write.Kind()));
+    line.device =
+        write.Port().map.PathOf(number).value_or(port.source.Build().PathOf(number).value_or(""));
+    if (const auto kind = write.RadioMet()) {
+        line.radioKind = std::string(RadioKindName(*kind));
     }
     line.job = context.job;
     line.result = OutcomeWord(write.Outcome());

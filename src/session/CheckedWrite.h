@@ -57,8 +57,7 @@ class CheckedWrite final : public SessionDriver, private SessionHost {
     const PortResult& PortFailure() const override;
 
     const VerifyReport& Verify() const { return report_; }
-    // The radio the job talked to, once a handshake has been answered.
-    std::optional<RadioKind> Kind() const { return kind_; }
+    std::optional<RadioKind> RadioMet() const override { return kind_; }
     // The port number the job used (the one found by auto search).
     std::optional<int> PortNumber() const { return portNumber_; }
     // The port choice the job used, with the port map its stages found.

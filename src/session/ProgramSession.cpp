@@ -81,6 +81,13 @@ RadioKind ProgramSession::Kind() const {
     return data_.VariantY ? RadioKind::Y : RadioKind::S;
 }
 
+std::optional<RadioKind> ProgramSession::RadioMet() const {
+    if (SessionStage_ == 0 && outcome_ != SessionOutcome::Success) {
+        return std::nullopt;  // no handshake was answered
+    }
+    return Kind();
+}
+
 bool ProgramSession::OpenAndConfigure(int portNumber) {
     const std::string name = "COM" + std::to_string(portNumber);
     const std::optional<std::string> path = data_.port.map.PathOf(portNumber);

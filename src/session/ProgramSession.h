@@ -66,6 +66,7 @@ class ProgramSession final : public SessionDriver {
     bool LegacyRadio() const { return LegacyRadio_; }
     bool VariantY() const { return data_.VariantY; }
     RadioKind Kind() const;
+    std::optional<RadioKind> RadioMet() const override;
     uint8_t SessionStage() const { return SessionStage_; }
     // Reply bytes received and not yet taken by a reply rule.
     size_t BufferedReplyBytes() const { return RxCount; }

@@ -3,7 +3,10 @@
 // with an outcome. One programming session is one; a write with its backup and verify reads
 // around it is another, made of several sessions one after the other on the same host.
 
+#include <optional>
+
 #include "port/SerialPort.h"
+#include "session/RadioKind.h"
 
 namespace radioprog {
 
@@ -34,6 +37,8 @@ class SessionDriver {
     bool IsRunning() const { return Outcome() == SessionOutcome::Running; }
     // Why the last port that could not be opened failed (error None when every port opened).
     virtual const PortResult& PortFailure() const = 0;
+    // The radio the job talked to, once a handshake was answered.
+    virtual std::optional<RadioKind> RadioMet() const = 0;
 };
 
 }  // namespace radioprog

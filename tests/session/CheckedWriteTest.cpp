@@ -101,7 +101,7 @@ TEST_P(CheckedDataWriteTest, BacksUpWritesAndReadsBackAsOneJobWithOneSuccess) {
     EXPECT_TRUE(report.Agrees());
     ASSERT_TRUE(report.readProject);
     EXPECT_TRUE(report.readProject->image.IsChannelValid(added));
-    EXPECT_EQ(write->Kind(), GetParam());
+    EXPECT_EQ(write->RadioMet(), GetParam());
     EXPECT_EQ(write->PortNumber(), 1);
     // The open project was written, never replaced by a read of the safety net.
     EXPECT_TRUE(data.image.IsChannelValid(added));

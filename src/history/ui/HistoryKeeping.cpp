@@ -5,12 +5,11 @@
 
 namespace radioprog::ui {
 
-void KeepReadInHistory(GuiContext& context, QWidget* owner, HistoryJob job, bool legacyRadio,
+void KeepReadInHistory(GuiContext& context, QWidget* owner, HistoryJob job, RadioKind kind,
                        const SessionData& read) {
     const AppData& data = context.data;
     const HistorySettings settings = HistorySettingsOf(data.config);
-    const HistoryRecord record{job, RadioKindOf(legacyRadio, read.VariantY), read.lastWriteTime,
-                               std::nullopt};
+    const HistoryRecord record{job, kind, read.lastWriteTime, std::nullopt};
     const FileResult kept = IsCalibrationJob(job)
                                 ? KeepCalibrationInHistory(settings, record, read.calibration)
                                 : KeepProjectInHistory(settings, record, read.image, read.band);

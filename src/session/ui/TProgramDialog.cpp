@@ -280,12 +280,6 @@ void TProgramDialog::CloseWindow() {
     }
 }
 
-bool TProgramDialog::LegacyRadioMet() const {
-    // Reads run as plain sessions; only writes carry a safety net.
-    const auto* session = dynamic_cast<const ProgramSession*>(session_.get());
-    return session != nullptr && session->LegacyRadio();
-}
-
 SessionData TProgramDialog::ReadTarget() const {
     return job_.readInto != nullptr ? job_.readInto->View() : SessionDataOf(context_.data);
 }
@@ -295,7 +289,7 @@ void TProgramDialog::RefreshMainWindow() {
         emit context_.events.projectReplaced(ProjectReplacement::RadioRead);
     }
     KeepReadInHistory(context_, isVisible() ? this : parentWidget(), HistoryJob::Read,
-                      LegacyRadioMet(), ReadTarget());
+                      session_->RadioMet().value_or(RadioKind::S), ReadTarget());
 }
 
 void TProgramDialog::RefreshCalibrationWindow() {
@@ -305,7 +299,8 @@ void TProgramDialog::RefreshCalibrationWindow() {
     // The chip status comes this way too, and is no read of the radio's data.
     if (job_.sessionMode == kModeCalibration && job_.readRequested) {
         KeepReadInHistory(context_, isVisible() ? this : parentWidget(),
-                          HistoryJob::CalibrationRead, LegacyRadioMet(), ReadTarget());
+                          HistoryJob::CalibrationRead, session_->RadioMet().value_or(RadioKind::S),
+                          ReadTarget());
     }
 }
 

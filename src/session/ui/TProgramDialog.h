@@ -53,7 +53,6 @@ class TProgramDialog final : public QDialog, public SessionHost {
     void ShowStage(CheckedWrite::Stage stage);
     std::unique_ptr<SessionDriver> MakeDriver();
     void ShowVerifyFailure(const VerifyReport& report);
-    bool LegacyRadioMet() const;
     // What a plain session fills: the program's state or the job's private copy.
     SessionData ReadTarget() const;
     QTimer* MakeTimer(const char* name, void (SessionDriver::*handler)());
