@@ -56,5 +56,3 @@ BENCHMARK_CAPTURE(Import, multi_radio, ExportChannelsChirpCsv);
 
 }  // namespace
 }  // namespace radioprog
-
-BENCHMARK_MAIN();

@@ -4,7 +4,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <cstdlib>
 
 #include "gui/GuiContext.h"
 #include "lang/LanguageSetting.h"
@@ -68,12 +67,3 @@ BENCHMARK(BM_LanguageSwitch)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace radioprog
-
-int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
