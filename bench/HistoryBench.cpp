@@ -8,7 +8,7 @@
 #include <random>
 
 #include "gui/GuiContext.h"
-#include "history/RadioHistory.h"
+#include "history/HistoryKeep.h"
 #include "history/ui/HistoryWindow.h"
 
 namespace radioprog {

@@ -37,12 +37,12 @@
 #include "gui/MessageBoxes.h"
 #include "gui/ReportingApplication.h"
 #include "gui/UiText.h"
+#include "jobs/VerifyFailureText.h"
 #include "lang/DialogTexts.h"
 #include "mainwindow/ui/MainWindow.h"
 #include "model/ProjectFields.h"
 #include "model/ProjectFile.h"
 #include "session/ui/FailureAdvice.h"
-#include "session/ui/VerifyFailureText.h"
 
 namespace {
 
@@ -226,7 +226,7 @@ bool PictureDialog(radioprog::ui::TForm1& window, radioprog::ui::GuiContext& con
         report.sentProject->image.Channel(1).InitialiseNew(446100000);
         report.sentProject->image.SetChannelValid(1, true);
         TUserWarnDlg box(
-            &window, VerifyFailureText(context, report),
+            &window, FromUtf8(VerifyFailureTextUtf8(context.data.lang, report)),
             FromUtf8(radioprog::UserWarnDlgTextTable().TextUtf8(context.data.lang, 0)));
         return SaveGrab(box, output);
     }

@@ -217,7 +217,7 @@ bool ClockHost::Run(ProgramSession& session, ScriptedLine& line) {
 
 void ClockHost::PollAndSkipRepeats(ProgramSession& session, ScriptedLine& line) {
     const uint64_t before = activity + line.activity;
-    const uint8_t stage = session.SessionStage();
+    const ProgramSession::Stage stage = session.SessionStage();
     const size_t buffered = session.BufferedReplyBytes();
     const bool newBytes = line.BytesWaiting() > 0;
     session.Timer_RxTimer();
@@ -286,7 +286,7 @@ SessionOutcome RunScriptedSession(uint8_t flags, std::span<const uint8_t> script
     w.data.port.autoSearchPort = (flags & kAutoSearch) != 0;
     w.data.port.portNumber = 1;
 
-    ProgramSession session(SessionDataOf(w.data), w.line, w.host, [](PortChoice& choice) {
+    ProgramSession session(w.data, w.data.port, w.line, w.host, [](PortChoice& choice) {
         choice.portList.Clear();
         choice.portList.Append(1);
         choice.portList.Append(2);

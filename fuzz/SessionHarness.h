@@ -37,18 +37,18 @@ inline constexpr int kDelayUnitMs = 2;
 inline constexpr int kLateUnitMs = 8;
 
 struct Job {
-    int32_t mode;
+    SessionMode mode;
     bool read;
 };
-inline constexpr std::array<Job, 8> kJobs = {{{kModeData, true},
-                                              {kModeData, false},
-                                              {kModeCalibration, true},
-                                              {kModeCalibration, false},
-                                              {kModeNewPassword, false},
-                                              {kModeChipStatus, true},
-                                              {kModeCalibrationAndData, false},
+inline constexpr std::array<Job, 8> kJobs = {{{SessionMode::Data, true},
+                                              {SessionMode::Data, false},
+                                              {SessionMode::Calibration, true},
+                                              {SessionMode::Calibration, false},
+                                              {SessionMode::NewPassword, false},
+                                              {SessionMode::ChipStatus, true},
+                                              {SessionMode::CalibrationAndData, false},
                                               // no such job: it must end cleanly all the same
-                                              {kModeCalibrationAndData, true}}};
+                                              {SessionMode::CalibrationAndData, true}}};
 inline constexpr size_t kRealJobCount = 7;
 
 class VirtualClock {
@@ -141,8 +141,9 @@ class ClockHost final : public SessionHost {
         ++activity;
     }
     void CloseWindow() override {}
-    void RefreshMainWindow() override {}
-    void RefreshCalibrationWindow() override {}
+    void DataRead() override {}
+    void CalibrationRead() override {}
+    void ChipStatusRead() override {}
 
     int progress = 0;
     int messages = 0;

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "appdata/AppData.h"
-#include "session/RadioKind.h"
 
 namespace radioprog::cli {
 
@@ -29,8 +28,6 @@ struct CliContext {
     int exitCode = kExitSuccess;
     std::optional<std::string> historyFolder = std::nullopt;  // --history DIR
     bool noHistory = false;                                   // --no-history
-    // The radio the last job talked to, for the history's names.
-    RadioKind radioKind = RadioKind::S;
 };
 
 }  // namespace radioprog::cli

@@ -10,7 +10,9 @@
 #include <iterator>
 
 #include "cli/CliContext.h"
+#include "jobs/VerifyFailureText.h"
 #include "lang/DialogTexts.h"
+#include "lang/WriteCheckText.h"
 
 namespace radioprog::cli {
 
@@ -210,9 +212,36 @@ void CliSessionHost::ShowMessage(SessionMessage message) {
     err_ << SessionMessageText(message) << "\n" << std::flush;
 }
 
-std::string SessionMessageText(SessionMessage message) {
+void CliSessionHost::VerifyFailed(const VerifyReport& report) {
+    err_ << VerifyFailureTextUtf8(English(), report) << "\n" << std::flush;
+}
+
+void CliSessionHost::Tell(const JobNote& note) {
+    switch (note.kind) {
+        case JobNoteKind::ReadNotKept:
+        case JobNoteKind::ReadKeptWithNotice:
+        case JobNoteKind::LogNotWritten:
+            err_ << "Warning: " << note.detail << "\n";
+            break;
+        case JobNoteKind::BackupKept:
+            err_ << "Backup: " << note.detail << "\n";
+            break;
+        case JobNoteKind::BackupNotKept:
+            err_ << note.detail << "\n"
+                 << WriteCheckTextUtf8(English(), WriteCheckTextId::BackupNotKept) << "\n";
+            backupRefused_ = true;
+            break;
+    }
+    err_ << std::flush;
+}
+
+const THaldenFuncs::TAppLang& English() {
     static const THaldenFuncs::TAppLang english("C");
-    return SessionTextTable().TextUtf8(english, static_cast<int>(message));
+    return english;
+}
+
+std::string SessionMessageText(SessionMessage message) {
+    return SessionTextTable().TextUtf8(English(), static_cast<int>(message));
 }
 
 int ExitCodeOf(SessionOutcome outcome) {

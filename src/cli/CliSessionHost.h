@@ -1,22 +1,23 @@
 #pragma once
-// The command-line tool's host for a programming session: a small event loop on the
-// monotonic clock that fires the session's three timers, progress on standard error (a bar
-// when it is a terminal), and the result message in English.
+// The command-line tool's host for a job: a small event loop on the monotonic clock that
+// fires the session's three timers, progress on standard error (a bar when it is a terminal),
+// and the result message and the job's notes in English.
 
 #include <array>
 #include <cstdint>
 #include <ostream>
 
+#include "jobs/JobHost.h"
+#include "lang/AppLang.h"
 #include "port/PosixSerialPort.h"
 #include "session/ProgramSession.h"
-#include "session/SessionHost.h"
 
 namespace radioprog::cli {
 
 // A job stopped by a signal (SIGINT, SIGTERM, SIGHUP or SIGQUIT), as shells report Ctrl-C.
 inline constexpr int kExitInterrupted = 130;
 
-class CliSessionHost : public SessionHost {
+class CliSessionHost : public JobHost {
   public:
     // progressBar: redraw one line in place; otherwise print each new tenth on its own line.
     // With a port, the receive poll also runs as soon as input arrives instead of waiting for
@@ -36,8 +37,15 @@ class CliSessionHost : public SessionHost {
     void AdvanceProgress(int by) override { SetProgress(progress_ + by); }
     void ShowMessage(SessionMessage message) override;
     void CloseWindow() override;
-    void RefreshMainWindow() override {}
-    void RefreshCalibrationWindow() override {}
+    void DataRead() override {}
+    void CalibrationRead() override {}
+    void ChipStatusRead() override {}
+    void StageStarted(WriteStage) override {}
+    void VerifyFailed(const VerifyReport& report) override;
+    void Tell(const JobNote& note) override;
+
+    // A backup before a write could not be kept, so nothing was written.
+    bool BackupRefused() const { return backupRefused_; }
 
   private:
     struct Timer {
@@ -53,11 +61,15 @@ class CliSessionHost : public SessionHost {
     int progress_ = 0;
     int shownProgress_ = -1;
     bool closed_ = false;
+    bool backupRefused_ = false;
     std::array<Timer, 3> timers_{};
 };
 
 // The exit status of a finished session.
 int ExitCodeOf(SessionOutcome outcome);
+
+// The language the command line speaks.
+const THaldenFuncs::TAppLang& English();
 
 // The English text of a session message.
 std::string SessionMessageText(SessionMessage message);

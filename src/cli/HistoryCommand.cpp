@@ -109,18 +109,6 @@ HistorySettings HistorySettingsFor(const CliContext& context) {
     return settings;
 }
 
-void KeepReadInHistory(CliContext& context, HistoryJob job) {
-    const AppData& data = context.data;
-    const HistorySettings settings = HistorySettingsFor(context);
-    HistoryRecord record{job, context.radioKind, data.lastWriteTime, std::nullopt};
-    const FileResult kept = IsCalibrationJob(job)
-                                ? KeepCalibrationInHistory(settings, record, data.calibration)
-                                : KeepProjectInHistory(settings, record, data.image, data.band);
-    if (!kept || !kept.notice.empty()) {
-        std::cerr << "Warning: " << (kept ? kept.notice : kept.message) << "\n";
-    }
-}
-
 void AddHistoryCommand(CLI::App& app, CliContext& context) {
     auto options = std::make_shared<HistoryOptions>();
     auto* history = app.add_subcommand(

@@ -1,6 +1,6 @@
 #pragma once
-// The history of reads on the command line: `history [list|show N|path N]`, and every read
-// of the radio commands kept there.
+// The history of reads on the command line: `history [list|show N|path N]`, and the history
+// settings the radio commands' jobs keep their reads under.
 
 #include <CLI/CLI.hpp>
 
@@ -13,9 +13,5 @@ void AddHistoryCommand(CLI::App& app, CliContext& context);
 
 // The configuration's history keys under --history and --no-history.
 HistorySettings HistorySettingsFor(const CliContext& context);
-
-// Keeps what a successful read brought into context.data. A history that cannot be kept is
-// said on standard error and leaves the read a success: the read's own output is written.
-void KeepReadInHistory(CliContext& context, HistoryJob job);
 
 }  // namespace radioprog::cli

@@ -9,12 +9,11 @@
 
 #include "appdata/Settings.h"
 #include "calibration/CalibrationData.h"
-#include "cli/CheckedWriteJob.h"
 #include "cli/CliSessionHost.h"
 #include "cli/FileReport.h"
-#include "cli/HistoryCommand.h"
 #include "cli/RadioJob.h"
 #include "cli/RadioRead.h"
+#include "cli/WriteCheckOptions.h"
 #include "model/AtomicOutput.h"
 #include "model/ProjectFile.h"
 #include "port/PortChoice.h"
@@ -35,7 +34,7 @@ struct RadioOptions {
     std::string calibration;
     std::string newPassword;
     bool allowEmpty = false;  // write a project without channels, clearing the radio's
-    WriteCheckOptions checks;
+    CheckedWriteOptions checks;
 };
 
 void AddPasswordOption(CLI::App* command, RadioOptions& options) {
@@ -97,9 +96,8 @@ void RunRead(const RadioOptions& options, CliContext& context) {
         !Report(CheckOutputWritable(options.output), context)) {
         return;
     }
-    if (RunJob(context, options.port, kModeData, true)) {
+    if (RunJob(context, options.port, SessionMode::Data, true)) {
         Report(SaveProject(options.output, data.image, data.band), context);
-        KeepReadInHistory(context, HistoryJob::Read);
     }
 }
 
@@ -110,7 +108,7 @@ void RunWrite(const RadioOptions& options, CliContext& context) {
         !RefuseEmptyProject(options, context) || !TakeUnlockPassword(options, context)) {
         return;
     }
-    RunCheckedWrite(context, options.port, kModeData, options.checks, options.project);
+    RunSafeWrite(context, options.port, SessionMode::Data, options.checks, options.project);
 }
 
 void PrintStatus(const CalibrationData& c) {
@@ -131,7 +129,7 @@ void PrintStatus(const CalibrationData& c) {
 }
 
 void RunStatus(const RadioOptions& options, CliContext& context) {
-    if (RunJob(context, options.port, kModeChipStatus, true)) {
+    if (RunJob(context, options.port, SessionMode::ChipStatus, true)) {
         PrintStatus(context.data.calibration);
     }
 }
@@ -143,9 +141,8 @@ void RunCalibrationRead(const RadioOptions& options, CliContext& context) {
         !Report(CheckOutputWritable(options.output), context)) {
         return;
     }
-    if (RunJob(context, options.port, kModeCalibration, true)) {
+    if (RunJob(context, options.port, SessionMode::Calibration, true)) {
         Report(SaveCalibrationFile(options.output, data.calibration), context);
-        KeepReadInHistory(context, HistoryJob::CalibrationRead);
     }
 }
 
@@ -162,8 +159,9 @@ void RunCalibrationWrite(const RadioOptions& options, CliContext& context, bool 
         !TakeUnlockPassword(options, context)) {
         return;
     }
-    RunCheckedWrite(context, options.port, withData ? kModeCalibrationAndData : kModeCalibration,
-                    options.checks, withData ? options.project : options.calibration);
+    RunSafeWrite(context, options.port,
+                 withData ? SessionMode::CalibrationAndData : SessionMode::Calibration,
+                 options.checks, withData ? options.project : options.calibration);
 }
 
 void RunSetPassword(const RadioOptions& options, CliContext& context) {
@@ -174,7 +172,7 @@ void RunSetPassword(const RadioOptions& options, CliContext& context) {
         return;
     }
     data.image.SetText(image::NewPassword, *bytes);
-    RunJob(context, options.port, kModeNewPassword, false);
+    RunJob(context, options.port, SessionMode::NewPassword, false);
 }
 
 void RunPorts(CliContext& context) {
@@ -219,11 +217,7 @@ bool ReadRadioData(CliContext& context, const PortOptions& port,
     LoadPortSettings(context);
     RadioOptions options;
     options.password = password;
-    if (!TakeUnlockPassword(options, context) || !RunJob(context, port, kModeData, true)) {
-        return false;
-    }
-    KeepReadInHistory(context, HistoryJob::Read);
-    return true;
+    return TakeUnlockPassword(options, context) && RunJob(context, port, SessionMode::Data, true);
 }
 
 void AddRadioCommands(CLI::App& app, CliContext& context) {

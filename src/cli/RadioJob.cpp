@@ -5,8 +5,8 @@
 #include <iostream>
 
 #include "cli/CliSessionHost.h"
+#include "cli/HistoryCommand.h"
 #include "port/PosixSerialPort.h"
-#include "session/ProgramSession.h"
 
 namespace radioprog::cli {
 
@@ -32,33 +32,23 @@ void ApplyPortOptions(const PortOptions& options, PortChoice& choice) {
     }
 }
 
-bool RunDriver(CliContext& context, const PortOptions& portOptions, const DriverMaker& make,
-               const std::function<void(SessionDriver&)>& ended) {
+bool RunRadioJob(CliContext& context, const PortOptions& portOptions, const JobOrder& order) {
     ApplyPortOptions(portOptions, context.data.port);
     PosixSerialPort port(context.data.port.lockFolder);
     CliSessionHost host(std::cerr, isatty(STDERR_FILENO) == 1, &port);
-    const std::unique_ptr<SessionDriver> driver = make(SessionDataOf(context.data), port, host);
-    const SessionOutcome outcome = host.Run(*driver);
+    const std::unique_ptr<SessionDriver> job =
+        MakeJob(order, {context.data, context.data.port, port, host, HistorySettingsFor(context)});
+    const SessionOutcome outcome = host.Run(*job);
     if (outcome == SessionOutcome::CommunicationFalse &&
-        driver->PortFailure().error != PortError::None) {
-        std::cerr << driver->PortFailure().message << "\n";
+        job->PortFailure().error != PortError::None) {
+        std::cerr << job->PortFailure().message << "\n";
     }
-    context.exitCode = ExitCodeOf(outcome);
-    context.radioKind = driver->RadioMet().value_or(RadioKind::S);
-    if (ended) {
-        ended(*driver);
-    }
+    context.exitCode = host.BackupRefused() ? kExitFileError : ExitCodeOf(outcome);
     return outcome == SessionOutcome::Success;
 }
 
-bool RunJob(CliContext& context, const PortOptions& portOptions, int32_t mode, bool read) {
-    return RunDriver(context, portOptions,
-                     [mode, read](SessionData data, SerialPort& line, SessionHost& host) {
-                         auto session = std::make_unique<ProgramSession>(data, line, host);
-                         session->SessionMode = mode;
-                         session->ReadRequested = read;
-                         return session;
-                     });
+bool RunJob(CliContext& context, const PortOptions& portOptions, SessionMode mode, bool read) {
+    return RunRadioJob(context, portOptions, {mode, read, {}, {}});
 }
 
 }  // namespace radioprog::cli

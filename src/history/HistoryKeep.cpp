@@ -6,8 +6,8 @@
 #include <cstring>
 #include <filesystem>
 
+#include "history/HistoryKeep.h"
 #include "history/HistoryNames.h"
-#include "history/RadioHistory.h"
 #include "model/AtomicOutput.h"
 #include "model/PrivateFolder.h"
 

@@ -3,8 +3,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "history/HistoryKeep.h"
 #include "history/HistoryNames.h"
-#include "history/RadioHistory.h"
 
 namespace radioprog {
 

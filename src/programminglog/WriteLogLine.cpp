@@ -33,13 +33,13 @@ std::string VerifyWord(const CheckedWrite& write) {
 
 }  // namespace
 
-std::string WriteJobName(int32_t writeMode) {
+std::string WriteJobName(SessionMode writeMode) {
     switch (writeMode) {
-        case kModeCalibration:
+        case SessionMode::Calibration:
             return "calibration-write";
-        case kModeCalibrationAndData:
+        case SessionMode::CalibrationAndData:
             return "write-all";
-        case kModeNewPassword:
+        case SessionMode::NewPassword:
             return "set-password";
         default:
             return "write";

@@ -19,6 +19,6 @@ ProgrammingLogLine WriteLogLine(const CheckedWrite& write, const PortChoice& por
                                 const WriteLogContext& context);
 
 // The job's word in the log and the history.
-std::string WriteJobName(int32_t writeMode);
+std::string WriteJobName(SessionMode writeMode);
 
 }  // namespace radioprog

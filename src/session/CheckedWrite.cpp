@@ -7,27 +7,21 @@
 
 namespace radioprog {
 
-namespace {
-
-bool WritesNewPassword(const ProjectImage& image, int32_t writeMode) {
-    return (writeMode == kModeData || writeMode == kModeCalibrationAndData) &&
-           image.Get(image::WriteNewPasswordWithData) == 1;
-}
-
-}  // namespace
-
-CheckedWrite::CheckedWrite(SessionData data, SerialPort& port, SessionHost& host, int32_t writeMode,
+CheckedWrite::CheckedWrite(SessionState& state, PortChoice& choice, SerialPort& port,
+                           CheckedWriteHost& host, SessionMode writeMode,
                            CheckedWriteOptions options, ProgramSession::PortProbe probe)
-    : data_(data),
+    : data_(state),
+      choice_(choice),
       port_(port),
       host_(host),
       probe_(std::move(probe)),
       writeMode_(writeMode),
-      portChoice_(data.port) {
+      portChoice_(choice) {
     // A calibration write also rewrites every channel record, so the data is kept and
     // checked beside the calibration block.
-    const bool calibration = writeMode == kModeCalibration || writeMode == kModeCalibrationAndData;
-    const bool checked = calibration || writeMode == kModeData;
+    const bool calibration =
+        writeMode == SessionMode::Calibration || writeMode == SessionMode::CalibrationAndData;
+    const bool checked = calibration || writeMode == SessionMode::Data;
     if (checked && options.backupFirst) {
         if (calibration) {
             stages_.push_back(Stage::BackupCalibration);
@@ -56,27 +50,27 @@ void CheckedWrite::ProgramStartClick() {
     }
     outcome_ = SessionOutcome::Running;
     stageIndex_ = 0;
-    portChoice_ = data_.port;
+    portChoice_ = choice_;
     kind_.reset();
     portNumber_.reset();
     sent_.reset();
     calibrationReadBack_.reset();
     dataReadBack_.reset();
+    writtenBlocks_.clear();
     report_ = {};
     StartStage();
     AdvanceWhenStageEnded();
 }
 
 SessionState CheckedWrite::ScratchForStage(Stage stage) const {
-    SessionState state = SessionState::CopyOf(data_);
-    state.port = portChoice_;
+    SessionState state = data_;
     if (stage == Stage::BackupData || stage == Stage::BackupCalibration) {
         // The radio's own contents on a clean project; only the key to open it is ours.
         const std::string unlock = data_.image.Text(image::UnlockPassword);
         state.image.ResetToDefaults();
         state.image.SetText(image::UnlockPassword, unlock);
         state.lastWriteTime = {};
-    } else if (stage != Stage::Write && WritesNewPassword(data_.image, writeMode_)) {
+    } else if (stage != Stage::Write && WritesNewPasswordWithData(data_.image, writeMode_)) {
         // The write has just changed the radio's password.
         state.image.SetText(image::UnlockPassword, data_.image.Text(image::NewPassword));
     }
@@ -86,35 +80,24 @@ SessionState CheckedWrite::ScratchForStage(Stage stage) const {
 void CheckedWrite::StartStage() {
     const Stage stage = stages_[stageIndex_];
     stageProgress_ = 0;
-    if (StageStarted) {
-        StageStarted(stage);
-    }
+    host_.StageStarted(stage);
     if (stage == Stage::Write) {
         scratch_.reset();
     } else {
         scratch_ = std::make_unique<SessionState>(ScratchForStage(stage));
     }
-    const SessionData stageData = scratch_ ? scratch_->View()
-                                           : SessionData{data_.image,
-                                                         data_.band,
-                                                         data_.lastWriteTime,
-                                                         data_.calibration,
-                                                         data_.radioMemory,
-                                                         data_.calibrationImage,
-                                                         data_.calibrationTables,
-                                                         portChoice_,
-                                                         data_.VariantY};
+    SessionState& stageState = scratch_ ? *scratch_ : data_;
     SessionHost& stageHost = *this;
-    session_ = std::make_unique<ProgramSession>(stageData, port_, stageHost, probe_);
+    session_ = std::make_unique<ProgramSession>(stageState, portChoice_, port_, stageHost, probe_);
     switch (stage) {
         case Stage::BackupCalibration:
         case Stage::VerifyCalibration:
-            session_->SessionMode = kModeCalibration;
+            session_->SessionMode = SessionMode::Calibration;
             session_->ReadRequested = true;
             break;
         case Stage::BackupData:
         case Stage::VerifyData:
-            session_->SessionMode = kModeData;
+            session_->SessionMode = SessionMode::Data;
             session_->ReadRequested = true;
             break;
         case Stage::Write:
@@ -161,6 +144,8 @@ void CheckedWrite::FormClose() {
 // what it read before the next one starts.
 void CheckedWrite::AdvanceWhenStageEnded() {
     while (IsRunning() && session_ && !session_->IsRunning()) {
+        choice_.map = portChoice_.map;
+        choice_.portList = portChoice_.portList;
         const SessionOutcome ended = session_->Outcome();
         if (ended != SessionOutcome::Success) {
             EndWith(ended, stageMessage_);
@@ -188,7 +173,7 @@ bool CheckedWrite::TakeStageResult() {
         case Stage::BackupCalibration:
         case Stage::BackupData: {
             const bool calibration = stages_[stageIndex_] == Stage::BackupCalibration;
-            if (KeepBackup && !KeepBackup({calibration, *kind_, *scratch_})) {
+            if (!host_.KeepBackup({calibration, *kind_, *scratch_})) {
                 outcome_ = SessionOutcome::Closed;
                 host_.SetProgress(0);
                 host_.CloseWindow();
@@ -198,6 +183,7 @@ bool CheckedWrite::TakeStageResult() {
         }
         case Stage::Write:
             sent_ = SentData{data_.radioMemory, data_.calibrationImage};
+            writtenBlocks_ = WrittenBlocks(session_->Plan());
             return true;
         case Stage::VerifyCalibration:
             calibrationReadBack_ = scratch_->radioMemory;
@@ -230,7 +216,7 @@ void CheckedWrite::Conclude() {
     report_.ran = true;
     report_.legacyRadio = kind_ == RadioKind::Legacy;
     report_.differingAddresses =
-        DifferingAddresses(BlocksWritten(), *sent_, dataReadBack_ ? &*dataReadBack_ : nullptr,
+        DifferingAddresses(writtenBlocks_, *sent_, dataReadBack_ ? &*dataReadBack_ : nullptr,
                            calibrationReadBack_ ? &*calibrationReadBack_ : nullptr);
     if (report_.Agrees()) {
         EndWith(SessionOutcome::Success, SessionMessage::Success);
@@ -239,18 +225,11 @@ void CheckedWrite::Conclude() {
     outcome_ = SessionOutcome::VerifyFailed;
     host_.SetProgress(0);
     host_.CloseWindow();
-    if (ShowVerifyFailure) {
-        ShowVerifyFailure(report_);
-    }
-}
-
-std::vector<WrittenBlock> CheckedWrite::BlocksWritten() const {
-    return WrittenBlocks(PlanFor({writeMode_, false, kind_ == RadioKind::Legacy,
-                                  data_.image.Get(image::WriteNewPasswordWithData) == 1}));
+    host_.VerifyFailed(report_);
 }
 
 std::vector<uint8_t> CheckedWrite::WrittenBytes() const {
-    return sent_ ? SentBytes(BlocksWritten(), *sent_) : std::vector<uint8_t>{};
+    return sent_ ? SentBytes(writtenBlocks_, *sent_) : std::vector<uint8_t>{};
 }
 
 void CheckedWrite::EndWith(SessionOutcome outcome, SessionMessage message) {

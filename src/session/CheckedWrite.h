@@ -10,9 +10,8 @@
 #include <optional>
 #include <vector>
 
+#include "session/CheckedWriteHost.h"
 #include "session/ProgramSession.h"
-#include "session/SessionState.h"
-#include "session/WriteVerification.h"
 
 namespace radioprog {
 
@@ -21,32 +20,20 @@ struct CheckedWriteOptions {
     bool verifyAfter = false;
 };
 
-// A read taken before the write, of the data or of the calibration block.
-struct BackupRead {
-    bool calibration = false;
-    RadioKind kind = RadioKind::S;
-    const SessionState& radio;  // image/band or calibration filled from the radio
-};
-
 class CheckedWrite final : public SessionDriver, private SessionHost {
   public:
-    enum class Stage { BackupCalibration, BackupData, Write, VerifyCalibration, VerifyData };
+    using Stage = WriteStage;
 
-    // writeMode: kModeData, kModeCalibration, kModeCalibrationAndData or kModeNewPassword
-    // (a password write has nothing to back up or verify and runs alone).
-    CheckedWrite(SessionData data, SerialPort& port, SessionHost& host, int32_t writeMode,
-                 CheckedWriteOptions options, ProgramSession::PortProbe probe = ProbePorts);
+    // writeMode: Data, Calibration, CalibrationAndData or NewPassword (a password write has
+    // nothing to back up or verify and runs alone). The write sends state on the port choice
+    // names; the backup and the read-back read into copies of their own.
+    CheckedWrite(SessionState& state, PortChoice& choice, SerialPort& port, CheckedWriteHost& host,
+                 SessionMode writeMode, CheckedWriteOptions options,
+                 ProgramSession::PortProbe probe = ProbePorts);
     ~CheckedWrite() override;
 
     // The date and time the write stamps into the radio.
     std::function<LastWriteTime()> WriteTime = LocalTimeNow;
-    // Keeps a backup read; false stops the job before anything is written (the callee has
-    // said why). Without it a backup read is taken and dropped.
-    std::function<bool(const BackupRead&)> KeepBackup;
-    // Shown instead of the success message when the read-back differs.
-    std::function<void(const VerifyReport&)> ShowVerifyFailure;
-    // Told as each session of the job begins, so a window can say what it is doing.
-    std::function<void(Stage)> StageStarted;
 
     void ProgramStartClick() override;
     void Timer_TxTimer() override;
@@ -55,6 +42,7 @@ class CheckedWrite final : public SessionDriver, private SessionHost {
     void FormClose() override;
     SessionOutcome Outcome() const override { return outcome_; }
     const PortResult& PortFailure() const override;
+    SessionMode WriteMode() const { return writeMode_; }
 
     const VerifyReport& Verify() const { return report_; }
     std::optional<RadioKind> RadioMet() const override { return kind_; }
@@ -78,7 +66,6 @@ class CheckedWrite final : public SessionDriver, private SessionHost {
     void Conclude();
     void EndWith(SessionOutcome outcome, SessionMessage message);
     SessionState ScratchForStage(Stage stage) const;
-    std::vector<WrittenBlock> BlocksWritten() const;
 
     // SessionHost of the stages: timers go straight through, progress is scaled into the
     // stage's share of the bar, messages and the window's closing wait for the last stage.
@@ -89,14 +76,19 @@ class CheckedWrite final : public SessionDriver, private SessionHost {
     void AdvanceProgress(int by) override;
     void ShowMessage(SessionMessage message) override;
     void CloseWindow() override {}
-    void RefreshMainWindow() override {}
-    void RefreshCalibrationWindow() override {}
+    // The backup and the read-back fill private copies: nothing to tell.
+    void DataRead() override {}
+    void CalibrationRead() override {}
+    void ChipStatusRead() override {}
 
-    SessionData data_;
+    SessionState& data_;
+    // The caller's port choice: it learns the port map the stages found, as it would from a
+    // plain session, so that a failure can name the device behind a port number.
+    PortChoice& choice_;
     SerialPort& port_;
-    SessionHost& host_;
+    CheckedWriteHost& host_;
     ProgramSession::PortProbe probe_;
-    int32_t writeMode_;
+    SessionMode writeMode_;
     // The write's own port choice: after the first stage it is fixed to the port that
     // answered, so every stage talks to the same radio.
     PortChoice portChoice_;
@@ -104,7 +96,7 @@ class CheckedWrite final : public SessionDriver, private SessionHost {
     std::vector<Stage> stages_;
     size_t stageIndex_ = 0;
     int stageProgress_ = 0;
-    std::unique_ptr<SessionState> scratch_;
+    std::unique_ptr<SessionState> scratch_;  // what a backup or read-back stage fills
     std::unique_ptr<ProgramSession> session_;
     SessionMessage stageMessage_ = SessionMessage::Success;
 
@@ -112,6 +104,8 @@ class CheckedWrite final : public SessionDriver, private SessionHost {
     std::optional<RadioKind> kind_;
     std::optional<int> portNumber_;
     std::optional<SentData> sent_;
+    // The blocks the write stage's plan sent, as the session walked it.
+    std::vector<WrittenBlock> writtenBlocks_;
     std::optional<RadioMemory> calibrationReadBack_;
     std::optional<RadioMemory> dataReadBack_;
     VerifyReport report_;

@@ -8,9 +8,9 @@
 
 namespace radioprog {
 
-ProgramSession::ProgramSession(SessionData data, SerialPort& port, SessionHost& host,
-                               PortProbe probe)
-    : data_(data), port_(port), host_(host), probe_(std::move(probe)) {
+ProgramSession::ProgramSession(SessionState& state, PortChoice& choice, SerialPort& port,
+                               SessionHost& host, PortProbe probe)
+    : data_(state), choice_(choice), port_(port), host_(host), probe_(std::move(probe)) {
     host_.StopTimer(SessionTimer::Tx);
     host_.StopTimer(SessionTimer::Rx);
     host_.StopTimer(SessionTimer::TimeOut);
@@ -22,18 +22,18 @@ void ProgramSession::ProgramStartClick() {
     }
     outcome_ = SessionOutcome::Running;
     portFailure_ = {};
-    probe_(data_.port);
+    probe_(choice_);
 
     bool opened = false;
-    if (!data_.port.autoSearchPort) {
-        opened = ComInit(data_.port.portNumber);
+    if (!choice_.autoSearchPort) {
+        opened = ComInit(choice_.portNumber);
     } else {
         portIndex_ = 0;
-        if (data_.port.portList.Empty()) {
+        if (choice_.portList.Empty()) {
             portFailure_ = {PortError::NoSuchDevice,
                             "No serial port COM1 to COM9 is present or free."};
         }
-        opened = !data_.port.portList.Empty() && ComInit_AutoSeach();
+        opened = !choice_.portList.Empty() && ComInit_AutoSeach();
     }
     if (!opened) {
         Timer_TimeOutTrigger();
@@ -49,7 +49,7 @@ void ProgramSession::ProgramStartClick() {
     RxCount = 0;
     StepIndex = 0;
     BlockOffset = 0;
-    SessionStage_ = 0;
+    SessionStage_ = Stage::Handshake;
     ProgressBytes = 0;
     handshakeAttempts_ = 0;
     sendsOfRequest_ = 0;
@@ -67,11 +67,11 @@ void ProgramSession::ProgramStartClick() {
 }
 
 int ProgramSession::PortNumberInUse() const {
-    const PortList& list = data_.port.portList;
-    if (data_.port.autoSearchPort && portIndex_ < list.Count()) {
+    const PortList& list = choice_.portList;
+    if (choice_.autoSearchPort && portIndex_ < list.Count()) {
         return list[portIndex_];
     }
-    return data_.port.portNumber;
+    return choice_.portNumber;
 }
 
 RadioKind ProgramSession::Kind() const {
@@ -82,7 +82,7 @@ RadioKind ProgramSession::Kind() const {
 }
 
 std::optional<RadioKind> ProgramSession::RadioMet() const {
-    if (SessionStage_ == 0 && outcome_ != SessionOutcome::Success) {
+    if (SessionStage_ == Stage::Handshake && outcome_ != SessionOutcome::Success) {
         return std::nullopt;  // no handshake was answered
     }
     return Kind();
@@ -90,7 +90,7 @@ std::optional<RadioKind> ProgramSession::RadioMet() const {
 
 bool ProgramSession::OpenAndConfigure(int portNumber) {
     const std::string name = "COM" + std::to_string(portNumber);
-    const std::optional<std::string> path = data_.port.map.PathOf(portNumber);
+    const std::optional<std::string> path = choice_.map.PathOf(portNumber);
     if (!path) {
         portFailure_ = {PortError::NoSuchDevice, name + " has no device."};
         return false;
@@ -119,7 +119,7 @@ bool ProgramSession::ComInit(int portNumber) {
 
 bool ProgramSession::ComInit_AutoSeach() {
     ReleasePort();
-    const PortList& list = data_.port.portList;
+    const PortList& list = choice_.portList;
     for (; portIndex_ < list.Count(); ++portIndex_) {
         if (OpenAndConfigure(list[portIndex_])) {
             port_.Purge();
@@ -140,7 +140,7 @@ bool ProgramSession::MoveToNextPort() {
 }
 
 void ProgramSession::SendHandshakeOrMoveOn() {
-    if (data_.port.autoSearchPort) {
+    if (choice_.autoSearchPort) {
         if (handshakeAttempts_ < kHandshakesPerPort) {
             ++handshakeAttempts_;
         } else if (!MoveToNextPort()) {
@@ -158,25 +158,23 @@ void ProgramSession::Timer_TxTimer() {
     host_.StopTimer(SessionTimer::Rx);
 
     switch (SessionStage_) {
-        case 0:
+        case Stage::Handshake:
             SendHandshakeOrMoveOn();
             break;
-        case 1:
+        case Stage::LegacyIdentification:
             Agr_WriteReq_2();
             break;
-        case 2:
+        case Stage::LegacyConfirm:
             Agr_WriteReq_3();
             break;
-        case 3:
+        case Stage::PasswordArea:
             Agr_WriteReq_4();
             break;
-        case 4:
+        case Stage::JobBlocks:
             RunTransferPlan();
             break;
-        case 5:
+        case Stage::LegacyBlockAck:
             Agr_WriteAck();
-            break;
-        default:
             break;
     }
     if (!IsRunning()) {
@@ -282,7 +280,7 @@ void ProgramSession::Send(std::span<const uint8_t> bytes) {
 }
 
 void ProgramSession::Agr_WriteReq_1() {
-    if (SessionMode == kModeChipStatus) {
+    if (SessionMode == SessionMode::ChipStatus) {
         ProgressStep = 10;
         READ_1846StatusData();
         return;

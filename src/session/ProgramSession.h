@@ -4,8 +4,6 @@
 // four messages. The window, the command-line tool and the tests each wrap it with their own
 // SessionHost; this class owns no widget and no clock.
 //
-// Stages: 0 handshake (or the chip status query), 1 and 2 legacy identification and
-// confirm, 3 password area, 4 job blocks, 5 legacy block acknowledgement.
 
 #include <array>
 #include <cstdint>
@@ -15,9 +13,9 @@
 #include "port/SerialPort.h"
 #include "session/MemoryMapConversion.h"
 #include "session/RadioKind.h"
-#include "session/SessionData.h"
 #include "session/SessionDriver.h"
 #include "session/SessionHost.h"
+#include "session/SessionState.h"
 #include "session/TransferPlans.h"
 
 namespace radioprog {
@@ -38,11 +36,23 @@ class ProgramSession final : public SessionDriver {
     // Rewrites the port list; replaced by tests whose ports are not devices.
     using PortProbe = std::function<void(PortChoice&)>;
 
-    ProgramSession(SessionData data, SerialPort& port, SessionHost& host,
+    // The stages of the protocol, in the order a job passes them.
+    enum class Stage : uint8_t {
+        Handshake,             // or the chip status query
+        LegacyIdentification,  // legacy radios only
+        LegacyConfirm,
+        PasswordArea,
+        JobBlocks,
+        LegacyBlockAck,  // a legacy radio acknowledges each block it sent
+    };
+
+    // The session fills state and talks on the port that choice names (auto search rewrites
+    // the choice's port list); both must outlive it.
+    ProgramSession(SessionState& state, PortChoice& choice, SerialPort& port, SessionHost& host,
                    PortProbe probe = ProbePorts);
 
     // Set by the caller before the job starts.
-    int32_t SessionMode = kModeData;
+    radioprog::SessionMode SessionMode = SessionMode::Data;
     bool ReadRequested = true;
     // The date and time a data write stamps into the radio.
     std::function<LastWriteTime()> WriteTime = LocalTimeNow;
@@ -67,7 +77,9 @@ class ProgramSession final : public SessionDriver {
     bool VariantY() const { return data_.VariantY; }
     RadioKind Kind() const;
     std::optional<RadioKind> RadioMet() const override;
-    uint8_t SessionStage() const { return SessionStage_; }
+    Stage SessionStage() const { return SessionStage_; }
+    // The plan the job stage walks (empty before the job stage).
+    const TransferPlan& Plan() const { return plan_; }
     // Reply bytes received and not yet taken by a reply rule.
     size_t BufferedReplyBytes() const { return RxCount; }
 
@@ -125,14 +137,15 @@ class ProgramSession final : public SessionDriver {
     void FinishJob(AfterSuccess after);
     void FinishChipStatus();
 
-    SessionData data_;
+    SessionState& data_;
+    PortChoice& choice_;
     SerialPort& port_;
     SessionHost& host_;
     PortProbe probe_;
 
     SessionOutcome outcome_ = SessionOutcome::NotStarted;
     PortResult portFailure_;
-    uint8_t SessionStage_ = 0;
+    Stage SessionStage_ = Stage::Handshake;
     bool LegacyRadio_ = false;
     int32_t StepIndex = 0;
     int32_t BlockOffset = 0;

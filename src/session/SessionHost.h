@@ -1,7 +1,7 @@
 #pragma once
 // Everything the programming session needs from whoever shows it: three timers, a blocking
-// pause, the progress bar, the result message and the redraw hooks. The session never reads
-// a clock itself, so a window (real timers), the command-line tool (its own event loop) and
+// pause, the progress bar, the result message and what a successful read brought. The session never
+// reads a clock itself, so a window (real timers), the command-line tool (its own event loop) and
 // the tests (a virtual clock) all run the same engine.
 
 namespace radioprog {
@@ -41,9 +41,12 @@ class SessionHost {
     // The session is over (the port is already released): the window goes away.
     virtual void CloseWindow() = 0;
 
-    // After a successful job has converted the radio's data: redraw what shows it.
-    virtual void RefreshMainWindow() = 0;
-    virtual void RefreshCalibrationWindow() = 0;
+    // A successful read has converted what the radio holds into the session's state (after
+    // the success message was dismissed): the project and band, the calibration record, or
+    // the RF chip's live status in the calibration record.
+    virtual void DataRead() = 0;
+    virtual void CalibrationRead() = 0;
+    virtual void ChipStatusRead() = 0;
 };
 
 }  // namespace radioprog

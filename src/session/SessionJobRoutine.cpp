@@ -50,33 +50,15 @@ void ProgramSession::RunTransferPlan() {
 
 void ProgramSession::SendBlock(BlockRequest request, int offset) {
     TransferIsRead = IsReadRequest(request);
-    const auto& memory = data_.radioMemory.bytes;
-    const auto block = [](const auto& bytes, int at) {
-        return std::span<const uint8_t>(bytes).subspan(static_cast<size_t>(at), kBlockSize);
-    };
-    const auto current = static_cast<uint16_t>(radiomap::kCurrentBaseAddress + offset);
-    const auto calibration = static_cast<uint16_t>(radiomap::kCalibrationAddress + offset);
-    const auto legacy = static_cast<uint16_t>(offset);
-    switch (request) {
-        case BlockRequest::ReadCurrent:
-            ReadData(current, kBlockSize);
-            break;
-        case BlockRequest::WriteCurrent:
-            WriteData(current, block(memory, offset));
-            break;
-        case BlockRequest::ReadLegacy:
-            ReadData(legacy, kBlockSize);
-            break;
-        case BlockRequest::WriteLegacy:
-            WriteData(legacy, block(memory, offset));
-            break;
-        case BlockRequest::ReadCalibration:
-            ReadData(calibration, kBlockSize);
-            break;
-        case BlockRequest::WriteCalibration:
-            WriteData(calibration, block(data_.calibrationImage.bytes, offset));
-            break;
+    const uint16_t address = RadioAddressOf(request, offset);
+    if (TransferIsRead) {
+        ReadData(address, kBlockSize);
+        return;
     }
+    const std::span<const uint8_t> source =
+        SendsCalibrationImage(request) ? std::span<const uint8_t>(data_.calibrationImage.bytes)
+                                       : std::span<const uint8_t>(data_.radioMemory.bytes);
+    WriteData(address, source.subspan(static_cast<size_t>(offset), kBlockSize));
 }
 
 void ProgramSession::RunConversion(PlanConversion conversion) {
@@ -118,15 +100,15 @@ void ProgramSession::FinishJob(AfterSuccess after) {
         case AfterSuccess::SetDataToSoftware:
             SetDataToSoftware(data_.radioMemory, data_.VariantY, data_.image, data_.band,
                               data_.lastWriteTime);
-            host_.RefreshMainWindow();
+            host_.DataRead();
             break;
         case AfterSuccess::SetDataToSoftware_old:
             SetDataToSoftware_old(data_.radioMemory, data_.image, data_.lastWriteTime);
-            host_.RefreshMainWindow();
+            host_.DataRead();
             break;
         case AfterSuccess::SetAdjustmentData:
             SetAdjustmentData(data_.radioMemory, data_.VariantY, data_.calibration);
-            host_.RefreshCalibrationWindow();
+            host_.CalibrationRead();
             break;
     }
 }
@@ -135,7 +117,7 @@ void ProgramSession::FinishChipStatus() {
     host_.SetProgress(100);
     Finish(SessionOutcome::Success, SessionMessage::Success);
     Set1846StatucData(data_.radioMemory, data_.calibration);
-    host_.RefreshCalibrationWindow();
+    host_.ChipStatusRead();
 }
 
 }  // namespace radioprog

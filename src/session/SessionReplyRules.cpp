@@ -14,29 +14,27 @@ void ProgramSession::ApplyReplyRules() {
         return;
     }
     switch (SessionStage_) {
-        case 0:
-            if (SessionMode == kModeChipStatus) {
+        case Stage::Handshake:
+            if (SessionMode == SessionMode::ChipStatus) {
                 StatusReply();
             } else {
                 HandshakeReply();
             }
             break;
-        case 1:
+        case Stage::LegacyIdentification:
             LegacyIdentificationReply();
             break;
-        case 2:
+        case Stage::LegacyConfirm:
             LegacyConfirmReply();
             break;
-        case 3:
+        case Stage::PasswordArea:
             PasswordAreaReply();
             break;
-        case 4:
+        case Stage::JobBlocks:
             BlockReply();
             break;
-        case 5:
+        case Stage::LegacyBlockAck:
             LegacyBlockAckReply();
-            break;
-        default:
             break;
     }
 }
@@ -57,18 +55,18 @@ void ProgramSession::HandshakeReply() {
         case protocol::kAnswerY:
             LegacyRadio_ = false;
             data_.VariantY = RxBuffer[0] == protocol::kAnswerY;
-            SessionStage_ = 3;
+            SessionStage_ = Stage::PasswordArea;
             break;
         case protocol::kAck:
             LegacyRadio_ = true;
-            if (SessionMode != kModeData) {
+            if (SessionMode != SessionMode::Data) {
                 Finish(SessionOutcome::OldVersion, SessionMessage::OldVersion);
                 return;
             }
-            SessionStage_ = 1;
+            SessionStage_ = Stage::LegacyIdentification;
             break;
         default:
-            if (data_.port.autoSearchPort) {
+            if (choice_.autoSearchPort) {
                 // Not our radio: the next tick moves on to the next port at once.
                 handshakeAttempts_ = kHandshakesPerPort;
                 RxCount = 0;
@@ -115,7 +113,7 @@ void ProgramSession::LegacyIdentificationReply() {
     // Copies of the handshake answer come before this reply or not at all; from here on
     // an ACK is the answer to the confirm.
     owedHandshakeAnswers_ = 0;
-    SessionStage_ = 2;
+    SessionStage_ = Stage::LegacyConfirm;
     AcceptReply();
 }
 
@@ -131,7 +129,7 @@ void ProgramSession::LegacyConfirmReply() {
     if (LegacyRadio_) {
         EnterJobStage();
     } else {
-        SessionStage_ = 3;
+        SessionStage_ = Stage::PasswordArea;
     }
     AcceptReply();
 }
@@ -191,9 +189,9 @@ void ProgramSession::EnterJobStage() {
     BlockOffset = 0;
     ProgressBytes = 0;
     TransferIsRead = ReadRequested;
-    SessionStage_ = 4;
+    SessionStage_ = Stage::JobBlocks;
     plan_ = PlanFor({SessionMode, ReadRequested, LegacyRadio_,
-                     data_.image.Get(image::WriteNewPasswordWithData) == 1});
+                     WritesNewPasswordWithData(data_.image, SessionMode)});
 }
 
 void ProgramSession::BlockReply() {
@@ -207,7 +205,7 @@ void ProgramSession::BlockReply() {
         }
         ProgressBytes += kBlockSize;
         if (LegacyRadio_) {
-            SessionStage_ = 5;
+            SessionStage_ = Stage::LegacyBlockAck;
         }
     } else {
         if (RxBuffer[0] != protocol::kAck) {
@@ -230,7 +228,7 @@ void ProgramSession::LegacyBlockAckReply() {
         Timer_TimeOutTrigger();
         return;
     }
-    SessionStage_ = 4;
+    SessionStage_ = Stage::JobBlocks;
     AcceptReply();
 }
 

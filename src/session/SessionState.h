@@ -1,9 +1,16 @@
 #pragma once
-// A private copy of everything a session works on, for a read whose result must not touch
-// the open project: the backup taken before a write, the read-back that verifies it, the
-// radio side of a comparison.
+// The part of the program's state a programming session reads and fills: the data model it
+// converts from and into, the radio's memory and calibration buffers, and the radio kind the
+// handshake found. The program's one AppData is one of these with more beside it; a session
+// that must not touch the open project (the backup before a write, the read-back after it,
+// the radio side of a comparison) works on a plain copy.
 
-#include "session/SessionData.h"
+#include "calibration/CalibrationData.h"
+#include "model/BandLimits.h"
+#include "model/LastWriteTime.h"
+#include "model/ProjectImage.h"
+#include "session/CalibrationTables.h"
+#include "session/RadioMemoryMap.h"
 
 namespace radioprog {
 
@@ -15,11 +22,9 @@ struct SessionState {
     RadioMemory radioMemory;
     CalibrationImage calibrationImage;
     CalibrationTables calibrationTables;
-    PortChoice port;
+    // The radio kind the last session's handshake found ('Y' counts in 125 Hz units). It
+    // outlives the session, so a window opened afterwards knows which radio it last met.
     bool VariantY = false;
-
-    static SessionState CopyOf(const SessionData& data);
-    SessionData View();
 };
 
 }  // namespace radioprog

@@ -141,25 +141,49 @@ bool IsReadRequest(BlockRequest request) {
     return false;
 }
 
+uint16_t RadioAddressOf(BlockRequest request, int offset) {
+    switch (request) {
+        case BlockRequest::ReadCurrent:
+        case BlockRequest::WriteCurrent:
+            return static_cast<uint16_t>(radiomap::kCurrentBaseAddress + offset);
+        case BlockRequest::ReadLegacy:
+        case BlockRequest::WriteLegacy:
+            return static_cast<uint16_t>(offset);
+        case BlockRequest::ReadCalibration:
+        case BlockRequest::WriteCalibration:
+            return static_cast<uint16_t>(radiomap::kCalibrationAddress + offset);
+    }
+    return static_cast<uint16_t>(offset);
+}
+
+bool SendsCalibrationImage(BlockRequest request) {
+    return request == BlockRequest::WriteCalibration;
+}
+
+bool WritesNewPasswordWithData(const ProjectImage& image, SessionMode mode) {
+    return (mode == SessionMode::Data || mode == SessionMode::CalibrationAndData) &&
+           image.Get(image::WriteNewPasswordWithData) == 1;
+}
+
 TransferPlan PlanFor(const PlanChoice& choice) {
     if (choice.ReadRequested) {
         switch (choice.SessionMode) {
-            case kModeData:
+            case SessionMode::Data:
                 return choice.LegacyRadio ? Read_old() : Read();
-            case kModeCalibration:
+            case SessionMode::Calibration:
                 return AdjustmentRead();
             default:
                 return {};
         }
     }
     switch (choice.SessionMode) {
-        case kModeData:
+        case SessionMode::Data:
             return choice.LegacyRadio ? Write_old() : Write(choice.WriteNewPasswordWithData);
-        case kModeCalibration:
+        case SessionMode::Calibration:
             return AdjustmentWrite();
-        case kModeCalibrationAndData:
+        case SessionMode::CalibrationAndData:
             return AllWrite(choice.WriteNewPasswordWithData);
-        case kModeNewPassword:
+        case SessionMode::NewPassword:
             return PasswordWrite();
         default:
             return {};

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/ProjectImage.h"
+
 namespace radioprog {
 
 inline constexpr int kBlockSize = 16;
@@ -22,6 +24,11 @@ enum class BlockRequest {
 };
 
 bool IsReadRequest(BlockRequest request);
+// The radio address a request for the block at this buffer offset names.
+uint16_t RadioAddressOf(BlockRequest request, int offset);
+// Whether a write request sends its block from the calibration image rather than from the
+// radio memory buffer.
+bool SendsCalibrationImage(BlockRequest request);
 
 // Conversions that run between transfer steps, on buffers only.
 enum class PlanConversion {
@@ -58,19 +65,24 @@ struct TransferPlan {
     std::vector<PlanStep> steps;  // always ends with a Finish step
 };
 
-// The session's job selectors.
-inline constexpr int32_t kModeData = 0;
-inline constexpr int32_t kModeCalibration = 1;
-inline constexpr int32_t kModeNewPassword = 5;
-inline constexpr int32_t kModeChipStatus = 7;
-inline constexpr int32_t kModeCalibrationAndData = 14;
+// The session's job selectors; the values are the radio protocol's own job numbers.
+enum class SessionMode : int32_t {
+    Data = 0,
+    Calibration = 1,
+    NewPassword = 5,
+    ChipStatus = 7,
+    CalibrationAndData = 14,
+};
 
 struct PlanChoice {
-    int32_t SessionMode = kModeData;
+    radioprog::SessionMode SessionMode = SessionMode::Data;
     bool ReadRequested = true;
     bool LegacyRadio = false;
     bool WriteNewPasswordWithData = false;
 };
+
+// Whether a job of this mode sends the project's new password with its data.
+bool WritesNewPasswordWithData(const ProjectImage& image, SessionMode mode);
 
 // The plan of the block stage for this job, or an empty plan (no steps) for a combination
 // that moves nothing. The chip status job has no block stage and gets an empty plan too.

@@ -7,21 +7,6 @@ namespace radioprog {
 
 namespace {
 
-bool IsCalibrationWrite(BlockRequest request) {
-    return request == BlockRequest::WriteCalibration;
-}
-
-uint16_t RadioAddressOf(BlockRequest request, int offset) {
-    switch (request) {
-        case BlockRequest::WriteCalibration:
-            return static_cast<uint16_t>(radiomap::kCalibrationAddress + offset);
-        case BlockRequest::WriteLegacy:
-            return static_cast<uint16_t>(offset);
-        default:
-            return static_cast<uint16_t>(radiomap::kCurrentBaseAddress + offset);
-    }
-}
-
 // The settings area begins with the date and time of the write.
 bool IsWriteStamp(BlockRequest request, int offset) {
     constexpr int kStampEnd = static_cast<int>(settingsarea::kMinute) + 1;
@@ -55,8 +40,8 @@ std::vector<uint8_t> SentBytes(const std::vector<WrittenBlock>& blocks, const Se
     std::vector<uint8_t> bytes;
     for (const WrittenBlock& block : blocks) {
         const std::span<const uint8_t> source =
-            IsCalibrationWrite(block.request) ? std::span<const uint8_t>(sent.calibration.bytes)
-                                              : std::span<const uint8_t>(sent.memory.bytes);
+            SendsCalibrationImage(block.request) ? std::span<const uint8_t>(sent.calibration.bytes)
+                                                 : std::span<const uint8_t>(sent.memory.bytes);
         const auto block16 = source.subspan(static_cast<size_t>(block.offset), kBlockSize);
         bytes.insert(bytes.end(), block16.begin(), block16.end());
     }
@@ -68,7 +53,7 @@ std::vector<uint16_t> DifferingAddresses(const std::vector<WrittenBlock>& blocks
                                          const RadioMemory* calibrationReadBack) {
     std::vector<uint16_t> differing;
     for (const WrittenBlock& block : blocks) {
-        const bool calibration = IsCalibrationWrite(block.request);
+        const bool calibration = SendsCalibrationImage(block.request);
         const RadioMemory* readBack = calibration ? calibrationReadBack : dataReadBack;
         if (readBack == nullptr) {
             continue;

@@ -66,8 +66,9 @@ struct Window {
         modals.QueueDialogHandler([](QDialog& dialog) {
             QTest::mouseClick(Find<QPushButton>(&dialog, "ProgramStart"), Qt::LeftButton);
         });
-        return RunProgramDialog(context, channels,
-                                {kModeData, read, read ? "Read from radio" : "Write to radio", {}});
+        return RunProgramDialog(
+            context, channels,
+            {SessionMode::Data, read, read ? "Read from radio" : "Write to radio", {}});
     }
     QStringList Shown() {
         QStringList shown;

@@ -14,7 +14,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "history/RadioHistory.h"
+#include "history/HistoryKeep.h"
 #include "model/ProjectFile.h"
 #include "session/ui/ProgramDialog.h"
 #include "support/MainWindowFixture.h"
@@ -217,12 +217,12 @@ TEST_F(HistoryWindowTest, ACalibrationReadIsKeptAndAChipStatusIsNot) {
     };
 
     start();
-    ASSERT_EQ(RunProgramDialog(context, nullptr, {kModeChipStatus, true, "Status", {}}),
+    ASSERT_EQ(RunProgramDialog(context, nullptr, {SessionMode::ChipStatus, true, "Status", {}}),
               SessionOutcome::Success);
     EXPECT_FALSE(fs::exists(history));
 
     start();
-    ASSERT_EQ(RunProgramDialog(context, nullptr, {kModeCalibration, true, "Read", {}}),
+    ASSERT_EQ(RunProgramDialog(context, nullptr, {SessionMode::Calibration, true, "Read", {}}),
               SessionOutcome::Success);
     std::vector<fs::path> kept;
     for (const auto& item : fs::directory_iterator(history)) {

@@ -47,8 +47,9 @@ class ProgramDialogTest : public ::testing::Test {
         });
     }
     SessionOutcome Run(bool read) {
-        return RunProgramDialog(context, nullptr,
-                                {kModeData, read, read ? "Read from radio" : "Write to radio", {}});
+        return RunProgramDialog(
+            context, nullptr,
+            {SessionMode::Data, read, read ? "Read from radio" : "Write to radio", {}});
     }
 
     AppData data;

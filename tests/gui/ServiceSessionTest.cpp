@@ -141,7 +141,7 @@ TEST_F(ServiceSession, ANewPasswordLocksTheRadioUntilItIsGiven) {
     EXPECT_EQ(LastMessage(), "SUCCESS");
     EXPECT_EQ(data.image.Text(image::NewPassword), "4321");
 
-    const ProgramJob read{kModeData, true, "Read from radio", {}};
+    const ProgramJob read{SessionMode::Data, true, "Read from radio", {}};
     QueueStart();
     EXPECT_EQ(RunProgramDialog(context, nullptr, read), SessionOutcome::PasswordError);
     EXPECT_EQ(LastMessage(), "Password Error");
@@ -158,7 +158,7 @@ TEST_F(ServiceSession, ANewPasswordLocksTheRadioUntilItIsGiven) {
 
 TEST_F(ServiceSession, AProtectedRadioReadsOnlyWithItsUnlockPassword) {
     StartRadio({"--password", "secret"});
-    const ProgramJob read{kModeData, true, "Read from radio", {}};
+    const ProgramJob read{SessionMode::Data, true, "Read from radio", {}};
     for (const auto& [unlock, outcome] : {std::pair{"", SessionOutcome::PasswordError},
                                           {"Secret", SessionOutcome::PasswordError},
                                           {"secret", SessionOutcome::Success}}) {

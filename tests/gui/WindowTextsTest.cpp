@@ -143,8 +143,9 @@ TEST_P(WindowTextsTest, EveryWindowReadsInItsLanguageAndEveryCaptionFits) {
     const std::vector<std::pair<QString, std::function<QDialog*()>>> dialogs = {
         {QStringLiteral("programming"),
          [this] {
-             return new TProgramDialog(context, window.get(),
-                                       {kModeData, true, UiText(Lang(), text::kReadFromRadio), {}});
+             return new TProgramDialog(
+                 context, window.get(),
+                 {SessionMode::Data, true, UiText(Lang(), text::kReadFromRadio), {}});
          }},
         {QStringLiteral("port"), [this] { return new TCommunicationPort(context, window.get()); }},
         {QStringLiteral("message"),

@@ -11,19 +11,14 @@ namespace {
 
 class CheckedWriteTest : public SessionTest {
   protected:
-    SessionOutcome RunCheckedWrite(int32_t mode, CheckedWriteOptions options) {
-        write =
-            std::make_unique<CheckedWrite>(SessionDataOf(data), line, host, mode, options, Probe());
+    SessionOutcome RunCheckedWrite(SessionMode mode, CheckedWriteOptions options) {
+        write = std::make_unique<CheckedWrite>(data, data.port, line, host, mode, options, Probe());
         write->WriteTime = [] { return LastWriteTime{2024, 5, 6, 7, 8}; };
-        write->KeepBackup = [this](const BackupRead& backup) {
+        host.keepBackup = [this](const BackupRead& backup) {
             backups.push_back({backup.calibration, backup.kind, backup.radio.image,
                                backup.radio.band, backup.radio.calibration});
             return keepBackups;
         };
-        write->ShowVerifyFailure = [this](const VerifyReport& report) {
-            failedReports.push_back(report);
-        };
-        write->StageStarted = [this](CheckedWrite::Stage stage) { stages.push_back(stage); };
         host.Attach(*write);
         write->ProgramStartClick();
         host.RunUntilEnded(kLongEnoughMs);
@@ -57,8 +52,8 @@ class CheckedWriteTest : public SessionTest {
     };
     std::unique_ptr<CheckedWrite> write;
     std::vector<KeptBackup> backups;
-    std::vector<VerifyReport> failedReports;
-    std::vector<CheckedWrite::Stage> stages;
+    std::vector<VerifyReport>& failedReports = host.failedReports;
+    std::vector<CheckedWrite::Stage>& stages = host.stages;
     bool keepBackups = true;
 };
 
@@ -68,7 +63,7 @@ class CheckedDataWriteTest : public CheckedWriteTest,
 TEST_P(CheckedDataWriteTest, BacksUpWritesAndReadsBackAsOneJobWithOneSuccess) {
     AttachRadio(GetParam());
     // The project starts from what the radio holds, so the backup can be told apart from it.
-    ASSERT_EQ(RunJob(kModeData, true), SessionOutcome::Success);
+    ASSERT_EQ(RunJob(SessionMode::Data, true), SessionOutcome::Success);
     const ProjectImage radioBefore = data.image;
     const int added = AddChannel();
     host.messages.clear();
@@ -76,7 +71,7 @@ TEST_P(CheckedDataWriteTest, BacksUpWritesAndReadsBackAsOneJobWithOneSuccess) {
     radio->MutableConfig().logRequests = true;
     const size_t requestsBefore = radio->Requests().size();
 
-    EXPECT_EQ(RunCheckedWrite(kModeData, {true, true}), SessionOutcome::Success);
+    EXPECT_EQ(RunCheckedWrite(SessionMode::Data, {true, true}), SessionOutcome::Success);
 
     // One success box for the whole job, and one bar that never runs backwards.
     EXPECT_EQ(Messages(), std::vector{SessionMessage::Success});
@@ -117,7 +112,7 @@ TEST_F(CheckedWriteTest, ReadBackNamesTheBlockTheRadioAcknowledgedButDidNotStore
     ch.InitialiseNew(446100000);
     data.image.SetChannelValid(1, true);
 
-    EXPECT_EQ(RunCheckedWrite(kModeData, {false, true}), SessionOutcome::VerifyFailed);
+    EXPECT_EQ(RunCheckedWrite(SessionMode::Data, {false, true}), SessionOutcome::VerifyFailed);
 
     EXPECT_TRUE(Messages().empty());  // no SUCCESS for a radio that holds something else
     ASSERT_EQ(failedReports.size(), 1u);
@@ -137,7 +132,7 @@ TEST_F(CheckedWriteTest, ABackupThatCannotBeKeptStopsTheJobBeforeAnythingIsWritt
     AddChannel();
     keepBackups = false;
 
-    EXPECT_EQ(RunCheckedWrite(kModeData, {true, true}), SessionOutcome::Closed);
+    EXPECT_EQ(RunCheckedWrite(SessionMode::Data, {true, true}), SessionOutcome::Closed);
 
     EXPECT_EQ(Count(RequestKind::Write), 0);
     EXPECT_TRUE(Messages().empty());
@@ -151,18 +146,18 @@ TEST_F(CheckedWriteTest, ReadBackAfterANewPasswordOpensTheRadioWithIt) {
     data.image.SetText(image::NewPassword, "2222");
     data.image.Set(image::WriteNewPasswordWithData, uint8_t{1});
 
-    EXPECT_EQ(RunCheckedWrite(kModeData, {true, true}), SessionOutcome::Success);
+    EXPECT_EQ(RunCheckedWrite(SessionMode::Data, {true, true}), SessionOutcome::Success);
     EXPECT_TRUE(write->Verify().Agrees());
     EXPECT_EQ(Messages(), std::vector{SessionMessage::Success});
 }
 
 TEST_F(CheckedWriteTest, CalibrationWriteKeepsAndChecksTheBlockAndTheChannelsItRewrites) {
     AttachRadio(RadioKind::S);
-    ASSERT_EQ(RunJob(kModeCalibration, true), SessionOutcome::Success);
+    ASSERT_EQ(RunJob(SessionMode::Calibration, true), SessionOutcome::Success);
     data.calibration.SetSqOffset(2, static_cast<int8_t>(data.calibration.SqOffset(2) + 3));
     host.messages.clear();
 
-    EXPECT_EQ(RunCheckedWrite(kModeCalibration, {true, true}), SessionOutcome::Success);
+    EXPECT_EQ(RunCheckedWrite(SessionMode::Calibration, {true, true}), SessionOutcome::Success);
 
     ASSERT_EQ(backups.size(), 2u);
     EXPECT_TRUE(backups[0].calibration);
@@ -175,7 +170,7 @@ TEST_F(CheckedWriteTest, AFailedStageEndsTheJobWithItsOwnMessage) {
     AttachRadio(RadioKind::S, "1111");  // the project does not know the password
     AddChannel();
 
-    EXPECT_EQ(RunCheckedWrite(kModeData, {true, true}), SessionOutcome::PasswordError);
+    EXPECT_EQ(RunCheckedWrite(SessionMode::Data, {true, true}), SessionOutcome::PasswordError);
 
     EXPECT_EQ(Messages(), std::vector{SessionMessage::PasswordError});
     EXPECT_EQ(Count(RequestKind::Write), 0);

@@ -61,8 +61,8 @@ class SessionTest : public ::testing::Test {
         };
     }
 
-    ProgramSession& Start(int32_t mode, bool read) {
-        session = std::make_unique<ProgramSession>(SessionDataOf(data), line, host, Probe());
+    ProgramSession& Start(SessionMode mode, bool read) {
+        session = std::make_unique<ProgramSession>(data, data.port, line, host, Probe());
         session->SessionMode = mode;
         session->ReadRequested = read;
         session->WriteTime = [] { return LastWriteTime{2024, 5, 6, 7, 8}; };
@@ -71,7 +71,7 @@ class SessionTest : public ::testing::Test {
         return *session;
     }
 
-    SessionOutcome RunJob(int32_t mode, bool read, int64_t untilMs = kLongEnoughMs) {
+    SessionOutcome RunJob(SessionMode mode, bool read, int64_t untilMs = kLongEnoughMs) {
         Start(mode, read);
         host.RunUntilEnded(untilMs);
         return session->Outcome();

@@ -16,7 +16,7 @@ constexpr int kWakingUpMs = 1100;  // past the one-second repeat
 struct JobCase {
     const char* name;
     RadioKind kind;
-    int32_t mode;
+    SessionMode mode;
     bool read;
     friend void PrintTo(const JobCase& job, std::ostream* out) { *out << job.name; }
 };
@@ -90,15 +90,15 @@ TEST_P(LateFirstAnswerTest, JobEndsAsWithAPromptRadioAndMovesTheSameBytes) {
 
 INSTANTIATE_TEST_SUITE_P(
     Jobs, LateFirstAnswerTest,
-    ::testing::Values(JobCase{"Read", RadioKind::S, kModeData, true},
-                      JobCase{"Write", RadioKind::Y, kModeData, false},
-                      JobCase{"CalibrationRead", RadioKind::Y, kModeCalibration, true},
-                      JobCase{"CalibrationWrite", RadioKind::S, kModeCalibration, false},
-                      JobCase{"CalibrationAndDataWrite", RadioKind::S, kModeCalibrationAndData,
-                              false},
-                      JobCase{"ChipStatus", RadioKind::Y, kModeChipStatus, true},
-                      JobCase{"LegacyRead", RadioKind::Legacy, kModeData, true},
-                      JobCase{"LegacyWrite", RadioKind::Legacy, kModeData, false}),
+    ::testing::Values(JobCase{"Read", RadioKind::S, SessionMode::Data, true},
+                      JobCase{"Write", RadioKind::Y, SessionMode::Data, false},
+                      JobCase{"CalibrationRead", RadioKind::Y, SessionMode::Calibration, true},
+                      JobCase{"CalibrationWrite", RadioKind::S, SessionMode::Calibration, false},
+                      JobCase{"CalibrationAndDataWrite", RadioKind::S,
+                              SessionMode::CalibrationAndData, false},
+                      JobCase{"ChipStatus", RadioKind::Y, SessionMode::ChipStatus, true},
+                      JobCase{"LegacyRead", RadioKind::Legacy, SessionMode::Data, true},
+                      JobCase{"LegacyWrite", RadioKind::Legacy, SessionMode::Data, false}),
     [](const ::testing::TestParamInfo<JobCase>& info) { return info.param.name; });
 
 std::vector<uint8_t> DataReply(const RadioSimulator& radio, uint16_t address) {
@@ -129,7 +129,7 @@ TEST_F(SessionTest, CopyOfTheHandshakeAnswerAtTheFirstJobBlockIsSteppedOver) {
         }
     };
 
-    EXPECT_EQ(RunJob(kModeCalibration, false), SessionOutcome::Success);
+    EXPECT_EQ(RunJob(SessionMode::Calibration, false), SessionOutcome::Success);
 
     ASSERT_GT(line.Writes().size(), 4u);
     EXPECT_EQ(line.CountWrites(kPort1, protocol::kHandshake), 2);
@@ -160,7 +160,7 @@ TEST_F(SessionTest, CopyOfADataReplyBeforeAWriteAcknowledgementIsSteppedOver) {
         }
     };
 
-    EXPECT_EQ(RunJob(kModeData, false), SessionOutcome::Success);
+    EXPECT_EQ(RunJob(SessionMode::Data, false), SessionOutcome::Success);
 
     ASSERT_GT(line.Writes().size(), 13u);
     EXPECT_EQ(line.Writes()[12].bytes, protocol::ReadRequest(lastCalibrationBlock, 16));
@@ -183,7 +183,7 @@ TEST_F(SessionTest, AnythingButACopyOwedToARepeatStillBreaksTheRules) {
             }
             return {};
         };
-        EXPECT_EQ(run.RunJob(kModeData, true), SessionOutcome::CommunicationFalse);
+        EXPECT_EQ(run.RunJob(SessionMode::Data, true), SessionOutcome::CommunicationFalse);
     }
     {
         SCOPED_TRACE("the repeat answered with another byte");
@@ -196,7 +196,7 @@ TEST_F(SessionTest, AnythingButACopyOwedToARepeatStillBreaksTheRules) {
             }
             return {};
         };
-        EXPECT_EQ(run.RunJob(kModeData, true), SessionOutcome::CommunicationFalse);
+        EXPECT_EQ(run.RunJob(SessionMode::Data, true), SessionOutcome::CommunicationFalse);
     }
 }
 

@@ -54,7 +54,7 @@ TEST_F(SessionTest, OrdinaryWriteSendsNineReadsAndTwentyTwoWritesThenTheEndByte)
     AttachRadio(RadioKind::S);
     FillChannels(data);
 
-    EXPECT_EQ(RunJob(kModeData, false), SessionOutcome::Success);
+    EXPECT_EQ(RunJob(SessionMode::Data, false), SessionOutcome::Success);
 
     Requests expected = CurrentOpening();
     AppendBlocks(expected, RequestKind::Read, 0x81B0, 9);
@@ -72,7 +72,7 @@ TEST_F(SessionTest, WriteWithNewPasswordAlsoWritesThePasswordBlockLast) {
     data.image.SetText(image::NewPassword, "7788");
     data.image.Set(image::WriteNewPasswordWithData, uint8_t{1});
 
-    EXPECT_EQ(RunJob(kModeData, false), SessionOutcome::Success);
+    EXPECT_EQ(RunJob(SessionMode::Data, false), SessionOutcome::Success);
 
     const Requests requests = RadioRequests();
     ASSERT_EQ(requests.size(), 3u + 9u + 22u + 1u + 1u);
@@ -87,15 +87,15 @@ TEST_F(SessionTest, NewPasswordJobWritesOnlyThePasswordBlockAndLocksTheRadio) {
     AttachRadio(RadioKind::S);
     data.image.SetText(image::NewPassword, "4321");
 
-    EXPECT_EQ(RunJob(kModeNewPassword, false), SessionOutcome::Success);
+    EXPECT_EQ(RunJob(SessionMode::NewPassword, false), SessionOutcome::Success);
     Requests expected = CurrentOpening();
     expected.emplace_back(RequestKind::Write, 0x4040);
     expected.emplace_back(RequestKind::End, 0);
     EXPECT_EQ(RadioRequests(), expected);
 
-    EXPECT_EQ(RunJob(kModeData, true), SessionOutcome::PasswordError);
+    EXPECT_EQ(RunJob(SessionMode::Data, true), SessionOutcome::PasswordError);
     data.image.SetText(image::UnlockPassword, "4321");
-    EXPECT_EQ(RunJob(kModeData, true), SessionOutcome::Success);
+    EXPECT_EQ(RunJob(SessionMode::Data, true), SessionOutcome::Success);
 }
 
 class RoundTripTest : public SessionTest, public ::testing::WithParamInterface<RadioKind> {};
@@ -106,12 +106,12 @@ TEST_P(RoundTripTest, WriteThenReadGivesBackTheSameChannelsAndBand) {
     data.band = {430000000, 470000000};
     const ProjectImage written = data.image;
 
-    ASSERT_EQ(RunJob(kModeData, false), SessionOutcome::Success);
+    ASSERT_EQ(RunJob(SessionMode::Data, false), SessionOutcome::Success);
     EXPECT_EQ(session->VariantY(), GetParam() == RadioKind::Y);
     EXPECT_EQ(session->LegacyRadio(), GetParam() == RadioKind::Legacy);
     ResetProjectToDefaults(data);
     data.band = {136000000, 174000000};
-    ASSERT_EQ(RunJob(kModeData, true), SessionOutcome::Success);
+    ASSERT_EQ(RunJob(SessionMode::Data, true), SessionOutcome::Success);
 
     for (int n = 1; n <= kChannelCount; ++n) {
         SCOPED_TRACE(n);
@@ -144,7 +144,7 @@ INSTANTIATE_TEST_SUITE_P(Kinds, RoundTripTest,
 struct ProgressCase {
     const char* name;
     RadioKind kind;
-    int32_t mode;
+    SessionMode mode;
     bool read;
     std::vector<int> opening;  // the bar's positions before the job's blocks
 };
@@ -181,19 +181,20 @@ TEST_P(ProgressTest, MovesThroughTheJobAndIsFullAtTheFinish) {
 INSTANTIATE_TEST_SUITE_P(
     Jobs, ProgressTest,
     ::testing::Values(
-        ProgressCase{"Read", RadioKind::S, kModeData, true, {0, 1}},
-        ProgressCase{"Write", RadioKind::Y, kModeData, false, {0, 1}},
-        ProgressCase{"LegacyRead", RadioKind::Legacy, kModeData, true, {0, 1, 2}},
-        ProgressCase{"LegacyWrite", RadioKind::Legacy, kModeData, false, {0, 1, 2}},
-        ProgressCase{"CalibrationRead", RadioKind::S, kModeCalibration, true, {0, 1}},
-        ProgressCase{"CalibrationWrite", RadioKind::S, kModeCalibration, false, {0, 1}},
-        ProgressCase{"CalibrationAndData", RadioKind::S, kModeCalibrationAndData, false, {0, 1}}),
+        ProgressCase{"Read", RadioKind::S, SessionMode::Data, true, {0, 1}},
+        ProgressCase{"Write", RadioKind::Y, SessionMode::Data, false, {0, 1}},
+        ProgressCase{"LegacyRead", RadioKind::Legacy, SessionMode::Data, true, {0, 1, 2}},
+        ProgressCase{"LegacyWrite", RadioKind::Legacy, SessionMode::Data, false, {0, 1, 2}},
+        ProgressCase{"CalibrationRead", RadioKind::S, SessionMode::Calibration, true, {0, 1}},
+        ProgressCase{"CalibrationWrite", RadioKind::S, SessionMode::Calibration, false, {0, 1}},
+        ProgressCase{
+            "CalibrationAndData", RadioKind::S, SessionMode::CalibrationAndData, false, {0, 1}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SessionTest, LegacyReadRunsThirtyOneRoundsOfReadAndAcknowledge) {
     AttachRadio(RadioKind::Legacy);
 
-    EXPECT_EQ(RunJob(kModeData, true), SessionOutcome::Success);
+    EXPECT_EQ(RunJob(SessionMode::Data, true), SessionOutcome::Success);
 
     Requests expected = {
         {RequestKind::Handshake, 0}, {RequestKind::LegacyIdentify, 0}, {RequestKind::Ack, 0}};
@@ -207,7 +208,7 @@ TEST_F(SessionTest, LegacyReadRunsThirtyOneRoundsOfReadAndAcknowledge) {
 }
 
 class LegacyOtherJobTest : public SessionTest,
-                           public ::testing::WithParamInterface<std::pair<int32_t, bool>> {};
+                           public ::testing::WithParamInterface<std::pair<SessionMode, bool>> {};
 
 TEST_P(LegacyOtherJobTest, EndsWithOldVersionAfterTheHandshake) {
     AttachRadio(RadioKind::Legacy);
@@ -223,10 +224,10 @@ TEST_P(LegacyOtherJobTest, EndsWithOldVersionAfterTheHandshake) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Jobs, LegacyOtherJobTest,
-                         ::testing::Values(std::pair{kModeCalibration, true},
-                                           std::pair{kModeCalibration, false},
-                                           std::pair{kModeCalibrationAndData, false},
-                                           std::pair{kModeNewPassword, false}));
+                         ::testing::Values(std::pair{SessionMode::Calibration, true},
+                                           std::pair{SessionMode::Calibration, false},
+                                           std::pair{SessionMode::CalibrationAndData, false},
+                                           std::pair{SessionMode::NewPassword, false}));
 
 TEST_F(SessionTest, ReadConvertsOnlyAfterTheSuccessMessageIsDismissed) {
     AttachRadio(RadioKind::S);
@@ -239,7 +240,7 @@ TEST_F(SessionTest, ReadConvertsOnlyAfterTheSuccessMessageIsDismissed) {
         checkedDuringMessage = true;
     };
 
-    EXPECT_EQ(RunJob(kModeData, true), SessionOutcome::Success);
+    EXPECT_EQ(RunJob(SessionMode::Data, true), SessionOutcome::Success);
 
     EXPECT_TRUE(checkedDuringMessage);
     EXPECT_FALSE(ModelSnapshot(data) == before);
@@ -258,7 +259,7 @@ TEST_F(SessionTest, CalibrationWriteRederivesTheChannelBytesFromTheNewRecord) {
     }
     const std::vector<uint8_t> before(r.Memory().begin(), r.Memory().end());
 
-    EXPECT_EQ(RunJob(kModeCalibration, false), SessionOutcome::Success);
+    EXPECT_EQ(RunJob(SessionMode::Calibration, false), SessionOutcome::Success);
 
     Requests expected = CurrentOpening();
     AppendBlocks(expected, RequestKind::Write, 0x81B0, 9);
@@ -307,7 +308,7 @@ TEST_F(SessionTest, CalibrationAndDataWriteEndsLikeTheOrdinaryWrite) {
     FillChannels(data);
     ResetCalibrationData(data.calibration, data.band);
 
-    EXPECT_EQ(RunJob(kModeCalibrationAndData, false), SessionOutcome::Success);
+    EXPECT_EQ(RunJob(SessionMode::CalibrationAndData, false), SessionOutcome::Success);
 
     Requests expected = CalibrationAndDataRequests();
     expected.emplace_back(RequestKind::End, 0);
@@ -322,7 +323,7 @@ TEST_F(SessionTest, CalibrationAndDataWriteWithNewPasswordEndsWithThePasswordBlo
     data.image.SetText(image::NewPassword, "5566");
     data.image.Set(image::WriteNewPasswordWithData, uint8_t{1});
 
-    EXPECT_EQ(RunJob(kModeCalibrationAndData, false), SessionOutcome::Success);
+    EXPECT_EQ(RunJob(SessionMode::CalibrationAndData, false), SessionOutcome::Success);
 
     Requests expected = CalibrationAndDataRequests();
     AppendBlocks(expected, RequestKind::Write, 0x4040, 1);
@@ -336,7 +337,7 @@ TEST_F(SessionTest, CalibrationAndDataWriteWithNewPasswordEndsWithThePasswordBlo
 TEST_F(SessionTest, CalibrationReadFillsTheRecordAfterTheMessage) {
     RadioSimulator& r = AttachRadio(RadioKind::Y);
 
-    EXPECT_EQ(RunJob(kModeCalibration, true), SessionOutcome::Success);
+    EXPECT_EQ(RunJob(SessionMode::Calibration, true), SessionOutcome::Success);
 
     Requests expected = CurrentOpening();
     AppendBlocks(expected, RequestKind::Read, 0x81B0, 9);
@@ -373,7 +374,7 @@ TEST_P(PasswordTest, OpensTheRadioOnlyWithTheRightPassword) {
     data.image.SetText(image::UnlockPassword, c.entered);
     const ModelSnapshot before(data);
 
-    EXPECT_EQ(RunJob(kModeData, true), c.outcome);
+    EXPECT_EQ(RunJob(SessionMode::Data, true), c.outcome);
 
     if (c.outcome == SessionOutcome::PasswordError) {
         EXPECT_EQ(RadioRequests(), CurrentOpening());  // no data block asked for

@@ -31,7 +31,7 @@ TEST_F(SessionTest, StatusReplyNotStartingWithYSIsDroppedAndTheQueryRepeated) {
     line.AddDevice(kPort1, &chip);
     UsePorts({kPort1}, false);
 
-    EXPECT_EQ(RunJob(kModeChipStatus, true), SessionOutcome::Success);
+    EXPECT_EQ(RunJob(SessionMode::ChipStatus, true), SessionOutcome::Success);
 
     EXPECT_EQ(queries, 2);
     EXPECT_EQ(line.CountWrites(kPort1, protocol::kHandshake), 0);
@@ -44,7 +44,7 @@ TEST_F(SessionTest, StatusReplyNotStartingWithYSIsDroppedAndTheQueryRepeated) {
 
 TEST_F(SessionTest, StatusQueryOfTheSimulatedRadioDecodesItsStatus) {
     RadioSimulator& r = AttachRadio(RadioKind::S);
-    EXPECT_EQ(RunJob(kModeChipStatus, true), SessionOutcome::Success);
+    EXPECT_EQ(RunJob(SessionMode::ChipStatus, true), SessionOutcome::Success);
     EXPECT_EQ(data.calibration.Get(calib::CurBatt), r.Config().status[0]);
     EXPECT_EQ(data.calibration.Get(calib::Noise_db), r.Config().status[2]);
 }
@@ -65,7 +65,7 @@ TEST_F(SessionTest, TooManyBytesAreDroppedAndTheBlockAskedAgain) {
         }
     };
 
-    EXPECT_EQ(RunJob(kModeData, true), SessionOutcome::Success);
+    EXPECT_EQ(RunJob(SessionMode::Data, true), SessionOutcome::Success);
 
     std::map<uint16_t, int> asked;
     for (const ReceivedRequest& r : radio->Requests()) {
@@ -89,7 +89,7 @@ TEST_F(SessionTest, ClosingTheWindowMidTransferStopsAtOnceWithoutTheEndByte) {
     AttachRadio(RadioKind::S);
     radioEnd->replyDelay = [](uint8_t) { return 20; };
     const ModelSnapshot before(data);
-    Start(kModeData, false);
+    Start(SessionMode::Data, false);
     host.RunUntilEnded(800);
     ASSERT_TRUE(session->IsRunning());
     ASSERT_GT(radio->Requests().size(), 5u);
@@ -118,7 +118,7 @@ TEST_F(SessionTest, RepliesWithAWrongFirstByteFailTheSession) {
         return {};
     };
     const ModelSnapshot before(data);
-    EXPECT_EQ(RunJob(kModeData, true), SessionOutcome::CommunicationFalse);
+    EXPECT_EQ(RunJob(SessionMode::Data, true), SessionOutcome::CommunicationFalse);
     EXPECT_FALSE(radio->SawEndByte());
     EXPECT_EQ(ModelSnapshot(data), before);
 }
@@ -155,7 +155,7 @@ TEST_P(BadReplyTest, EndsTheSessionAtOnce) {
     };
     const ModelSnapshot before(data);
 
-    EXPECT_EQ(RunJob(kModeData, c.read), SessionOutcome::CommunicationFalse);
+    EXPECT_EQ(RunJob(SessionMode::Data, c.read), SessionOutcome::CommunicationFalse);
 
     ASSERT_GT(line.Writes().size(), static_cast<size_t>(c.writeIndex));
     EXPECT_EQ(line.Writes().size(), static_cast<size_t>(c.writeIndex) + 1) << "nothing after it";
@@ -211,7 +211,7 @@ TEST_P(SplitReplyTest, IsWaitedForAndTakenWhole) {
         return {{5, {reply.begin(), cut}}, {400, {cut, reply.end()}}};
     };
 
-    EXPECT_EQ(RunJob(kModeData, true), SessionOutcome::Success);
+    EXPECT_EQ(RunJob(SessionMode::Data, true), SessionOutcome::Success);
 
     EXPECT_EQ(line.CountWrites(kPort1, protocol::ReadRequest(c.address, 16)), 1);
     EXPECT_TRUE(radio->SawEndByte());
@@ -227,13 +227,13 @@ INSTANTIATE_TEST_SUITE_P(
 // Each request is answered by a random choice of: the true answer, random bytes, a valid
 // looking reply for another address, a lone ACK, nothing, or a flood, after a random delay.
 TEST_F(SessionTest, RandomRepliesAtRandomTimesAlwaysEndCleanly) {
-    const int32_t jobs[][2] = {{kModeData, 1},
-                               {kModeData, 0},
-                               {kModeCalibration, 1},
-                               {kModeCalibration, 0},
-                               {kModeChipStatus, 1},
-                               {kModeNewPassword, 0},
-                               {kModeCalibrationAndData, 0}};
+    const std::pair<SessionMode, int> jobs[] = {{SessionMode::Data, 1},
+                                                {SessionMode::Data, 0},
+                                                {SessionMode::Calibration, 1},
+                                                {SessionMode::Calibration, 0},
+                                                {SessionMode::ChipStatus, 1},
+                                                {SessionMode::NewPassword, 0},
+                                                {SessionMode::CalibrationAndData, 0}};
     std::map<SessionOutcome, int> outcomes;
     for (uint32_t seed = 1; seed <= 140; ++seed) {
         SCOPED_TRACE(seed);
@@ -294,7 +294,7 @@ TEST_F(SessionTest, RandomRepliesAtRandomTimesAlwaysEndCleanly) {
         const auto& job = jobs[seed % std::size(jobs)];
         const ModelSnapshot before(data);
 
-        Start(job[0], job[1] != 0);
+        Start(job.first, job.second != 0);
         host.RunUntilEnded(host.Now() + kLongEnoughMs);
 
         const SessionOutcome outcome = session->Outcome();

@@ -14,7 +14,7 @@ TEST_F(SessionTest, SilentRadioOnFixedPortGetsFiveOrSixHandshakesThenFailsAfterF
     UsePorts({kPort1}, false);
     const ModelSnapshot before(data);
 
-    EXPECT_EQ(RunJob(kModeData, true), SessionOutcome::CommunicationFalse);
+    EXPECT_EQ(RunJob(SessionMode::Data, true), SessionOutcome::CommunicationFalse);
 
     const std::vector<int64_t> handshakes = line.WriteTimes(kPort1, kHandshake);
     ASSERT_GE(handshakes.size(), 5u);
@@ -35,7 +35,7 @@ TEST_F(SessionTest, AutoSearchOverThreeSilentPortsSendsTwoThreeThreeHandshakes) 
     }
     UsePorts({kPort1, kPort2, kPort3}, true);
 
-    EXPECT_EQ(RunJob(kModeData, true), SessionOutcome::CommunicationFalse);
+    EXPECT_EQ(RunJob(SessionMode::Data, true), SessionOutcome::CommunicationFalse);
 
     const auto first = line.WriteTimes(kPort1, kHandshake);
     const auto second = line.WriteTimes(kPort2, kHandshake);
@@ -64,7 +64,7 @@ TEST_F(SessionTest, OpenedPortSettlesForHalfASecondAndDropsWhatArrivedMeanwhile)
     line.AddDevice(kPort1, &device);
     UsePorts({kPort1}, false);
 
-    EXPECT_EQ(RunJob(kModeData, true), SessionOutcome::CommunicationFalse);
+    EXPECT_EQ(RunJob(SessionMode::Data, true), SessionOutcome::CommunicationFalse);
 
     const std::vector<int64_t> handshakes = line.WriteTimes(kPort1, kHandshake);
     ASSERT_FALSE(handshakes.empty());
@@ -79,7 +79,7 @@ TEST_F(SessionTest, AutoSearchSwitchDropsWhatTheNextPortHeldAndWaitsFiftyMillise
     line.AddDevice(kPort2, &second);
     UsePorts({kPort1, kPort2}, true);
 
-    EXPECT_EQ(RunJob(kModeData, true), SessionOutcome::CommunicationFalse);
+    EXPECT_EQ(RunJob(SessionMode::Data, true), SessionOutcome::CommunicationFalse);
 
     const auto first = line.WriteTimes(kPort1, kHandshake);
     const auto next = line.WriteTimes(kPort2, kHandshake);
@@ -110,7 +110,7 @@ TEST_P(UnusablePortTest, FailsAtOnceWithoutSendingAnything) {
     UsePorts(c.present || c.broken ? std::vector{kPort1} : std::vector<std::string>{},
              c.autoSearch);
 
-    Start(kModeData, true);
+    Start(SessionMode::Data, true);
 
     EXPECT_EQ(session->Outcome(), SessionOutcome::CommunicationFalse);
     EXPECT_EQ(host.Now(), 0);
@@ -137,7 +137,7 @@ TEST_F(SessionTest, AutoSearchSkipsAPortThatAnswersWronglyAndReadsTheRadioBehind
     line.AddDevice(kPort3, radioEnd.get());
     UsePorts({kPort1, kPort2, kPort3}, true);
 
-    EXPECT_EQ(RunJob(kModeData, true), SessionOutcome::Success);
+    EXPECT_EQ(RunJob(SessionMode::Data, true), SessionOutcome::Success);
     EXPECT_EQ(line.CountWrites(kPort1, kHandshake), 1);
     EXPECT_EQ(line.CountWrites(kPort3, kHandshake), 1);
     EXPECT_TRUE(radio->SawEndByte());
@@ -160,7 +160,7 @@ TEST_P(ReceivePollTest, TakesEachReplyAtTheFirstPollAfterItArrived) {
     AttachRadio(RadioKind::S);
     radioEnd->replyDelay = [&c](uint8_t) { return c.replyDelayMs; };
 
-    ASSERT_EQ(RunJob(kModeData, true), SessionOutcome::Success);
+    ASSERT_EQ(RunJob(SessionMode::Data, true), SessionOutcome::Success);
 
     const std::vector<WrittenBytes>& writes = line.Writes();
     ASSERT_EQ(writes.size(), 1u + 2u + 22u + 1u);
@@ -185,7 +185,7 @@ TEST_P(SlowBlockReplyTest, ReadCompletesWithCorrectDataAndRepeatsOnlyAfterOneSec
         return first == protocol::kReadCommand ? delayMs : 0;
     };
 
-    EXPECT_EQ(RunJob(kModeData, true), SessionOutcome::Success);
+    EXPECT_EQ(RunJob(SessionMode::Data, true), SessionOutcome::Success);
 
     std::map<uint16_t, int> asked;
     for (const ReceivedRequest& r : radio->Requests()) {

@@ -8,8 +8,9 @@
 #include <functional>
 #include <vector>
 
+#include "jobs/JobHost.h"
+#include "session/CheckedWriteHost.h"
 #include "session/ProgramSession.h"
-#include "session/SessionHost.h"
 
 namespace radioprog::testing {
 
@@ -18,7 +19,8 @@ struct ShownMessage {
     int64_t timeMs;
 };
 
-class VirtualClockHost : public SessionHost {
+// Also the host of a checked write and of a job: the hooks below record or answer.
+class VirtualClockHost : public CheckedWriteHost, public JobHost {
   public:
     int64_t Now() const { return now_; }
     void Attach(SessionDriver& session) { session_ = &session; }
@@ -37,8 +39,13 @@ class VirtualClockHost : public SessionHost {
     void AdvanceProgress(int by) override;
     void ShowMessage(SessionMessage message) override;
     void CloseWindow() override { ++closeCount; }
-    void RefreshMainWindow() override { ++mainRefreshCount; }
-    void RefreshCalibrationWindow() override { ++calibrationRefreshCount; }
+    void DataRead() override { ++mainRefreshCount; }
+    void CalibrationRead() override { ++calibrationRefreshCount; }
+    void ChipStatusRead() override { ++calibrationRefreshCount; }
+    bool KeepBackup(const BackupRead& backup) override { return !keepBackup || keepBackup(backup); }
+    void StageStarted(WriteStage stage) override { stages.push_back(stage); }
+    void VerifyFailed(const VerifyReport& report) override { failedReports.push_back(report); }
+    void Tell(const JobNote& note) override { notes.push_back(note); }
 
     int progress = 0;
     int maxProgress = 0;
@@ -48,6 +55,10 @@ class VirtualClockHost : public SessionHost {
     int closeCount = 0;
     int mainRefreshCount = 0;
     int calibrationRefreshCount = 0;
+    std::function<bool(const BackupRead&)> keepBackup;
+    std::vector<WriteStage> stages;
+    std::vector<VerifyReport> failedReports;
+    std::vector<JobNote> notes;
     // Runs while the message is "open", before the session goes on.
     std::function<void(SessionMessage)> onMessage;
 

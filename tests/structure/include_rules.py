@@ -7,6 +7,12 @@
     that the command-line tool can run it without a display: it may include Qt headers, no
     header of the windows; the command-line tool may include it, the core may not.
   - The GUI's base folder (src/gui) includes no window of a feature (no */ui/ header).
+  - A feature's window folder includes no other feature's windows but the programming window
+    (session/ui), through which every feature runs its radio jobs. Only the shell
+    (mainwindow/ui) and the program (app) put the features together.
+  - The front ends (the command-line tool, the windows, the GUI base and the program) present
+    jobs; they neither keep history nor write log lines: they include no header that does
+    (the history's writer, the jobs' keeping, the bench log).
   - No two folders under src include each other, directly or round a circle.
 
 Usage: include_rules.py SRC_DIR   checks the tree, naming every broken rule
@@ -21,6 +27,9 @@ import tempfile
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.M)
 SOURCE_SUFFIXES = ('.h', '.hpp', '.cpp', '.cc')
 WINDOWLESS_FRONT_ENDS = {'cli'}
+SHELL_FOLDERS = {'mainwindow/ui', 'app'}
+SHARED_WINDOW_FOLDER = 'session/ui'
+KEEPING_HEADERS = ('history/HistoryKeep.h', 'jobs/HistoryKeeping.h', 'programminglog/')
 
 
 def folder_of_header(header):
@@ -35,6 +44,14 @@ def is_gui_folder(folder):
 
 def is_print_folder(folder):
     return folder.endswith('/print')
+
+
+def is_front_end(folder):
+    return is_gui_folder(folder) or folder in WINDOWLESS_FRONT_ENDS
+
+
+def keeps_records(header):
+    return any(header == h or (h.endswith('/') and header.startswith(h)) for h in KEEPING_HEADERS)
 
 
 def read_includes(src):
@@ -106,6 +123,12 @@ def check(src):
                 problems.append(f'{path}: the core includes the Qt drawing "{header}"')
             if folder == 'gui' and target is not None and target.endswith('/ui'):
                 problems.append(f'{path}: the GUI base includes the window "{header}"')
+            if (folder.endswith('/ui') and folder not in SHELL_FOLDERS and target is not None
+                    and target.endswith('/ui') and target not in (folder, SHARED_WINDOW_FOLDER)):
+                problems.append(f'{path}: a feature\'s window includes another feature\'s '
+                                f'window "{header}"')
+            if kind == '"' and is_front_end(folder) and keeps_records(header):
+                problems.append(f'{path}: a front end keeps records itself through "{header}"')
             if target is not None and target != folder and target in folders:
                 edges.setdefault(folder, set()).add(target)
     for group in find_cycles(edges):
@@ -131,6 +154,13 @@ def self_test():
         'mainwindow/ui/Window.h': '#include "dialogs/ui/Dialog.h"\n',
         'sheet/print/Page.h': '#include <QPainter>\n#include "model/Image.h"\n',
         'cli/Sheet.cpp': '#include "sheet/print/Page.h"\n',
+        'session/ui/ProgramDialog.h': '#include "gui/Context.h"\n',
+        'history/HistoryKeep.h': '#include "model/Image.h"\n',
+        'programminglog/Log.h': '#include "model/Image.h"\n',
+        'jobs/Job.h': ('#include "history/HistoryKeep.h"\n#include "programminglog/Log.h"\n'
+                       '#include "session/Session.h"\n'),
+        'history/ui/History.h': '#include "session/ui/ProgramDialog.h"\n#include "jobs/Job.h"\n',
+        'cli/Read.cpp': '#include "jobs/Job.h"\n',
     }
     broken = {
         'Qt in the core': ('model/Bad.cpp', '#include <QWidget>\n', 'without windows'),
@@ -145,6 +175,17 @@ def self_test():
                                    'Qt drawing'),
         'a loop of three': ('dialogs/ui/Loop.h', '#include "mainwindow/ui/Window.h"\n',
                             'include each other'),
+        'a feature\'s window in another\'s': ('history/ui/Open.cpp',
+                                              '#include "dialogs/ui/Dialog.h"\n',
+                                              'another feature\'s window'),
+        'the command line keeping history': ('cli/Keep.cpp', '#include "history/HistoryKeep.h"\n',
+                                             'keeps records itself'),
+        'the command line writing the log': ('cli/Log.cpp', '#include "programminglog/Log.h"\n',
+                                             'keeps records itself'),
+        'a window keeping history': ('dialogs/ui/Keep.cpp', '#include "history/HistoryKeep.h"\n',
+                                     'keeps records itself'),
+        'a window writing the log': ('session/ui/Log.cpp', '#include "programminglog/Log.h"\n',
+                                     'keeps records itself'),
     }
     failures = []
     with tempfile.TemporaryDirectory() as root:

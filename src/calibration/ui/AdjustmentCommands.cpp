@@ -13,7 +13,6 @@
 #include "lang/DialogTexts.h"
 #include "lang/TextIds.h"
 #include "model/FreqCodec.h"
-#include "session/ui/CheckedWriteJob.h"
 #include "session/ui/ProgramDialog.h"
 
 namespace radioprog::ui {
@@ -102,14 +101,12 @@ void TAdjustmentDlg::bSaveClick() {
     }
 }
 
-void TAdjustmentDlg::RunSession(int32_t sessionMode, bool read) {
+void TAdjustmentDlg::RunSession(SessionMode sessionMode, bool read) {
     CommitPendingEdit();
     const QString caption =
         UiText(context_.data.lang, read ? text::kReadFromRadio : text::kWriteToRadio);
     ProgramJob job;
-    if (!read) {
-        job = CheckedWriteJob(context_, this, sessionMode, caption, nullptr);
-    }
+    job.safetyNet = !read;
     job.sessionMode = sessionMode;
     job.readRequested = read;
     job.caption = caption;
@@ -118,19 +115,19 @@ void TAdjustmentDlg::RunSession(int32_t sessionMode, bool read) {
 }
 
 void TAdjustmentDlg::bReadClick() {
-    RunSession(kModeCalibration, true);
+    RunSession(SessionMode::Calibration, true);
 }
 
 void TAdjustmentDlg::bWriteClick() {
-    RunSession(kModeCalibration, false);
+    RunSession(SessionMode::Calibration, false);
 }
 
 void TAdjustmentDlg::bAllWriteClick() {
-    RunSession(kModeCalibrationAndData, false);
+    RunSession(SessionMode::CalibrationAndData, false);
 }
 
 void TAdjustmentDlg::Read1846StatusClick() {
-    RunSession(kModeChipStatus, true);
+    RunSession(SessionMode::ChipStatus, true);
 }
 
 }  // namespace radioprog::ui

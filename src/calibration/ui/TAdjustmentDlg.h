@@ -77,7 +77,7 @@ class TAdjustmentDlg final : public QDialog {
     void eFreq_AgingExit();
     // Stores the edit that has the focus before a command uses the record.
     void CommitPendingEdit();
-    void RunSession(int32_t sessionMode, bool read);
+    void RunSession(SessionMode sessionMode, bool read);
 
     GuiContext& context_;
     CalibrationEditors* editors_;

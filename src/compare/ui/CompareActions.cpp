@@ -59,7 +59,7 @@ void CompareActions::CompareWithRadio() {
     storePendingEdit_();
     // The radio is read into a copy of the project, so fields a radio does not hold (and the
     // password that opens it) are the project's own and compare equal.
-    SessionState radio = SessionState::CopyOf(SessionDataOf(context_.data));
+    SessionState radio = context_.data;
     ProgramJob job;
     job.caption = UiText(context_.data.lang, text::kReadFromRadio);
     job.readInto = &radio;

@@ -64,7 +64,7 @@ void TNewPasswordDlg::bWriteClick() {
     }
     context_.data.image.SetText(image::NewPassword, *password);
     ProgramJob job;
-    job.sessionMode = kModeNewPassword;
+    job.sessionMode = SessionMode::NewPassword;
     job.readRequested = false;
     job.caption = UiText(context_.data.lang, text::kWriteToRadio);
     RunProgramDialog(context_, this, job);

@@ -6,7 +6,7 @@
 #include "gui/UiText.h"
 #include "lang/TextIds.h"
 #include "lang/WriteCheckText.h"
-#include "session/ui/CheckedWriteJob.h"
+#include "session/ui/ProgramDialog.h"
 
 namespace radioprog::ui {
 
@@ -41,13 +41,20 @@ void RadioWriteActions::RefreshTexts() {
 
 void RadioWriteActions::Write(bool nextRadio) {
     for (bool next = nextRadio;;) {
-        ProgramJob job = CheckedWriteJob(context_, window_, kModeData,
-                                         UiText(context_.data.lang, text::kWriteToRadio),
-                                         projectFile_, [this] { ++radiosWritten_; });
+        ProgramJob job;
+        job.sessionMode = SessionMode::Data;
+        job.readRequested = false;
+        job.caption = UiText(context_.data.lang, text::kWriteToRadio);
+        job.safetyNet = true;
+        job.projectFile = projectFile_();
         job.startAtOnce = next;
         job.alwaysVerify = next;
         job.radiosWrittenBefore = radiosWritten_;
-        if (!RunProgramDialogFor(context_, window_, job).nextRadio) {
+        const ProgramResult result = RunProgramDialogFor(context_, window_, job);
+        if (result.outcome == SessionOutcome::Success) {
+            ++radiosWritten_;
+        }
+        if (!result.nextRadio) {
             return;
         }
         next = true;

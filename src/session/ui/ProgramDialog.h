@@ -1,22 +1,24 @@
 #pragma once
 // The programming window (TProgramDialog): one job against the radio in a small modal
-// window with a progress bar, Start and Cancel. The job's effects (model filled, windows
-// redrawn) happen inside it; the caller only learns how it ended.
+// window with a progress bar, Start and Cancel. The job itself (what it reads, writes, keeps
+// and logs) is the core's; the window shows it, and the caller learns how it ended.
 
 #include <QString>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "gui/GuiContext.h"
-#include "session/CheckedWrite.h"
-#include "session/ProgramSession.h"
+#include "session/SessionDriver.h"
+#include "session/SessionState.h"
+#include "session/TransferPlans.h"
 
 class QWidget;
 
 namespace radioprog::ui {
 
 struct ProgramJob {
-    int32_t sessionMode = kModeData;
+    SessionMode sessionMode = SessionMode::Data;
     bool readRequested = true;
     QString caption;  // TextId 247 for a read, 248 for a write
     // Redraws the calibration window after a calibration or chip status read.
@@ -27,12 +29,10 @@ struct ProgramJob {
     SessionState* readInto = nullptr;
 
     // A write of data or calibration with safetyNet offers a backup read before and a
-    // read-back after (check boxes remembered in the configuration). keepBackup keeps a
-    // backup read (see CheckedWrite::KeepBackup); afterWrite learns how the write went,
-    // whatever the outcome.
+    // read-back after (check boxes remembered in the configuration). Every write adds a line
+    // to the bench log naming projectFile (empty: unsaved) as where the data came from.
     bool safetyNet = false;
-    std::function<bool(const BackupRead&)> keepBackup = nullptr;
-    std::function<void(const CheckedWrite&)> afterWrite = nullptr;
+    std::string projectFile = {};
     // Radio after radio: the job starts as the window opens, and is always read back; the
     // success message counts the radios written and offers the next one.
     bool startAtOnce = false;
@@ -46,7 +46,7 @@ struct ProgramResult {
     bool nextRadio = false;
 };
 
-// Whether the job is a write the safety net applies to.
+// Whether the job is a write whose safety net the window offers.
 bool IsCheckedWrite(const ProgramJob& job);
 
 // Shows the window modally through context.modals; returns when it has closed.

@@ -13,12 +13,13 @@
 #include <QVBoxLayout>
 
 #include "gui/UiText.h"
-#include "history/ui/HistoryKeeping.h"
+#include "history/RadioHistory.h"
+#include "jobs/VerifyFailureText.h"
 #include "lang/DialogTexts.h"
+#include "lang/HistoryText.h"
 #include "lang/TextIds.h"
 #include "lang/WriteCheckText.h"
 #include "session/ui/FailureAdvice.h"
-#include "session/ui/VerifyFailureText.h"
 
 namespace radioprog::ui {
 
@@ -79,9 +80,7 @@ TProgramDialog::TProgramDialog(GuiContext& context, QWidget* owner, const Progra
 }
 
 bool IsCheckedWrite(const ProgramJob& job) {
-    return job.safetyNet && !job.readRequested &&
-           (job.sessionMode == kModeData || job.sessionMode == kModeCalibration ||
-            job.sessionMode == kModeCalibrationAndData);
+    return job.safetyNet && IsSafeWrite({job.sessionMode, job.readRequested, {}, {}});
 }
 
 void TProgramDialog::AddSafetyNetChoices(QVBoxLayout* layout) {
@@ -113,37 +112,54 @@ void TProgramDialog::AddSafetyNetChoices(QVBoxLayout* layout) {
 }
 
 std::unique_ptr<SessionDriver> TProgramDialog::MakeDriver() {
-    checkedWrite_ = nullptr;
-    if (!IsCheckedWrite(job_)) {
-        auto session = std::make_unique<ProgramSession>(ReadTarget(), port_, *this);
-        session->SessionMode = job_.sessionMode;
-        session->ReadRequested = job_.readRequested;
-        return session;
-    }
-    const CheckedWriteOptions options{
+    const CheckedWriteOptions checks{
         backupBeforeWrite_ != nullptr && backupBeforeWrite_->isChecked(),
         verifyAfterWrite_ != nullptr && verifyAfterWrite_->isChecked()};
-    auto write = std::make_unique<CheckedWrite>(SessionDataOf(context_.data), port_, *this,
-                                                job_.sessionMode, options);
-    write->KeepBackup = job_.keepBackup;
-    write->ShowVerifyFailure = [this](const VerifyReport& report) { ShowVerifyFailure(report); };
-    write->StageStarted = [this](CheckedWrite::Stage stage) { ShowStage(stage); };
-    checkedWrite_ = write.get();
-    return write;
+    SessionState& state = job_.readInto != nullptr ? *job_.readInto : context_.data;
+    return MakeJob(
+        {job_.sessionMode, job_.readRequested, checks, job_.projectFile},
+        {state, context_.data.port, port_, *this, HistorySettingsOf(context_.data.config)});
 }
 
-void TProgramDialog::ShowStage(CheckedWrite::Stage stage) {
-    using Stage = CheckedWrite::Stage;
-    const WriteCheckTextId id = stage == Stage::Write ? WriteCheckTextId::StageWrite
-                                : stage == Stage::BackupCalibration || stage == Stage::BackupData
-                                    ? WriteCheckTextId::StageBackup
-                                    : WriteCheckTextId::StageVerify;
+QWidget* TProgramDialog::BoxOwner() {
+    return isVisible() ? this : parentWidget();
+}
+
+void TProgramDialog::StageStarted(WriteStage stage) {
+    if (stage_ == nullptr) {
+        return;
+    }
+    const WriteCheckTextId id =
+        stage == WriteStage::Write ? WriteCheckTextId::StageWrite
+        : stage == WriteStage::BackupCalibration || stage == WriteStage::BackupData
+            ? WriteCheckTextId::StageBackup
+            : WriteCheckTextId::StageVerify;
     stage_->setText(CheckText(context_, id));
 }
 
-void TProgramDialog::ShowVerifyFailure(const VerifyReport& report) {
-    QWidget* owner = isVisible() ? this : parentWidget();
-    context_.Tell(owner, VerifyFailureText(context_, report));
+void TProgramDialog::VerifyFailed(const VerifyReport& report) {
+    context_.Tell(BoxOwner(), FromUtf8(VerifyFailureTextUtf8(context_.data.lang, report)));
+}
+
+void TProgramDialog::Tell(const JobNote& note) {
+    const QString detail = FromUtf8(note.detail);
+    switch (note.kind) {
+        case JobNoteKind::ReadNotKept:
+            context_.Tell(BoxOwner(),
+                          FromUtf8(HistoryTextUtf8(context_.data.lang, HistoryTextId::CannotKeep)) +
+                              QLatin1Char('\n') + detail);
+            break;
+        case JobNoteKind::BackupNotKept:
+            context_.Tell(BoxOwner(),
+                          CheckText(context_, WriteCheckTextId::BackupNotKept) + "\n\n" + detail);
+            break;
+        case JobNoteKind::ReadKeptWithNotice:
+        case JobNoteKind::LogNotWritten:
+            context_.Tell(BoxOwner(), detail);
+            break;
+        case JobNoteKind::BackupKept:
+            break;  // the history window lists it
+    }
 }
 
 TProgramDialog::~TProgramDialog() {
@@ -178,7 +194,7 @@ void TProgramDialog::ProgramStartClick() {
     }
     ProgramStart->setEnabled(false);
     CancelBtn->setEnabled(false);
-    if (checkedWrite_ != nullptr) {
+    if (IsCheckedWrite(job_)) {
         // The check boxes as they stand now decide what the write does around it.
         backupBeforeWrite_->setEnabled(false);
         verifyAfterWrite_->setEnabled(false);
@@ -243,14 +259,12 @@ void TProgramDialog::AdvanceProgress(int by) {
 
 void TProgramDialog::ShowMessage(SessionMessage message) {
     QString text = SessionCaption(context_, static_cast<int>(message));
-    if (message == SessionMessage::Success && checkedWrite_ != nullptr &&
-        job_.radiosWrittenBefore) {
+    if (message == SessionMessage::Success && IsCheckedWrite(job_) && job_.radiosWrittenBefore) {
         text +=
             "\n\n" +
             CheckText(context_, WriteCheckTextId::RadiosWritten).arg(*job_.radiosWrittenBefore + 1);
-        QWidget* owner = isVisible() ? this : parentWidget();
         nextRadioRequested_ = context_.modals.OfferAction(
-            owner, text, CheckText(context_, WriteCheckTextId::WriteToNextRadio),
+            BoxOwner(), text, CheckText(context_, WriteCheckTextId::WriteToNextRadio),
             UiText(context_.data.lang, text::kOk));
         return;
     }
@@ -260,8 +274,7 @@ void TProgramDialog::ShowMessage(SessionMessage message) {
             "\n\n" + FailureAdvice(context_.data.lang, context_.data.port, session_->PortFailure());
     }
     // The window has already gone; its owner keeps the box in front of the main window.
-    QWidget* owner = isVisible() ? this : parentWidget();
-    context_.Tell(owner, text);
+    context_.Tell(BoxOwner(), text);
 }
 
 void TProgramDialog::StopWatchingPort() {
@@ -280,28 +293,20 @@ void TProgramDialog::CloseWindow() {
     }
 }
 
-SessionData TProgramDialog::ReadTarget() const {
-    return job_.readInto != nullptr ? job_.readInto->View() : SessionDataOf(context_.data);
-}
-
-void TProgramDialog::RefreshMainWindow() {
+void TProgramDialog::DataRead() {
     if (job_.readInto == nullptr) {
         emit context_.events.projectReplaced(ProjectReplacement::RadioRead);
     }
-    KeepReadInHistory(context_, isVisible() ? this : parentWidget(), HistoryJob::Read,
-                      session_->RadioMet().value_or(RadioKind::S), ReadTarget());
 }
 
-void TProgramDialog::RefreshCalibrationWindow() {
+void TProgramDialog::CalibrationRead() {
     if (job_.refreshCalibrationWindow) {
         job_.refreshCalibrationWindow();
     }
-    // The chip status comes this way too, and is no read of the radio's data.
-    if (job_.sessionMode == kModeCalibration && job_.readRequested) {
-        KeepReadInHistory(context_, isVisible() ? this : parentWidget(),
-                          HistoryJob::CalibrationRead, session_->RadioMet().value_or(RadioKind::S),
-                          ReadTarget());
-    }
+}
+
+void TProgramDialog::ChipStatusRead() {
+    CalibrationRead();
 }
 
 void TProgramDialog::closeEvent(QCloseEvent* event) {
@@ -326,10 +331,6 @@ SessionOutcome RunProgramDialog(GuiContext& context, QWidget* owner, const Progr
 ProgramResult RunProgramDialogFor(GuiContext& context, QWidget* owner, const ProgramJob& job) {
     TProgramDialog dialog(context, owner, job);
     context.modals.Exec(dialog);
-    if (dialog.Write() != nullptr && dialog.Outcome() != SessionOutcome::NotStarted &&
-        job.afterWrite) {
-        job.afterWrite(*dialog.Write());
-    }
     return {dialog.Outcome(), dialog.NextRadioRequested()};
 }
 

@@ -1,13 +1,13 @@
 #pragma once
 // The programming window: a progress bar, Start and Cancel, and the three session timers on
-// the event loop. It hosts one ProgramSession for one job and is destroyed after it closes.
+// the event loop. It hosts one job and is destroyed after it closes.
 
 #include <QDialog>
 #include <memory>
 
+#include "jobs/JobHost.h"
+#include "jobs/RadioJobs.h"
 #include "port/PosixSerialPort.h"
-#include "session/ProgramSession.h"
-#include "session/SessionHost.h"
 #include "session/ui/ProgramDialog.h"
 
 class QCheckBox;
@@ -20,7 +20,7 @@ class QTimer;
 
 namespace radioprog::ui {
 
-class TProgramDialog final : public QDialog, public SessionHost {
+class TProgramDialog final : public QDialog, public JobHost {
     Q_OBJECT
   public:
     TProgramDialog(GuiContext& context, QWidget* owner, const ProgramJob& job);
@@ -28,8 +28,6 @@ class TProgramDialog final : public QDialog, public SessionHost {
 
     SessionOutcome Outcome() const { return session_->Outcome(); }
     bool NextRadioRequested() const { return nextRadioRequested_; }
-    // The write with its safety net, when the job is one.
-    const CheckedWrite* Write() const { return checkedWrite_; }
 
     void StartTimer(SessionTimer timer, int intervalMs) override;
     void StopTimer(SessionTimer timer) override;
@@ -38,8 +36,12 @@ class TProgramDialog final : public QDialog, public SessionHost {
     void AdvanceProgress(int by) override;
     void ShowMessage(SessionMessage message) override;
     void CloseWindow() override;
-    void RefreshMainWindow() override;
-    void RefreshCalibrationWindow() override;
+    void DataRead() override;
+    void CalibrationRead() override;
+    void ChipStatusRead() override;
+    void StageStarted(WriteStage stage) override;
+    void VerifyFailed(const VerifyReport& report) override;
+    void Tell(const JobNote& note) override;
 
   protected:
     // FormClose: the close box stops a running job at once and releases the port.
@@ -50,11 +52,9 @@ class TProgramDialog final : public QDialog, public SessionHost {
   private:
     void ProgramStartClick();
     void AddSafetyNetChoices(QVBoxLayout* layout);
-    void ShowStage(CheckedWrite::Stage stage);
     std::unique_ptr<SessionDriver> MakeDriver();
-    void ShowVerifyFailure(const VerifyReport& report);
-    // What a plain session fills: the program's state or the job's private copy.
-    SessionData ReadTarget() const;
+    // Boxes over the window while it shows, else over its owner.
+    QWidget* BoxOwner();
     QTimer* MakeTimer(const char* name, void (SessionDriver::*handler)());
     QTimer* TimerOf(SessionTimer timer) const;
     void WatchPortInput();
@@ -64,10 +64,9 @@ class TProgramDialog final : public QDialog, public SessionHost {
     GuiContext& context_;
     ProgramJob job_;
     PosixSerialPort port_;
-    // Made after the timers, which it stops as it starts; a plain session, or a write with
-    // its backup and read-back (checkedWrite_ then points at it).
+    // Made after the timers, which it stops as it starts; a safe write is made again at
+    // Start, with the safety net the check boxes then ask for.
     std::unique_ptr<SessionDriver> session_;
-    CheckedWrite* checkedWrite_ = nullptr;
 
     QProgressBar* ProgressBar1 = nullptr;
     QPushButton* ProgramStart = nullptr;

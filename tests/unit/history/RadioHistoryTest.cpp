@@ -8,6 +8,7 @@
 #include <fstream>
 #include <random>
 
+#include "history/HistoryKeep.h"
 #include "model/ProjectFile.h"
 #include "support/ScopedEnvironment.h"
 #include "support/TempFolder.h"

@@ -1,6 +1,15 @@
-#include "history/BackupHistory.h"
+#include "jobs/HistoryKeeping.h"
+
+#include "history/HistoryKeep.h"
 
 namespace radioprog {
+
+FileResult KeepReadInHistory(const HistorySettings& settings, HistoryJob job, RadioKind kind,
+                             const SessionState& state) {
+    const HistoryRecord record{job, kind, state.lastWriteTime, std::nullopt};
+    return IsCalibrationJob(job) ? KeepCalibrationInHistory(settings, record, state.calibration)
+                                 : KeepProjectInHistory(settings, record, state.image, state.band);
+}
 
 FileResult KeepBackupInHistory(const HistorySettings& settings, const BackupRead& backup,
                                std::string* keptPath) {

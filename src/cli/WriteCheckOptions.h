@@ -12,16 +12,11 @@
 
 namespace radioprog::cli {
 
-struct WriteCheckOptions {
-    bool backup = false;
-    bool verify = false;
-};
-
-void AddWriteCheckOptions(CLI::App* command, WriteCheckOptions& options);
+void AddWriteCheckOptions(CLI::App* command, CheckedWriteOptions& options);
 
 // Writes context.data to the radio; true when it succeeded and, with --verify, read back
 // the same. projectFile is logged as where the data came from.
-bool RunCheckedWrite(CliContext& context, const PortOptions& port, int32_t writeMode,
-                     const WriteCheckOptions& checks, const std::string& projectFile);
+bool RunSafeWrite(CliContext& context, const PortOptions& port, SessionMode writeMode,
+                  const CheckedWriteOptions& checks, const std::string& projectFile);
 
 }  // namespace radioprog::cli

@@ -1,0 +1,43 @@
+#include "jobs/SafeWriteJob.h"
+
+#include "jobs/HistoryKeeping.h"
+#include "programminglog/WriteLogLine.h"
+
+namespace radioprog {
+
+SafeWriteJob::SafeWriteJob(const JobOrder& order, const JobSite& site)
+    : JobBase(site.host),
+      port_(site.port),
+      history_(site.history),
+      projectFile_(order.projectFile) {
+    CheckedWriteHost& host = *this;
+    auto write = std::make_unique<CheckedWrite>(site.state, site.port, site.line, host, order.mode,
+                                                order.checks, site.probe);
+    write_ = write.get();
+    Drive(std::move(write));
+}
+
+bool SafeWriteJob::KeepBackup(const BackupRead& backup) {
+    const FileResult kept = KeepBackupInHistory(history_, backup, &backupFile_);
+    if (!kept) {
+        front_.Tell({JobNoteKind::BackupNotKept, kept.message});
+    } else if (!backupFile_.empty()) {
+        front_.Tell({JobNoteKind::BackupKept, backupFile_});
+    }
+    return kept.ok;
+}
+
+void SafeWriteJob::Ended() {
+    if (history_.enabled) {
+        const FileResult logged = AppendProgrammingLog(
+            history_.folder,
+            WriteLogLine(*write_, port_,
+                         {WriteJobName(write_->WriteMode()), projectFile_, backupFile_}));
+        if (!logged) {
+            front_.Tell({JobNoteKind::LogNotWritten, logged.message});
+        }
+    }
+    backupFile_.clear();
+}
+
+}  // namespace radioprog

@@ -1,0 +1,30 @@
+#pragma once
+// A write with its safety net: the backup read before it goes into the history (a backup that
+// cannot be kept stops the write), the written areas can be read back and held against what
+// was sent, and every write that started, however it ended, adds a line to the bench log.
+
+#include <string>
+
+#include "jobs/JobBase.h"
+#include "jobs/RadioJobs.h"
+
+namespace radioprog {
+
+class SafeWriteJob final : public JobBase {
+  public:
+    SafeWriteJob(const JobOrder& order, const JobSite& site);
+
+    const CheckedWrite& Write() const { return *write_; }
+
+  private:
+    bool KeepBackup(const BackupRead& backup) override;
+    void Ended() override;
+
+    const PortChoice& port_;
+    HistorySettings history_;
+    std::string projectFile_;
+    std::string backupFile_;  // the backup of the write running now, for its log line
+    CheckedWrite* write_ = nullptr;
+};
+
+}  // namespace radioprog

@@ -1,0 +1,24 @@
+#pragma once
+// A job of one session: a read of the data or the calibration block (kept in the history as
+// it came from the radio), the chip status, or a new password.
+
+#include "jobs/JobBase.h"
+#include "jobs/RadioJobs.h"
+
+namespace radioprog {
+
+class SessionJob final : public JobBase {
+  public:
+    SessionJob(SessionMode mode, bool read, const JobSite& site);
+
+  private:
+    void DataRead() override;
+    void CalibrationRead() override;
+    void Keep(HistoryJob job);
+
+    const SessionState& state_;
+    HistorySettings history_;
+    ProgramSession* session_ = nullptr;
+};
+
+}  // namespace radioprog

@@ -1,0 +1,175 @@
+// The jobs as a front end runs them: what a read and a safe write keep in the history and the
+// bench log, and what they tell their host, on virtual time against the simulated radio.
+
+#include <filesystem>
+#include <fstream>
+
+#include "SessionFixture.h"
+#include "history/RadioHistory.h"
+#include "jobs/RadioJobs.h"
+#include "jobs/SafeWriteJob.h"
+#include "model/ProjectFile.h"
+#include "programminglog/ProgrammingLog.h"
+#include "support/TempFolder.h"
+
+namespace radioprog::testing {
+namespace {
+
+std::vector<char> FileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+std::vector<uint8_t> BytesOf(const ProjectImage& image) {
+    const auto bytes = image.Raw();
+    return {bytes.begin(), bytes.end()};
+}
+
+class JobsTest : public SessionTest {
+  protected:
+    JobsTest() { history.folder = folder.File("history"); }
+
+    SessionOutcome Run(const JobOrder& order, SessionState& state) {
+        job = MakeJob(order, {state, data.port, line, host, history, Probe()});
+        host.Attach(*job);
+        job->ProgramStartClick();
+        host.RunUntilEnded(kLongEnoughMs);
+        return job->Outcome();
+    }
+    SessionOutcome Run(const JobOrder& order) { return Run(order, data); }
+
+    std::vector<std::string> LogLines() const {
+        std::ifstream in(ProgrammingLogPath(history.folder));
+        std::vector<std::string> lines;
+        for (std::string line; std::getline(in, line);) {
+            lines.push_back(line);
+        }
+        return lines;
+    }
+
+    std::vector<JobNoteKind> Notes() const {
+        std::vector<JobNoteKind> kinds;
+        for (const JobNote& note : host.notes) {
+            kinds.push_back(note.kind);
+        }
+        return kinds;
+    }
+
+    TempFolder folder;
+    HistorySettings history;
+    std::unique_ptr<SessionDriver> job;
+};
+
+TEST_F(JobsTest, AReadIsKeptInTheHistoryAsTheRadioHoldsItAndTheHostLearnsOfIt) {
+    AttachRadio(RadioKind::Y);
+    ASSERT_EQ(Run({SessionMode::Data, true, {}, {}}), SessionOutcome::Success);
+    EXPECT_EQ(host.mainRefreshCount, 1);
+    EXPECT_TRUE(host.notes.empty());
+
+    const std::vector<HistoryEntry> entries = ListHistory(history.folder);
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].job, HistoryJob::Read);
+    EXPECT_EQ(entries[0].kind, RadioKind::Y);
+    // The entry holds exactly what Save makes of the project the read brought.
+    const std::string saved = folder.File("saved.Vkf");
+    ASSERT_TRUE(SaveProject(saved, data.image, data.band));
+    EXPECT_EQ(FileBytes(entries[0].path), FileBytes(saved));
+    // A read writes nothing to the bench log.
+    EXPECT_FALSE(std::filesystem::exists(ProgrammingLogPath(history.folder)));
+}
+
+TEST_F(JobsTest, AReadIntoACopyLeavesTheProjectAndIsKeptAllTheSame) {
+    AttachRadio(RadioKind::S);
+    data.image.SetText(image::UnlockPassword, "");
+    const ProjectImage before = data.image;
+    SessionState copy = data;
+    ASSERT_EQ(Run({SessionMode::Data, true, {}, {}}, copy), SessionOutcome::Success);
+    EXPECT_EQ(BytesOf(data.image), BytesOf(before));
+    EXPECT_NE(BytesOf(copy.image), BytesOf(before));
+    EXPECT_EQ(ListHistory(history.folder).size(), 1u);
+}
+
+TEST_F(JobsTest, ACalibrationReadIsKeptAndTheChipStatusIsNot) {
+    AttachRadio(RadioKind::S);
+    ASSERT_EQ(Run({SessionMode::ChipStatus, true, {}, {}}), SessionOutcome::Success);
+    EXPECT_TRUE(ListHistory(history.folder).empty());
+    ASSERT_EQ(Run({SessionMode::Calibration, true, {}, {}}), SessionOutcome::Success);
+    const std::vector<HistoryEntry> entries = ListHistory(history.folder);
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].job, HistoryJob::CalibrationRead);
+    EXPECT_EQ(host.calibrationRefreshCount, 2);
+}
+
+TEST_F(JobsTest, AReadThatCannotBeKeptStandsAndSaysWhy) {
+    AttachRadio(RadioKind::S);
+    std::ofstream(history.folder) << "a file where the folder should be";
+    EXPECT_EQ(Run({SessionMode::Data, true, {}, {}}), SessionOutcome::Success);
+    EXPECT_EQ(Notes(), std::vector{JobNoteKind::ReadNotKept});
+    EXPECT_EQ(host.mainRefreshCount, 1);
+}
+
+TEST_F(JobsTest, ASafeWriteKeepsItsBackupAndLogsOneLineNamingIt) {
+    AttachRadio(RadioKind::S);
+    ASSERT_EQ(Run({SessionMode::Data, false, {true, true}, "/projects/site.Vkf"}),
+              SessionOutcome::Success);
+    ASSERT_EQ(host.notes.size(), 1u);
+    EXPECT_EQ(host.notes[0].kind, JobNoteKind::BackupKept);
+    const std::vector<HistoryEntry> entries = ListHistory(history.folder);
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].job, HistoryJob::Backup);
+    EXPECT_EQ(entries[0].path, host.notes[0].detail);
+
+    const std::vector<std::string> lines = LogLines();
+    ASSERT_EQ(lines.size(), 2u);  // the header and the write's line
+    const std::string& line = lines[1];
+    for (const std::string word : {"write", "success", "agreed", "/projects/site.Vkf"}) {
+        EXPECT_NE(line.find(word), std::string::npos) << word << " in " << line;
+    }
+    EXPECT_NE(line.find(std::filesystem::path(entries[0].path).filename().string()),
+              std::string::npos)
+        << line;
+    // The write sent the project; no read of the safety net replaced it.
+    EXPECT_EQ(host.mainRefreshCount, 0);
+}
+
+TEST_F(JobsTest, EveryWriteThatStartedIsLoggedHoweverItEnded) {
+    AttachRadio(RadioKind::S, "9999");
+    data.image.SetText(image::UnlockPassword, "1111");
+    EXPECT_EQ(Run({SessionMode::Calibration, false, {}, {}}), SessionOutcome::PasswordError);
+    line.AddDevice(kPort2, nullptr);  // where nothing answers
+    UsePorts({kPort1, kPort2}, false, 2);
+    EXPECT_EQ(Run({SessionMode::CalibrationAndData, false, {}, {}}),
+              SessionOutcome::CommunicationFalse);
+
+    const std::vector<std::string> lines = LogLines();
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_NE(lines[1].find("calibration-write"), std::string::npos) << lines[1];
+    EXPECT_NE(lines[1].find("password-error"), std::string::npos) << lines[1];
+    EXPECT_NE(lines[2].find("write-all"), std::string::npos) << lines[2];
+    EXPECT_NE(lines[2].find("communication-false"), std::string::npos) << lines[2];
+}
+
+TEST_F(JobsTest, ABackupThatCannotBeKeptWritesNothingAndIsSaid) {
+    AttachRadio(RadioKind::S);
+    std::ofstream(history.folder) << "a file where the folder should be";
+    radio->MutableConfig().logRequests = true;
+    EXPECT_EQ(Run({SessionMode::Data, false, {true, false}, {}}), SessionOutcome::Closed);
+    for (const ReceivedRequest& request : radio->Requests()) {
+        EXPECT_NE(request.kind, RequestKind::Write);
+    }
+    ASSERT_FALSE(host.notes.empty());
+    EXPECT_EQ(host.notes[0].kind, JobNoteKind::BackupNotKept);
+    // Nor can its line go beside the history: that is said too.
+    EXPECT_EQ(Notes().back(), JobNoteKind::LogNotWritten);
+}
+
+TEST_F(JobsTest, WithTheHistoryOffAWriteKeepsAndLogsNothing) {
+    AttachRadio(RadioKind::S);
+    history.enabled = false;
+    EXPECT_EQ(Run({SessionMode::Data, false, {}, {}}), SessionOutcome::Success);
+    EXPECT_FALSE(std::filesystem::exists(history.folder));
+    EXPECT_TRUE(host.notes.empty());
+}
+
+}  // namespace
+}  // namespace radioprog::testing
