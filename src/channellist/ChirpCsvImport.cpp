@@ -9,6 +9,7 @@
 #include "channellist/ChirpRow.h"
 #include "channellist/ChirpTones.h"
 #include "channellist/ChirpValues.h"
+#include "channellist/NameCharacters.h"
 #include "lang/TextCodec.h"
 #include "model/FreqCodec.h"
 
