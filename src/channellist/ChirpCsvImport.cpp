@@ -111,7 +111,7 @@ class ChirpReader {
             return "outside the radio's band of " + FreqToText(band_.lower) + " to " +
                    FreqToText(band_.upper) + " MHz";
         }
-        if (SnapToBand(hz, band_) != hz) {
+        if (RasterStepOf(hz) == RasterStep::Off) {
             return "not on the radio's channel raster (multiples of 5 kHz or 6.25 kHz)";
         }
         return {};
@@ -183,7 +183,7 @@ class ChirpReader {
         const std::string_view step = Text(row, Column::TStep);
         if (!step.empty()) {
             const auto hz = ParseChirpStepHz(step);
-            if (!hz || *hz == 0 || (*hz % 5000 != 0 && *hz % 6250 != 0)) {
+            if (!hz || *hz == 0 || RasterStepOf(*hz) == RasterStep::Off) {
                 return Error(row, Column::TStep,
                              "a step the radio's raster cannot make (multiples of 5 kHz or "
                              "6.25 kHz)");
