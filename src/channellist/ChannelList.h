@@ -12,6 +12,10 @@
 
 namespace radioprog {
 
+// What the user can ask for that would take a list a refusal stopped: its rows placed in
+// order from channel 1, or its long names cut. Most refusals have none.
+enum class ListRemedy { None, Renumber, ShortenNames };
+
 struct ChannelListError {
     int line = 0;
     int column = 0;       // from 1, as the text has it
@@ -19,6 +23,7 @@ struct ChannelListError {
     int channel = 0;      // the channel the row was stored into, when it got that far
     std::string value;
     std::string why;
+    ListRemedy remedy = ListRemedy::None;
 
     // "line 3, column 2 (RX Freq.), channel 5: "abc" is not a frequency in MHz, like ..."
     std::string Message() const;

@@ -1,7 +1,6 @@
 #include "channellist/ChannelRowStore.h"
 
-#include <cstdio>
-
+#include "channellist/NameCharacters.h"
 #include "lang/TextCodec.h"
 #include "model/FreqCodec.h"
 #include "model/ToneCodec.h"
@@ -9,28 +8,6 @@
 namespace radioprog {
 
 namespace {
-
-// The first character of a name the radio's character set lacks, quoted and with its code
-// point, so that one that looks like another (a no-break space, a full-width letter) can be
-// found. Names reach here as checked UTF-8.
-std::optional<std::string> FirstCharacterNotShown(std::string_view name) {
-    for (size_t at = 0; at < name.size();) {
-        const auto lead = static_cast<unsigned char>(name[at]);
-        const size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        const std::string_view character = name.substr(at, length);
-        if (!EncodeCodePage(character, CodePage::Gbk)) {
-            uint32_t code = length == 1 ? lead : lead & (0x7F >> length);
-            for (size_t k = 1; k < character.size(); ++k) {
-                code = (code << 6) | (static_cast<unsigned char>(character[k]) & 0x3F);
-            }
-            char point[16];
-            std::snprintf(point, sizeof point, "U+%04X", static_cast<unsigned>(code));
-            return std::string("\"").append(character).append("\" (") + point + ")";
-        }
-        at += length;
-    }
-    return std::nullopt;
-}
 
 class RowStore {
   public:
@@ -255,7 +232,7 @@ class RowStore {
         }
         const auto bytes = EncodeCodePage(*Cell(ChannelColumn::Name), CodePage::Gbk);
         if (!bytes) {
-            const auto character = FirstCharacterNotShown(*Cell(ChannelColumn::Name));
+            const auto character = FirstCharacterNotStorable(*Cell(ChannelColumn::Name));
             return Error(ChannelColumn::Name,
                          character
                              ? "a name with " + *character + ", a character the radio cannot show"

@@ -26,14 +26,11 @@ bool IsChirpCsvHeader(const TextTableRow& header);
 // (busy lock, DTMF, squelch mode as far as a receive tone does not change it) keep their
 // values. Frequencies must lie in the band on the radio's raster, tones in its lists, names
 // fit its 6 bytes; Mode FM or NFM; Power the higher or lower of at most two levels in the file.
+// A refusal that an option would take says so in its remedy: a Location no channel has (or one
+// named twice) goes with renumber, a name longer than the radio's bytes with shortenNames.
 ChannelListResult ImportChannelsChirpCsv(std::string_view csv, ProjectImage& image,
                                          const BandLimits& band,
                                          const ChirpImportOptions& options = {});
-
-// Whether a refusal would go with the option: a Location no channel has (or one named
-// twice), a name longer than the radio's bytes.
-bool IsRefusedForLocation(const ChannelListError& error);
-bool IsRefusedForLongName(const ChannelListError& error);
 
 // The channels in use, one row each at their channel number, comma-separated with CRLF line
 // ends. High power is written as 5.0W and low as 1.0W: the format carries watts, and a reader

@@ -4,6 +4,7 @@
 #include "channellist/ChirpCsv.h"
 #include "channellist/ChirpTones.h"
 #include "lang/TextCodec.h"
+#include "model/FreqCodec.h"
 
 namespace radioprog {
 
@@ -36,7 +37,9 @@ void Duplex(uint32_t rx, uint32_t tx, std::vector<std::string>& row) {
 // A step that reaches both frequencies from zero, as a reader that checks memories against
 // their step wants.
 std::string Step(uint32_t rx, uint32_t tx) {
-    return rx % 5000 == 0 && tx % 5000 == 0 ? "5.00" : "6.25";
+    const bool both5kHz =
+        RasterStepOf(rx) == RasterStep::Of5kHz && RasterStepOf(tx) == RasterStep::Of5kHz;
+    return both5kHz ? "5.00" : "6.25";
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "channellist/ChirpRow.h"
 #include "channellist/ChirpTones.h"
 #include "channellist/ChirpValues.h"
+#include "channellist/NameCharacters.h"
 #include "lang/TextCodec.h"
 #include "model/FreqCodec.h"
 
@@ -19,7 +20,11 @@ namespace {
 using THaldenFuncs::detail::EqualsIgnoringCase;
 
 using Column = ChirpColumn;
-constexpr std::string_view kLongName = "longer than the 6 bytes a name holds";
+
+ChannelListResult WithRemedy(ChannelListResult refused, ListRemedy remedy) {
+    refused.error.remedy = remedy;
+    return refused;
+}
 
 // The tone fields in ChirpToneField order.
 constexpr Column kToneColumns[kChirpToneFieldCount] = {
@@ -110,7 +115,7 @@ class ChirpReader {
             return "outside the radio's band of " + FreqToText(band_.lower) + " to " +
                    FreqToText(band_.upper) + " MHz";
         }
-        if (SnapToBand(hz, band_) != hz) {
+        if (RasterStepOf(hz) == RasterStep::Off) {
             return "not on the radio's channel raster (multiples of 5 kHz or 6.25 kHz)";
         }
         return {};
@@ -182,7 +187,7 @@ class ChirpReader {
         const std::string_view step = Text(row, Column::TStep);
         if (!step.empty()) {
             const auto hz = ParseChirpStepHz(step);
-            if (!hz || *hz == 0 || (*hz % 5000 != 0 && *hz % 6250 != 0)) {
+            if (!hz || *hz == 0 || RasterStepOf(*hz) == RasterStep::Off) {
                 return Error(row, Column::TStep,
                              "a step the radio's raster cannot make (multiples of 5 kHz or "
                              "6.25 kHz)");
@@ -232,10 +237,10 @@ class ChirpReader {
                              ", which the radio cannot show");
         }
         if (bytes->size() > channel::Name.size && !options_.shortenNames) {
-            return Error(row, Column::Name,
-                         std::string(kLongName) +
-                             " (a Chinese character takes 2); "
-                             "ask to shorten names to cut it");
+            return WithRemedy(Error(row, Column::Name,
+                                    "longer than the 6 bytes a name holds (a Chinese character "
+                                    "takes 2); ask to shorten names to cut it"),
+                              ListRemedy::ShortenNames);
         }
         row.name = CutNameBytes(*bytes, channel::Name.size);
         return {};
@@ -279,9 +284,10 @@ class ChirpReader {
             return {};
         }
         if (!layout_.Has(Column::Location)) {
-            return ListError(1, 1,
-                             "no Location column to say which channel a row is for; ask to "
-                             "place the rows in order from channel 1");
+            return WithRemedy(ListError(1, 1,
+                                        "no Location column to say which channel a row is for; "
+                                        "ask to place the rows in order from channel 1"),
+                              ListRemedy::Renumber);
         }
         int lineOfChannel[kChannelCount + 1] = {};
         for (ChirpRow& row : rows) {
@@ -292,14 +298,17 @@ class ChirpReader {
                 channel = std::atoi(std::string(text).c_str());
             }
             if (channel < 1 || channel > kChannelCount) {
-                return Error(row, Column::Location,
-                             "not a channel from 1 to 16; ask to place the rows in order from "
-                             "channel 1 to import a list kept at other locations");
+                return WithRemedy(Error(row, Column::Location,
+                                        "not a channel from 1 to 16; ask to place the rows in "
+                                        "order from channel 1 to import a list kept at other "
+                                        "locations"),
+                                  ListRemedy::Renumber);
             }
             if (lineOfChannel[channel] != 0) {
-                return Error(
-                    row, Column::Location,
-                    "a location listed before, on line " + std::to_string(lineOfChannel[channel]));
+                return WithRemedy(Error(row, Column::Location,
+                                        "a location listed before, on line " +
+                                            std::to_string(lineOfChannel[channel])),
+                                  ListRemedy::Renumber);
             }
             lineOfChannel[channel] = row.text->line;
             row.channel = channel;
@@ -338,14 +347,6 @@ class ChirpReader {
 };
 
 }  // namespace
-
-bool IsRefusedForLocation(const ChannelListError& error) {
-    return error.caption == ChirpCaption(Column::Location);
-}
-
-bool IsRefusedForLongName(const ChannelListError& error) {
-    return error.caption == ChirpCaption(Column::Name) && error.why.starts_with(kLongName);
-}
 
 bool IsChirpCsvHeader(const TextTableRow& header) {
     const auto names = [&header](std::string_view caption) {

@@ -21,10 +21,6 @@ std::optional<uint32_t> ParseChirpStepHz(std::string_view text);
 // nullopt for anything else, zero included.
 std::optional<uint64_t> ParseChirpMilliwatts(std::string_view text);
 
-// The first character of a UTF-8 name that the radio's character set lacks, quoted with its
-// code point ("\"😀\" (U+1F600)"), so that a look-alike (a no-break space) can be found.
-std::optional<std::string> FirstCharacterNotStorable(std::string_view name);
-
 // Code-page bytes of a name cut to at most maxBytes without splitting a two-byte character
 // (a lead byte from 0x81 starts two).
 std::string CutNameBytes(const std::string& bytes, size_t maxBytes);

@@ -10,6 +10,7 @@
 #include "history/HistoryNames.h"
 #include "model/AtomicOutput.h"
 #include "model/PrivateFolder.h"
+#include "model/ProjectFile.h"
 
 namespace radioprog {
 
@@ -85,10 +86,7 @@ FileResult Keep(const HistorySettings& settings, const HistoryRecord& record,
 FileResult KeepProjectInHistory(const HistorySettings& settings, const HistoryRecord& record,
                                 const ProjectImage& image, const BandLimits& band,
                                 std::string* keptPath) {
-    // The bytes Save writes: the image with the working band in its band copy.
-    ProjectImage saved = image;
-    saved.Set(image::BandUpper, band.upper);
-    saved.Set(image::BandLower, band.lower);
+    const ProjectImage saved = ProjectFileImage(image, band);
     return Keep(settings, record, saved.Raw(), keptPath);
 }
 

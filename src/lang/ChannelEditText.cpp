@@ -1,13 +1,15 @@
 #include "lang/ChannelEditText.h"
 
-#include <array>
+#include <iterator>
+
+#include "lang/TextTableRegistry.h"
 
 namespace radioprog {
 namespace {
 
 // The traditional list is written in traditional characters with the words used there
 // (復原, 貼上, 匯入), each with a Big5 code.
-constexpr std::array<TextRow, kChannelEditTextCount> kChannelEditRows = {{
+constexpr TextRow kChannelEditRows[] = {
     {"撤销(&U)", "復原(&U)", "&Undo"},
     {"重做(&D)", "重做(&D)", "Re&do"},
     {"剪切(&T)", "剪下(&T)", "Cu&t"},
@@ -44,7 +46,9 @@ constexpr std::array<TextRow, kChannelEditTextCount> kChannelEditRows = {{
     {"该信道表有超过 6 个字节的名称。\n截短名称吗？",
      "該信道表有超過 6 個位元組的名稱。\n截短名稱嗎？",
      "The list has names longer than the radio's 6 bytes.\nShorten them?"},
-}};
+};
+static_assert(std::size(kChannelEditRows) == static_cast<std::size_t>(ChannelEditTextId::Count),
+              "one row per id");
 
 }  // namespace
 
@@ -53,8 +57,7 @@ LocalisedTableSource ChannelEditTextSource() {
 }
 
 const LocalisedTable& ChannelEditTextTable() {
-    static const LocalisedTable table(kChannelEditRows);
-    return table;
+    return TextTable(TextTableId::ChannelEdit);
 }
 
 std::string ChannelEditTextUtf8(const THaldenFuncs::TAppLang& lang, ChannelEditTextId id) {

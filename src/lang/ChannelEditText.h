@@ -37,8 +37,8 @@ enum class ChannelEditTextId : int {
     MultiRadioListFilter,
     PlaceFromChannelOne,
     ShortenNames,
+    Count,  // not a text: how many there are
 };
-inline constexpr std::size_t kChannelEditTextCount = 25;
 
 LocalisedTableSource ChannelEditTextSource();
 const LocalisedTable& ChannelEditTextTable();

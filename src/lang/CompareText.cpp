@@ -1,13 +1,15 @@
 #include "lang/CompareText.h"
 
-#include <array>
+#include <iterator>
+
+#include "lang/TextTableRegistry.h"
 
 namespace radioprog {
 namespace {
 
 // Data is 数据 / 數據 as in "Clear all data ?"; the traditional file is 檔案 as in the file
 // error headings. Every traditional character has a Big5 code.
-constexpr std::array<TextRow, kCompareTextCount> kCompareRows = {{
+constexpr TextRow kCompareRows[] = {
     {"与文件比较(&C)...", "與檔案比較(&C)...", "&Compare with file..."},
     {"与对讲机比较(&M)...", "與對講機比較(&M)...", "Co&mpare with radio..."},
     {"比较", "比較", "Compare"},
@@ -25,7 +27,9 @@ constexpr std::array<TextRow, kCompareTextCount> kCompareRows = {{
     {"频段", "頻段", "band"},
     {"信道 %1", "信道 %1", "channel %1"},
     {"选项", "選項", "option"},
-}};
+};
+static_assert(std::size(kCompareRows) == static_cast<std::size_t>(CompareTextId::Count),
+              "one row per id");
 
 }  // namespace
 
@@ -34,8 +38,7 @@ LocalisedTableSource CompareTextSource() {
 }
 
 const LocalisedTable& CompareTextTable() {
-    static const LocalisedTable table(kCompareRows);
-    return table;
+    return TextTable(TextTableId::Compare);
 }
 
 std::string CompareTextUtf8(const THaldenFuncs::TAppLang& lang, CompareTextId id) {

@@ -30,8 +30,8 @@ enum class CompareTextId : int {
     PlaceBand,
     PlaceChannel,
     PlaceOption,
+    Count,  // not a text: how many there are
 };
-inline constexpr std::size_t kCompareTextCount = 17;
 
 LocalisedTableSource CompareTextSource();
 const LocalisedTable& CompareTextTable();

@@ -1,11 +1,13 @@
 #include "lang/DialogTexts.h"
 
-#include <array>
+#include <iterator>
+
+#include "lang/TextTableRegistry.h"
 
 namespace radioprog {
 namespace {
 
-constexpr std::array<TextRow, kSessionTextCount> kSessionRows = {{
+constexpr TextRow kSessionRows[] = {
     {"开始", "開始", "Start"},
     {"取消", "取消", "Cancel"},
     {"无法连接", "無法連接", "Communication False"},
@@ -14,20 +16,24 @@ constexpr std::array<TextRow, kSessionTextCount> kSessionRows = {{
     {"", "", ""},
     {"", "", ""},
     {"早期版本机子，不支持", "早期版本機子，不支持", "Device is old version"},
-}};
+};
+static_assert(std::size(kSessionRows) == static_cast<std::size_t>(SessionTextId::Count),
+              "one row per id");
 
-constexpr std::array<TextRow, kPortDialogTextCount> kPortDialogRows = {{
+constexpr TextRow kPortDialogRows[] = {
     {"确认", "確認", "OK"},
     {"取消", "取消", "Cancel"},
     {"自动查找通讯口", "自動查找通訊口", "Auto search COM port"},
-}};
+};
+static_assert(std::size(kPortDialogRows) == static_cast<std::size_t>(PortDialogTextId::Count),
+              "one row per id");
 
-// Only 0, 1 and 22..24 are shown; the others name the calibration dialog's buttons and
-// groups, whose captions stay fixed. The traditional list is written in traditional
-// characters like every other table: several of the simplified characters here have no Big5
-// code, so a traditional list holding the simplified texts would reach the screen as
-// unreadable bytes once converted.
-constexpr std::array<TextRow, kAdjustmentTextCount> kAdjustmentRows = {{
+// Only OK, Cancel, OpenFile, SaveFile and the clear-all question are shown; the others name the
+// calibration dialog's buttons and groups, whose captions stay fixed. The traditional list is
+// written in traditional characters like every other table: several of the simplified characters
+// here have no Big5 code, so a traditional list holding the simplified texts would reach the screen
+// as unreadable bytes once converted.
+constexpr TextRow kAdjustmentRows[] = {
     {"确认", "確認", "OK"},
     {"取消", "取消", "Cancel"},
     {"新建", "新建", "New"},
@@ -56,11 +62,15 @@ constexpr std::array<TextRow, kAdjustmentTextCount> kAdjustmentRows = {{
     {"APC/TUNE", "APC/TUNE", "APC/TUNE"},
     {"APC", "APC", "APC"},
     {"TUNE", "TUNE", "TUNE"},
-}};
+};
+static_assert(std::size(kAdjustmentRows) == static_cast<std::size_t>(AdjustmentTextId::Count),
+              "one row per id");
 
-constexpr std::array<TextRow, kUserWarnDlgTextCount> kUserWarnDlgRows = {{
+constexpr TextRow kUserWarnDlgRows[] = {
     {"确认", "確認", "OK"},
-}};
+};
+static_assert(std::size(kUserWarnDlgRows) == static_cast<std::size_t>(UserWarnDlgTextId::Count),
+              "one row per id");
 
 }  // namespace
 
@@ -68,8 +78,7 @@ LocalisedTableSource SessionTextSource() {
     return kSessionRows;
 }
 const LocalisedTable& SessionTextTable() {
-    static const LocalisedTable table(kSessionRows);
-    return table;
+    return TextTable(TextTableId::Session);
 }
 std::string SessionText(const THaldenFuncs::TAppLang& lang, int index) {
     return SessionTextTable().Text(lang, index);
@@ -79,8 +88,7 @@ LocalisedTableSource PortDialogTextSource() {
     return kPortDialogRows;
 }
 const LocalisedTable& PortDialogTextTable() {
-    static const LocalisedTable table(kPortDialogRows);
-    return table;
+    return TextTable(TextTableId::PortDialog);
 }
 std::string PortDialogText(const THaldenFuncs::TAppLang& lang, int index) {
     return PortDialogTextTable().Text(lang, index);
@@ -90,8 +98,7 @@ LocalisedTableSource AdjustmentTextSource() {
     return kAdjustmentRows;
 }
 const LocalisedTable& AdjustmentTextTable() {
-    static const LocalisedTable table(kAdjustmentRows);
-    return table;
+    return TextTable(TextTableId::Adjustment);
 }
 std::string AdjustmentText(const THaldenFuncs::TAppLang& lang, int index) {
     return AdjustmentTextTable().Text(lang, index);
@@ -101,8 +108,7 @@ LocalisedTableSource UserWarnDlgTextSource() {
     return kUserWarnDlgRows;
 }
 const LocalisedTable& UserWarnDlgTextTable() {
-    static const LocalisedTable table(kUserWarnDlgRows);
-    return table;
+    return TextTable(TextTableId::UserWarnDlg);
 }
 std::string UserWarnDlgText(const THaldenFuncs::TAppLang& lang, int index) {
     return UserWarnDlgTextTable().Text(lang, index);

@@ -1,13 +1,15 @@
 #include "lang/HistoryText.h"
 
-#include <array>
+#include <iterator>
+
+#include "lang/TextTableRegistry.h"
 
 namespace radioprog {
 namespace {
 
 // Reading a radio is 读频 / 讀頻, as the programming window says; traditional texts use the
 // words of the tool's other windows (檔案, 資料夾, 開啟), each with a Big5 code.
-constexpr std::array<TextRow, kHistoryTextCount> kHistoryRows = {{
+constexpr TextRow kHistoryRows[] = {
     {"读频历史...", "讀頻歷史...", "Radio history..."},
     {"读频历史", "讀頻歷史", "Radio history"},
     {"文件夹：%1", "資料夾：%1", "Folder: %1"},
@@ -30,7 +32,9 @@ constexpr std::array<TextRow, kHistoryTextCount> kHistoryRows = {{
      "Calibration data opens in the calibration window"},
     {"读频记录无法保存到历史", "讀頻記錄無法儲存到歷史",
      "The read could not be kept in the history"},
-}};
+};
+static_assert(std::size(kHistoryRows) == static_cast<std::size_t>(HistoryTextId::Count),
+              "one row per id");
 
 }  // namespace
 
@@ -39,8 +43,7 @@ LocalisedTableSource HistoryTextSource() {
 }
 
 const LocalisedTable& HistoryTextTable() {
-    static const LocalisedTable table(kHistoryRows);
-    return table;
+    return TextTable(TextTableId::History);
 }
 
 std::string HistoryTextUtf8(const THaldenFuncs::TAppLang& lang, HistoryTextId id) {

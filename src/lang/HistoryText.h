@@ -32,8 +32,8 @@ enum class HistoryTextId : int {
     Close,
     OpenCalibrationTip,
     CannotKeep,
+    Count,  // not a text: how many there are
 };
-inline constexpr std::size_t kHistoryTextCount = 20;
 
 LocalisedTableSource HistoryTextSource();
 const LocalisedTable& HistoryTextTable();

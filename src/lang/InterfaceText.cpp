@@ -1,6 +1,8 @@
 #include "lang/InterfaceText.h"
 
-#include <array>
+#include <iterator>
+
+#include "lang/TextTableRegistry.h"
 
 namespace radioprog {
 namespace {
@@ -8,7 +10,7 @@ namespace {
 // One row per TextId; the row number is the id. Reserved rows keep their place empty so that
 // the ids after them stay where every caller expects them. Some English texts are spelled as
 // users of earlier versions know them ("Clcok", "Cannel", "Selete") and stay so.
-constexpr std::array<TextRow, kInterfaceTextCount> kInterfaceRows = {{
+constexpr TextRow kInterfaceRows[] = {
     /* 0 */ {"QM740-2B", "QM740-2B", "QM740-2B"},
     /* 1 */ {"文件(&F)", "文件(&F)", "&File"},
     /* 2 */ {"新建(&N)", "新建(&N)", "&New"},
@@ -283,7 +285,8 @@ constexpr std::array<TextRow, kInterfaceTextCount> kInterfaceRows = {{
     /* 268 */ {"报警码", "報警碼", "Alarm Code"},
     /* 269 */ {"距离报警", "距離報警", "Distance Alarm"},
     /* 270 */ {"客服专线", "客服專線", "Hotline Counseling"},
-}};
+};
+static_assert(std::size(kInterfaceRows) == kInterfaceTextCount, "one row per id");
 
 }  // namespace
 
@@ -292,8 +295,7 @@ LocalisedTableSource InterfaceTextSource() {
 }
 
 const LocalisedTable& InterfaceText() {
-    static const LocalisedTable table(kInterfaceRows);
-    return table;
+    return TextTable(TextTableId::Interface);
 }
 
 std::string LangText(const THaldenFuncs::TAppLang& lang, TextId id) {

@@ -10,6 +10,7 @@
 namespace radioprog {
 
 using TextId = int;
+// Not a text: one past the last id (the hotline, 270), so how many rows the table has.
 inline constexpr std::size_t kInterfaceTextCount = 271;
 
 // The service telephone number shown after the hotline text (TextId 270).

@@ -24,10 +24,6 @@ using LocalisedTableSource = std::span<const TextRow>;
 
 class LocalisedTable {
   public:
-    // Converts the Chinese lists to GBK once. A text that cannot be converted is replaced by
-    // the English text of its row, so a lookup never yields bytes of the wrong code page.
-    explicit LocalisedTable(LocalisedTableSource source);
-
     std::size_t size() const { return english_.size(); }
 
     // The stored bytes of one list, before FromGBK.
@@ -41,6 +37,14 @@ class LocalisedTable {
     std::string TextUtf8(const THaldenFuncs::TAppLang& lang, int index) const;
 
   private:
+    // Only the registry of text tables builds one, so that every table is in its list and the
+    // checks that walk the list miss none.
+    friend struct TextTableBuilder;
+
+    // Converts the Chinese lists to GBK once. A text that cannot be converted is replaced by
+    // the English text of its row, so a lookup never yields bytes of the wrong code page.
+    explicit LocalisedTable(LocalisedTableSource source);
+
     std::vector<std::string> simplified_;
     std::vector<std::string> traditional_;
     std::vector<std::string> english_;

@@ -1,12 +1,14 @@
 #include "lang/SheetText.h"
 
-#include <array>
+#include <iterator>
+
+#include "lang/TextTableRegistry.h"
 
 namespace radioprog {
 namespace {
 
 // The traditional list uses the words used there (列印, 匯出, 檔案), each with a Big5 code.
-constexpr std::array<TextRow, kSheetTextCount> kSheetRows = {{
+constexpr TextRow kSheetRows[] = {
     {"信道资料表", "信道資料表", "Channel sheet"},
     {"日期", "日期", "Date"},
     {"技术员备注", "技術員備註", "Technician's note"},
@@ -15,7 +17,9 @@ constexpr std::array<TextRow, kSheetTextCount> kSheetRows = {{
     {"导出 PDF(&D)...", "匯出 PDF(&D)...", "Export P&DF..."},
     {"资料表列出全部信道", "資料表列出全部信道", "Sheet lists all channels"},
     {"PDF 文件(*.pdf)", "PDF 檔案(*.pdf)", "PDF file(*.pdf)"},
-}};
+};
+static_assert(std::size(kSheetRows) == static_cast<std::size_t>(SheetTextId::Count),
+              "one row per id");
 
 }  // namespace
 
@@ -24,8 +28,7 @@ LocalisedTableSource SheetTextSource() {
 }
 
 const LocalisedTable& SheetTextTable() {
-    static const LocalisedTable table(kSheetRows);
-    return table;
+    return TextTable(TextTableId::Sheet);
 }
 
 std::string SheetTextUtf8(const THaldenFuncs::TAppLang& lang, SheetTextId id) {

@@ -20,8 +20,8 @@ enum class SheetTextId : int {
     ExportPdf,
     AllChannels,
     PdfFilter,
+    Count,  // not a text: how many there are
 };
-inline constexpr std::size_t kSheetTextCount = 8;
 
 LocalisedTableSource SheetTextSource();
 const LocalisedTable& SheetTextTable();

@@ -1,13 +1,15 @@
 #include "lang/ToolText.h"
 
-#include <array>
+#include <iterator>
+
+#include "lang/TextTableRegistry.h"
 
 namespace radioprog {
 namespace {
 
 // The port is 通讯口 / 通訊口 as in the port window; traditional texts use the words used
 // there (檔案, 程式, 裝置), each with a Big5 code.
-constexpr std::array<TextRow, kToolTextCount> kToolRows = {{
+constexpr TextRow kToolRows[] = {
     {"频段", "頻段", "Band"},
     {"从", "從", "From"},
     {"到", "到", "To"},
@@ -29,7 +31,9 @@ constexpr std::array<TextRow, kToolTextCount> kToolRows = {{
     {"没有打开 %1 的权限", "沒有開啟 %1 的權限", "You may not open %1"},
     {"无法打开 %1", "無法開啟 %1", "Cannot open %1"},
     {"输入维修访问码", "輸入維修存取碼", "Input service access code"},
-}};
+};
+static_assert(std::size(kToolRows) == static_cast<std::size_t>(ToolTextId::Count),
+              "one row per id");
 
 }  // namespace
 
@@ -38,8 +42,7 @@ LocalisedTableSource ToolTextSource() {
 }
 
 const LocalisedTable& ToolTextTable() {
-    static const LocalisedTable table(kToolRows);
-    return table;
+    return TextTable(TextTableId::Tool);
 }
 
 std::string ToolTextUtf8(const THaldenFuncs::TAppLang& lang, ToolTextId id) {

@@ -31,8 +31,8 @@ enum class ToolTextId : int {
     DeviceNotAllowed,
     DeviceFailed,
     AccessCodePrompt,
+    Count,  // not a text: how many there are
 };
-inline constexpr std::size_t kToolTextCount = 17;
 
 LocalisedTableSource ToolTextSource();
 const LocalisedTable& ToolTextTable();

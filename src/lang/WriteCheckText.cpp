@@ -1,11 +1,13 @@
 #include "lang/WriteCheckText.h"
 
-#include <array>
+#include <iterator>
+
+#include "lang/TextTableRegistry.h"
 
 namespace radioprog {
 namespace {
 
-constexpr std::array<TextRow, kWriteCheckTextCount> kWriteCheckRows = {{
+constexpr TextRow kWriteCheckRows[] = {
     {"写入前备份", "寫入前備份", "Back up before writing"},
     {"写入后校验", "寫入後校驗", "Verify after writing"},
     {"校验失败：对讲机中的数据与写入的不同。", "校驗失敗：對講機中的資料與寫入的不同。",
@@ -24,7 +26,9 @@ constexpr std::array<TextRow, kWriteCheckTextCount> kWriteCheckRows = {{
     {"正在读取对讲机以备份...", "正在讀取對講機以備份...", "Reading the radio for the backup..."},
     {"正在写入...", "正在寫入...", "Writing..."},
     {"正在回读校验...", "正在回讀校驗...", "Reading back to verify..."},
-}};
+};
+static_assert(std::size(kWriteCheckRows) == static_cast<std::size_t>(WriteCheckTextId::Count),
+              "one row per id");
 
 }  // namespace
 
@@ -33,8 +37,7 @@ LocalisedTableSource WriteCheckTextSource() {
 }
 
 const LocalisedTable& WriteCheckTextTable() {
-    static const LocalisedTable table(kWriteCheckRows);
-    return table;
+    return TextTable(TextTableId::WriteCheck);
 }
 
 std::string WriteCheckTextUtf8(const THaldenFuncs::TAppLang& lang, WriteCheckTextId id) {

@@ -27,8 +27,8 @@ enum class WriteCheckTextId : int {
     StageBackup,
     StageWrite,
     StageVerify,
+    Count,  // not a text: how many there are
 };
-inline constexpr std::size_t kWriteCheckTextCount = 15;
 
 LocalisedTableSource WriteCheckTextSource();
 const LocalisedTable& WriteCheckTextTable();

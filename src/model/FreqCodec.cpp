@@ -53,10 +53,7 @@ uint64_t FractionToHz(std::string_view digits) {
 }
 
 uint32_t SnapToRaster(uint32_t hz) {
-    if (hz % kKeptStep == 0) {
-        return hz;
-    }
-    return hz - hz % kRasterStep;
+    return RasterStepOf(hz) == RasterStep::Off ? hz - hz % kRasterStep : hz;
 }
 
 bool IsInUsableRange(uint32_t hz) {
@@ -92,6 +89,13 @@ std::optional<uint32_t> TextToFreq(std::string_view text) {
     }
     const uint64_t hz = WholeMegahertzToHz(whole) + FractionToHz(fraction);
     return static_cast<uint32_t>(hz > kU32Max ? kU32Max : hz);
+}
+
+RasterStep RasterStepOf(uint32_t hz) {
+    if (hz % kKeptStep == 0) {
+        return RasterStep::Of5kHz;
+    }
+    return hz % kRasterStep == 0 ? RasterStep::Of6250Hz : RasterStep::Off;
 }
 
 uint32_t SnapToBand(uint32_t hz, const BandLimits& band) {

@@ -18,6 +18,13 @@ std::string FreqToText(uint32_t hz);
 // hertz saturate so that the band clamp puts them on the upper limit.
 std::optional<uint32_t> TextToFreq(std::string_view text);
 
+// The channel raster: multiples of 5 kHz, and multiples of 6.25 kHz between them.
+enum class RasterStep { Off, Of5kHz, Of6250Hz };
+// The raster step that reaches hz from zero: 5 kHz where it does, else 6.25 kHz where that
+// does, Off when neither. Whatever decides whether a frequency (or a tuning step) is on the
+// raster asks this, so that the grid, the lists and the exports agree.
+RasterStep RasterStepOf(uint32_t hz);
+
 // Clamp to the band, then keep multiples of 5 kHz and round others down to 6.25 kHz.
 uint32_t SnapToBand(uint32_t hz, const BandLimits& band);
 // The same raster between 100 and 600 MHz, for calibration frequencies.

@@ -11,9 +11,15 @@
 
 namespace radioprog {
 
+ProjectImage ProjectFileImage(const ProjectImage& image, const BandLimits& band) {
+    ProjectImage saved = image;
+    saved.Set(image::BandUpper, band.upper);
+    saved.Set(image::BandLower, band.lower);
+    return saved;
+}
+
 FileResult SaveProject(const std::string& path, ProjectImage& image, const BandLimits& band) {
-    image.Set(image::BandUpper, band.upper);
-    image.Set(image::BandLower, band.lower);
+    image = ProjectFileImage(image, band);
     return WriteFileAtomically(path, image.Raw());
 }
 

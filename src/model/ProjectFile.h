@@ -9,8 +9,12 @@
 
 namespace radioprog {
 
-// Copies the band into the image, then writes the whole image in one piece (see
-// WriteFileAtomically): a failed save leaves the file that was there.
+// What a project file holds: the image with the working band in its band copy. Saving and
+// keeping a read in the history both write this, so a kept read opens as the saved project.
+ProjectImage ProjectFileImage(const ProjectImage& image, const BandLimits& band);
+
+// Copies the band into the image (it becomes ProjectFileImage), then writes the whole image
+// in one piece (see WriteFileAtomically): a failed save leaves the file that was there.
 FileResult SaveProject(const std::string& path, ProjectImage& image, const BandLimits& band);
 
 // Reads up to the image's size over the image (a short file replaces only the bytes it

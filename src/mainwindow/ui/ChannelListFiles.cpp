@@ -40,11 +40,21 @@ std::optional<ImportChoice> ChoiceFor(std::string_view csv, const ChannelListRes
     if (result || DetectChannelListFormat(csv) != ChannelListFormat::Chirp) {
         return std::nullopt;
     }
-    if (IsRefusedForLocation(result.error) && !options.renumber) {
-        return ImportChoice{&ChirpImportOptions::renumber, ChannelEditTextId::PlaceFromChannelOne};
-    }
-    if (IsRefusedForLongName(result.error) && !options.shortenNames) {
-        return ImportChoice{&ChirpImportOptions::shortenNames, ChannelEditTextId::ShortenNames};
+    switch (result.error.remedy) {
+        case ListRemedy::Renumber:
+            if (!options.renumber) {
+                return ImportChoice{&ChirpImportOptions::renumber,
+                                    ChannelEditTextId::PlaceFromChannelOne};
+            }
+            break;
+        case ListRemedy::ShortenNames:
+            if (!options.shortenNames) {
+                return ImportChoice{&ChirpImportOptions::shortenNames,
+                                    ChannelEditTextId::ShortenNames};
+            }
+            break;
+        case ListRemedy::None:
+            break;
     }
     return std::nullopt;
 }

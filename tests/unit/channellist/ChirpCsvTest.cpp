@@ -275,6 +275,60 @@ TEST(ChirpCsv, LongNamesAreCutAtACharacterWhenAsked) {
     EXPECT_EQ(image.Text(ChannelNameField(3)), *EncodeCodePage("A中文", CodePage::Gbk));
 }
 
+// A refusal that an option would take names that option, and taking it then imports the list;
+// any other refusal names none, whatever its words.
+TEST(ChirpCsv, ARefusalNamesTheOptionThatWouldTakeTheList) {
+    struct Case {
+        std::string what;
+        std::string csv;
+        ChirpImportOptions options;
+        ListRemedy remedy;
+    };
+    RowText good, zero, again, longName, both, character, offRaster;
+    zero.location = "0";
+    again.location = "1";
+    longName.location = "2", longName.name = "REPEATER";
+    both.location = "0", both.name = "REPEATER";
+    character.location = "2", character.name = "A😀";
+    offRaster.location = "2", offRaster.frequency = "446.001000";
+    std::string seventeen = kHeader;
+    for (int location = 1; location <= 17; ++location) {
+        RowText row;
+        row.location = std::to_string(location);
+        seventeen += row.Line();
+    }
+    const Case cases[] = {
+        {"location 0", File({good, zero}), {}, ListRemedy::Renumber},
+        {"location twice", File({good, again}), {}, ListRemedy::Renumber},
+        {"long name", File({good, longName}), {}, ListRemedy::ShortenNames},
+        {"long name, renumbered", File({good, both}), {.renumber = true}, ListRemedy::ShortenNames},
+        {"location before long name",
+         File({good, both}),
+         {.shortenNames = true},
+         ListRemedy::Renumber},
+        {"character", File({good, character}), {}, ListRemedy::None},
+        {"off raster", File({good, offRaster}), {}, ListRemedy::None},
+        {"more rows than channels", seventeen, {}, ListRemedy::None},
+        {"long name in our own list",
+         "NO.,RX Freq.,Name\r\n1,146.5,REPEATER\r\n",
+         {},
+         ListRemedy::None},
+    };
+    for (const Case& c : cases) {
+        ProjectImage image = BlankImage();
+        const auto refused = ImportChannelList(c.csv, image, kWholeRange, c.options);
+        ASSERT_FALSE(refused) << c.what;
+        EXPECT_EQ(refused.error.remedy, c.remedy) << c.what << ": " << refused.error.Message();
+        if (c.remedy == ListRemedy::None) {
+            continue;
+        }
+        ChirpImportOptions taken = c.options;
+        (c.remedy == ListRemedy::Renumber ? taken.renumber : taken.shortenNames) = true;
+        const auto result = ImportChannelList(c.csv, image, kWholeRange, taken);
+        EXPECT_TRUE(result) << c.what << ": " << result.error.Message();
+    }
+}
+
 // A list as the format's programs write it: some columns missing in older files, others
 // unknown to us but empty, blank trailing rows; the header picks the format.
 TEST(ChirpCsv, ListsAreRecognisedByTheirHeader) {

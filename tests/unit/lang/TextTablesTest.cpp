@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <ostream>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -11,9 +14,17 @@
 #include "lang/InterfaceText.h"
 #include "lang/SheetText.h"
 #include "lang/TextCodec.h"
+#include "lang/TextTableRegistry.h"
 #include "lang/ToolText.h"
 #include "lang/WriteCheckText.h"
 #include "support/Hex.h"
+
+namespace radioprog {
+// Parameterised tests name the table, not its bytes.
+void PrintTo(const TextTableEntry& entry, std::ostream* out) {
+    *out << entry.name;
+}
+}  // namespace radioprog
 
 namespace {
 
@@ -38,42 +49,10 @@ struct NamedTable {
     const LocalisedTable& table;
 };
 
-class TextTablesTest : public ::testing::TestWithParam<int> {
+class TextTablesTest : public ::testing::TestWithParam<radioprog::TextTableEntry> {
   protected:
-    static NamedTable Table(int which) {
-        switch (which) {
-            case 0:
-                return {"InterfaceText", radioprog::InterfaceTextSource(),
-                        radioprog::InterfaceText()};
-            case 1:
-                return {"SessionText", radioprog::SessionTextSource(),
-                        radioprog::SessionTextTable()};
-            case 2:
-                return {"PortDialogText", radioprog::PortDialogTextSource(),
-                        radioprog::PortDialogTextTable()};
-            case 3:
-                return {"AdjustmentText", radioprog::AdjustmentTextSource(),
-                        radioprog::AdjustmentTextTable()};
-            case 4:
-                return {"ChannelEditText", radioprog::ChannelEditTextSource(),
-                        radioprog::ChannelEditTextTable()};
-            case 5:
-                return {"ToolText", radioprog::ToolTextSource(), radioprog::ToolTextTable()};
-            case 6:
-                return {"SheetText", radioprog::SheetTextSource(), radioprog::SheetTextTable()};
-            case 7:
-                return {"WriteCheckText", radioprog::WriteCheckTextSource(),
-                        radioprog::WriteCheckTextTable()};
-            case 8:
-                return {"UserWarnDlgText", radioprog::UserWarnDlgTextSource(),
-                        radioprog::UserWarnDlgTextTable()};
-            case 9:
-                return {"CompareText", radioprog::CompareTextSource(),
-                        radioprog::CompareTextTable()};
-            default:
-                return {"HistoryText", radioprog::HistoryTextSource(),
-                        radioprog::HistoryTextTable()};
-        }
+    static NamedTable Table(const radioprog::TextTableEntry& entry) {
+        return {entry.name.data(), entry.source(), radioprog::TextTable(entry.id)};
     }
 };
 
@@ -142,7 +121,50 @@ TEST_P(TextTablesTest, IndexOutsideTheTableGivesEmptyText) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllTables, TextTablesTest, ::testing::Range(0, 11));
+INSTANTIATE_TEST_SUITE_P(AllTables, TextTablesTest,
+                         ::testing::ValuesIn(radioprog::AllTextTables().begin(),
+                                             radioprog::AllTextTables().end()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The registry is the only place a table is built; each table's own accessor must hand out
+// that one object, and no table may stand in the list twice (which would leave another out).
+TEST(TextTableRegistryTest, EachTableIsListedOnceAndItsAccessorReadsTheListedTable) {
+    using radioprog::TextTableId;
+    struct Accessor {
+        const LocalisedTable& (*table)();
+        TextTableId id;
+    };
+    constexpr Accessor kAccessors[] = {
+        {radioprog::InterfaceText, TextTableId::Interface},
+        {radioprog::SessionTextTable, TextTableId::Session},
+        {radioprog::PortDialogTextTable, TextTableId::PortDialog},
+        {radioprog::AdjustmentTextTable, TextTableId::Adjustment},
+        {radioprog::UserWarnDlgTextTable, TextTableId::UserWarnDlg},
+        {radioprog::ChannelEditTextTable, TextTableId::ChannelEdit},
+        {radioprog::ToolTextTable, TextTableId::Tool},
+        {radioprog::SheetTextTable, TextTableId::Sheet},
+        {radioprog::WriteCheckTextTable, TextTableId::WriteCheck},
+        {radioprog::CompareTextTable, TextTableId::Compare},
+        {radioprog::HistoryTextTable, TextTableId::History},
+    };
+    static_assert(std::size(kAccessors) == static_cast<std::size_t>(TextTableId::Count));
+    for (const Accessor& accessor : kAccessors) {
+        EXPECT_EQ(&accessor.table(), &radioprog::TextTable(accessor.id))
+            << static_cast<int>(accessor.id);
+    }
+
+    const auto entries = radioprog::AllTextTables();
+    ASSERT_EQ(entries.size(), static_cast<std::size_t>(TextTableId::Count));
+    std::set<std::string_view> names;
+    std::set<const TextRow*> rows;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        EXPECT_EQ(static_cast<std::size_t>(entries[i].id), i) << entries[i].name;
+        EXPECT_TRUE(names.insert(entries[i].name).second) << entries[i].name;
+        EXPECT_TRUE(rows.insert(entries[i].source().data()).second) << entries[i].name;
+        EXPECT_EQ(radioprog::TextTable(entries[i].id).size(), entries[i].source().size())
+            << entries[i].name;
+    }
+}
 
 struct QuotedRow {
     std::string (*lookup)(const TAppLang&, int);

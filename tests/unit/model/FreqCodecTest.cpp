@@ -88,6 +88,24 @@ TEST(SnapToBandTest, UsesTheGivenBand) {
     EXPECT_EQ(SnapToBand(*TextToFreq("146.5126"), BandLimits{136000000, 174000000}), 146512500u);
 }
 
+TEST(RasterStepOfTest, PrefersFiveKilohertzAndAgreesWithTheSnap) {
+    EXPECT_EQ(RasterStepOf(0), RasterStep::Of5kHz);
+    EXPECT_EQ(RasterStepOf(446000000), RasterStep::Of5kHz) << "on both steps: 5 kHz first";
+    EXPECT_EQ(RasterStepOf(446005000), RasterStep::Of5kHz);
+    EXPECT_EQ(RasterStepOf(10000), RasterStep::Of5kHz);
+    EXPECT_EQ(RasterStepOf(12500), RasterStep::Of6250Hz);
+    EXPECT_EQ(RasterStepOf(446006250), RasterStep::Of6250Hz);
+    EXPECT_EQ(RasterStepOf(6250), RasterStep::Of6250Hz);
+    EXPECT_EQ(RasterStepOf(2500), RasterStep::Off);
+    EXPECT_EQ(RasterStepOf(446001000), RasterStep::Off);
+    EXPECT_EQ(RasterStepOf(4294967295u), RasterStep::Off);
+    // A frequency is on the raster exactly when the band snap keeps it.
+    const BandLimits wide{136000000, 174000000};
+    for (uint32_t hz = 146000000; hz <= 146050000; hz += 125) {
+        EXPECT_EQ(RasterStepOf(hz) != RasterStep::Off, SnapToBand(hz, wide) == hz) << hz;
+    }
+}
+
 TEST(SnapToCalibrationRangeTest, ClampsToHundredToSixHundredMegahertz) {
     EXPECT_EQ(SnapToCalibrationRange(0), 100000000u);
     EXPECT_EQ(SnapToCalibrationRange(99999999), 100000000u);
