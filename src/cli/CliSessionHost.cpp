@@ -211,8 +211,7 @@ void CliSessionHost::ShowMessage(SessionMessage message) {
 }
 
 std::string SessionMessageText(SessionMessage message) {
-    static const THaldenFuncs::TAppLang english("C");
-    return SessionTextTable().TextUtf8(english, static_cast<int>(message));
+    return SessionTextTable().TextUtf8(THaldenFuncs::TLangType::English, static_cast<int>(message));
 }
 
 int ExitCodeOf(SessionOutcome outcome) {
