@@ -7,80 +7,28 @@ namespace radioprog {
 
 namespace {
 
-constexpr TextId kOffThenNumbers[] = {text::kOptionOff};
+using namespace settings;
+
+constexpr TextId kOffWord[] = {text::kOptionOff};
 constexpr TextId kVoiceWords[] = {text::kOptionOff, text::kChinese, text::kEnglish};
 constexpr TextId kSwitchWords[] = {text::kOff, text::kOn};
+constexpr std::span<const TextId> kNoWords;
+constexpr auto kList = OptionEditor::List;
+constexpr auto kSwitch = OptionEditor::Switch;
+
+constexpr OfferedValues kRatios{1, 1, 10};
 
 constexpr OptionField kOptionFields[] = {
-    {"cbSQL", "sSQL", text::kSql, settings::Sql, OptionEditor::List, 0, 1, 10, {}, "", {}},
-    // Seconds in steps of 15 up to ten minutes.
-    {"cbTOT",
-     "sTOT",
-     text::kTot,
-     settings::Tot,
-     OptionEditor::List,
-     0,
-     15,
-     41,
-     kOffThenNumbers,
-     "",
-     {}},
-    {"cbTOA",
-     "sTOA",
-     text::kToa,
-     settings::Toa,
-     OptionEditor::List,
-     0,
-     1,
-     11,
-     kOffThenNumbers,
-     "",
-     {}},
-    {"cbVoice",
-     "sVoice",
-     text::kVoice,
-     settings::Voice,
-     OptionEditor::List,
-     0,
-     1,
-     3,
-     kVoiceWords,
-     "",
-     {}},
-    {"cBeep",
-     nullptr,
-     text::kKeyBeep,
-     settings::Beep,
-     OptionEditor::Switch,
-     0,
-     1,
-     2,
-     kSwitchWords,
-     "",
-     {}},
-    {"cSaving",
-     nullptr,
-     text::kBatterySave,
-     settings::Saving,
-     OptionEditor::Switch,
-     0,
-     1,
-     2,
-     kSwitchWords,
-     "",
-     {}},
-    // Asleep n times as long as awake: "1:n".
-    {"cbSaving_Rate",
-     "sSaving_Rate",
-     text::kSavingRate,
-     settings::SavingRate,
-     OptionEditor::List,
-     1,
-     1,
-     10,
-     {},
-     "1:",
-     settings::Saving},
+    {"cbSQL", "sSQL", text::kSql, Sql, kList, {0, 1, 10}, kNoWords},
+    // Seconds in steps of 15 up to ten minutes; 0 is off.
+    {"cbTOT", "sTOT", text::kTot, Tot, kList, {0, 15, 41}, kOffWord},
+    {"cbTOA", "sTOA", text::kToa, Toa, kList, {0, 1, 11}, kOffWord},
+    {"cbVoice", "sVoice", text::kVoice, Voice, kList, {0, 1, 3}, kVoiceWords},
+    {"cBeep", nullptr, text::kKeyBeep, Beep, kSwitch, {0, 1, 2}, kSwitchWords},
+    {"cSaving", nullptr, text::kBatterySave, Saving, kSwitch, {0, 1, 2}, kSwitchWords},
+    // Asleep n times as long as awake, "1:n"; offered while the saver is on.
+    {"cbSaving_Rate", "sSaving_Rate", text::kSavingRate, SavingRate, kList, kRatios, kNoWords,
+     "1:", Saving},
 };
 
 std::string Word(const OptionField& option, unsigned value, const auto& lang) {
@@ -112,15 +60,16 @@ void SetOptionValue(ProjectImage& image, const OptionField& option, unsigned val
 }
 
 unsigned OfferedValue(const OptionField& option, int item) {
-    return option.first + static_cast<unsigned>(item) * option.step;
+    return option.offered.first + static_cast<unsigned>(item) * option.offered.step;
 }
 
 int OfferedItem(const OptionField& option, unsigned value) {
-    if (value < option.first || (value - option.first) % option.step != 0) {
+    const OfferedValues& offered = option.offered;
+    if (value < offered.first || (value - offered.first) % offered.step != 0) {
         return -1;
     }
-    const unsigned item = (value - option.first) / option.step;
-    return item < static_cast<unsigned>(option.count) ? static_cast<int>(item) : -1;
+    const unsigned item = (value - offered.first) / offered.step;
+    return item < static_cast<unsigned>(offered.count) ? static_cast<int>(item) : -1;
 }
 
 bool SwitchIsOn(const ProjectImage& image, U8Field field) {

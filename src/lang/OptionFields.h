@@ -21,22 +21,26 @@ enum class OptionEditor {
     Switch,  // a check box that stores 0 or 1
 };
 
+// The values the page offers, in its order: first, first + step, ... (count of them).
+struct OfferedValues {
+    unsigned first;
+    unsigned step;
+    int count;
+};
+
 struct OptionField {
     const char* editorName;   // the page's control
     const char* captionName;  // the label before a list; a check box carries its own caption
     TextId caption;
     std::variant<U8Field, U16Field> field;
     OptionEditor editor;
-    // The values the page offers, in its order: first, first + step, ... (count of them).
-    unsigned first;
-    unsigned step;
-    int count;
+    OfferedValues offered;
     // The words of the lowest values, by value; a higher value is written as its number after
     // numberPrefix. A switch says its second word for any value but 0.
     std::span<const TextId> valueWords;
-    const char* numberPrefix;
+    const char* numberPrefix = "";
     // Offered only while this switch holds 1; the value is kept meanwhile.
-    std::optional<U8Field> offeredWhileOn;
+    std::optional<U8Field> offeredWhileOn = {};
 };
 
 // In the order the sheet lists them; the page puts the lists in this order down its frame and

@@ -182,10 +182,10 @@ TEST_F(OptionsPageTest, EveryOptionOfTheTableIsOfferedAndPrintedInTheSameWords) 
             ASSERT_NE(list, nullptr);
             ASSERT_TRUE(list->isEnabled());
             const QString caption = Find<QLabel>(harness.page.get(), option.captionName)->text();
-            ASSERT_EQ(list->count(), option.count);
+            ASSERT_EQ(list->count(), option.offered.count);
             std::set<QString> words;
             Pick(option.editorName, Qt::Key_Home);
-            for (int item = 0; item < option.count; ++item) {
+            for (int item = 0; item < option.offered.count; ++item) {
                 if (item > 0) {
                     Pick(option.editorName, Qt::Key_Down);
                 }
@@ -199,7 +199,7 @@ TEST_F(OptionsPageTest, EveryOptionOfTheTableIsOfferedAndPrintedInTheSameWords) 
                 EXPECT_EQ(list->currentIndex(), item);
             }
             // No two values look alike in the list.
-            EXPECT_EQ(words.size(), static_cast<size_t>(option.count));
+            EXPECT_EQ(words.size(), static_cast<size_t>(option.offered.count));
         }
     }
     EXPECT_EQ(harness.page->findChildren<QComboBox*>().size(), lists);

@@ -70,7 +70,7 @@ void OptionsPage::FillEditor(const Editor& editor) {
     }
     editor.caption->setText(UiText(lang, option.caption));
     QStringList items;
-    for (int offered = 0; offered < option.count; ++offered) {
+    for (int offered = 0; offered < option.offered.count; ++offered) {
         items.push_back(FromUtf8(OptionWord(lang, option, OfferedValue(option, offered))));
     }
     editor.list->clear();
@@ -99,7 +99,7 @@ void OptionsPage::CommitPendingEdit() {}
 
 void OptionsPage::Store(const OptionField& option, int item) {
     ProjectImage& image = context_.data.image;
-    if (item < 0 || item >= option.count) {
+    if (item < 0 || item >= option.offered.count) {
         return;
     }
     const unsigned value = OfferedValue(option, item);

@@ -131,7 +131,7 @@ TEST_F(ProjectComparisonTest, EveryOfferedValueOfEveryOptionIsOneDifferenceInThe
     for (const TLangType language :
          {TLangType::English, TLangType::SimplifiedChinese, TLangType::TraditionalChinese}) {
         for (const OptionField& option : OptionFields()) {
-            for (int item = 0; item < option.count; ++item) {
+            for (int item = 0; item < option.offered.count; ++item) {
                 SCOPED_TRACE(::testing::Message() << option.editorName << " item " << item);
                 right = left;
                 const unsigned value = OfferedValue(option, item);
