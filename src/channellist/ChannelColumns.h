@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "lang/AppLang.h"
+#include "lang/TextIds.h"
 #include "model/BandLimits.h"
 #include "model/ProjectImage.h"
 #include "model/ToneCodec.h"
@@ -31,6 +32,14 @@ enum class ChannelColumn : int {
     SquelchMode,
 };
 inline constexpr int kChannelColumnCount = 12;
+// The channel's own fields: every column after the number, in the grid's order, named by
+// text::kChannelFieldCaptions. The sheet, the comparison and the history's preview count and
+// place them by these two alone.
+inline constexpr int kChannelFieldCount = kChannelColumnCount - 1;
+static_assert(text::kChannelFieldCaptions.size() == kChannelFieldCount);
+constexpr ChannelColumn ChannelFieldColumn(int field) {
+    return static_cast<ChannelColumn>(field + 1);
+}
 
 // The English caption of a column, as the grid's header shows it.
 std::string ColumnHeader(ChannelColumn column);

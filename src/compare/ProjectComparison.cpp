@@ -4,22 +4,15 @@
 
 #include "channellist/ChannelColumns.h"
 #include "lang/InterfaceText.h"
+#include "lang/OptionFields.h"
 #include "lang/TextIds.h"
 #include "model/FreqCodec.h"
-#include "sheet/OptionTexts.h"
 
 namespace radioprog {
 
 namespace {
 
 using THaldenFuncs::TLangType;
-
-constexpr int kFieldCount = static_cast<int>(text::kChannelFieldCaptions.size());
-static_assert(kFieldCount + 1 == kChannelColumnCount);
-
-ChannelColumn FieldColumn(int field) {
-    return static_cast<ChannelColumn>(field + 1);  // the number column comes first
-}
 
 std::string HexBytes(const std::string& bytes) {
     std::string hex;
@@ -71,14 +64,14 @@ ChannelComparison CompareChannel(const std::array<const ProjectImage*, 2>& image
     row.channel = channel;
     for (int side = 0; side < 2; ++side) {
         row.inUse[side] = images[side]->IsChannelValid(channel);
-        row.fields[side].resize(kFieldCount);
+        row.fields[side].resize(kChannelFieldCount);
     }
-    row.differs.resize(kFieldCount, false);
+    row.differs.resize(kChannelFieldCount, false);
     if (!row.inUse[0] && !row.inUse[1]) {
         return row;  // what an unused record holds is left over, not a value
     }
-    for (int field = 0; field < kFieldCount; ++field) {
-        const ChannelColumn column = FieldColumn(field);
+    for (int field = 0; field < kChannelFieldCount; ++field) {
+        const ChannelColumn column = ChannelFieldColumn(field);
         std::array<std::string, 2> texts;
         std::array<std::string, 2> stored;
         for (int side = 0; side < 2; ++side) {
@@ -140,15 +133,13 @@ std::vector<FieldDifference> ProjectComparison::Differences() const {
 ProjectComparison CompareSideBySide(const ProjectImage& a, const BandLimits& bandA,
                                     const ProjectImage& b, const BandLimits& bandB,
                                     TLangType words) {
-    THaldenFuncs::TAppLang lang("en_US");
-    lang.SetLangType(words);
     ProjectComparison comparison;
     for (const TextId caption : text::kChannelFieldCaptions) {
-        comparison.fieldCaptions.push_back(LangTextUtf8(lang, caption));
+        comparison.fieldCaptions.push_back(LangTextUtf8(words, caption));
     }
 
     SettingComparison& band = comparison.band;
-    band.caption = LangTextUtf8(lang, text::kFrequencyBand);
+    band.caption = LangTextUtf8(words, text::kFrequencyBand);
     band.words = {BandText(bandA), BandText(bandB)};
     band.differs = MarkDifference(band.words, {BandStored(bandA), BandStored(bandB)});
 
@@ -157,12 +148,13 @@ ProjectComparison CompareSideBySide(const ProjectImage& a, const BandLimits& ban
         comparison.channels.push_back(CompareChannel(images, channel, words));
     }
 
-    const std::vector<OptionText> left = OptionTexts(a, words);
-    const std::vector<OptionText> right = OptionTexts(b, words);
-    for (size_t i = 0; i < left.size(); ++i) {
-        SettingComparison option{left[i].caption, {left[i].word, right[i].word}};
-        option.differs = MarkDifference(
-            option.words, {std::to_string(left[i].stored), std::to_string(right[i].stored)});
+    for (const OptionField& field : OptionFields()) {
+        const std::array<unsigned, 2> stored = {OptionValue(a, field), OptionValue(b, field)};
+        SettingComparison option{
+            LangTextUtf8(words, field.caption),
+            {OptionWord(words, field, stored[0]), OptionWord(words, field, stored[1])}};
+        option.differs =
+            MarkDifference(option.words, {std::to_string(stored[0]), std::to_string(stored[1])});
         comparison.options.push_back(std::move(option));
     }
     return comparison;

@@ -45,4 +45,8 @@ std::string CompareTextUtf8(const THaldenFuncs::TAppLang& lang, CompareTextId id
     return CompareTextTable().TextUtf8(lang, static_cast<int>(id));
 }
 
+std::string CompareTextUtf8(THaldenFuncs::TLangType language, CompareTextId id) {
+    return CompareTextTable().TextUtf8(language, static_cast<int>(id));
+}
+
 }  // namespace radioprog

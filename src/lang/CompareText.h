@@ -37,5 +37,7 @@ LocalisedTableSource CompareTextSource();
 const LocalisedTable& CompareTextTable();
 // The text in the current language, decoded to UTF-8 for the windows.
 std::string CompareTextUtf8(const THaldenFuncs::TAppLang& lang, CompareTextId id);
+// The same in a language the caller names (the command line's English).
+std::string CompareTextUtf8(THaldenFuncs::TLangType language, CompareTextId id);
 
 }  // namespace radioprog

@@ -306,4 +306,8 @@ std::string LangTextUtf8(const THaldenFuncs::TAppLang& lang, TextId id) {
     return InterfaceText().TextUtf8(lang, id);
 }
 
+std::string LangTextUtf8(THaldenFuncs::TLangType language, TextId id) {
+    return InterfaceText().TextUtf8(language, id);
+}
+
 }  // namespace radioprog

@@ -24,5 +24,7 @@ const LocalisedTable& InterfaceText();
 std::string LangText(const THaldenFuncs::TAppLang& lang, TextId id);
 // The same text decoded to UTF-8, for windows and the command line.
 std::string LangTextUtf8(const THaldenFuncs::TAppLang& lang, TextId id);
+// The same in a language the caller names, whatever the program's setting.
+std::string LangTextUtf8(THaldenFuncs::TLangType language, TextId id);
 
 }  // namespace radioprog

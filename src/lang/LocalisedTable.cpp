@@ -53,4 +53,11 @@ std::string LocalisedTable::TextUtf8(const THaldenFuncs::TAppLang& lang, int ind
     return DecodeForDisplay(Text(lang, index), lang);
 }
 
+std::string LocalisedTable::TextUtf8(TLangType language, int index) const {
+    // Once the language is chosen the system's language plays no part.
+    THaldenFuncs::TAppLang lang("C");
+    lang.SetLangType(language);
+    return TextUtf8(lang, index);
+}
+
 }  // namespace radioprog

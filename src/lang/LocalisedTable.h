@@ -35,6 +35,10 @@ class LocalisedTable {
 
     // The same text decoded to UTF-8, for windows and the command line.
     std::string TextUtf8(const THaldenFuncs::TAppLang& lang, int index) const;
+    // The same in a language the caller names rather than the program's setting (a sheet,
+    // a comparison, the command line's English), as the language object gives it once that
+    // language is chosen.
+    std::string TextUtf8(THaldenFuncs::TLangType language, int index) const;
 
   private:
     // Only the registry of text tables builds one, so that every table is in its list and the

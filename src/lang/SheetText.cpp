@@ -35,4 +35,8 @@ std::string SheetTextUtf8(const THaldenFuncs::TAppLang& lang, SheetTextId id) {
     return SheetTextTable().TextUtf8(lang, static_cast<int>(id));
 }
 
+std::string SheetTextUtf8(THaldenFuncs::TLangType language, SheetTextId id) {
+    return SheetTextTable().TextUtf8(language, static_cast<int>(id));
+}
+
 }  // namespace radioprog

@@ -27,5 +27,7 @@ LocalisedTableSource SheetTextSource();
 const LocalisedTable& SheetTextTable();
 // The text in the current language, decoded to UTF-8 for the windows and the page.
 std::string SheetTextUtf8(const THaldenFuncs::TAppLang& lang, SheetTextId id);
+// The same in the sheet's own language, whatever the program's setting.
+std::string SheetTextUtf8(THaldenFuncs::TLangType language, SheetTextId id);
 
 }  // namespace radioprog

@@ -9,9 +9,14 @@
 #include <QLabel>
 #include <QSignalSpy>
 
+#include <set>
+
 #include "gui/UiText.h"
+#include "lang/OptionFields.h"
+#include "lang/TextIds.h"
 #include "mainwindow/ui/OptionsPage.h"
 #include "model/ProjectFields.h"
+#include "sheet/ChannelSheet.h"
 #include "support/PageHarness.h"
 
 namespace radioprog::ui {
@@ -37,6 +42,18 @@ class OptionsPageTest : public ::testing::Test {
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
     }
     ProjectImage& Image() { return harness.data.image; }
+    // The word the channel sheet prints beside caption, for the project as it is now, in the
+    // window's language; empty when the sheet has no such option.
+    QString SheetWord(const QString& caption) {
+        const ChannelSheet sheet = BuildChannelSheet(
+            Image(), harness.data.band, harness.data.lang.LangType(), SheetChannels::All, "");
+        for (const auto& [sheetCaption, word] : sheet.options) {
+            if (FromUtf8(sheetCaption) == caption) {
+                return FromUtf8(word);
+            }
+        }
+        return {};
+    }
 
     testing::PageHarness<OptionsPage> harness;
 };
@@ -128,6 +145,68 @@ TEST_F(OptionsPageTest, AValueNoItemGivesShowsNoSelectionAndIsKeptWhenLeft) {
     EXPECT_EQ(Image().Get(settings::Voice), 7);
     EXPECT_EQ(Image().Get(settings::SavingRate), 0);
     EXPECT_EQ(Image().Get(settings::Beep), 2);
+}
+
+// Every option of the table, every value it offers, in every language: the page has an
+// editor for it, picking the item stores its value, and the sheet prints, under the page's
+// caption, the word the page shows. The page has no editor the table does not know.
+TEST_F(OptionsPageTest, EveryOptionOfTheTableIsOfferedAndPrintedInTheSameWords) {
+    int lists = 0;
+    int switches = 0;
+    for (int setting :
+         {kLanguageSettingEnglish, kLanguageSettingSimplified, kLanguageSettingTraditional}) {
+        harness.SetLanguage(setting);
+        ResetProjectToDefaults(harness.data);
+        harness.page->RefreshFromModel();
+        lists = switches = 0;
+        for (const OptionField& option : OptionFields()) {
+            SCOPED_TRACE(::testing::Message() << option.editorName << " language " << setting);
+            if (option.editor == OptionEditor::Switch) {
+                ++switches;
+                QCheckBox* box = Check(option.editorName);
+                ASSERT_NE(box, nullptr);
+                for (int click = 0; click < 2; ++click) {
+                    Toggle(option.editorName);
+                    EXPECT_EQ(OptionValue(Image(), option), box->isChecked() ? 1u : 0u);
+                    EXPECT_EQ(SheetWord(box->text()),
+                              UiText(harness.data.lang, box->isChecked() ? text::kOn : text::kOff));
+                }
+                continue;
+            }
+            ++lists;
+            if (option.offeredWhileOn) {
+                Image().Set(*option.offeredWhileOn, uint8_t{1});
+                harness.page->RefreshFromModel();
+            }
+            QComboBox* list = Combo(option.editorName);
+            ASSERT_NE(list, nullptr);
+            ASSERT_TRUE(list->isEnabled());
+            const QString caption = Find<QLabel>(harness.page.get(), option.captionName)->text();
+            ASSERT_EQ(list->count(), option.offered.count);
+            std::set<QString> words;
+            Pick(option.editorName, Qt::Key_Home);
+            for (int item = 0; item < option.offered.count; ++item) {
+                if (item > 0) {
+                    Pick(option.editorName, Qt::Key_Down);
+                }
+                ASSERT_EQ(list->currentIndex(), item);
+                const unsigned stored = OptionValue(Image(), option);
+                EXPECT_EQ(stored, OfferedValue(option, item)) << item;
+                EXPECT_EQ(SheetWord(caption), list->currentText()) << item;
+                words.insert(list->currentText());
+                // Shown again from the project, the value selects its own item.
+                harness.page->RefreshFromModel();
+                EXPECT_EQ(list->currentIndex(), item);
+            }
+            // No two values look alike in the list.
+            EXPECT_EQ(words.size(), static_cast<size_t>(option.offered.count));
+        }
+    }
+    EXPECT_EQ(harness.page->findChildren<QComboBox*>().size(), lists);
+    EXPECT_EQ(harness.page->findChildren<QCheckBox*>().size(), switches);
+    const ChannelSheet sheet = BuildChannelSheet(
+        Image(), harness.data.band, harness.data.lang.LangType(), SheetChannels::All, "");
+    EXPECT_EQ(sheet.options.size(), OptionFields().size());
 }
 
 }  // namespace

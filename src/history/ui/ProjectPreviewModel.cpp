@@ -6,18 +6,6 @@
 
 namespace radioprog::ui {
 
-namespace {
-
-constexpr int kFieldCount = static_cast<int>(text::kChannelFieldCaptions.size());
-// The fields in the grid's order: the channel lists' columns after the number.
-static_assert(kFieldCount + 1 == kChannelColumnCount);
-
-ChannelColumn FieldOf(int column) {
-    return static_cast<ChannelColumn>(column + 1);
-}
-
-}  // namespace
-
 ProjectPreviewModel::ProjectPreviewModel(const THaldenFuncs::TAppLang& lang, QObject* parent)
     : QAbstractTableModel(parent), lang_(lang) {}
 
@@ -35,7 +23,7 @@ int ProjectPreviewModel::rowCount(const QModelIndex& parent) const {
 }
 
 int ProjectPreviewModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : kFieldCount;
+    return parent.isValid() ? 0 : kChannelFieldCount;
 }
 
 QVariant ProjectPreviewModel::data(const QModelIndex& index, int role) const {
@@ -43,7 +31,8 @@ QVariant ProjectPreviewModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !shown_ || !image_.IsChannelValid(channel)) {
         return {};
     }
-    return FromUtf8(ChannelFieldText(image_, channel, FieldOf(index.column()), lang_.LangType()));
+    return FromUtf8(
+        ChannelFieldText(image_, channel, ChannelFieldColumn(index.column()), lang_.LangType()));
 }
 
 QVariant ProjectPreviewModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -53,7 +42,7 @@ QVariant ProjectPreviewModel::headerData(int section, Qt::Orientation orientatio
     if (orientation == Qt::Vertical) {
         return QStringLiteral("%1").arg(section + 1, 2, 10, QLatin1Char('0'));
     }
-    return section >= 0 && section < kFieldCount
+    return section >= 0 && section < kChannelFieldCount
                ? UiText(lang_, text::kChannelFieldCaptions[static_cast<size_t>(section)])
                : QVariant();
 }

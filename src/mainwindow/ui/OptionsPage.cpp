@@ -9,89 +9,10 @@
 #include <QVBoxLayout>
 
 #include "gui/UiText.h"
-#include "lang/TextIds.h"
-#include "model/ProjectFields.h"
 
 namespace radioprog::ui {
 
 namespace {
-
-template <auto Field>
-int GetField(const ProjectImage& image) {
-    return image.Get(Field);
-}
-
-template <auto Field>
-void SetField(ProjectImage& image, int value) {
-    image.Set(Field, static_cast<decltype(image.Get(Field))>(value));
-}
-
-// "OFF" for 0, then the numbers of the list.
-QStringList OffThenNumbers(const THaldenFuncs::TAppLang& lang, int count, int step) {
-    QStringList items{UiText(lang, text::kOptionOff)};
-    for (int i = 1; i < count; ++i) {
-        items.push_back(QString::number(i * step));
-    }
-    return items;
-}
-
-}  // namespace
-
-// One drop-down list of the page: its controls, its items and how an item maps to the field.
-struct OptionList {
-    const char* comboName;
-    const char* captionName;
-    TextId caption;
-    int (*get)(const ProjectImage&);
-    void (*set)(ProjectImage&, int);
-    int count;
-    int step;  // stored value = item × step + offset
-    int offset;
-    QStringList (*items)(const THaldenFuncs::TAppLang&);
-    bool onlyWithBatterySave = false;  // offered only while the battery saver is on
-
-    int ValueOf(int item) const { return item * step + offset; }
-    // -1 for a value that no item gives (a foreign file or radio): no selection is shown.
-    int ItemOf(int value) const {
-        const int fromFirst = value - offset;
-        if (fromFirst < 0 || fromFirst % step != 0 || fromFirst / step >= count) {
-            return -1;
-        }
-        return fromFirst / step;
-    }
-};
-
-namespace {
-
-const OptionList kOptionLists[] = {
-    {"cbSQL", "sSQL", 44, GetField<settings::Sql>, SetField<settings::Sql>, 10, 1, 0,
-     [](const THaldenFuncs::TAppLang&) {
-         QStringList items;
-         for (int level = 0; level < 10; ++level) {
-             items.push_back(QString::number(level));
-         }
-         return items;
-     }},
-    {"cbTOT", "sTOT", 48, GetField<settings::Tot>, SetField<settings::Tot>, 41, 15, 0,
-     [](const THaldenFuncs::TAppLang& lang) { return OffThenNumbers(lang, 41, 15); }},
-    {"cbTOA", "sTOA", 49, GetField<settings::Toa>, SetField<settings::Toa>, 11, 1, 0,
-     [](const THaldenFuncs::TAppLang& lang) { return OffThenNumbers(lang, 11, 1); }},
-    {"cbVoice", "sVoice", 213, GetField<settings::Voice>, SetField<settings::Voice>, 3, 1, 0,
-     [](const THaldenFuncs::TAppLang& lang) {
-         return QStringList{UiText(lang, text::kOptionOff), UiText(lang, text::kChinese),
-                            UiText(lang, text::kEnglish)};
-     }},
-    {"cbSaving_Rate", "sSaving_Rate", 250, GetField<settings::SavingRate>,
-     SetField<settings::SavingRate>, 10, 1, 1,
-     [](const THaldenFuncs::TAppLang&) {
-         QStringList items;
-         for (int n = 1; n <= 10; ++n) {
-             items.push_back(QStringLiteral("1:%1").arg(n));
-         }
-         return items;
-     },
-     true},
-};
 
 // A framed box with a caption and a list per row, the check boxes beside it.
 constexpr int kCaptionWidth = 116;
@@ -101,92 +22,92 @@ constexpr int kCheckWidth = 160;
 }  // namespace
 
 OptionsPage::OptionsPage(GuiContext& context, QWidget* parent)
-    : MainWindowPage(parent),
-      context_(context),
-      beep_(new QCheckBox(this)),
-      saving_(new QCheckBox(this)) {
+    : MainWindowPage(parent), context_(context) {
     auto* page = new QHBoxLayout(this);
     auto* frame = new QGroupBox(this);
     frame->setObjectName(QStringLiteral("gbOptions"));
     auto* rows = new QGridLayout(frame);
-    for (const OptionList& list : kOptionLists) {
-        auto* caption = new QLabel(frame);
-        caption->setObjectName(QString::fromLatin1(list.captionName));
-        caption->setMinimumWidth(kCaptionWidth);
-        auto* combo = new QComboBox(frame);
-        combo->setObjectName(QString::fromLatin1(list.comboName));
-        combo->setMinimumWidth(kComboWidth);
-        const int row = rows->rowCount();
-        rows->addWidget(caption, row, 0);
-        rows->addWidget(combo, row, 1);
-        const OptionList* stored = &list;
-        connect(combo, &QComboBox::activated, this,
-                [this, stored](int item) { StoreChoice(*stored, item); });
-        lists_.push_back({&list, caption, combo});
-        if (list.onlyWithBatterySave) {
-            savingRate_ = combo;
+    auto* checks = new QVBoxLayout();
+    for (const OptionField& option : OptionFields()) {
+        Editor editor{&option};
+        const QString name = QString::fromLatin1(option.editorName);
+        if (option.editor == OptionEditor::Switch) {
+            editor.check = new QCheckBox(this);
+            editor.check->setObjectName(name);
+            editor.check->setMinimumWidth(kCheckWidth);
+            checks->addWidget(editor.check);
+            connect(editor.check, &QCheckBox::clicked, this,
+                    [this, &option](bool checked) { Store(option, checked ? 1 : 0); });
+        } else {
+            editor.caption = new QLabel(frame);
+            editor.caption->setObjectName(QString::fromLatin1(option.captionName));
+            editor.caption->setMinimumWidth(kCaptionWidth);
+            editor.list = new QComboBox(frame);
+            editor.list->setObjectName(name);
+            editor.list->setMinimumWidth(kComboWidth);
+            const int row = rows->rowCount();
+            rows->addWidget(editor.caption, row, 0);
+            rows->addWidget(editor.list, row, 1);
+            connect(editor.list, &QComboBox::activated, this,
+                    [this, &option](int item) { Store(option, item); });
         }
+        editors_.push_back(editor);
     }
     page->addWidget(frame, 0, Qt::AlignTop);
-
-    auto* checks = new QVBoxLayout();
-    beep_->setObjectName(QStringLiteral("cBeep"));
-    saving_->setObjectName(QStringLiteral("cSaving"));
-    for (QCheckBox* check : {beep_, saving_}) {
-        check->setMinimumWidth(kCheckWidth);
-        checks->addWidget(check);
-    }
     checks->addStretch(1);
     page->addLayout(checks);
     page->addStretch(1);
-    connect(beep_, &QCheckBox::clicked, this,
-            [this](bool checked) { StoreCheck(settings::Beep, checked); });
-    connect(saving_, &QCheckBox::clicked, this, [this](bool checked) {
-        // The ratio is kept while the saver is off, only not offered.
-        savingRate_->setEnabled(checked);
-        StoreCheck(settings::Saving, checked);
-    });
 }
 
-void OptionsPage::FillList(const ListControl& control) {
-    const OptionList& list = *control.list;
-    control.caption->setText(UiText(context_.data.lang, list.caption));
-    control.combo->clear();
-    control.combo->addItems(list.items(context_.data.lang));
-    control.combo->setCurrentIndex(list.ItemOf(list.get(context_.data.image)));
+void OptionsPage::FillEditor(const Editor& editor) {
+    const OptionField& option = *editor.option;
+    const auto& lang = context_.data.lang;
+    const int item = OfferedItem(option, OptionValue(context_.data.image, option));
+    if (editor.check != nullptr) {
+        editor.check->setText(UiText(lang, option.caption));
+        editor.check->setChecked(item == 1);
+        return;
+    }
+    editor.caption->setText(UiText(lang, option.caption));
+    QStringList items;
+    for (int offered = 0; offered < option.offered.count; ++offered) {
+        items.push_back(FromUtf8(OptionWord(lang, option, OfferedValue(option, offered))));
+    }
+    editor.list->clear();
+    editor.list->addItems(items);
+    editor.list->setCurrentIndex(item);
+}
+
+void OptionsPage::EnableDependentLists() {
+    for (const Editor& editor : editors_) {
+        if (editor.list != nullptr && editor.option->offeredWhileOn) {
+            // The value is kept while its switch is off, only not offered.
+            editor.list->setEnabled(
+                SwitchIsOn(context_.data.image, *editor.option->offeredWhileOn));
+        }
+    }
 }
 
 void OptionsPage::RefreshFromModel() {
-    const auto& lang = context_.data.lang;
-    const ProjectImage& image = context_.data.image;
-    for (const ListControl& control : lists_) {
-        FillList(control);
+    for (const Editor& editor : editors_) {
+        FillEditor(editor);
     }
-    beep_->setText(UiText(lang, text::kKeyBeep));
-    saving_->setText(UiText(lang, text::kBatterySave));
-    beep_->setChecked(image.Get(settings::Beep) == 1);
-    saving_->setChecked(image.Get(settings::Saving) == 1);
-    savingRate_->setEnabled(image.Get(settings::Saving) == 1);
+    EnableDependentLists();
 }
 
 void OptionsPage::CommitPendingEdit() {}
 
-void OptionsPage::StoreChoice(const OptionList& list, int item) {
+void OptionsPage::Store(const OptionField& option, int item) {
     ProjectImage& image = context_.data.image;
-    if (item < 0 || item >= list.count || list.get(image) == list.ValueOf(item)) {
+    if (item < 0 || item >= option.offered.count) {
         return;
     }
-    list.set(image, list.ValueOf(item));
-    emit projectEdited();
-}
-
-void OptionsPage::StoreCheck(U8Field field, bool checked) {
-    ProjectImage& image = context_.data.image;
-    const uint8_t value = checked ? 1 : 0;
-    if (image.Get(field) == value) {
+    const unsigned value = OfferedValue(option, item);
+    if (OptionValue(image, option) == value) {
         return;
     }
-    image.Set(field, value);
+    SetOptionValue(image, option, value);
+    EnableDependentLists();
     emit projectEdited();
 }
 

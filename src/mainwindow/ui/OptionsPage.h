@@ -1,20 +1,19 @@
 #pragma once
 // The options page of the main window: squelch level, transmit time-out and its pre-alert,
-// voice prompts, key beep, battery saver and its ratio. Every choice is stored at once.
+// voice prompts, key beep, battery saver and its ratio, one editor per option of the options
+// table. Every choice is stored at once.
 
 #include <vector>
 
 #include "gui/GuiContext.h"
+#include "lang/OptionFields.h"
 #include "mainwindow/ui/MainWindowPage.h"
-#include "model/ByteAccess.h"
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
 
 namespace radioprog::ui {
-
-struct OptionList;
 
 class OptionsPage final : public MainWindowPage {
     Q_OBJECT
@@ -26,21 +25,21 @@ class OptionsPage final : public MainWindowPage {
     void CommitPendingEdit() override;
 
   private:
-    struct ListControl {
-        const OptionList* list;
+    // The controls of one option: a caption and a list, or a check box.
+    struct Editor {
+        const OptionField* option;
         QLabel* caption = nullptr;
-        QComboBox* combo = nullptr;
+        QComboBox* list = nullptr;
+        QCheckBox* check = nullptr;
     };
 
-    void StoreChoice(const OptionList& list, int item);
-    void StoreCheck(U8Field field, bool checked);
-    void FillList(const ListControl& control);
+    void Store(const OptionField& option, int item);
+    void FillEditor(const Editor& editor);
+    // Lists offered only while a switch is on follow that switch.
+    void EnableDependentLists();
 
     GuiContext& context_;
-    std::vector<ListControl> lists_;
-    QCheckBox* beep_ = nullptr;
-    QCheckBox* saving_ = nullptr;
-    QComboBox* savingRate_ = nullptr;
+    std::vector<Editor> editors_;
 };
 
 }  // namespace radioprog::ui

@@ -5,14 +5,28 @@
 #include "channellist/ChannelColumns.h"
 #include "compare/DifferenceLines.h"
 #include "compare/ProjectComparison.h"
+#include "lang/OptionFields.h"
 #include "lang/TextIds.h"
 #include "model/ProjectFields.h"
+#include "sheet/ChannelSheet.h"
 
 namespace {
 
 using namespace radioprog;
 using Area = FieldDifference::Area;
 using THaldenFuncs::TLangType;
+
+// The word the channel sheet prints beside caption; empty when it has no such option.
+std::string SheetWord(const ProjectImage& image, const BandLimits& band, TLangType language,
+                      const std::string& caption) {
+    const ChannelSheet sheet = BuildChannelSheet(image, band, language, SheetChannels::All, "");
+    for (const auto& [sheetCaption, word] : sheet.options) {
+        if (sheetCaption == caption) {
+            return word;
+        }
+    }
+    return {};
+}
 
 class ProjectComparisonTest : public ::testing::Test {
   protected:
@@ -108,6 +122,35 @@ TEST_F(ProjectComparisonTest, AChannelInUseOnOneSideOnlyDiffersInEveryField) {
     // A name with a quote stays one value.
     EXPECT_EQ(DifferenceLine({Area::Channel, 2, "Name", "A\"B", ""}),
               "channel 2  Name: \"A\\\"B\" -> \"\"");
+}
+
+// Every option of the table, every value the page offers, in every language: a project changed
+// in that option alone differs in that option only, named and worded as the channel sheet
+// prints both sides.
+TEST_F(ProjectComparisonTest, EveryOfferedValueOfEveryOptionIsOneDifferenceInTheSheetsWords) {
+    for (const TLangType language :
+         {TLangType::English, TLangType::SimplifiedChinese, TLangType::TraditionalChinese}) {
+        for (const OptionField& option : OptionFields()) {
+            for (int item = 0; item < option.offered.count; ++item) {
+                SCOPED_TRACE(::testing::Message() << option.editorName << " item " << item);
+                right = left;
+                const unsigned value = OfferedValue(option, item);
+                SetOptionValue(right, option, value);
+                ASSERT_EQ(OptionValue(right, option), value);
+                const auto differences = Compare(language);
+                if (value == OptionValue(left, option)) {
+                    EXPECT_TRUE(differences.empty());
+                    continue;
+                }
+                ASSERT_EQ(differences.size(), 1u);
+                const FieldDifference& difference = differences[0];
+                EXPECT_EQ(difference.area, Area::Option);
+                EXPECT_EQ(difference.left, SheetWord(left, band, language, difference.field));
+                EXPECT_EQ(difference.right, SheetWord(right, band, language, difference.field));
+                EXPECT_NE(difference.left, difference.right);
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -99,6 +99,25 @@ TEST_F(ChannelSheetTest, CaptionsAndOptionWordsAreInTheSheetsLanguage) {
     }
 }
 
+TEST_F(ChannelSheetTest, AnOptionValueNoListItemGivesIsPrintedAsItsNumber) {
+    // As a foreign file or radio may hold them; a switch is on for anything but 0.
+    image.Set(settings::Sql, uint8_t{12});
+    image.Set(settings::Tot, uint16_t{17});
+    image.Set(settings::Voice, uint8_t{7});
+    image.Set(settings::Saving, uint8_t{2});
+    image.Set(settings::SavingRate, uint8_t{0});
+    const ChannelSheet sheet =
+        BuildChannelSheet(image, band, TLangType::English, SheetChannels::InUse, "2026-12-07");
+    using Options = decltype(sheet.options);
+    EXPECT_EQ(sheet.options, (Options{{"SQL", "12"},
+                                      {"TOT(S)", "17"},
+                                      {"TOA(S)", "5"},
+                                      {"Voice", "7"},
+                                      {"Key Beep", "On"},
+                                      {"Battery Save", "On"},
+                                      {"Batt.Saving Rate", "1:0"}}));
+}
+
 TEST(SheetPaperTest, LetterWhereTheLocaleUsesItA4Elsewhere) {
     EXPECT_EQ(PaperForLocale("en_US.UTF-8"), SheetPaper::Letter);
     EXPECT_EQ(PaperForLocale("fr_CA"), SheetPaper::Letter);
