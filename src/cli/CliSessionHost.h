@@ -3,13 +3,13 @@
 // monotonic clock that fires the session's three timers, progress on standard error (a bar
 // when it is a terminal), and the result message in English.
 
-#include <array>
 #include <cstdint>
 #include <ostream>
 
 #include "port/PosixSerialPort.h"
 #include "session/ProgramSession.h"
 #include "session/SessionHost.h"
+#include "session/TimerSchedule.h"
 
 namespace radioprog::cli {
 
@@ -40,11 +40,6 @@ class CliSessionHost : public SessionHost {
     void RefreshCalibrationWindow() override {}
 
   private:
-    struct Timer {
-        bool enabled = false;
-        int interval = 0;
-        int64_t due = 0;  // microseconds, monotonic clock
-    };
     void DrawProgress();
 
     std::ostream& err_;
@@ -53,7 +48,7 @@ class CliSessionHost : public SessionHost {
     int progress_ = 0;
     int shownProgress_ = -1;
     bool closed_ = false;
-    std::array<Timer, 3> timers_{};
+    TimerSchedule timers_;  // microseconds, monotonic clock
 };
 
 // The exit status of a finished session.
