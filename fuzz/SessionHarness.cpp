@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 #include "FuzzTargets.h"
 
@@ -146,7 +147,6 @@ size_t ScriptedLine::Read(std::span<uint8_t> buffer) {
 
 void ClockHost::Reset() {
     timers_ = {};
-    starts_ = 0;
     progress = 0;
     messages = 0;
 }
@@ -155,15 +155,14 @@ void ClockHost::StartTimer(SessionTimer timer, int intervalMs) {
     if (timer != SessionTimer::Rx) {
         ++activity;
     }
-    Timer& t = timers_[static_cast<size_t>(timer)];
-    t = {true, intervalMs, clock_.now + intervalMs, ++starts_};
+    timers_.Start(timer, clock_.now, intervalMs);
 }
 
 void ClockHost::StopTimer(SessionTimer timer) {
     if (timer != SessionTimer::Rx) {
         ++activity;
     }
-    timers_[static_cast<size_t>(timer)].enabled = false;
+    timers_.Stop(timer);
 }
 
 bool ClockHost::Run(ProgramSession& session, ScriptedLine& line) {
@@ -182,34 +181,15 @@ bool ClockHost::Run(ProgramSession& session, ScriptedLine& line) {
         } else {
             quietSince = -1;
         }
-        int next = -1;
-        for (int i = 0; i < 3; ++i) {
-            const Timer& t = timers_[static_cast<size_t>(i)];
-            if (!t.enabled) {
-                continue;
-            }
-            const Timer* best = next < 0 ? nullptr : &timers_[static_cast<size_t>(next)];
-            if (best == nullptr || t.due < best->due ||
-                (t.due == best->due && t.order < best->order)) {
-                next = i;
-            }
-        }
-        if (next < 0) {
+        const std::optional<SessionTimer> next = timers_.Next();
+        if (!next) {
             return false;  // running with no timer: nothing would ever end it
         }
-        Timer& t = timers_[static_cast<size_t>(next)];
-        clock_.now = std::max(clock_.now, t.due);
-        t.due = clock_.now + t.interval;
-        switch (static_cast<SessionTimer>(next)) {
-            case SessionTimer::Tx:
-                session.Timer_TxTimer();
-                break;
-            case SessionTimer::Rx:
-                PollAndSkipRepeats(session, line);
-                break;
-            case SessionTimer::TimeOut:
-                session.Timer_TimeOutTimer();
-                break;
+        clock_.now = timers_.Fire(*next, clock_.now);
+        if (*next == SessionTimer::Rx) {
+            PollAndSkipRepeats(session, line);
+        } else {
+            RunTimerHandler(session, *next);
         }
     }
     return true;
@@ -221,24 +201,26 @@ void ClockHost::PollAndSkipRepeats(ProgramSession& session, ScriptedLine& line) 
     const size_t buffered = session.BufferedReplyBytes();
     const bool newBytes = line.BytesWaiting() > 0;
     session.Timer_RxTimer();
-    Timer& rx = timers_[static_cast<size_t>(SessionTimer::Rx)];
-    if (newBytes || !session.IsRunning() || !rx.enabled || activity + line.activity != before ||
+    const bool polling = timers_.IsRunning(SessionTimer::Rx);
+    if (newBytes || !session.IsRunning() || !polling || activity + line.activity != before ||
         session.SessionStage() != stage || session.BufferedReplyBytes() != buffered) {
         return;
     }
     int64_t event = line.NextArrival();
-    for (size_t i = 0; i < timers_.size(); ++i) {
-        if (i != static_cast<size_t>(SessionTimer::Rx) && timers_[i].enabled) {
-            event = std::min(event, timers_[i].due);
+    for (const SessionTimer timer : {SessionTimer::Tx, SessionTimer::TimeOut}) {
+        if (timers_.IsRunning(timer)) {
+            event = std::min(event, timers_.DueTime(timer));
         }
     }
-    if (event == INT64_MAX || rx.interval <= 0) {
+    const int64_t interval = timers_.Interval(SessionTimer::Rx);
+    if (event == INT64_MAX || interval <= 0) {
         return;
     }
     // The last poll of the grid that still comes before the event.
-    const int64_t skipped = (event - 1 - rx.due) / rx.interval;
+    const int64_t due = timers_.DueTime(SessionTimer::Rx);
+    const int64_t skipped = (event - 1 - due) / interval;
     if (skipped > 0) {
-        rx.due += skipped * rx.interval;
+        timers_.MoveDueTime(SessionTimer::Rx, due + skipped * interval);
     }
 }
 

@@ -21,6 +21,7 @@
 #include "port/SerialPort.h"
 #include "session/ProgramSession.h"
 #include "session/SessionHost.h"
+#include "session/TimerSchedule.h"
 
 namespace radioprog::fuzz {
 
@@ -153,15 +154,8 @@ class ClockHost final : public SessionHost {
   private:
     void PollAndSkipRepeats(ProgramSession& session, ScriptedLine& line);
 
-    struct Timer {
-        bool enabled = false;
-        int interval = 0;
-        int64_t due = 0;
-        uint64_t order = 0;
-    };
     VirtualClock& clock_;
-    std::array<Timer, 3> timers_{};
-    uint64_t starts_ = 0;
+    TimerSchedule timers_;
 };
 
 // Runs the job the flags name; replies from script, or recorded from radio when given.

@@ -8,6 +8,7 @@
 #include <array>
 #include <cerrno>
 #include <iterator>
+#include <optional>
 
 #include "cli/CliContext.h"
 #include "jobs/VerifyFailureText.h"
@@ -114,51 +115,30 @@ SessionOutcome CliSessionHost::Run(SessionDriver& session) {
             break;
         }
         const int64_t now = MonotonicUs();
-        int next = -1;
-        for (int i = 0; i < 3; ++i) {
-            const Timer& t = timers_[static_cast<size_t>(i)];
-            if (t.enabled && (next < 0 || t.due < timers_[static_cast<size_t>(next)].due)) {
-                next = i;
-            }
-        }
-        if (next < 0) {
+        const std::optional<SessionTimer> next = timers_.Next();
+        if (!next) {
             break;  // cannot happen while running; never spin if it did
         }
-        Timer& timer = timers_[static_cast<size_t>(next)];
-        if (timer.due > now) {
-            Timer& rx = timers_[static_cast<size_t>(SessionTimer::Rx)];
-            const int fd = (port_ != nullptr && rx.enabled) ? port_->Descriptor() : -1;
-            if (guard.Wait(timer.due - now, fd)) {
-                rx.due = MonotonicUs();
+        if (timers_.DueTime(*next) > now) {
+            const bool polling = timers_.IsRunning(SessionTimer::Rx);
+            const int fd = (port_ != nullptr && polling) ? port_->Descriptor() : -1;
+            if (guard.Wait(timers_.DueTime(*next) - now, fd)) {
+                timers_.MoveDueTime(SessionTimer::Rx, MonotonicUs());
             }
             continue;
         }
-        // Like window timers, a late timer fires once and does not catch up.
-        timer.due = now + timer.interval * int64_t{1000};
-        switch (static_cast<SessionTimer>(next)) {
-            case SessionTimer::Tx:
-                session.Timer_TxTimer();
-                break;
-            case SessionTimer::Rx:
-                session.Timer_RxTimer();
-                break;
-            case SessionTimer::TimeOut:
-                session.Timer_TimeOutTimer();
-                break;
-        }
+        timers_.Fire(*next, now);
+        RunTimerHandler(session, *next);
     }
     return session.Outcome();
 }
 
 void CliSessionHost::StartTimer(SessionTimer timer, int intervalMs) {
-    Timer& t = timers_[static_cast<size_t>(timer)];
-    t.enabled = true;
-    t.interval = intervalMs;
-    t.due = MonotonicUs() + intervalMs * int64_t{1000};
+    timers_.Start(timer, MonotonicUs(), intervalMs * int64_t{1000});
 }
 
 void CliSessionHost::StopTimer(SessionTimer timer) {
-    timers_[static_cast<size_t>(timer)].enabled = false;
+    timers_.Stop(timer);
 }
 
 void CliSessionHost::Pause(int ms) {

@@ -3,7 +3,6 @@
 // fires the session's three timers, progress on standard error (a bar when it is a terminal),
 // and the result message and the job's notes in English.
 
-#include <array>
 #include <cstdint>
 #include <ostream>
 
@@ -11,6 +10,7 @@
 #include "lang/AppLang.h"
 #include "port/PosixSerialPort.h"
 #include "session/ProgramSession.h"
+#include "session/TimerSchedule.h"
 
 namespace radioprog::cli {
 
@@ -48,11 +48,6 @@ class CliSessionHost : public JobHost {
     bool BackupRefused() const { return backupRefused_; }
 
   private:
-    struct Timer {
-        bool enabled = false;
-        int interval = 0;
-        int64_t due = 0;  // microseconds, monotonic clock
-    };
     void DrawProgress();
 
     std::ostream& err_;
@@ -62,7 +57,7 @@ class CliSessionHost : public JobHost {
     int shownProgress_ = -1;
     bool closed_ = false;
     bool backupRefused_ = false;
-    std::array<Timer, 3> timers_{};
+    TimerSchedule timers_;  // microseconds, monotonic clock
 };
 
 // The exit status of a finished session.

@@ -5,6 +5,7 @@
 #include "appdata/AppData.h"
 #include "model/FreqCodec.h"
 #include "model/ProjectFile.h"
+#include "support/CliTest.h"
 #include "support/Programs.h"
 #include "support/TempFolder.h"
 
@@ -17,16 +18,7 @@ using testing::Radiosim;
 using testing::RunProgram;
 using testing::TempFolder;
 
-class DiffWithRadio : public ::testing::Test {
-  protected:
-    CliRun Cli(std::vector<std::string> args) {
-        args.insert(args.begin(),
-                    {BinDir() + "/radioprog-cli", "--config", folder_.File("none.ini")});
-        return RunProgram(args, folder_.Path());
-    }
-
-    TempFolder folder_;
-};
+using DiffWithRadio = testing::CliTest;
 
 TEST_F(DiffWithRadio, AFileReadFromTheRadioIsEqualAndAChangedChannelIsNamed) {
     Radiosim sim({});

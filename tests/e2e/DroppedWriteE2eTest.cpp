@@ -11,6 +11,7 @@
 
 #include "appdata/AppData.h"
 #include "model/ProjectFile.h"
+#include "support/CliTest.h"
 #include "support/Programs.h"
 #include "support/TempFolder.h"
 
@@ -69,11 +70,7 @@ class DroppedWrite : public ::testing::TestWithParam<DroppedBlock> {};
 TEST_P(DroppedWrite, WriteReportsSuccessYetTheRadioKeepsTheOldBlock) {
     ASSERT_FALSE(BinDir().empty()) << "RADIOPROG_BIN_DIR must name the programs' folder";
     TempFolder folder;
-    auto cli = [&](std::vector<std::string> args) {
-        args.insert(args.begin(),
-                    {BinDir() + "/radioprog-cli", "--config", folder.File("none.ini")});
-        return RunProgram(args, folder.Path());
-    };
+    const testing::CliTool cli(folder.Path());
     Radiosim radio({"--kind", GetParam().kind, "--drop-write", GetParam().channelOneAddress});
     ASSERT_FALSE(radio.Device().empty());
     const std::string written = SaveThreeChannels(folder.File("mine.Vkf"));

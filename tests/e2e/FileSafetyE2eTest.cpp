@@ -14,6 +14,7 @@
 
 #include "model/ProjectFile.h"
 #include "model/ProjectImage.h"
+#include "support/CliTest.h"
 #include "support/Programs.h"
 
 namespace radioprog::e2e {
@@ -25,48 +26,11 @@ using testing::Radiosim;
 
 namespace fs = std::filesystem;
 
-// Where the program's standard output goes.
-enum class Output { File, Full, Closed };
-
-class FileSafetyTest : public ::testing::Test {
+class FileSafetyTest : public testing::CliTest {
   protected:
     void SetUp() override {
-        ASSERT_FALSE(BinDir().empty()) << "RADIOPROG_BIN_DIR must name the programs' folder";
-        char pattern[] = "/tmp/radioprog-files-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir_ = pattern;
-        fs::create_directory(dir_ / "run");
-    }
-    void TearDown() override {
-        std::error_code error;
-        fs::remove_all(dir_, error);
-    }
-
-    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-
-    // Runs the tool for at most ten seconds; a run that had to be stopped has exit code -2.
-    CliRun Cli(std::vector<std::string> args, Output output = Output::File,
-               const std::string& config = "") {
-        args.insert(args.begin(), {BinDir() + "/radioprog-cli", "--config",
-                                   config.empty() ? Path("none.ini") : config});
-        const fs::path run = dir_ / "run";
-        const pid_t pid = fork();
-        if (pid == 0) {
-            if (output == Output::Closed) {
-                close(STDOUT_FILENO);
-            } else {
-                const std::string out =
-                    output == Output::Full ? "/dev/full" : (run / "stdout.txt").string();
-                std::freopen(out.c_str(), "w", stdout);
-            }
-            std::freopen((run / "stderr.txt").c_str(), "w", stderr);
-            testing::ExecProgram(args);
-        }
-        CliRun result;
-        result.exitCode = testing::WaitAtMost(pid, std::chrono::seconds(10));
-        result.out = testing::ReadAll(run / "stdout.txt");
-        result.err = testing::ReadAll(run / "stderr.txt");
-        return result;
+        CliTest::SetUp();
+        cli_.StopAfter(std::chrono::seconds(10));
     }
 
     std::string MakePipe(const std::string& name) const {
@@ -74,8 +38,6 @@ class FileSafetyTest : public ::testing::Test {
         EXPECT_EQ(mkfifo(path.c_str(), 0600), 0);
         return path;
     }
-
-    fs::path dir_;
 };
 
 mode_t ModeOf(const std::string& path) {
@@ -157,14 +119,16 @@ TEST_F(FileSafetyTest, ListingThatCannotBeWrittenFailsWithSeventyFour) {
     project.ResetToDefaults();
     ASSERT_TRUE(SaveProject(Path("radio.Vkf"), project, BandLimits{}));
 
-    for (Output output : {Output::Full, Output::Closed}) {
+    for (const testing::ProgramIo& output :
+         {testing::StdoutTo("/dev/full"), testing::StdoutClosed()}) {
         const CliRun run = Cli({"show", Path("radio.Vkf")}, output);
         EXPECT_EQ(run.exitCode, 74) << run.err;
         EXPECT_NE(run.err.find("standard output"), std::string::npos) << run.err;
     }
     // A command that prints nothing does not care where its output would have gone.
-    EXPECT_EQ(Cli({"ports"}, Output::File).exitCode, 0);
-    const CliRun quiet = Cli({"read", "--device", kNoRadio, "-o", Path("a.Vkf")}, Output::Closed);
+    EXPECT_EQ(Cli({"ports"}).exitCode, 0);
+    const CliRun quiet =
+        Cli({"read", "--device", kNoRadio, "-o", Path("a.Vkf")}, testing::StdoutClosed());
     EXPECT_EQ(quiet.exitCode, 1) << quiet.err;
 }
 
@@ -174,7 +138,7 @@ TEST_F(FileSafetyTest, ConfigurationThatCannotBeReadIsReportedAndLeftAlone) {
     const std::string pipe = MakePipe("pipe.ini");
     fs::create_directory(Path("folder.ini"));
     for (const std::string& config : {pipe, Path("folder.ini")}) {
-        const CliRun run = Cli({"ports"}, Output::File, config);
+        const CliRun run = CliWithConfig(config, {"ports"});
         EXPECT_EQ(run.exitCode, 0) << config << "\n" << run.err;
         EXPECT_NE(run.err.find("Cannot read the configuration " + config), std::string::npos)
             << run.err;
@@ -185,7 +149,7 @@ TEST_F(FileSafetyTest, ConfigurationThatCannotBeReadIsReportedAndLeftAlone) {
 
     const std::string mine = "[config]\nPort=2\n[ports]\nCOM2=/dev/ttyUSB5\n; by hand\n";
     std::ofstream(Path("mine.ini")) << mine;
-    const CliRun run = Cli({"ports"}, Output::File, Path("mine.ini"));
+    const CliRun run = CliWithConfig(Path("mine.ini"), {"ports"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find("COM2  /dev/ttyUSB5"), std::string::npos) << run.out;
     EXPECT_EQ(testing::ReadAll(Path("mine.ini")), mine);
@@ -195,22 +159,20 @@ TEST_F(FileSafetyTest, ConfiguredPortOutsideOneToNineFallsBackToPortOne) {
     Radiosim sim({});
     std::ofstream(Path("odd.ini")) << "[config]\nPort=-2147483648\nAutoSeachPort=0\n"
                                    << "[ports]\nCOM1=" << sim.Device() << "\n";
-    const CliRun run = Cli({"status"}, Output::File, Path("odd.ini"));
+    const CliRun run = CliWithConfig(Path("odd.ini"), {"status"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find("CurBatt"), std::string::npos) << run.out;
 }
 
 TEST_F(FileSafetyTest, InterruptedJobSaysItWasStopped) {
     Radiosim sim({"--silent"});
-    const pid_t pid =
-        testing::StartProgram({BinDir() + "/radioprog-cli", "--config", Path("none.ini"), "read",
-                               "--device", sim.Device(), "-o", Path("a.Vkf")},
-                              dir_ / "run");
+    const pid_t pid = testing::StartProgram(
+        CliCommand({"read", "--device", sim.Device(), "-o", Path("a.Vkf")}), folder_.Path());
     ASSERT_GT(pid, 0);
     std::this_thread::sleep_for(std::chrono::milliseconds(1500));  // past the port's settling
     kill(pid, SIGINT);
     EXPECT_EQ(testing::WaitAtMost(pid, std::chrono::seconds(10)), 130);
-    EXPECT_NE(testing::ReadAll(dir_ / "run" / "stderr.txt").find("Stopped."), std::string::npos);
+    EXPECT_NE(testing::ReadAll(Path("stderr.txt")).find("Stopped."), std::string::npos);
     EXPECT_FALSE(fs::exists(Path("a.Vkf")));
 }
 

@@ -16,6 +16,7 @@
 
 #include "port/PosixSerialPort.h"
 #include "port/UucpLock.h"
+#include "support/CliTest.h"
 #include "support/Programs.h"
 
 namespace radioprog::e2e {
@@ -26,33 +27,16 @@ using testing::Radiosim;
 
 namespace fs = std::filesystem;
 
-class HangUpTest : public ::testing::Test {
+class HangUpTest : public testing::CliTest {
   protected:
-    void SetUp() override {
-        ASSERT_FALSE(BinDir().empty()) << "RADIOPROG_BIN_DIR must name the programs' folder";
-        char pattern[] = "/tmp/radioprog-hangup-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override {
-        std::error_code error;
-        fs::remove_all(dir_, error);
-    }
-
     // A read of a radio that never answers, so the job is still running when the signal comes;
     // with ignoreHangUp the tool starts as nohup would start it.
     pid_t StartRead(const std::string& device, bool ignoreHangUp = false) {
-        const std::vector<std::string> args = {BinDir() + "/radioprog-cli",
-                                               "--config",
-                                               (dir_ / "none.ini").string(),
-                                               "read",
-                                               "--device",
-                                               device,
-                                               "-o",
-                                               (dir_ / "a.Vkf").string()};
+        const std::vector<std::string> args =
+            CliCommand({"read", "--device", device, "-o", Path("a.Vkf")});
         const pid_t pid = fork();
         if (pid == 0) {
-            std::freopen((dir_ / "stderr.txt").c_str(), "w", stderr);
+            std::freopen(Path("stderr.txt").c_str(), "w", stderr);
             if (ignoreHangUp) {
                 signal(SIGHUP, SIG_IGN);
             }
@@ -63,9 +47,7 @@ class HangUpTest : public ::testing::Test {
         return pid;
     }
 
-    std::string Err() const { return testing::ReadAll(dir_ / "stderr.txt"); }
-
-    fs::path dir_;
+    std::string Err() const { return testing::ReadAll(Path("stderr.txt")); }
 };
 
 bool ExclusiveFlagSet(const std::string& device) {
@@ -89,7 +71,7 @@ TEST_F(HangUpTest, HangUpAndQuitStopTheJobAndFreeTheLine) {
         kill(pid, signal);
         EXPECT_EQ(testing::WaitAtMost(pid, std::chrono::seconds(10)), 130) << Err();
         EXPECT_NE(Err().find("Stopped."), std::string::npos) << Err();
-        EXPECT_FALSE(fs::exists(dir_ / "a.Vkf"));
+        EXPECT_FALSE(fs::exists(Path("a.Vkf")));
 
         EXPECT_FALSE(ExclusiveFlagSet(sim.Device()));
         EXPECT_FALSE(fs::exists(lockFile));

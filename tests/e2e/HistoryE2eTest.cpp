@@ -4,7 +4,7 @@
 #include <sys/stat.h>
 
 #include "model/ProjectImage.h"
-#include "support/CliFolderTest.h"
+#include "support/CliTest.h"
 #include "support/Programs.h"
 #include "support/ScopedEnvironment.h"
 
@@ -20,7 +20,7 @@ using testing::ScopedEnvironment;
 
 namespace fs = std::filesystem;
 
-class HistoryTest : public testing::CliFolderTest {
+class HistoryTest : public testing::CliTest {
   protected:
     static std::vector<fs::path> FilesIn(const fs::path& folder) {
         std::vector<fs::path> files;

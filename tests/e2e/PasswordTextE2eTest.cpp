@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/CliTest.h"
 #include "support/Programs.h"
 #include "support/TempFolder.h"
 
@@ -29,11 +30,7 @@ TEST(PasswordText, AnAccentedPasswordOpensTheRadioItProtects) {
     const std::string password = Repeat("é", 6);  // two bytes each: exactly full
     Radiosim sim({"--password", password});
     ASSERT_FALSE(sim.Device().empty());
-    auto cli = [&](std::vector<std::string> args) {
-        args.insert(args.begin(),
-                    {BinDir() + "/radioprog-cli", "--config", folder.File("none.ini")});
-        return RunProgram(args, folder.Path());
-    };
+    const testing::CliTool cli(folder.Path());
 
     const CliRun opened =
         cli({"read", "--device", sim.Device(), "--password", password, "-o", folder.File("a")});

@@ -10,7 +10,7 @@
 #include "appdata/AppData.h"
 #include "calibration/CalibrationData.h"
 #include "model/ProjectFile.h"
-#include "support/CliFolderTest.h"
+#include "support/CliTest.h"
 #include "support/Programs.h"
 
 namespace radioprog::e2e {
@@ -23,7 +23,7 @@ using testing::RunProgram;
 
 namespace fs = std::filesystem;
 
-using RadioCommandsTest = testing::CliFolderTest;
+using RadioCommandsTest = testing::CliTest;
 
 // A project with channels that every kind of radio can hold.
 std::string SaveSampleProject(const std::string& path) {
@@ -129,8 +129,7 @@ std::string TerminalOutputOf(const std::vector<std::string>& args) {
 TEST_F(RadioCommandsTest, TerminalBarStaysFullWhenTheJobSucceeds) {
     Radiosim sim({});
     const std::string drawn =
-        TerminalOutputOf({BinDir() + "/radioprog-cli", "--config", Path("none.ini"), "read",
-                          "--device", sim.Device(), "-o", Path("a.Vkf")});
+        TerminalOutputOf(CliCommand({"read", "--device", sim.Device(), "-o", Path("a.Vkf")}));
     const size_t success = drawn.find("SUCCESS");
     ASSERT_NE(success, std::string::npos) << drawn;
     const std::string bars = drawn.substr(0, success);
@@ -212,10 +211,8 @@ TEST_F(RadioCommandsTest, RadioAnsweringItsFirstHandshakeLateIsReadAndWrittenAli
 TEST_F(RadioCommandsTest, RadioVanishingMidTransferFailsWithoutSpinning) {
     Radiosim sim({"--reply-delay", "200"});
     const std::string err = Path("stderr.txt");
-    const pid_t pid =
-        testing::StartProgram({BinDir() + "/radioprog-cli", "--config", Path("none.ini"), "read",
-                               "--device", sim.Device(), "-o", Path("a.Vkf")},
-                              dir_);
+    const pid_t pid = testing::StartProgram(
+        CliCommand({"read", "--device", sim.Device(), "-o", Path("a.Vkf")}), folder_.Path());
     ASSERT_GT(pid, 0);
     usleep(1500 * 1000);  // handshake and the first blocks are through
     sim.Stop();           // the line hangs up under the tool
@@ -292,7 +289,7 @@ TEST_F(RadioCommandsTest, APortThatCannotBeOpenedIsNamedWithTheReason) {
     EXPECT_NE(missing.err.find("no-such-tty"), std::string::npos) << missing.err;
     EXPECT_NE(missing.err.find("No serial device"), std::string::npos) << missing.err;
 
-    const CliRun notSerial = Cli({"status", "--device", dir_.string()});
+    const CliRun notSerial = Cli({"status", "--device", folder_.Path().string()});
     EXPECT_EQ(notSerial.exitCode, 1);
     EXPECT_NE(notSerial.err.find("is not a serial device"), std::string::npos) << notSerial.err;
     EXPECT_FALSE(fs::exists(Path("a.Vkf")));
@@ -318,8 +315,7 @@ TEST_F(RadioCommandsTest, UsageErrorsExitWith64) {
 TEST_F(RadioCommandsTest, PortsListsTheConfiguredDevice) {
     Radiosim sim({});
     std::ofstream(Path("ports.ini")) << "[ports]\nCOM3=" << sim.Device() << "\n";
-    const CliRun run =
-        RunProgram({BinDir() + "/radioprog-cli", "--config", Path("ports.ini"), "ports"}, dir_);
+    const CliRun run = CliWithConfig(Path("ports.ini"), {"ports"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find("COM3  " + sim.Device() + "  present"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("COM9"), std::string::npos);
@@ -328,9 +324,8 @@ TEST_F(RadioCommandsTest, PortsListsTheConfiguredDevice) {
 TEST_F(RadioCommandsTest, PortNumberGoesThroughThePortMap) {
     Radiosim sim({});
     std::ofstream(Path("ports.ini")) << "[ports]\nCOM4=" << sim.Device() << "\n";
-    const CliRun run = RunProgram({BinDir() + "/radioprog-cli", "--config", Path("ports.ini"),
-                                   "read", "--port", "4", "-o", Path("a.Vkf")},
-                                  dir_);
+    const CliRun run =
+        CliWithConfig(Path("ports.ini"), {"read", "--port", "4", "-o", Path("a.Vkf")});
     EXPECT_EQ(run.exitCode, 0) << run.err;
 }
 

@@ -14,6 +14,7 @@
 
 #include "appdata/AppData.h"
 #include "model/ProjectFile.h"
+#include "support/CliTest.h"
 #include "support/Programs.h"
 #include "support/TempFolder.h"
 
@@ -29,19 +30,13 @@ using testing::TempFolder;
 
 namespace fs = std::filesystem;
 
-class SafetyNet : public ::testing::Test {
+class SafetyNet : public testing::CliTest {
   protected:
-    void SetUp() override {
-        ASSERT_FALSE(BinDir().empty()) << "RADIOPROG_BIN_DIR must name the programs' folder";
-    }
-
     // Runs radioprog-cli with the history in the test's folder; the reads that only set the
     // scene keep theirs elsewhere, so that the history holds what the writes left.
-    CliRun Cli(std::vector<std::string> args, const std::string& history = {}) {
-        args.insert(args.begin(),
-                    {BinDir() + "/radioprog-cli", "--config", folder_.File("none.ini"), "--history",
-                     history.empty() ? History() : history});
-        return RunProgram(args, folder_.Path());
+    CliRun CliWithHistory(std::vector<std::string> args, const std::string& history = {}) {
+        args.insert(args.begin(), {"--history", history.empty() ? History() : history});
+        return Cli(args);
     }
 
     std::string History() const { return folder_.File("history"); }
@@ -94,8 +89,6 @@ class SafetyNet : public ::testing::Test {
         }
         return fields;
     }
-
-    TempFolder folder_;
 };
 
 TEST_F(SafetyNet, VerifyPassesOnAGoodRadioNamesTheDroppedBlockAndTheLogKeepsBoth) {
@@ -103,16 +96,16 @@ TEST_F(SafetyNet, VerifyPassesOnAGoodRadioNamesTheDroppedBlockAndTheLogKeepsBoth
     Radiosim faulty({"--kind", "S", "--drop-write", "0x8080"});
     ASSERT_FALSE(good.Device().empty());
     ASSERT_FALSE(faulty.Device().empty());
-    const CliRun read =
-        Cli({"read", "--device", faulty.Device(), "-o", File("radio.Vkf")}, File("scene"));
+    const CliRun read = CliWithHistory(
+        {"read", "--device", faulty.Device(), "-o", File("radio.Vkf")}, File("scene"));
     ASSERT_EQ(read.exitCode, 0) << read.err;
     const std::string mine = ChangeChannelOne(File("radio.Vkf"), "mine.Vkf");
 
-    const CliRun agreed = Cli({"write", mine, "--device", good.Device(), "--verify"});
+    const CliRun agreed = CliWithHistory({"write", mine, "--device", good.Device(), "--verify"});
     EXPECT_EQ(agreed.exitCode, 0) << agreed.err;
     EXPECT_EQ(agreed.err.find("Verify failed"), std::string::npos) << agreed.err;
 
-    const CliRun differs = Cli({"write", mine, "--device", faulty.Device(), "--verify"});
+    const CliRun differs = CliWithHistory({"write", mine, "--device", faulty.Device(), "--verify"});
     EXPECT_EQ(differs.exitCode, 1) << differs.err;
     EXPECT_NE(differs.err.find("Verify failed"), std::string::npos) << differs.err;
     EXPECT_TRUE(std::regex_search(differs.err, std::regex("\nDiffers: [^\n]*channel 1\\b")))
@@ -153,12 +146,12 @@ TEST_F(SafetyNet, VerifyPassesOnAGoodRadioNamesTheDroppedBlockAndTheLogKeepsBoth
 TEST_F(SafetyNet, BackupKeepsWhatTheRadioHeldBeforeTheWrite) {
     Radiosim radio({"--kind", "Y"});
     ASSERT_FALSE(radio.Device().empty());
-    const CliRun read =
-        Cli({"read", "--device", radio.Device(), "-o", File("before.Vkf")}, File("scene"));
+    const CliRun read = CliWithHistory(
+        {"read", "--device", radio.Device(), "-o", File("before.Vkf")}, File("scene"));
     ASSERT_EQ(read.exitCode, 0) << read.err;
     const std::string mine = ChangeChannelOne(File("before.Vkf"), "mine.Vkf");
 
-    const CliRun write = Cli({"write", mine, "--device", radio.Device(), "--backup"});
+    const CliRun write = CliWithHistory({"write", mine, "--device", radio.Device(), "--backup"});
     ASSERT_EQ(write.exitCode, 0) << write.err;
 
     const std::vector<fs::path> entries = Entries();
@@ -172,8 +165,8 @@ TEST_F(SafetyNet, BackupKeepsWhatTheRadioHeldBeforeTheWrite) {
     EXPECT_EQ(Fields(lines[1]).back(), backup.string()) << lines[1];
 
     // The write did change the radio, so the backup is not simply what it holds now.
-    const CliRun after =
-        Cli({"read", "--device", radio.Device(), "-o", File("after.Vkf")}, File("scene"));
+    const CliRun after = CliWithHistory(
+        {"read", "--device", radio.Device(), "-o", File("after.Vkf")}, File("scene"));
     ASSERT_EQ(after.exitCode, 0) << after.err;
     EXPECT_NE(ReadAll(File("after.Vkf")), ReadAll(backup));
 }
@@ -186,10 +179,8 @@ TEST_F(SafetyNet, ABackupAskedForWithTheHistoryOffWritesNothing) {
     ASSERT_TRUE(SaveProject(File("mine.Vkf"), data.image, data.band));
     std::ofstream(File("off.ini")) << "[History]\nEnabled=0\n";
 
-    const CliRun write =
-        RunProgram({BinDir() + "/radioprog-cli", "--config", File("off.ini"), "write",
-                    File("mine.Vkf"), "--device", File("no-such-device"), "--backup"},
-                   folder_.Path());
+    const CliRun write = CliWithConfig(File("off.ini"), {"write", File("mine.Vkf"), "--device",
+                                                         File("no-such-device"), "--backup"});
 
     EXPECT_EQ(write.exitCode, 64) << write.err;
     EXPECT_NE(write.err.find("history, which is turned off"), std::string::npos) << write.err;

@@ -14,6 +14,7 @@
 #include "model/ProjectFile.h"
 #include "model/ToneCodec.h"
 #include "sheet/ChannelSheet.h"
+#include "support/CliTest.h"
 #include "support/Programs.h"
 #include "support/ScopedEnvironment.h"
 #include "support/TempFolder.h"
@@ -62,27 +63,26 @@ int PageCount(const std::string& info) {
     return line == std::string::npos ? -1 : std::atoi(info.c_str() + line + 6);
 }
 
-class SheetE2eTest : public ::testing::Test {
+class SheetE2eTest : public testing::CliTest {
   protected:
     void SetUp() override {
-        ASSERT_FALSE(BinDir().empty()) << "RADIOPROG_BIN_DIR must name the programs' folder";
+        CliTest::SetUp();
         ASSERT_TRUE(SaveProject(project, image, band));
     }
 
     CliRun Sheet(const std::vector<std::string>& options) {
-        std::vector<std::string> args{BinDir() + "/radioprog-cli", "sheet", project};
+        std::vector<std::string> args{"sheet", project};
         args.insert(args.end(), options.begin(), options.end());
-        return RunProgram(args, folder.Path());
+        return Cli(args);
     }
     std::string PdfText(const std::string& pdf) {
-        return RunProgram({"/usr/bin/pdftotext", "-enc", "UTF-8", pdf, "-"}, folder.Path()).out;
+        return RunProgram({"/usr/bin/pdftotext", "-enc", "UTF-8", pdf, "-"}, folder_.Path()).out;
     }
     std::string PdfInfo(const std::string& pdf) {
-        return RunProgram({"/usr/bin/pdfinfo", pdf}, folder.Path()).out;
+        return RunProgram({"/usr/bin/pdfinfo", pdf}, folder_.Path()).out;
     }
 
-    testing::TempFolder folder;
-    std::string project = folder.File("full.Vkf");
+    std::string project = folder_.File("full.Vkf");
     ProjectImage image = FullProject();
     BandLimits band{400000000, 480000000};
 };
@@ -104,7 +104,7 @@ TEST_F(SheetE2eTest, AFullProjectFitsOnePageWithEveryChannelAndOptionInEachLangu
                      {"zh-tw", TLangType::TraditionalChinese, "信道資料表", "接收頻率"}};
     for (const auto& l : languages) {
         SCOPED_TRACE(l.option);
-        const std::string pdf = folder.File(std::string("sheet-") + l.option + ".pdf");
+        const std::string pdf = folder_.File(std::string("sheet-") + l.option + ".pdf");
         const CliRun run = Sheet({"-o", pdf, "--language", l.option, "--paper", "a4"});
         ASSERT_EQ(run.exitCode, 0) << run.err;
         EXPECT_EQ(run.err, "");
@@ -134,7 +134,7 @@ TEST_F(SheetE2eTest, AFullProjectFitsOnePageWithEveryChannelAndOptionInEachLangu
 TEST_F(SheetE2eTest, PaperFollowsTheLocaleUnlessNamed) {
     const ScopedEnvironment paper("LC_PAPER", std::nullopt);
     const ScopedEnvironment all("LC_ALL", "en_US.UTF-8");
-    const std::string pdf = folder.File("letter.pdf");
+    const std::string pdf = folder_.File("letter.pdf");
     ASSERT_EQ(Sheet({"-o", pdf, "--all"}).exitCode, 0);
     EXPECT_NE(PdfInfo(pdf).find("letter"), std::string::npos) << PdfInfo(pdf);
     ASSERT_EQ(Sheet({"-o", pdf, "--paper", "a4"}).exitCode, 0);
@@ -142,10 +142,8 @@ TEST_F(SheetE2eTest, PaperFollowsTheLocaleUnlessNamed) {
 }
 
 TEST_F(SheetE2eTest, AProjectThatCannotBeReadWritesNoSheet) {
-    const std::string pdf = folder.File("none.pdf");
-    const CliRun run =
-        RunProgram({BinDir() + "/radioprog-cli", "sheet", folder.File("missing.Vkf"), "-o", pdf},
-                   folder.Path());
+    const std::string pdf = folder_.File("none.pdf");
+    const CliRun run = Cli({"sheet", folder_.File("missing.Vkf"), "-o", pdf});
     EXPECT_EQ(run.exitCode, 66);
     EXPECT_FALSE(std::filesystem::exists(pdf));
     EXPECT_EQ(Sheet({"-o", pdf, "--language", "fr"}).exitCode, 64);

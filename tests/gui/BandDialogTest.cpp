@@ -10,6 +10,7 @@
 #include "dialogs/ui/TBandSetDlg.h"
 #include "model/FreqCodec.h"
 #include "model/ProjectFields.h"
+#include "support/GuiContextFixture.h"
 #include "support/GuiTestSupport.h"
 #include "support/TempFolder.h"
 
@@ -18,10 +19,9 @@ namespace {
 
 using testing::Find;
 
-class BandDialog : public ::testing::Test {
+class BandDialog : public ::testing::Test, protected testing::GuiContextFixture {
   protected:
-    BandDialog() {
-        modals.SetScripted(true);
+    BandDialog() : GuiContextFixture(Config::OwnFile) {
         data.lang.SetLangType(THaldenFuncs::TLangType::English);
         ResetProjectToDefaults(data);
         LoadConfiguration(context.configPath, data.config, data.band);  // writes the file
@@ -46,11 +46,7 @@ class BandDialog : public ::testing::Test {
                data.calibration.Get(calib::PinPian_W) == 999;
     }
 
-    testing::TempFolder folder;
-    AppData data;
-    ModalRunner modals;
     int redraws = 0;
-    GuiContext context{data, modals, folder.File("_config.ini"), {}};
     QMetaObject::Connection counting =
         QObject::connect(&context.events, &ProjectEvents::projectReplaced, [this] { ++redraws; });
 };

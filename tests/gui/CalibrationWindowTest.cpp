@@ -12,6 +12,7 @@
 
 #include "calibration/ui/TAdjustmentDlg.h"
 #include "calibration/ui/UpDown.h"
+#include "support/GuiContextFixture.h"
 #include "support/GuiTestSupport.h"
 #include "support/TempFolder.h"
 
@@ -20,12 +21,9 @@ namespace {
 
 using testing::Find;
 
-class CalibrationWindow : public ::testing::Test {
+class CalibrationWindow : public ::testing::Test, protected testing::GuiContextFixture {
   protected:
-    CalibrationWindow() {
-        modals.SetScripted(true);
-        ResetCalibrationData(data.calibration, data.band);
-    }
+    CalibrationWindow() { ResetCalibrationData(data.calibration, data.band); }
     ~CalibrationWindow() override { testing::CloseStrayWindows(); }
 
     // Types into the named edit from empty, then leaves it.
@@ -53,10 +51,6 @@ class CalibrationWindow : public ::testing::Test {
         }
         return rows;
     }
-
-    AppData data;
-    ModalRunner modals;
-    GuiContext context{data, modals, {}, {}};
 };
 
 TEST_F(CalibrationWindow, SquelchOffsetRowsFollowTheBand) {

@@ -15,7 +15,9 @@
 #include "mainwindow/ui/OptionsPage.h"
 #include "model/ProjectFile.h"
 #include "session/ui/ProgramDialog.h"
+#include "support/CliTest.h"
 #include "support/GridDriver.h"
+#include "support/GuiContextFixture.h"
 #include "support/Programs.h"
 #include "support/TempFolder.h"
 
@@ -29,17 +31,13 @@ constexpr const char* kOptionCombos[] = {"cbSQL", "cbTOT", "cbTOA", "cbVoice", "
 
 // The main window's two pages in one window, over one program's data, wired to a radio on
 // device.
-struct Window {
-    AppData data;
-    ModalRunner modals;
-    GuiContext context{data, modals, "", {}};
+struct Window : testing::GuiContextFixture {
     QWidget window;
     ChannelPage* channels = new ChannelPage(context, &window);
     OptionsPage* options = new OptionsPage(context, &window);
     testing::GridDriver grid{Find<QTableView>(channels, "StringGrid1")};
 
     explicit Window(const std::string& device) {
-        modals.SetScripted(true);
         ApplyLanguageSetting(data.lang, kLanguageSettingEnglish);
         ResetProjectToDefaults(data);
         data.port.source.explicitPorts = {{1, device}};
@@ -125,8 +123,8 @@ TEST(GridRoundTrip, WhatIsTypedIsWhatTheRadioGivesBackAndTheToolLists) {
     testing::TempFolder folder;
     const std::string project = folder.File("round-trip.Vkf");
     ASSERT_TRUE(SaveProject(project, readBack.data.image, readBack.data.band));
-    const testing::CliRun show =
-        testing::RunProgram({testing::BinDir() + "/radioprog-cli", "show", project}, folder.Path());
+    const testing::CliTool cli(folder.Path());
+    const testing::CliRun show = cli({"show", project});
     EXPECT_EQ(show.exitCode, 0);
     for (const char* value :
          {"438.00625", "439.10000", "88.5", "D023I", "446.10000", "69.0", "470.00000", "600"}) {

@@ -12,6 +12,7 @@
 #include "dialogs/ui/TNewPasswordDlg.h"
 #include "dialogs/ui/TSetPasswordDlg.h"
 #include "mainwindow/ui/ServiceWindows.h"
+#include "support/GuiContextFixture.h"
 #include "support/GuiTestSupport.h"
 
 namespace radioprog::ui {
@@ -19,10 +20,9 @@ namespace {
 
 using testing::Find;
 
-class PasswordDialogs : public ::testing::Test {
+class PasswordDialogs : public ::testing::Test, protected testing::GuiContextFixture {
   protected:
     PasswordDialogs() {
-        modals.SetScripted(true);
         data.lang.SetLangType(THaldenFuncs::TLangType::English);
         ResetProjectToDefaults(data);
     }
@@ -37,10 +37,6 @@ class PasswordDialogs : public ::testing::Test {
             QTest::mouseClick(Find<QPushButton>(&dialog, button), Qt::LeftButton);
         });
     }
-
-    AppData data;
-    ModalRunner modals;
-    GuiContext context{data, modals, {}, {}};
 };
 
 TEST_F(PasswordDialogs, OnlyTheExactAccessCodesOpenTheServiceWindows) {

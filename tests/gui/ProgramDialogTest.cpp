@@ -12,6 +12,7 @@
 #include "lang/LanguageSetting.h"
 #include "port/PosixSerialPort.h"
 #include "session/ui/ProgramDialog.h"
+#include "support/GuiContextFixture.h"
 #include "support/GuiTestSupport.h"
 #include "support/Programs.h"
 
@@ -25,10 +26,9 @@ std::vector<uint8_t> BytesOf(const ProjectImage& image) {
     return {image.Raw().begin(), image.Raw().end()};
 }
 
-class ProgramDialogTest : public ::testing::Test {
+class ProgramDialogTest : public ::testing::Test, protected testing::GuiContextFixture {
   protected:
     void SetUp() override {
-        modals.SetScripted(true);
         ApplyLanguageSetting(data.lang, kLanguageSettingEnglish);
         QObject::connect(&context.events, &ProjectEvents::projectReplaced,
                          [this] { ++mainRedraws; });
@@ -52,9 +52,6 @@ class ProgramDialogTest : public ::testing::Test {
             {SessionMode::Data, read, read ? "Read from radio" : "Write to radio", {}});
     }
 
-    AppData data;
-    ModalRunner modals;
-    GuiContext context{data, modals, {}, {}};
     int mainRedraws = 0;
 };
 

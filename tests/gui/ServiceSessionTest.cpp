@@ -14,6 +14,7 @@
 #include "model/ProjectFields.h"
 #include "session/RadioMemoryMap.h"
 #include "session/ui/ProgramDialog.h"
+#include "support/GuiContextFixture.h"
 #include "support/GuiTestSupport.h"
 #include "support/Programs.h"
 #include "support/TempFolder.h"
@@ -25,10 +26,9 @@ using testing::Find;
 
 constexpr size_t kPowerHOfPoint0 = radiomap::kCalibrationAddress + 2;
 
-class ServiceSession : public ::testing::Test {
+class ServiceSession : public ::testing::Test, protected testing::GuiContextFixture {
   protected:
-    ServiceSession() {
-        modals.SetScripted(true);
+    ServiceSession() : GuiContextFixture(Config::OwnFile) {
         data.lang.SetLangType(THaldenFuncs::TLangType::English);
         ResetProjectToDefaults(data);
         ResetCalibrationData(data.calibration, data.band);
@@ -63,12 +63,8 @@ class ServiceSession : public ::testing::Test {
 
     QString LastMessage() const { return modals.Log().isEmpty() ? QString() : modals.Log().back(); }
 
-    testing::TempFolder folder;
     std::string memoryFile = folder.File("radio.mem");
     std::unique_ptr<testing::Radiosim> radio;
-    AppData data;
-    ModalRunner modals;
-    GuiContext context{data, modals, folder.File("_config.ini"), {}};
 };
 
 // Through the access code, as a service person does: status, read, a new high power written

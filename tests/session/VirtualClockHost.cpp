@@ -5,15 +5,11 @@
 namespace radioprog::testing {
 
 void VirtualClockHost::StartTimer(SessionTimer timer, int intervalMs) {
-    Timer& t = timers_[static_cast<size_t>(timer)];
-    t.enabled = true;
-    t.interval = intervalMs;
-    t.due = now_ + intervalMs;
-    t.startOrder = ++starts_;
+    timers_.Start(timer, now_, intervalMs);
 }
 
 void VirtualClockHost::StopTimer(SessionTimer timer) {
-    timers_[static_cast<size_t>(timer)].enabled = false;
+    timers_.Stop(timer);
 }
 
 void VirtualClockHost::SetProgress(int position) {
@@ -34,60 +30,36 @@ void VirtualClockHost::ShowMessage(SessionMessage message) {
 }
 
 bool VirtualClockHost::AnyTimerRunning() const {
-    return std::any_of(timers_.begin(), timers_.end(), [](const Timer& t) { return t.enabled; });
+    return timers_.AnyRunning();
 }
 
-int VirtualClockHost::NextDue(int64_t untilMs) const {
-    int best = -1;
-    for (int i = 0; i < 3; ++i) {
-        const Timer& t = timers_[static_cast<size_t>(i)];
-        if (!t.enabled || t.due > untilMs) {
-            continue;
-        }
-        if (best < 0) {
-            best = i;
-            continue;
-        }
-        const Timer& b = timers_[static_cast<size_t>(best)];
-        // Equal due times fire in the order the timers were started.
-        if (t.due < b.due || (t.due == b.due && t.startOrder < b.startOrder)) {
-            best = i;
-        }
+std::optional<SessionTimer> VirtualClockHost::NextDue(int64_t untilMs) const {
+    const std::optional<SessionTimer> next = timers_.Next();
+    if (next && timers_.DueTime(*next) > untilMs) {
+        return std::nullopt;
     }
-    return best;
+    return next;
 }
 
-void VirtualClockHost::Fire(int index) {
-    Timer& t = timers_[static_cast<size_t>(index)];
-    now_ = std::max(now_, t.due);
-    t.due = now_ + t.interval;
-    switch (static_cast<SessionTimer>(index)) {
-        case SessionTimer::Tx:
-            session_->Timer_TxTimer();
-            break;
-        case SessionTimer::Rx:
-            session_->Timer_RxTimer();
-            break;
-        case SessionTimer::TimeOut:
-            session_->Timer_TimeOutTimer();
-            break;
-    }
+void VirtualClockHost::Fire(SessionTimer timer) {
+    now_ = timers_.Fire(timer, now_);
+    RunTimerHandler(*session_, timer);
 }
 
 void VirtualClockHost::RunUntilEnded(int64_t untilMs) {
     while (session_->IsRunning()) {
-        const int next = NextDue(untilMs);
-        if (next < 0) {
+        const std::optional<SessionTimer> next = NextDue(untilMs);
+        if (!next) {
             now_ = std::max(now_, untilMs);
             return;
         }
-        Fire(next);
+        Fire(*next);
     }
 }
 
 void VirtualClockHost::RunUntil(int64_t untilMs) {
-    for (int next = NextDue(untilMs); next >= 0; next = NextDue(untilMs)) {
-        Fire(next);
+    for (auto next = NextDue(untilMs); next; next = NextDue(untilMs)) {
+        Fire(*next);
     }
     now_ = std::max(now_, untilMs);
 }

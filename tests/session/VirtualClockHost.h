@@ -3,14 +3,15 @@
 // test advances the clock, a pause moves the clock without firing anything (the session's
 // thread is blocked), and messages, progress and redraws are recorded.
 
-#include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "jobs/JobHost.h"
 #include "session/CheckedWriteHost.h"
 #include "session/ProgramSession.h"
+#include "session/TimerSchedule.h"
 
 namespace radioprog::testing {
 
@@ -63,20 +64,13 @@ class VirtualClockHost : public CheckedWriteHost, public JobHost {
     std::function<void(SessionMessage)> onMessage;
 
   private:
-    struct Timer {
-        bool enabled = false;
-        int interval = 0;
-        int64_t due = 0;
-        uint64_t startOrder = 0;
-    };
-    // The timer that fires next, or nullptr when none is due by untilMs.
-    int NextDue(int64_t untilMs) const;
-    void Fire(int index);
+    // The timer that fires next, or none when none is due by untilMs.
+    std::optional<SessionTimer> NextDue(int64_t untilMs) const;
+    void Fire(SessionTimer timer);
 
     SessionDriver* session_ = nullptr;
     int64_t now_ = 0;
-    uint64_t starts_ = 0;
-    std::array<Timer, 3> timers_{};
+    TimerSchedule timers_;
 };
 
 }  // namespace radioprog::testing

@@ -11,9 +11,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace radioprog::testing {
@@ -79,17 +81,83 @@ inline pid_t StartProgram(const std::vector<std::string>& args,
     return pid;
 }
 
-// Runs argv to its end and collects its exit code and output.
-inline CliRun RunProgram(const std::vector<std::string>& args,
-                         const std::filesystem::path& scratch) {
-    const pid_t pid = StartProgram(args, scratch);
+// How a program's standard streams are wired. By default standard output and standard error
+// are captured in stdout.txt and stderr.txt of the scratch folder, standard input is the
+// test's own, and the test waits as long as the program runs.
+struct ProgramIo {
+    // Fed to standard input through a pipe, which is closed after it.
+    std::optional<std::string> input;
+    // Standard output goes there (a FIFO, /dev/full) instead of being captured.
+    std::string stdoutPath;
+    bool stdoutClosed = false;
+    // A program still running after this long is killed; its exit code is then -2.
+    std::optional<std::chrono::milliseconds> limit;
+};
+
+inline ProgramIo FedWith(std::string input) {
+    ProgramIo io;
+    io.input = std::move(input);
+    return io;
+}
+inline ProgramIo StdoutTo(std::string path) {
+    ProgramIo io;
+    io.stdoutPath = std::move(path);
+    return io;
+}
+inline ProgramIo StdoutClosed() {
+    ProgramIo io;
+    io.stdoutClosed = true;
+    return io;
+}
+
+// Runs argv to its end and collects its exit code (-1 when a signal ended it) and output.
+inline CliRun RunProgram(const std::vector<std::string>& args, const std::filesystem::path& scratch,
+                         const ProgramIo& io = {}) {
+    const bool captured = io.stdoutPath.empty() && !io.stdoutClosed;
+    const auto outPath = captured ? scratch / "stdout.txt" : std::filesystem::path(io.stdoutPath);
+    const auto errPath = scratch / "stderr.txt";
+    int feed[2] = {-1, -1};
+    if (io.input && pipe(feed) != 0) {
+        return {};
+    }
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (io.input) {
+            dup2(feed[0], STDIN_FILENO);
+            close(feed[0]);
+            close(feed[1]);
+        }
+        if (io.stdoutClosed) {
+            close(STDOUT_FILENO);
+        } else {
+            std::freopen(outPath.c_str(), "w", stdout);
+        }
+        std::freopen(errPath.c_str(), "w", stderr);
+        ExecProgram(args);
+    }
+    if (io.input) {
+        close(feed[0]);
+        // A program that stops reading early must not end the test.
+        const auto oldPipeAction = signal(SIGPIPE, SIG_IGN);
+        for (size_t at = 0; pid > 0 && at < io.input->size();) {
+            const ssize_t n = write(feed[1], io.input->data() + at, io.input->size() - at);
+            if (n <= 0) {
+                break;
+            }
+            at += static_cast<size_t>(n);
+        }
+        signal(SIGPIPE, oldPipeAction);
+        close(feed[1]);
+    }
     CliRun run;
     int status = 0;
-    if (pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status)) {
+    if (pid > 0 && io.limit) {
+        run.exitCode = WaitAtMost(pid, *io.limit);
+    } else if (pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status)) {
         run.exitCode = WEXITSTATUS(status);
     }
-    run.out = ReadAll(scratch / "stdout.txt");
-    run.err = ReadAll(scratch / "stderr.txt");
+    run.out = captured ? ReadAll(outPath) : std::string();
+    run.err = ReadAll(errPath);
     return run;
 }
 

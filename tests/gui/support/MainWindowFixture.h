@@ -7,17 +7,16 @@
 #include <fstream>
 #include <memory>
 
+#include "GuiContextFixture.h"
 #include "GuiTestSupport.h"
-#include "gui/GuiContext.h"
 #include "mainwindow/ui/MainWindow.h"
 #include "support/TempFolder.h"
 
 namespace radioprog::testing {
 
-class MainWindowFixture : public ::testing::Test {
+class MainWindowFixture : public ::testing::Test, protected GuiContextFixture {
   protected:
-    MainWindowFixture() {
-        modals.SetScripted(true);
+    MainWindowFixture() : GuiContextFixture(Config::OwnFile) {
         // Only the devices of the configuration's [ports] section exist for these stories.
         data.port.source.scanDevices = [] { return std::vector<std::string>{}; };
     }
@@ -39,11 +38,6 @@ class MainWindowFixture : public ::testing::Test {
         return Find<T>(window.get(), name);
     }
 
-    TempFolder folder;
-    std::string configPath = folder.File("_config.ini");
-    AppData data;
-    ui::ModalRunner modals;
-    ui::GuiContext context{data, modals, configPath, {}};
     std::unique_ptr<ui::TForm1> window;
 };
 

@@ -5,21 +5,17 @@
 #include <QWidget>
 #include <memory>
 
+#include "GuiContextFixture.h"
 #include "GuiTestSupport.h"
-#include "gui/GuiContext.h"
 #include "lang/LanguageSetting.h"
 
 namespace radioprog::testing {
 
 template <typename Page>
-struct PageHarness {
-    AppData data;
-    ui::ModalRunner modals;
-    ui::GuiContext context{data, modals, "", {}};
+struct PageHarness : GuiContextFixture {
     std::unique_ptr<Page> page;
 
     PageHarness() {
-        modals.SetScripted(true);
         SetLanguage(kLanguageSettingEnglish);
         ResetProjectToDefaults(data);
     }

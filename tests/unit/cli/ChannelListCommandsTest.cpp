@@ -5,6 +5,7 @@
 #include <random>
 
 #include "model/ProjectFile.h"
+#include "support/CliTest.h"
 #include "support/Programs.h"
 #include "support/TempFolder.h"
 
@@ -17,10 +18,11 @@ using testing::ReadAll;
 using testing::RunProgram;
 using testing::TempFolder;
 
-class ChannelListCommands : public ::testing::Test {
+class ChannelListCommands : public testing::CliTest {
   protected:
     // A project of random bytes: whatever it holds must come back byte for byte.
     void SetUp() override {
+        CliTest::SetUp();
         std::mt19937 random(12);
         ProjectImage image;
         for (auto& b : image.Raw()) {
@@ -29,12 +31,6 @@ class ChannelListCommands : public ::testing::Test {
         ASSERT_TRUE(SaveProject(project_, image, BandLimits{136000000, 174000000}));
     }
 
-    CliRun Cli(std::vector<std::string> args) {
-        args.insert(args.begin(), BinDir() + "/radioprog-cli");
-        return RunProgram(args, folder_.Path());
-    }
-
-    TempFolder folder_;
     std::string project_ = folder_.File("my radio.Vkf");
 };
 

@@ -13,6 +13,7 @@
 #include <fstream>
 
 #include "model/ProjectFile.h"
+#include "support/CliTest.h"
 #include "support/Programs.h"
 #include "support/TempFolder.h"
 
@@ -24,9 +25,11 @@ using testing::CliRun;
 using testing::ReadAll;
 using testing::TempFolder;
 
-class ChannelListInput : public ::testing::Test {
+class ChannelListInput : public testing::CliTest {
   protected:
     void SetUp() override {
+        CliTest::SetUp();
+        cli_.StopAfter(std::chrono::seconds(20));
         signal(SIGPIPE, SIG_IGN);  // a tool that stops reading early must not end the test
         ProjectImage image;
         image.ResetToDefaults();
@@ -35,41 +38,12 @@ class ChannelListInput : public ::testing::Test {
         ASSERT_TRUE(SaveProject(project_, image, BandLimits{136000000, 174000000}));
     }
 
-    // Runs the tool with stdin fed from a pipe holding input, and stdout to stdoutPath (a file
-    // in the folder when empty).
-    CliRun Cli(std::vector<std::string> args, const std::string& input = {},
-               const std::string& stdoutPath = {}) {
-        args.insert(args.begin(), BinDir() + "/radioprog-cli");
-        const std::string out = stdoutPath.empty() ? folder_.File("stdout.txt") : stdoutPath;
-        const std::string err = folder_.File("stderr.txt");
-        int feed[2];
-        EXPECT_EQ(pipe(feed), 0);
-        const pid_t pid = fork();
-        if (pid == 0) {
-            dup2(feed[0], STDIN_FILENO);
-            close(feed[0]);
-            close(feed[1]);
-            std::freopen(out.c_str(), "w", stdout);
-            std::freopen(err.c_str(), "w", stderr);
-            testing::ExecProgram(args);
-        }
-        close(feed[0]);
-        (void)!write(feed[1], input.data(), input.size());
-        close(feed[1]);
-        CliRun run;
-        run.exitCode = testing::WaitAtMost(pid, std::chrono::seconds(20));
-        run.out = stdoutPath.empty() ? ReadAll(out) : std::string();
-        run.err = ReadAll(err);
-        return run;
-    }
-
     std::string Exported() {
         const CliRun run = Cli({"export-csv", project_});
         EXPECT_EQ(run.exitCode, 0) << run.err;
         return run.out;
     }
 
-    TempFolder folder_;
     std::string project_ = folder_.File("radio.Vkf");
     std::string output_ = folder_.File("out.Vkf");
 };
@@ -84,7 +58,8 @@ TEST_F(ChannelListInput, ADeviceIsNotAListButAPipeIs) {
     }
 
     const std::string csv = Exported();
-    const CliRun fromStdin = Cli({"import-csv", "-", "--base", project_, "-o", output_}, csv);
+    const CliRun fromStdin =
+        Cli({"import-csv", "-", "--base", project_, "-o", output_}, testing::FedWith(csv));
     EXPECT_EQ(fromStdin.exitCode, 0) << fromStdin.err;
     EXPECT_EQ(ReadAll(output_), ReadAll(project_));
     std::filesystem::remove(output_);
@@ -107,7 +82,7 @@ TEST_F(ChannelListInput, ADeviceIsNotAListButAPipeIs) {
 TEST_F(ChannelListInput, AHugeCellIsQuotedShort) {
     const std::string huge(900000, 'x');
     const CliRun run = Cli({"import-csv", "-", "--base", project_, "-o", output_},
-                           "NO.,RX Freq.,Name\r\n1,146.5," + huge + "\r\n");
+                           testing::FedWith("NO.,RX Freq.,Name\r\n1,146.5," + huge + "\r\n"));
     EXPECT_EQ(run.exitCode, 65) << run.err.substr(0, 400);
     EXPECT_LT(run.err.size(), 400u) << run.err.substr(0, 400);
     EXPECT_NE(run.err.find("line 2, column 3 (Name), channel 1: \"xxxxxxxxxx"), std::string::npos)
@@ -119,7 +94,7 @@ TEST_F(ChannelListInput, StandardOutputThatCannotBeWrittenSaysWhy) {
     for (const std::vector<std::string>& args : {std::vector<std::string>{"export-csv", project_},
                                                  {"show", project_},
                                                  {"show", "--json", project_}}) {
-        const CliRun run = Cli(args, {}, "/dev/full");
+        const CliRun run = Cli(args, testing::StdoutTo("/dev/full"));
         EXPECT_EQ(run.exitCode, 74) << args[0] << "\n" << run.err;
         EXPECT_NE(run.err.find("Cannot write to standard output: No space left on device"),
                   std::string::npos)

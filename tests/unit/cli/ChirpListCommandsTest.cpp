@@ -7,6 +7,7 @@
 #include "channellist/ChannelColumns.h"
 #include "model/ProjectFile.h"
 #include "model/ToneCodec.h"
+#include "support/CliTest.h"
 #include "support/Programs.h"
 #include "support/TempFolder.h"
 
@@ -23,9 +24,10 @@ constexpr const char* kHeader =
     "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
     "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\r\n";
 
-class ChirpListCommands : public ::testing::Test {
+class ChirpListCommands : public testing::CliTest {
   protected:
     void SetUp() override {
+        CliTest::SetUp();
         ProjectImage image;
         image.ResetToDefaults();
         for (const int n : {1, 3, 5}) {
@@ -40,11 +42,6 @@ class ChirpListCommands : public ::testing::Test {
         ASSERT_TRUE(SaveProject(base_, image, kBand));
     }
 
-    CliRun Cli(std::vector<std::string> args) {
-        args.insert(args.begin(), BinDir() + "/radioprog-cli");
-        return RunProgram(args, folder_.Path());
-    }
-
     ProjectImage Open(const std::string& path) {
         ProjectImage image;
         BandLimits band;
@@ -53,7 +50,6 @@ class ChirpListCommands : public ::testing::Test {
     }
 
     static constexpr BandLimits kBand{400000000, 480000000};
-    TempFolder folder_;
     std::string base_ = folder_.File("base.Vkf");
     std::string out_ = folder_.File("out.Vkf");
 };

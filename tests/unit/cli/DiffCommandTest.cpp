@@ -4,6 +4,7 @@
 
 #include "channellist/ChannelColumns.h"
 #include "model/ProjectFile.h"
+#include "support/CliTest.h"
 #include "support/Programs.h"
 #include "support/TempFolder.h"
 
@@ -15,20 +16,18 @@ using testing::CliRun;
 using testing::RunProgram;
 using testing::TempFolder;
 
-class DiffCommand : public ::testing::Test {
+class DiffCommand : public testing::CliTest {
   protected:
     void SetUp() override {
+        CliTest::SetUp();
         image_.ResetToDefaults();
         image_.Channel(3).InitialiseNew(446006250);
         image_.SetChannelValid(3, true);
         ASSERT_TRUE(SaveProject(first_, image_, band_));
     }
 
-    CliRun Diff(const std::string& other) {
-        return RunProgram({BinDir() + "/radioprog-cli", "diff", first_, other}, folder_.Path());
-    }
+    CliRun Diff(const std::string& other) { return Cli({"diff", first_, other}); }
 
-    TempFolder folder_;
     std::string first_ = folder_.File("first one.Vkf");
     std::string second_ = folder_.File("second.Vkf");
     ProjectImage image_;
@@ -63,7 +62,7 @@ TEST_F(DiffCommand, ABadOrMissingFileExitsAsTheOtherFileCommandsDo) {
     EXPECT_EQ(missing.exitCode, 66);
     EXPECT_NE(missing.err.find("absent.Vkf"), std::string::npos) << missing.err;
 
-    const CliRun alone = RunProgram({BinDir() + "/radioprog-cli", "diff", first_}, folder_.Path());
+    const CliRun alone = Cli({"diff", first_});
     EXPECT_EQ(alone.exitCode, 64) << "neither a second file nor a radio";
 }
 

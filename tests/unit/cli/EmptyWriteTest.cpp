@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "model/ProjectFile.h"
+#include "support/CliTest.h"
 #include "support/Programs.h"
 #include "support/TempFolder.h"
 
@@ -21,14 +22,13 @@ TEST(EmptyWrite, IsRefusedWith65UnlessAllowedByName) {
     }
     const std::string blank = folder.File("blank.Vkf");
     ASSERT_TRUE(SaveProject(blank, image, BandLimits{}));
-    const std::string cli = BinDir() + "/radioprog-cli";
+    const testing::CliTool cli(folder.Path());
     const std::string device = folder.File("no-radio");
 
     for (const std::vector<std::string>& command :
-         {std::vector<std::string>{cli, "write", blank, "--device", device},
-          std::vector<std::string>{cli, "calibration", "write-all", blank, blank, "--device",
-                                   device}}) {
-        const auto refused = RunProgram(command, folder.Path());
+         {std::vector<std::string>{"write", blank, "--device", device},
+          std::vector<std::string>{"calibration", "write-all", blank, blank, "--device", device}}) {
+        const auto refused = cli(command);
         EXPECT_EQ(refused.exitCode, 65) << refused.err;
         EXPECT_NE(refused.err.find("has no channels: writing it clears all 16 channels of the "
                                    "radio. Use --allow-empty"),
@@ -37,14 +37,13 @@ TEST(EmptyWrite, IsRefusedWith65UnlessAllowedByName) {
     }
 
     // Allowed, the write goes on to the line, which is not there.
-    auto allowed =
-        RunProgram({cli, "write", blank, "--allow-empty", "--device", device}, folder.Path());
+    auto allowed = cli({"write", blank, "--allow-empty", "--device", device});
     EXPECT_NE(allowed.exitCode, 65) << allowed.err;
     EXPECT_NE(allowed.err.find("no-radio"), std::string::npos) << allowed.err;
 
     image.SetChannelValid(4, true);
     ASSERT_TRUE(SaveProject(blank, image, BandLimits{}));
-    allowed = RunProgram({cli, "write", blank, "--device", device}, folder.Path());
+    allowed = cli({"write", blank, "--device", device});
     EXPECT_NE(allowed.exitCode, 65) << allowed.err;
 }
 

@@ -7,6 +7,7 @@
 #include "model/ProjectFields.h"
 #include "model/ProjectFile.h"
 #include "model/ToneCodec.h"
+#include "support/CliTest.h"
 #include "support/Programs.h"
 #include "support/TempFolder.h"
 
@@ -18,10 +19,11 @@ using testing::CliRun;
 using testing::RunProgram;
 using testing::TempFolder;
 
-class ShowCommand : public ::testing::Test {
+class ShowCommand : public testing::CliTest {
   protected:
     // Two channels in use with every kind of tone, one unused channel with stale contents.
     void SetUp() override {
+        CliTest::SetUp();
         ProjectImage image;
         image.ResetToDefaults();
         auto first = image.Channel(1);
@@ -50,12 +52,6 @@ class ShowCommand : public ::testing::Test {
         ASSERT_TRUE(SaveProject(path_, image, BandLimits{136000000, 174000000}));
     }
 
-    CliRun Cli(std::vector<std::string> args) {
-        args.insert(args.begin(), BinDir() + "/radioprog-cli");
-        return RunProgram(args, folder_.Path());
-    }
-
-    TempFolder folder_;
     std::string path_ = folder_.File("hand made.Vkf");  // a space, as people name files
 };
 
