@@ -188,7 +188,7 @@ INSTANTIATE_TEST_SUITE_P(
         ProgressCase{"CalibrationRead", RadioKind::S, kModeCalibration, true, {0, 1}},
         ProgressCase{"CalibrationWrite", RadioKind::S, kModeCalibration, false, {0, 1}},
         ProgressCase{"CalibrationAndData", RadioKind::S, kModeCalibrationAndData, false, {0, 1}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST_F(SessionTest, LegacyReadRunsThirtyOneRoundsOfReadAndAcknowledge) {
     AttachRadio(RadioKind::Legacy);
@@ -402,7 +402,7 @@ INSTANTIATE_TEST_SUITE_P(
                      SessionOutcome::Success},
         PasswordCase{"BadChecksumOtherLength", BlockWithBadChecksum("abcd"), "", "abc",
                      SessionOutcome::PasswordError}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 }  // namespace
 }  // namespace radioprog::testing
