@@ -29,8 +29,8 @@ ProgramJob CheckedWriteJob(GuiContext& context, QWidget* owner, int32_t writeMod
         }
         return kept.ok;
     };
-    job.afterWrite = [&context, owner, writeMode, backupFile, projectFile,
-                      written](const CheckedWrite& write) {
+    job.afterWrite = [&context, owner, writeMode, backupFile, projectFile = std::move(projectFile),
+                      written = std::move(written)](const CheckedWrite& write) {
         const HistorySettings history = HistorySettingsOf(context.data.config);
         if (history.enabled) {
             const FileResult logged = AppendProgrammingLog(
