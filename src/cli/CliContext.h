@@ -18,6 +18,7 @@ enum ExitCode : int {
     kExitUsage = 64,
     kExitDataError = 65,
     kExitFileError = 66,
+    kExitSoftware = 70,     // an internal error that no command reported itself
     kExitOutputError = 74,  // standard output could not be written
 };
 

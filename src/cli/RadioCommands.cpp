@@ -197,7 +197,7 @@ void RunPorts(CliContext& context) {
 CLI::App* AddRadioCommand(CLI::App& parent, const std::string& name, const std::string& help,
                           CliContext& context, std::function<void()> run) {
     auto* command = parent.add_subcommand(name, help);
-    command->callback([&context, run] {
+    command->callback([&context, run = std::move(run)] {
         LoadPortSettings(context);
         run();
     });

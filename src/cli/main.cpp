@@ -60,7 +60,7 @@ int CheckStandardOutput(const radioprog::cli::StandardOutput& out, int status) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv) try {
     using namespace radioprog;
     HoldClosedStandardOutput();
     const cli::StandardOutput out(std::cout);
@@ -91,4 +91,8 @@ int main(int argc, char** argv) {
         return CheckStandardOutput(out, status == 0 ? 0 : cli::kExitUsage);
     }
     return CheckStandardOutput(out, context.exitCode);
+} catch (const std::exception& error) {
+    // A message and an exit code a script can read, rather than an abort.
+    std::cerr << "radioprog-cli: " << error.what() << "\n";
+    return radioprog::cli::kExitSoftware;
 }

@@ -12,7 +12,7 @@ namespace radioprog::ui {
 
 namespace {
 
-QLabel* MakeCentredLabel(QWidget* parent, const QString& text, QSize size, QFont font) {
+QLabel* MakeCentredLabel(QWidget* parent, const QString& text, QSize size, const QFont& font) {
     auto* label = new QLabel(text, parent);
     label->setAlignment(Qt::AlignCenter);
     label->setWordWrap(true);

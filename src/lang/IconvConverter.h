@@ -21,6 +21,8 @@ class IconvConverter {
     IconvConverter(const IconvConverter&) = delete;
     IconvConverter& operator=(const IconvConverter&) = delete;
 
+    // iconv_open's failure value is (iconv_t)-1: the cast is the interface, not an address.
+    // NOLINTNEXTLINE(performance-no-int-to-ptr)
     bool valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
 
     struct Step {

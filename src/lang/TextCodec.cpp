@@ -29,11 +29,10 @@ std::string DecodeCodePage(std::string_view bytes, CodePage page) {
         if (step.error == EILSEQ) {
             out += kReplacementCharacter;
             bytes.remove_prefix(1);
-        } else if (step.error == EINVAL) {
-            out += kReplacementCharacter;  // a lead byte with nothing after it
-            break;
         } else if (step.error != 0 && step.error != E2BIG) {
-            out += kReplacementCharacter;  // cannot happen with these converters; never spin
+            // EINVAL: a lead byte with nothing after it; any other error cannot happen with
+            // these converters. Either way the rest is one replacement: never spin.
+            out += kReplacementCharacter;
             break;
         }
     }

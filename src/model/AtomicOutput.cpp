@@ -171,7 +171,7 @@ FileResult PrepareTemporary(const std::string& path, Target& target, std::string
 FileResult CheckOutputWritable(const std::string& path) {
     Target target;
     std::string probe;
-    const FileResult prepared = PrepareTemporary(path, target, probe, std::nullopt);
+    FileResult prepared = PrepareTemporary(path, target, probe, std::nullopt);
     if (prepared) {
         unlink(probe.c_str());
     }

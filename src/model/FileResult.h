@@ -8,7 +8,7 @@ namespace radioprog {
 
 struct FileResult {
     FileResult() = default;
-    FileResult(bool ok, std::string message) : ok(ok), message(std::move(message)) {}
+    FileResult(bool succeeded, std::string why) : ok(succeeded), message(std::move(why)) {}
 
     bool ok = true;
     std::string message;  // why it failed, naming the file

@@ -19,7 +19,7 @@
 namespace radioprog {
 
 // A configuration is a few kilobytes; anything past this is not one.
-inline constexpr size_t kMaxIniFileBytes = 1024 * 1024;
+inline constexpr size_t kMaxIniFileBytes = size_t{1024} * 1024;
 
 // Loads an INI file that is a regular file of at most kMaxIniFileBytes and reads as one: no
 // NUL byte, and every line a section, a key, a comment or blank. Anything else (a project

@@ -106,7 +106,7 @@ std::vector<std::string> ScanSerialDevices(const std::string& deviceFolder) {
         }
         std::sort(found.begin(), found.end());
         for (const auto& [index, name] : found) {
-            devices.push_back(deviceFolder + "/" + name);
+            devices.push_back(std::string(deviceFolder).append("/").append(name));
         }
     }
     return devices;

@@ -112,7 +112,7 @@ FileResult AppendProgrammingLog(const std::string& folder, const ProgrammingLogL
     if (folder.empty()) {
         return {false, "No folder given for the programming log"};
     }
-    if (const FileResult made = MakeFolder(folder); !made) {
+    if (FileResult made = MakeFolder(folder); !made) {
         return made;
     }
     const std::string path = ProgrammingLogPath(folder);

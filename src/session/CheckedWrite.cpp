@@ -199,7 +199,7 @@ bool CheckedWrite::TakeStageResult() {
                 SetDataToSoftware(sent_->memory, *kind_ == RadioKind::Y, sent.image, sent.band,
                                   stamp);
             }
-            report_.sentProject = std::move(sent);
+            report_.sentProject = sent;
             return true;
         }
     }

@@ -94,7 +94,7 @@ TEST_P(DroppedWrite, WriteReportsSuccessYetTheRadioKeepsTheOldBlock) {
 INSTANTIATE_TEST_SUITE_P(Kinds, DroppedWrite,
                          ::testing::Values(DroppedBlock{"S", "0x8080"}, DroppedBlock{"Y", "32896"},
                                            DroppedBlock{"legacy", "0x0010"}),
-                         [](const auto& info) { return std::string(info.param.kind); });
+                         [](const auto& testCase) { return std::string(testCase.param.kind); });
 
 }  // namespace
 }  // namespace radioprog::e2e

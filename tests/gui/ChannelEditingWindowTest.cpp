@@ -252,7 +252,6 @@ TEST_F(ChannelEditingWindowTest, CtrlZInAnOpenEditorLeavesTheWindowsHistoryAlone
     PasteChannel(2, "438.50000");
     ASSERT_TRUE(CanUndo());
     const std::vector<uint8_t> pasted(data.image.Raw().begin(), data.image.Raw().end());
-    auto* grid = Child<QTableView>("StringGrid1");
     grid->setFocus();
     grid->selectionModel()->setCurrentIndex(grid->model()->index(1, 0),
                                             QItemSelectionModel::ClearAndSelect);

@@ -99,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
                       JobCase{"ChipStatus", RadioKind::Y, SessionMode::ChipStatus, true},
                       JobCase{"LegacyRead", RadioKind::Legacy, SessionMode::Data, true},
                       JobCase{"LegacyWrite", RadioKind::Legacy, SessionMode::Data, false}),
-    [](const ::testing::TestParamInfo<JobCase>& info) { return info.param.name; });
+    [](const ::testing::TestParamInfo<JobCase>& testCase) { return testCase.param.name; });
 
 std::vector<uint8_t> DataReply(const RadioSimulator& radio, uint16_t address) {
     std::vector<uint8_t> reply = protocol::ReadRequest(address, 16);

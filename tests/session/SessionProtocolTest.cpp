@@ -189,7 +189,7 @@ INSTANTIATE_TEST_SUITE_P(
         ProgressCase{"CalibrationWrite", RadioKind::S, SessionMode::Calibration, false, {0, 1}},
         ProgressCase{
             "CalibrationAndData", RadioKind::S, SessionMode::CalibrationAndData, false, {0, 1}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST_F(SessionTest, LegacyReadRunsThirtyOneRoundsOfReadAndAcknowledge) {
     AttachRadio(RadioKind::Legacy);
@@ -403,7 +403,7 @@ INSTANTIATE_TEST_SUITE_P(
                      SessionOutcome::Success},
         PasswordCase{"BadChecksumOtherLength", BlockWithBadChecksum("abcd"), "", "abc",
                      SessionOutcome::PasswordError}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 }  // namespace
 }  // namespace radioprog::testing

@@ -186,7 +186,7 @@ INSTANTIATE_TEST_SUITE_P(
                      std::vector<uint8_t>(20, 'X')},
         BadReplyCase{"LegacyBlockAckNotAck", RadioKind::Legacy, true, 4, {0x15}},
         BadReplyCase{"LegacyBlockWriteNotAcknowledged", RadioKind::Legacy, false, 3, {'N'}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 struct SplitReplyCase {
     const char* name;
@@ -222,7 +222,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(SplitReplyCase{"PasswordArea", RadioKind::S, 1, 0x4040, 1},
                       SplitReplyCase{"SettingsBlock", RadioKind::Y, 3, 0x4000, 19},
                       SplitReplyCase{"LegacyBlock", RadioKind::Legacy, 3, 0x0010, 4}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 // Each request is answered by a random choice of: the true answer, random bytes, a valid
 // looking reply for another address, a lone ACK, nothing, or a flood, after a random delay.

@@ -125,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(
                       UnusablePortCase{"AutoSearchOnlyPortHeldElsewhere", true, false, true},
                       UnusablePortCase{"FixedPortWithoutDevice", false, false, false},
                       UnusablePortCase{"FixedPortHeldElsewhere", false, false, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST_F(SessionTest, AutoSearchSkipsAPortThatAnswersWronglyAndReadsTheRadioBehindTheNext) {
     ScriptedEnd stranger([](std::span<const uint8_t>) {

@@ -25,8 +25,8 @@ QLabel* AddLine(QWidget* owner, QVBoxLayout* layout, const char* name, const QSt
 
 }  // namespace
 
-TAboutDlg::TAboutDlg(const AppData& data, QWidget* owner) : QDialog(owner) {
-    const auto& lang = data.lang;
+TAboutDlg::TAboutDlg(const AppData& appData, QWidget* owner) : QDialog(owner) {
+    const auto& lang = appData.lang;
     setObjectName("TAboutDlg");
     setWindowTitle(UiText(lang, text::kAboutTitle));
 

@@ -10,7 +10,7 @@ namespace radioprog::ui {
 class TAboutDlg final : public QDialog {
     Q_OBJECT
   public:
-    TAboutDlg(const AppData& data, QWidget* owner);
+    TAboutDlg(const AppData& appData, QWidget* owner);
 };
 
 // Shows the box modally through context.modals.

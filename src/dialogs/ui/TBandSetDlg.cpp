@@ -116,14 +116,14 @@ void TBandSetDlg::OKBtnClick() {
 }
 
 void TBandSetDlg::ApplyNewBand() {
-    AppData& data = context_.data;
-    data.band = BandLimits{BandSetMin, BandSetMax};
+    AppData& appData = context_.data;
+    appData.band = BandLimits{BandSetMin, BandSetMax};
     // The start-up reset under the new limits; the port choice stays as it is.
-    ResetProjectToDefaults(data);
-    ResetCalibrationData(data.calibration, data.band);
+    ResetProjectToDefaults(appData);
+    ResetCalibrationData(appData.calibration, appData.band);
     emit context_.events.projectReplaced(ProjectReplacement::BandChange);
-    StoreInConfiguration(data.port, data.config);
-    if (!SaveConfiguration(context_.configPath, data.config, data.band)) {
+    StoreInConfiguration(appData.port, appData.config);
+    if (!SaveConfiguration(context_.configPath, appData.config, appData.band)) {
         context_.Tell(
             this,
             QStringLiteral("Could not write %1").arg(QString::fromStdString(context_.configPath)));

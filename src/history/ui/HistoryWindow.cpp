@@ -138,10 +138,10 @@ void HistoryWindow::OpenClick() {
     if (!image_ || entry == nullptr) {
         return;
     }
-    AppData& data = context_.data;
-    data.image = *image_;
-    data.band = band_;
-    data.lastWriteTime = entry->radioStamp;
+    AppData& appData = context_.data;
+    appData.image = *image_;
+    appData.band = band_;
+    appData.lastWriteTime = entry->radioStamp;
     // As a read from the radio: one step back to the project as it was.
     emit context_.events.projectReplaced(ProjectReplacement::RadioRead);
     accept();

@@ -66,36 +66,36 @@ TForm1::~TForm1() {
 }
 
 void TForm1::FormCreate() {
-    AppData& data = context_.data;
+    AppData& appData = context_.data;
     const SettingsLoad loaded =
-        LoadSettings(context_.configPath, data, MissingConfiguration::Create);
+        LoadSettings(context_.configPath, appData, MissingConfiguration::Create);
     if (const std::string warning = loaded.Warning(context_.configPath); !warning.empty()) {
         // Once the window is up, so that the box stands over it rather than alone.
         QTimer::singleShot(0, this,
                            [this, text = FromUtf8(warning)] { context_.Tell(this, text); });
     }
     if (loaded.load == ConfigLoad::Loaded) {
-        ProbePorts(data.port);
-        KeepPortNumberPresent(data.port);
+        ProbePorts(appData.port);
+        KeepPortNumberPresent(appData.port);
     }
-    ResetProjectToDefaults(data);
-    ResetCalibrationData(data.calibration, data.band);
-    ApplyLanguageSetting(data.lang, data.config.languageSetting);
+    ResetProjectToDefaults(appData);
+    ResetCalibrationData(appData.calibration, appData.band);
+    ApplyLanguageSetting(appData.lang, appData.config.languageSetting);
     context_.modals.SetStartFolder(
-        QFile::decodeName(QByteArray::fromStdString(data.config.lastFolder)));
+        QFile::decodeName(QByteArray::fromStdString(appData.config.lastFolder)));
     files_->StartedNew();
     RefreshFromModel();
     editing_->StartFreshHistory();
 }
 
 void TForm1::FormDestroy() {
-    AppData& data = context_.data;
+    AppData& appData = context_.data;
     for (MainWindowPage* page : Pages()) {
         page->StoreLayoutInConfiguration();
     }
-    StoreInConfiguration(data.port, data.config);
-    data.config.lastFolder = LocalPath(context_.modals.StartFolder());
-    SaveConfiguration(context_.configPath, data.config, data.band);
+    StoreInConfiguration(appData.port, appData.config);
+    appData.config.lastFolder = LocalPath(context_.modals.StartFolder());
+    SaveConfiguration(context_.configPath, appData.config, appData.band);
 }
 
 std::array<MainWindowPage*, 2> TForm1::Pages() const {
@@ -168,17 +168,17 @@ void TForm1::MenuFile_NewClick() {
 }
 
 bool TForm1::OpenProjectFile(const QString& path) {
-    AppData& data = context_.data;
+    AppData& appData = context_.data;
     // Read into copies: a file that cannot be read leaves the project as it was.
-    ProjectImage image = data.image;
-    BandLimits band = data.band;
+    ProjectImage image = appData.image;
+    BandLimits band = appData.band;
     const FileResult result = OpenProject(LocalPath(path), image, band);
     if (!result) {
         TellFileError(context_, this, ToolTextId::CannotOpenFile, result);
         return false;
     }
-    data.image = image;
-    data.band = band;
+    appData.image = image;
+    appData.band = band;
     files_->Opened(path);
     RefreshFromModel();
     editing_->StartFreshHistory();
@@ -216,8 +216,8 @@ bool TForm1::MenuFile_SaveClick() {
     if (!path) {
         return false;
     }
-    AppData& data = context_.data;
-    const FileResult result = SaveProject(LocalPath(*path), data.image, data.band);
+    AppData& appData = context_.data;
+    const FileResult result = SaveProject(LocalPath(*path), appData.image, appData.band);
     if (!result) {
         TellFileError(context_, this, ToolTextId::CannotSaveFile, result);
     } else {

@@ -17,12 +17,12 @@
 
 #include "compare/ui/CompareActions.h"
 #include "gui/LocalPath.h"
-#include "mainwindow/ui/ProjectFiles.h"
 #include "mainwindow/ui/ChannelEditing.h"
 #include "mainwindow/ui/ChannelPage.h"
 #include "mainwindow/ui/ChannelSheetActions.h"
 #include "mainwindow/ui/MainWindow.h"
 #include "mainwindow/ui/OptionsPage.h"
+#include "mainwindow/ui/ProjectFiles.h"
 #include "mainwindow/ui/RadioWriteActions.h"
 
 namespace radioprog::ui {

@@ -166,7 +166,8 @@ class SheetPainter {
         captionWidth += 2 * kCellPadding;
         for (size_t i = 0; i < sheet.options.size(); ++i) {
             const double x = columnWidth * static_cast<double>(i % kOptionColumns);
-            const double rowTop = y + kRowHeight * static_cast<double>(i / kOptionColumns);
+            const size_t row = i / kOptionColumns;
+            const double rowTop = y + kRowHeight * static_cast<double>(row);
             UseFont(kTextSize, false);
             Draw(x, rowTop, captionWidth, kRowHeight, Text(sheet.options[i].first + ":"));
             UseFont(kTextSize, true);
