@@ -288,7 +288,6 @@ TEST_F(CalibrationWindow, NewAsksFirstAndCancelChangesNothing) {
 }
 
 TEST_F(CalibrationWindow, ACalibrationFileSavedChangedAndOpenedAgainGivesBackTheRecord) {
-    const testing::TempFolder folder;
     const QString path = QString::fromStdString((folder.Path() / "unit.vkfa").string());
     data.calibration.Set(calib::Offset, uint16_t{0x1234});  // status fields travel too
     TAdjustmentDlg window(context, nullptr);

@@ -41,8 +41,8 @@ class JobsTest : public SessionTest {
     std::vector<std::string> LogLines() const {
         std::ifstream in(ProgrammingLogPath(history.folder));
         std::vector<std::string> lines;
-        for (std::string line; std::getline(in, line);) {
-            lines.push_back(line);
+        for (std::string text; std::getline(in, text);) {
+            lines.push_back(text);
         }
         return lines;
     }
@@ -121,13 +121,13 @@ TEST_F(JobsTest, ASafeWriteKeepsItsBackupAndLogsOneLineNamingIt) {
 
     const std::vector<std::string> lines = LogLines();
     ASSERT_EQ(lines.size(), 2u);  // the header and the write's line
-    const std::string& line = lines[1];
+    const std::string& written = lines[1];
     for (const std::string word : {"write", "success", "agreed", "/projects/site.Vkf"}) {
-        EXPECT_NE(line.find(word), std::string::npos) << word << " in " << line;
+        EXPECT_NE(written.find(word), std::string::npos) << word << " in " << written;
     }
-    EXPECT_NE(line.find(std::filesystem::path(entries[0].path).filename().string()),
+    EXPECT_NE(written.find(std::filesystem::path(entries[0].path).filename().string()),
               std::string::npos)
-        << line;
+        << written;
     // The write sent the project; no read of the safety net replaced it.
     EXPECT_EQ(host.mainRefreshCount, 0);
 }

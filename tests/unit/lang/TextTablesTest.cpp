@@ -124,7 +124,7 @@ TEST_P(TextTablesTest, IndexOutsideTheTableGivesEmptyText) {
 INSTANTIATE_TEST_SUITE_P(AllTables, TextTablesTest,
                          ::testing::ValuesIn(radioprog::AllTextTables().begin(),
                                              radioprog::AllTextTables().end()),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testCase) { return std::string(testCase.param.name); });
 
 // The registry is the only place a table is built; each table's own accessor must hand out
 // that one object, and no table may stand in the list twice (which would leave another out).
