@@ -221,8 +221,7 @@ const THaldenFuncs::TAppLang& English() {
 }
 
 std::string SessionMessageText(SessionMessage message) {
-    return SessionTextTable().TextUtf8(THaldenFuncs::TLangType::English,
-                                       static_cast<int>(message));
+    return SessionTextTable().TextUtf8(THaldenFuncs::TLangType::English, static_cast<int>(message));
 }
 
 int ExitCodeOf(SessionOutcome outcome) {
