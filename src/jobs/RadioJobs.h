@@ -1,7 +1,7 @@
 #pragma once
 // The jobs against a radio, one object each, that any front end runs on its host: a read
 // (kept in the history), the chip status, a safe write (backup, write, read-back, bench log
-// line), a new password, and a read into a copy for a comparison.
+// line), a new password (logged like any write), and a read into a copy for a comparison.
 
 #include <memory>
 #include <string>

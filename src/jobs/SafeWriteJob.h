@@ -1,7 +1,8 @@
 #pragma once
 // A write with its safety net: the backup read before it goes into the history (a backup that
 // cannot be kept stops the write), the written areas can be read back and held against what
-// was sent, and every write that started, however it ended, adds a line to the bench log.
+// was sent, and every write that started, however it ended, adds a line to the bench log. A
+// new password is a write of this kind with nothing to back up or read back.
 
 #include <string>
 

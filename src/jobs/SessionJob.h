@@ -1,6 +1,6 @@
 #pragma once
-// A job of one session: a read of the data or the calibration block (kept in the history as
-// it came from the radio), the chip status, or a new password.
+// A job of one session that writes nothing: a read of the data or the calibration block (kept
+// in the history as it came from the radio), or the chip status.
 
 #include "jobs/JobBase.h"
 #include "jobs/RadioJobs.h"

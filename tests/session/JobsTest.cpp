@@ -149,6 +149,22 @@ TEST_F(JobsTest, EveryWriteThatStartedIsLoggedHoweverItEnded) {
     EXPECT_NE(lines[2].find("communication-false"), std::string::npos) << lines[2];
 }
 
+TEST_F(JobsTest, ANewPasswordIsLoggedLikeAnyWrite) {
+    AttachRadio(RadioKind::Y);
+    data.image.SetText(image::NewPassword, "4321");
+    EXPECT_EQ(Run({SessionMode::NewPassword, false, {true, true}, {}}), SessionOutcome::Success);
+    // Nothing to back up or read back.
+    EXPECT_EQ(host.stages, std::vector{WriteStage::Write});
+    EXPECT_TRUE(ListHistory(history.folder).empty());
+    const std::vector<std::string> lines = LogLines();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_NE(lines[1].find(",set-password,success,not-run,"), std::string::npos) << lines[1];
+    // The radio took it: the old key no longer opens it, the new one does.
+    EXPECT_EQ(Run({SessionMode::Data, true, {}, {}}), SessionOutcome::PasswordError);
+    data.image.SetText(image::UnlockPassword, "4321");
+    EXPECT_EQ(Run({SessionMode::Data, true, {}, {}}), SessionOutcome::Success);
+}
+
 TEST_F(JobsTest, ABackupThatCannotBeKeptWritesNothingAndIsSaid) {
     AttachRadio(RadioKind::S);
     std::ofstream(history.folder) << "a file where the folder should be";
