@@ -37,7 +37,8 @@ struct JobSite {
     ProgramSession::PortProbe probe = ProbePorts;
 };
 
-// Whether the order is a write that the safety net (backup, read-back, log line) goes round.
+// Whether the order is a write that a backup before and a read-back after can go round
+// (data and calibration writes; every write is logged).
 bool IsSafeWrite(const JobOrder& order);
 
 // The job for the order.

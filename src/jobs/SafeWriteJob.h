@@ -15,8 +15,6 @@ class SafeWriteJob final : public JobBase {
   public:
     SafeWriteJob(const JobOrder& order, const JobSite& site);
 
-    const CheckedWrite& Write() const { return *write_; }
-
   private:
     bool KeepBackup(const BackupRead& backup) override;
     void Ended() override;

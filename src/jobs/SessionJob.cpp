@@ -11,7 +11,6 @@ SessionJob::SessionJob(SessionMode mode, bool read, const JobSite& site)
         std::make_unique<ProgramSession>(site.state, site.port, site.line, host, site.probe);
     session->SessionMode = mode;
     session->ReadRequested = read;
-    session_ = session.get();
     Drive(std::move(session));
 }
 
@@ -27,7 +26,7 @@ void SessionJob::CalibrationRead() {
 
 void SessionJob::Keep(HistoryJob job) {
     const FileResult kept =
-        KeepReadInHistory(history_, job, session_->RadioMet().value_or(RadioKind::S), state_);
+        KeepReadInHistory(history_, job, RadioMet().value_or(RadioKind::S), state_);
     if (!kept) {
         front_.Tell({JobNoteKind::ReadNotKept, kept.message});
     } else if (!kept.notice.empty()) {

@@ -18,7 +18,6 @@ class SessionJob final : public JobBase {
 
     const SessionState& state_;
     HistorySettings history_;
-    ProgramSession* session_ = nullptr;
 };
 
 }  // namespace radioprog

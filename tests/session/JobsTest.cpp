@@ -165,6 +165,33 @@ TEST_F(JobsTest, ANewPasswordIsLoggedLikeAnyWrite) {
     EXPECT_EQ(Run({SessionMode::Data, true, {}, {}}), SessionOutcome::Success);
 }
 
+// Every job the front ends run: a write always adds one log line, a read of the data or the
+// calibration block always one history entry, the chip status neither.
+TEST_F(JobsTest, EveryJobKeepsAndLogsWhatItsKindDoes) {
+    struct Case {
+        SessionMode mode;
+        bool read;
+        size_t entries;
+        size_t logLines;
+    };
+    const Case cases[] = {
+        {SessionMode::Data, true, 1, 0},         {SessionMode::Calibration, true, 1, 0},
+        {SessionMode::ChipStatus, true, 0, 0},   {SessionMode::Data, false, 0, 1},
+        {SessionMode::Calibration, false, 0, 1}, {SessionMode::CalibrationAndData, false, 0, 1},
+        {SessionMode::NewPassword, false, 0, 1}};
+    AttachRadio(RadioKind::S);
+    size_t entries = 0;
+    size_t logLines = 1;  // the header, once there is a log
+    for (const Case& kind : cases) {
+        SCOPED_TRACE(::testing::Message() << static_cast<int>(kind.mode) << " read " << kind.read);
+        ASSERT_EQ(Run({kind.mode, kind.read, {}, {}}), SessionOutcome::Success);
+        entries += kind.entries;
+        logLines += kind.logLines;
+        EXPECT_EQ(ListHistory(history.folder).size(), entries);
+        EXPECT_EQ(LogLines().size(), logLines > 1 ? logLines : 0);
+    }
+}
+
 TEST_F(JobsTest, ABackupThatCannotBeKeptWritesNothingAndIsSaid) {
     AttachRadio(RadioKind::S);
     std::ofstream(history.folder) << "a file where the folder should be";
