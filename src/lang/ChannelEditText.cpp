@@ -46,6 +46,11 @@ constexpr TextRow kChannelEditRows[] = {
     {"该信道表有超过 6 个字节的名称。\n截短名称吗？",
      "該信道表有超過 6 個位元組的名稱。\n截短名稱嗎？",
      "The list has names longer than the radio's 6 bytes.\nShorten them?"},
+    {"以下频率不是按输入存储的，将按存储值写入对讲机：\n\n%1\n\n仍要写入吗？",
+     "以下頻率不是按輸入儲存的，將按儲存值寫入對講機：\n\n%1\n\n仍要寫入嗎？",
+     "These frequencies were not stored as typed and go to the radio as stored:\n\n%1\n\n"
+     "Write anyway?"},
+    {"CH-%1 %2：输入 %3，存为 %4", "CH-%1 %2：輸入 %3，存為 %4", "CH-%1 %2: typed %3, stored %4"},
 };
 static_assert(std::size(kChannelEditRows) == static_cast<std::size_t>(ChannelEditTextId::Count),
               "one row per id");

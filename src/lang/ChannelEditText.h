@@ -37,7 +37,9 @@ enum class ChannelEditTextId : int {
     MultiRadioListFilter,
     PlaceFromChannelOne,
     ShortenNames,
-    Count,  // not a text: how many there are
+    MovedValuesWriteQuestion,  // %1 the lines below, one a value
+    MovedValueLine,            // %1 channel, %2 column caption, %3 typed, %4 stored
+    Count,                     // not a text: how many there are
 };
 
 LocalisedTableSource ChannelEditTextSource();

@@ -50,6 +50,7 @@ void ChannelEditing::WatchPage(MainWindowPage& page) {
 }
 
 void ChannelEditing::StartFreshHistory() {
+    model_.ForgetMovedValues();
     history_.Reset(context_.data.image, context_.data.band);
     UpdateActions();
 }
@@ -59,6 +60,7 @@ void ChannelEditing::RecordUnrecordedChanges() {
 }
 
 void ChannelEditing::RecordRadioRead() {
+    model_.ForgetMovedValues();
     history_.Record(context_.data.image, context_.data.band, HistoryStep::RadioRead);
     UpdateActions();
 }

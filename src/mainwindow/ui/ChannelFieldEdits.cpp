@@ -36,17 +36,25 @@ ChannelColumn RecordFieldOf(int column) {
     }
 }
 
-// The band clamp and the raster keep their rule, but never without a word.
-void ChannelTableModel::NoticeStoredFreq(const QString& typed, uint32_t hz, uint32_t stored) {
+// The band clamp and the raster keep their rule, but never without a word, and the moved value
+// stays marked until the cell is typed again or the user accepts it.
+void ChannelTableModel::NoticeStoredFreq(int row, MovedField field, const QString& typed,
+                                         uint32_t hz, uint32_t stored) {
     if (hz == stored) {
+        moved_.Clear(row + 1, field);
         return;
     }
+    moved_.Mark(row + 1, field, typed.toStdString(), stored);
+    notice_ = StoredFreqText(typed, hz, stored);
+}
+
+QString ChannelTableModel::StoredFreqText(const QString& typed, uint32_t hz,
+                                          uint32_t stored) const {
     if (hz < data_.band.lower || hz > data_.band.upper) {
-        notice_ = Localised(data_.lang, ChannelEditTextId::FreqOutsideBand)
-                      .arg(typed, Freq(data_.band.lower), Freq(data_.band.upper), Freq(stored));
-    } else {
-        notice_ = Localised(data_.lang, ChannelEditTextId::FreqOffRaster).arg(typed, Freq(stored));
+        return Localised(data_.lang, ChannelEditTextId::FreqOutsideBand)
+            .arg(typed, Freq(data_.band.lower), Freq(data_.band.upper), Freq(stored));
     }
+    return Localised(data_.lang, ChannelEditTextId::FreqOffRaster).arg(typed, Freq(stored));
 }
 
 // Through the channel list's row store, on a copy: a name the radio cannot hold is refused

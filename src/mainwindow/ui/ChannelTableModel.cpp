@@ -28,6 +28,8 @@ constexpr uint8_t kBusyFitCarrier = 2;
 const QColor kOddRowBackground(0xC0, 0xDC, 0xC0);
 // Light rows keep dark text whatever the desktop theme's text colour is.
 const QColor kOddRowText(0x10, 0x10, 0x10);
+// A value the tool stored otherwise than typed stands out until it is typed again or accepted.
+const QColor kMovedValueBackground(0xFF, 0xD0, 0x70);
 
 // The cells an unused channel does not take yet are hatched faintly over the row's colour,
 // so that a new channel is visibly started from its receive frequency.
@@ -148,10 +150,19 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
             if (!(flags(index) & Qt::ItemIsEnabled)) {
                 return oddChannel ? lockedOddRow_ : lockedEvenRow_;
             }
+            if (MovedValueAt(index) != nullptr) {
+                return kMovedValueBackground;
+            }
             return oddChannel ? QVariant(kOddRowBackground) : QVariant();
         case Qt::ForegroundRole:
-            return oddChannel ? QVariant(kOddRowText) : QVariant();
+            return oddChannel || MovedValueAt(index) != nullptr ? QVariant(kOddRowText)
+                                                                : QVariant();
         case Qt::ToolTipRole:
+            if (const MovedValue* moved = MovedValueAt(index)) {
+                const QString typed = QString::fromStdString(moved->typed);
+                const std::optional<uint32_t> hz = TextToFreq(moved->typed);
+                return StoredFreqText(typed, hz.value_or(moved->stored), moved->stored);
+            }
             if (index.column() == kColBusyFit && InUse(row) &&
                 data_.image.Channel(row + 1).BusyFit() == kBusyFitCarrier) {
                 return texts_.carrierTip;
@@ -227,12 +238,13 @@ bool ChannelTableModel::StoreRxFreq(int row, const QString& text) {
         return false;
     }
     const uint32_t snapped = SnapToBand(*hz, data_.band);
-    NoticeStoredFreq(text, *hz, snapped);
+    NoticeStoredFreq(row, MovedField::RxFreq, text, *hz, snapped);
     ChannelRecord channel = data_.image.Channel(n);
     if (InUse(row)) {
         channel.SetRxFreq(snapped);
     } else {
         channel.InitialiseNew(snapped);
+        moved_.Clear(n, MovedField::TxFreq);
         data_.image.SetChannelValid(n, true);
     }
     return true;
@@ -240,13 +252,15 @@ bool ChannelTableModel::StoreRxFreq(int row, const QString& text) {
 
 bool ChannelTableModel::StoreTxFreq(int row, const QString& text) {
     uint32_t hz = 0;
-    if (!text.isEmpty()) {
+    if (text.isEmpty()) {
+        moved_.Clear(row + 1, MovedField::TxFreq);
+    } else {
         const std::optional<uint32_t> typed = TextToFreq(text.toStdString());
         if (!typed) {
             return false;
         }
         hz = *typed == 0 ? 0 : SnapToBand(*typed, data_.band);
-        NoticeStoredFreq(text, *typed, hz);
+        NoticeStoredFreq(row, MovedField::TxFreq, text, *typed, hz);
     }
     data_.image.Channel(row + 1).SetTxFreq(hz);
     return true;
@@ -350,6 +364,7 @@ std::optional<std::vector<int>> ChannelTableModel::MoveChannels(std::span<const 
         // The destination is the row the moved one lands before, counted before the move.
         beginMoveRows({}, row, row, {}, step < 0 ? row - 1 : row + 2);
         MoveChannelOnePlace(data_.image, channel, step);
+        moved_.FollowMove(channel, step);
         endMoveRows();
         moved.push_back(channel + step);
     }

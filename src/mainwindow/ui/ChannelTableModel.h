@@ -14,6 +14,7 @@
 
 #include "appdata/AppData.h"
 #include "channellist/ChannelColumns.h"
+#include "model/MovedValues.h"
 
 namespace radioprog::ui {
 
@@ -67,6 +68,16 @@ class ChannelTableModel final : public QAbstractTableModel {
     // A tone cell of a channel in use whose tone is accepted but not in the standard tables.
     bool IsNonstandardTone(const QModelIndex& index) const;
 
+    // Frequencies stored otherwise than typed, still in the project: marked in the grid until
+    // the cell is typed again or the user accepts them.
+    std::vector<MovedValue> MovedValuesInForce() const;
+    // One line a value, in the current language, for a question that lists them.
+    QString MovedValuesText() const;
+    // The user has seen them and keeps them: the marks go.
+    void AcceptMovedValues();
+    // A new project: nothing of the old one's marks applies.
+    void ForgetMovedValues();
+
   signals:
     // The user's edit changed the record of this row (once per stored change).
     void channelEdited(int row);
@@ -87,13 +98,18 @@ class ChannelTableModel final : public QAbstractTableModel {
     bool StoreRxFreq(int row, const QString& text);
     bool StoreTxFreq(int row, const QString& text);
     void StoreTone(int row, int column, const QString& text);
-    void NoticeStoredFreq(const QString& typed, uint32_t hz, uint32_t stored);
+    // Remembers (or forgets) that a typed frequency was stored as another, and says so.
+    void NoticeStoredFreq(int row, MovedField field, const QString& typed, uint32_t hz,
+                          uint32_t stored);
+    QString StoredFreqText(const QString& typed, uint32_t hz, uint32_t stored) const;
+    const MovedValue* MovedValueAt(const QModelIndex& index) const;
     bool StoreListIndex(int row, int column, int item);
     bool StoreRecordField(int row, int column, const QVariant& value);
 
     AppData& data_;
     Texts texts_;
     QString notice_;  // what the edit being stored has to say
+    MovedValues moved_;
     QBrush lockedOddRow_;
     QBrush lockedEvenRow_;
 };

@@ -20,6 +20,7 @@
 #include "lang/TextIds.h"
 #include "mainwindow/ui/ChannelEditing.h"
 #include "mainwindow/ui/ChannelPage.h"
+#include "mainwindow/ui/ChannelTableModel.h"
 #include "mainwindow/ui/OptionsPage.h"
 #include "mainwindow/ui/ProjectFiles.h"
 #include "mainwindow/ui/RadioWriteActions.h"
@@ -276,10 +277,27 @@ void TForm1::MenuEdit_ReadClick() {
 bool TForm1::ReadyToWrite() {
     StorePendingEdit();
     const auto& lang = context_.data.lang;
-    return context_.data.image.HasChannelInUse() ||
-           context_.modals.Confirm(
-               this, FromUtf8(ChannelEditTextUtf8(lang, ChannelEditTextId::EmptyWriteQuestion)),
-               UiText(lang, text::kOk), UiText(lang, text::kCancel));
+    if (!context_.data.image.HasChannelInUse() &&
+        !context_.modals.Confirm(
+            this, FromUtf8(ChannelEditTextUtf8(lang, ChannelEditTextId::EmptyWriteQuestion)),
+            UiText(lang, text::kOk), UiText(lang, text::kCancel))) {
+        return false;
+    }
+    // Values the grid moved on its own are named before they reach a radio; once the user
+    // writes them anyway they are accepted and not asked about again.
+    ChannelTableModel& grid = channelPage_->Model();
+    if (grid.MovedValuesInForce().empty()) {
+        return true;
+    }
+    const QString question =
+        FromUtf8(ChannelEditTextUtf8(lang, ChannelEditTextId::MovedValuesWriteQuestion))
+            .arg(grid.MovedValuesText());
+    if (!context_.modals.Confirm(this, question, UiText(lang, text::kOk),
+                                 UiText(lang, text::kCancel))) {
+        return false;
+    }
+    grid.AcceptMovedValues();
+    return true;
 }
 
 void TForm1::MenuEdit_WriteClick() {
