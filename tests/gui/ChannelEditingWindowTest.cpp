@@ -83,9 +83,11 @@ TEST_F(ChannelEditingWindowTest, OpenAndNewStartAFreshHistoryAndAReadIsOneStepTo
 
     PasteChannel(1, "430");
     ASSERT_TRUE(CanUndo());
+    modals.QueueAnswer(ModalAnswer::No);  // not saved first
     modals.QueueAnswer(ModalAnswer::Cancel);
     Action("MenuFile_New")->trigger();
     EXPECT_TRUE(CanUndo()) << "New answered Cancel changes nothing";
+    modals.QueueAnswer(ModalAnswer::No);
     modals.QueueAnswer(ModalAnswer::Ok);
     Action("MenuFile_New")->trigger();
     EXPECT_FALSE(CanUndo());
@@ -95,6 +97,7 @@ TEST_F(ChannelEditingWindowTest, OpenAndNewStartAFreshHistoryAndAReadIsOneStepTo
     const std::string project = folder.File("two.Vkf");
     ASSERT_TRUE(SaveProject(project, data.image, data.band));
     PasteChannel(3, "432");
+    modals.QueueAnswer(ModalAnswer::No);
     modals.QueueFileName(QString::fromStdString(project));
     Action("MenuFile_Open")->trigger();
     EXPECT_FALSE(CanUndo());
@@ -231,6 +234,7 @@ TEST_F(ChannelEditingWindowTest, ListsRoundTripAndChannelsTravelBetweenProjects)
     ProjectImage empty;
     empty.ResetToDefaults();
     ASSERT_TRUE(SaveProject(other, empty, data.band));
+    modals.QueueAnswer(ModalAnswer::No);
     modals.QueueFileName(QString::fromStdString(other));
     Action("MenuFile_Open")->trigger();
     PasteChannel(10, QGuiApplication::clipboard()->text().trimmed());  // onto 10 to 12

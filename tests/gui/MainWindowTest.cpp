@@ -98,16 +98,25 @@ TEST_F(MainWindowTest, NewClearsTheProjectOnlyWhenConfirmed) {
     data.lastWriteTime = {2024, 3, 7, 9, 5};
     const std::vector<uint8_t> edited = BytesOf(data.image);
 
+    // Unsaved edits are offered to be saved first; Cancel there, or at the clearing question,
+    // keeps everything.
+    modals.QueueAnswer(ModalAnswer::Cancel);
+    Child<QAction>("MenuFile_New")->trigger();
+    modals.QueueAnswer(ModalAnswer::No);
     modals.QueueAnswer(ModalAnswer::Cancel);
     Child<QAction>("MenuFile_New")->trigger();
     EXPECT_EQ(BytesOf(data.image), edited);
 
+    modals.QueueAnswer(ModalAnswer::No);
     modals.QueueAnswer(ModalAnswer::Ok);
     QTest::mouseClick(Child<QToolButton>("ToolButton_New"), Qt::LeftButton);
     EXPECT_FALSE(data.image.IsChannelValid(3));
     EXPECT_EQ(data.lastWriteTime, LastWriteTime{});
     EXPECT_EQ(Child<QLabel>("sLastWriteTime")->text(), "0-0-0  0:0");
-    EXPECT_EQ(modals.Log(), QStringList({"Clear all data ?", "Clear all data ?"}));
+    const QString save = "Save changes to Untitled?";
+    EXPECT_EQ(modals.Log(),
+              QStringList({save, save, "Clear all data ?", save, "Clear all data ?"}));
+    EXPECT_TRUE(modals.AllAnswersUsed());
 }
 
 TEST_F(MainWindowTest, SaveAndOpenUseRealFilesAndReportOnesThatFail) {
@@ -127,6 +136,7 @@ TEST_F(MainWindowTest, SaveAndOpenUseRealFilesAndReportOnesThatFail) {
     modals.QueueAnswer(ModalAnswer::Ok);
     Child<QAction>("MenuFile_New")->trigger();
     data.band = {400000000, 480000000};
+    modals.QueueAnswer(ModalAnswer::No);
     modals.QueueFileName(QString::fromStdString(path));
     Child<QAction>("MenuFile_Open")->trigger();
     EXPECT_EQ(BytesOf(data.image), saved);
@@ -143,11 +153,13 @@ TEST_F(MainWindowTest, SaveAndOpenUseRealFilesAndReportOnesThatFail) {
     data.image.SetChannelValid(5, true);
     const std::vector<uint8_t> current = BytesOf(data.image);
     if (!asRoot) {
+        modals.QueueAnswer(ModalAnswer::No);
         modals.QueueFileName(QString::fromStdString(unreadable));
         Child<QAction>("MenuFile_Open")->trigger();
     }
     modals.QueueFileName(QString::fromStdString(folder.File("no-such-folder/x.Vkf")));
     Child<QAction>("MenuFile_Save")->trigger();
+    modals.QueueAnswer(ModalAnswer::No);
     modals.QueueFileName(QString::fromStdString(folder.File("absent.Vkf")));
     Child<QAction>("MenuFile_Open")->trigger();
 
@@ -156,7 +168,8 @@ TEST_F(MainWindowTest, SaveAndOpenUseRealFilesAndReportOnesThatFail) {
     const QStringList expected = asRoot ? QStringList{"no-such-folder", "absent.Vkf"}
                                         : QStringList{"locked.Vkf", "no-such-folder", "absent.Vkf"};
     ASSERT_EQ(log.filter("file dialog").size(), expected.size()) << log.join('|').toStdString();
-    const QStringList messages = QStringList(log).filter(QRegularExpression("^(?!file dialog)"));
+    const QStringList messages =
+        QStringList(log).filter(QRegularExpression("^(?!file dialog|Save changes)"));
     ASSERT_EQ(messages.size(), expected.size()) << log.join('|').toStdString();
     for (qsizetype i = 0; i < expected.size(); ++i) {
         EXPECT_TRUE(messages[i].contains(expected[i])) << messages[i].toStdString();
@@ -184,14 +197,17 @@ TEST_F(MainWindowTest, FilesThatAreNotProjectsAreRefusedWithNothingChanged) {
     WriteAll(noise, random);
 
     modals.ClearLog();
+    modals.QueueAnswer(ModalAnswer::No);
     modals.QueueFileName(QString::fromStdString(list));
     Child<QAction>("MenuFile_Open")->trigger();
+    modals.QueueAnswer(ModalAnswer::No);
     modals.QueueFileName(QString::fromStdString(ini));
     Child<QAction>("MenuFile_Open")->trigger();
     EXPECT_FALSE(window->OpenProjectFile(QString::fromStdString(noise)));
     EXPECT_EQ(BytesOf(data.image), current);
     EXPECT_EQ(data.band, band);
-    const QStringList messages = modals.Log().filter(QRegularExpression("^(?!file dialog)"));
+    const QStringList messages =
+        modals.Log().filter(QRegularExpression("^(?!file dialog|Save changes)"));
     ASSERT_EQ(messages.size(), 3) << modals.Log().join('|').toStdString();
     EXPECT_TRUE(
         messages[0].contains("channels.csv\" is not a project file: it looks like a channel list"))
@@ -543,6 +559,7 @@ TEST_F(MainWindowTest, ShortcutsWriteTheProjectToARadioAndReadTheSameChannelsBac
     ASSERT_EQ(modals.Log(), QStringList({"dialog: TProgramDialog",
                                          "SUCCESS\n\nRadios written since the window opened: 1"}));
 
+    modals.QueueAnswer(ModalAnswer::No);
     modals.QueueAnswer(ModalAnswer::Ok);
     Child<QAction>("MenuFile_New")->trigger();
     ASSERT_FALSE(data.image.IsChannelValid(3));

@@ -143,7 +143,8 @@ void HistoryWindow::OpenClick() {
     appData.band = band_;
     appData.lastWriteTime = entry->radioStamp;
     // As a read from the radio: one step back to the project as it was.
-    emit context_.events.projectReplaced(ProjectReplacement::RadioRead);
+    emit context_.events.projectReplaced(ProjectReplacement::HistoryEntry,
+                                         QString::fromStdString(HistoryTimeText(entry->time)));
     accept();
 }
 

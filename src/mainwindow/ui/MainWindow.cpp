@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
+#include <QTime>
 #include <QTimer>
 
 #include "appdata/Settings.h"
@@ -53,7 +54,12 @@ TForm1::TForm1(GuiContext& context, QWidget* parent) : QMainWindow(parent), cont
     const QList<QAction*> fileItems = MenuFile->actions();
     files_ = new ProjectFiles(
         context_, *this, *MenuFile, fileItems.value(fileItems.indexOf(MenuFile_Save) + 1),
-        [this](const QString& path) { OpenProjectFile(path); },
+        [this](const QString& path) {
+            StorePendingEdit();
+            if (files_->ReadyToReplace()) {
+                OpenProjectFile(path);
+            }
+        },
         [this] { return MenuFile_SaveClick(); });
     for (MainWindowPage* page : Pages()) {
         connect(page, &MainWindowPage::projectEdited, files_, &ProjectFiles::Refresh);
@@ -143,22 +149,34 @@ void TForm1::FitOnScreen() {
     move(room.center() - QPoint(width() / 2, (height() + kFrameAllowance) / 2));
 }
 
-void TForm1::ProjectReplaced(ProjectReplacement how) {
+void TForm1::ProjectReplaced(ProjectReplacement how, const QString& when) {
+    // What a radio or the history holds belongs to no file: saving it must never overwrite
+    // the project that was open, so it becomes untitled and Save asks for a name.
+    const auto& lang = context_.data.lang;
+    if (how == ProjectReplacement::RadioRead) {
+        files_->StartedUntitled(
+            FromUtf8(ChannelEditTextUtf8(lang, ChannelEditTextId::ReadFromRadioOrigin))
+                .arg(QTime::currentTime().toString(QStringLiteral("HH:mm"))));
+    } else if (how == ProjectReplacement::HistoryEntry) {
+        files_->StartedUntitled(
+            FromUtf8(ChannelEditTextUtf8(lang, ChannelEditTextId::HistoryEntryOrigin)).arg(when));
+    }
     RefreshFromModel();
     // A read replaces unsaved edits: it is one step to undo. A band change clears all data by
     // design, behind its access code and confirmation: channels of the old band must not come
     // back under the new one.
-    if (how == ProjectReplacement::RadioRead) {
-        editing_->RecordRadioRead();
-    } else {
+    if (how == ProjectReplacement::BandChange) {
         editing_->StartFreshHistory();
+    } else {
+        editing_->RecordRadioRead();
     }
 }
 
 void TForm1::MenuFile_NewClick() {
     const auto& lang = context_.data.lang;
     StorePendingEdit();
-    if (!context_.modals.Confirm(this, UiText(lang, text::kClearAllQuestion),
+    if (!files_->ReadyToReplace() ||
+        !context_.modals.Confirm(this, UiText(lang, text::kClearAllQuestion),
                                  UiText(lang, text::kOk), UiText(lang, text::kCancel))) {
         return;
     }
@@ -201,6 +219,9 @@ void TForm1::MenuFile_OpenClick() {
     PageControl_Home->setCurrentIndex(0);
     StorePendingEdit();
     channelPage_->FocusGrid();
+    if (!files_->ReadyToReplace()) {
+        return;
+    }
     const auto path =
         context_.modals.OpenFileName(this, ProjectFileRequest(context_.data, text::kOpenTitle));
     if (path) {
@@ -209,9 +230,8 @@ void TForm1::MenuFile_OpenClick() {
 }
 
 bool TForm1::MenuFile_SaveClick() {
-    PageControl_Home->setCurrentIndex(0);
+    // Saving leaves the user on the page they were working on.
     StorePendingEdit();
-    channelPage_->FocusGrid();
     const auto path =
         context_.modals.SaveFileName(this, ProjectFileRequest(context_.data, text::kSaveTitle));
     if (!path) {

@@ -89,7 +89,7 @@ class TForm1 final : public QMainWindow {
     void SelectBandPreset();
     void FitOnScreen();
     // After a radio read or a band change: the whole project is new, and so is its history.
-    void ProjectReplaced(ProjectReplacement how);
+    void ProjectReplaced(ProjectReplacement how, const QString& when);
     std::array<MainWindowPage*, 2> Pages() const;
 
     GuiContext& context_;
@@ -98,6 +98,7 @@ class TForm1 final : public QMainWindow {
     QAction* MenuFile_New = nullptr;
     QAction* MenuFile_Open = nullptr;
     QAction* MenuFile_Save = nullptr;
+    QAction* MenuFile_SaveAs = nullptr;
     QAction* MenuFile_History = nullptr;
     QAction* MenuFile_Exit = nullptr;
     QAction* MenuEdit_Read = nullptr;

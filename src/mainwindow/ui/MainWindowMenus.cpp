@@ -54,6 +54,9 @@ void TForm1::BuildMenus() {
     MenuFile_Open = AddAction(MenuFile, "MenuFile_Open", [this] { MenuFile_OpenClick(); });
     MenuFile_Open->setShortcut(QKeySequence::Open);
     MenuFile_Save = AddAction(MenuFile, "MenuFile_Save", [this] { MenuFile_SaveClick(); });
+    MenuFile_SaveAs = AddAction(MenuFile, "MenuFile_SaveAs", [this] { MenuFile_SaveClick(); });
+    // Spelled out: not every platform theme binds the standard Save As key.
+    MenuFile_SaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     MenuFile_History = AddAction(MenuFile, "MenuFile_History", [this] { MenuFile_HistoryClick(); });
     MenuFile->addSeparator();
     MenuFile_Exit = AddAction(MenuFile, "MenuFile_Exit", [this] { close(); });

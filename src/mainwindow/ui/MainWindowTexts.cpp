@@ -9,6 +9,7 @@
 
 #include "compare/ui/CompareActions.h"
 #include "gui/UiText.h"
+#include "lang/ChannelEditText.h"
 #include "lang/HistoryText.h"
 #include "lang/LanguageSetting.h"
 #include "lang/TextIds.h"
@@ -80,6 +81,7 @@ void TForm1::ApplyTexts() {
         a.action->setText(UiText(lang, a.id));
     }
     MenuFile_History->setText(FromUtf8(HistoryTextUtf8(lang, HistoryTextId::MenuItem)));
+    MenuFile_SaveAs->setText(FromUtf8(ChannelEditTextUtf8(lang, ChannelEditTextId::SaveAs)));
     // Tool bar: the file and radio buttons carry short hints; the language buttons show the
     // language names (without the menu's accelerator mark).
     const ActionText hints[] = {{MenuFile_New, 244},

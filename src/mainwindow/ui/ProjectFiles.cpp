@@ -54,6 +54,7 @@ ProjectFiles::ProjectFiles(GuiContext& context, QMainWindow& window, QMenu& file
 
 void ProjectFiles::Opened(const QString& path) {
     current_ = path;
+    origin_.clear();
     RememberAsSaved();
     auto& recent = context_.data.config.recentProjects;
     const std::string local = LocalPath(path);
@@ -67,8 +68,33 @@ void ProjectFiles::Opened(const QString& path) {
 
 void ProjectFiles::StartedNew() {
     current_.clear();
+    origin_.clear();
     RememberAsSaved();
     Refresh();
+}
+
+void ProjectFiles::StartedUntitled(const QString& origin) {
+    current_.clear();
+    origin_ = origin;
+    Refresh();
+}
+
+bool ProjectFiles::ReadyToReplace() {
+    if (!Modified()) {
+        return true;
+    }
+    const auto& lang = context_.data.lang;
+    const QString name = current_.isEmpty()
+                             ? (origin_.isEmpty() ? QString::fromStdString(ChannelEditTextUtf8(
+                                                        lang, ChannelEditTextId::UntitledProject))
+                                                  : origin_)
+                             : QFileInfo(current_).fileName();
+    const ModalAnswer answer = context_.modals.AskYesNoCancel(
+        &window_,
+        QString::fromStdString(ChannelEditTextUtf8(lang, ChannelEditTextId::SaveChangesQuestion))
+            .arg(name),
+        UiText(lang, text::kYes), UiText(lang, text::kNo), UiText(lang, text::kCancel));
+    return answer == ModalAnswer::No || (answer == ModalAnswer::Yes && SaveToCurrent());
 }
 
 bool ProjectFiles::SaveToCurrent() {
@@ -91,6 +117,8 @@ void ProjectFiles::Refresh() {
     const bool modified = Modified();
     if (!current_.isEmpty()) {
         window_.setWindowTitle(QFileInfo(current_).fileName() + QStringLiteral("[*] - ") + program);
+    } else if (!origin_.isEmpty()) {
+        window_.setWindowTitle(origin_ + QStringLiteral("[*] - ") + program);
     } else {
         window_.setWindowTitle(modified ? program + QStringLiteral("[*]") : program);
     }
@@ -99,7 +127,9 @@ void ProjectFiles::Refresh() {
 }
 
 bool ProjectFiles::Modified() const {
-    return !SameProject(saved_, context_.data.image) || savedBand_ != context_.data.band;
+    // What came from a radio or the history is in no file yet, whatever its bytes.
+    return !origin_.isEmpty() || !SameProject(saved_, context_.data.image) ||
+           savedBand_ != context_.data.band;
 }
 
 void ProjectFiles::RememberAsSaved() {

@@ -28,6 +28,12 @@ class ProjectFiles final : public QObject {
     void Opened(const QString& path);
     // A new project: no file yet, nothing to mark.
     void StartedNew();
+    // A project that came from elsewhere (a radio, a history entry) and belongs to no file:
+    // the title says where it came from, it counts as unsaved, and saving asks for a name.
+    void StartedUntitled(const QString& origin);
+    // Before Open, Recent and New replace the project: unsaved changes are offered to be saved
+    // first. False when the user cancelled (or the save did not happen): keep everything.
+    bool ReadyToReplace();
     // The title and the Recent menu in the current language and state.
     void Refresh();
     // Ctrl+S: to the current file without a dialog; without one, File > Save's dialog.
@@ -46,6 +52,7 @@ class ProjectFiles final : public QObject {
     std::function<void(const QString&)> open_;
     std::function<bool()> saveAs_;
     QString current_;
+    QString origin_;  // where an untitled project came from; empty for a new one
     ProjectImage::Bytes saved_{};
     BandLimits savedBand_;
 };
