@@ -158,7 +158,7 @@ TEST_F(MainWindowTest, SaveAndOpenUseRealFilesAndReportOnesThatFail) {
         Child<QAction>("MenuFile_Open")->trigger();
     }
     modals.QueueFileName(QString::fromStdString(folder.File("no-such-folder/x.Vkf")));
-    Child<QAction>("MenuFile_Save")->trigger();
+    Child<QAction>("MenuFile_SaveAs")->trigger();
     modals.QueueAnswer(ModalAnswer::No);
     modals.QueueFileName(QString::fromStdString(folder.File("absent.Vkf")));
     Child<QAction>("MenuFile_Open")->trigger();
@@ -250,7 +250,7 @@ TEST_F(MainWindowTest, TheTitleCtrlSRecentProjectsAndTheLastFolder) {
     grid.Enter(4, testing::kRx, "439");
     EXPECT_TRUE(window->isWindowModified());
     modals.ClearLog();
-    Child<QAction>("SaveToCurrentFile")->trigger();
+    Child<QAction>("MenuFile_Save")->trigger();
     EXPECT_TRUE(modals.Log().isEmpty()) << "no dialog: " << modals.Log().join('|').toStdString();
     EXPECT_EQ(testing::ReadAll(mine),
               std::string(data.image.Raw().begin(), data.image.Raw().end()));
@@ -261,7 +261,7 @@ TEST_F(MainWindowTest, TheTitleCtrlSRecentProjectsAndTheLastFolder) {
     for (int i = 1; i <= 9; ++i) {
         modals.QueueFileName(
             QString::fromStdString((sub / ("p" + std::to_string(i) + ".Vkf")).string()));
-        Child<QAction>("MenuFile_Save")->trigger();
+        Child<QAction>("MenuFile_SaveAs")->trigger();
     }
     auto* recent = Child<QMenu>("MenuFile_Recent");
     ASSERT_NE(recent, nullptr);

@@ -42,7 +42,7 @@ TEST_F(ProjectProtectionTest, OpenRecentAndNewOfferToSaveUnsavedEditsFirst) {
     const std::string other = folder.File("other.Vkf");
     for (const std::string& path : {mine, other}) {
         modals.QueueFileName(QString::fromStdString(path));
-        Child<QAction>("MenuFile_Save")->trigger();
+        Child<QAction>("MenuFile_SaveAs")->trigger();
     }
     const std::string blank = Saved(mine);
     EnterRx(2, "439");

@@ -53,7 +53,7 @@ TForm1::TForm1(GuiContext& context, QWidget* parent) : QMainWindow(parent), cont
     connect(&context_.events, &ProjectEvents::projectReplaced, this, &TForm1::ProjectReplaced);
     const QList<QAction*> fileItems = MenuFile->actions();
     files_ = new ProjectFiles(
-        context_, *this, *MenuFile, fileItems.value(fileItems.indexOf(MenuFile_Save) + 1),
+        context_, *this, *MenuFile, fileItems.value(fileItems.indexOf(MenuFile_SaveAs) + 1),
         [this](const QString& path) {
             StorePendingEdit();
             if (files_->ReadyToReplace()) {

@@ -53,7 +53,10 @@ void TForm1::BuildMenus() {
     MenuFile_New->setShortcut(QKeySequence::New);
     MenuFile_Open = AddAction(MenuFile, "MenuFile_Open", [this] { MenuFile_OpenClick(); });
     MenuFile_Open->setShortcut(QKeySequence::Open);
-    MenuFile_Save = AddAction(MenuFile, "MenuFile_Save", [this] { MenuFile_SaveClick(); });
+    // Save goes to the project's own file (asking for a name only when it has none); Save As
+    // always asks.
+    MenuFile_Save = AddAction(MenuFile, "MenuFile_Save", [this] { files_->SaveToCurrent(); });
+    MenuFile_Save->setShortcut(QKeySequence::Save);
     MenuFile_SaveAs = AddAction(MenuFile, "MenuFile_SaveAs", [this] { MenuFile_SaveClick(); });
     // Spelled out: not every platform theme binds the standard Save As key.
     MenuFile_SaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));

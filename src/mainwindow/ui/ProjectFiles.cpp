@@ -42,13 +42,6 @@ ProjectFiles::ProjectFiles(GuiContext& context, QMainWindow& window, QMenu& file
       saveAs_(std::move(saveAs)) {
     recent_->setObjectName(QStringLiteral("MenuFile_Recent"));
     fileMenu.insertMenu(before, recent_);
-    // Not in the menu: File > Save keeps its dialog, Ctrl+S goes to the file in hand.
-    auto* save = new QAction(&window);
-    save->setObjectName(QStringLiteral("SaveToCurrentFile"));
-    save->setShortcut(QKeySequence::Save);
-    save->setShortcutContext(Qt::WindowShortcut);
-    window.addAction(save);
-    connect(save, &QAction::triggered, this, [this] { SaveToCurrent(); });
     RememberAsSaved();
 }
 

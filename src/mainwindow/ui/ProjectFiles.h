@@ -36,7 +36,7 @@ class ProjectFiles final : public QObject {
     bool ReadyToReplace();
     // The title and the Recent menu in the current language and state.
     void Refresh();
-    // Ctrl+S: to the current file without a dialog; without one, File > Save's dialog.
+    // File > Save (Ctrl+S): to the current file without a dialog; without one, Save As.
     bool SaveToCurrent();
 
     const QString& CurrentFile() const { return current_; }
