@@ -168,8 +168,12 @@ TEST_F(CalibrationFileTest, ShortFileReplacesOnlyItsBytesAndLongFileOnlyTheRecor
         const std::vector<char> bytes(kCalibrationDataSize + 40, '\x5A');
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     }
-    ASSERT_TRUE(LoadCalibrationFile(longPath, c));
+    const FileResult longer = LoadCalibrationFile(longPath, c);
+    ASSERT_TRUE(longer) << longer.message;
     EXPECT_TRUE(std::ranges::all_of(c.Raw(), [](uint8_t b) { return b == 0x5A; }));
+    EXPECT_NE(longer.notice.find("is longer than the 160 bytes of calibration data"),
+              std::string::npos)
+        << longer.notice;
 }
 
 TEST_F(CalibrationFileTest, TextIsRefusedAndAShortFileSaysHowMuchItHeld) {
