@@ -6,6 +6,7 @@
 #include "calibration/CalibrationData.h"
 #include "model/AtomicOutput.h"
 #include "model/FileRecognition.h"
+#include "model/ProjectImage.h"
 #include "model/RegularFile.h"
 
 namespace radioprog {
@@ -18,6 +19,13 @@ std::optional<std::string> WhyNotCalibration(std::span<const uint8_t> bytes) {
     if (bytes.empty()) {
         return "it is empty";
     }
+    // A project's first bytes would be taken for calibration values and written as the
+    // radio's factory tuning.
+    if (bytes.size() == kProjectImageSize) {
+        return "it holds " + std::to_string(kProjectImageSize) +
+               " bytes, the size of a project file, not the " +
+               std::to_string(kCalibrationDataSize) + " bytes of calibration data";
+    }
     if (auto text = TextFileKind(bytes)) {
         return text;
     }
@@ -28,7 +36,7 @@ std::optional<std::string> WhyNotCalibration(std::span<const uint8_t> bytes) {
 
 FileResult LoadCalibrationFile(const std::string& path, CalibrationData& calibration) {
     const RegularFileContents file =
-        ReadRegularFile(path, kCalibrationDataSize + 1, LongerFile::ReadTheStart);
+        ReadRegularFile(path, kProjectImageSize + 1, LongerFile::ReadTheStart);
     if (file.status != FileRead::Read) {
         return {false, "Cannot open \"" + path + "\": " + file.why};
     }

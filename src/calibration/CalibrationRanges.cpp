@@ -92,7 +92,8 @@ constexpr CalibrationRange kRanges[] = {
     One("BattLowPowerOff", calib::BattLowPowerOff, 0, 1),
     One("Xtal1846", calib::Xtal1846, 0, 1),
     Table("Vol1846", calib::Vol1846, false, 0, kFullByte),
-    {"FreqAging", calib::FreqAging.offset, 4, false, 1, 4, 100000000, 600000000, false, true},
+    // A radio whose ageing frequency was never set holds 0.
+    {"FreqAging", calib::FreqAging.offset, 4, false, 1, 4, 100000000, 600000000, true, true},
 };
 
 bool IsInRange(const CalibrationRange& range, int64_t value) {

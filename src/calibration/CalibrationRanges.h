@@ -24,7 +24,7 @@ struct CalibrationRange {
     size_t stride;  // bytes from one entry to the next
     int64_t min;
     int64_t max;
-    bool zeroMeansUnset;  // 0 is taken too: a point not in use, a value the defaults leave 0
+    bool zeroMeansUnset;  // 0 is taken too: a point not in use, a value left unset
     bool onRaster;        // a frequency in Hz on the channel raster
 };
 

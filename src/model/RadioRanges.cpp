@@ -13,7 +13,7 @@ bool IsBandTheRadioAccepts(const BandLimits& band) {
 }
 
 std::string BandText(const BandLimits& band) {
-    return FreqToText(band.lower) + "\u2013" + FreqToText(band.upper) + " MHz";
+    return FreqToText(band.lower) + "-" + FreqToText(band.upper) + " MHz";
 }
 
 bool CanRadioHoldChannel(ConstChannelRecord channel) {

@@ -13,7 +13,7 @@
 namespace radioprog {
 
 // The radio's ranges in words, for messages.
-inline constexpr const char* kRadioRangesText = "136\u2013174, 200\u2013260, 300\u2013520 MHz";
+inline constexpr const char* kRadioRangesText = "136-174, 200-260, 300-520 MHz";
 
 // Whether the radio can hold the frequency.
 bool IsFrequencyTheRadioHolds(uint32_t hz);

@@ -8,6 +8,7 @@
 #include <random>
 #include <vector>
 
+#include "model/ProjectFile.h"
 #include "support/TempFolder.h"
 
 namespace radioprog {
@@ -189,6 +190,18 @@ TEST_F(CalibrationFileTest, TextIsRefusedAndAShortFileSaysHowMuchItHeld) {
                                    "channel list"),
               std::string::npos)
         << refused.message;
+    EXPECT_TRUE(std::ranges::equal(c.Raw(), original.Raw()));
+
+    // A project's first bytes are no calibration values.
+    const std::string project = folder.File("radio.Vkf");
+    ProjectImage image;
+    image.ResetToDefaults();
+    ASSERT_TRUE(SaveProject(project, image, BandLimits{}));
+    const FileResult notCalibration = LoadCalibrationFile(project, c);
+    EXPECT_FALSE(notCalibration);
+    EXPECT_TRUE(notCalibration.notThisKind);
+    EXPECT_NE(notCalibration.message.find("the size of a project file"), std::string::npos)
+        << notCalibration.message;
     EXPECT_TRUE(std::ranges::equal(c.Raw(), original.Raw()));
 
     const std::string shortPath = folder.File("short.vkfa");

@@ -190,8 +190,8 @@ TEST(ProjectFile, ABandTheRadioRefusesOpensWithANoticeAndSavesAndOpensAgain) {
     const Case cases[] = {
         {"random.Vkf", RandomBytes(kProjectImageSize, 1), ""},
         {"random.bin", RandomBytes(4096, 2), ""},
-        {"reversed.Vkf", reversedBytes, "480.00000\u2013400.00000 MHz"},
-        {"head.Vkf", RandomBytes(100, 3), "0\u20130 MHz"},
+        {"reversed.Vkf", reversedBytes, "480.00000-400.00000 MHz"},
+        {"head.Vkf", RandomBytes(100, 3), "0-0 MHz"},
     };
     for (const Case& c : cases) {
         const auto path = folder.File(c.name);
