@@ -90,12 +90,12 @@ std::array<uint8_t, kCalibrationSize> CalibrationBlock(bool variantY) {
             block[69 + 2 * i] = static_cast<uint8_t>(deviation[i]);
         }
     }
-    block[74] = 0x40;   // CTCSS deviation
-    block[75] = 0x48;   // DCS deviation
+    block[74] = 0x0E;   // CTCSS deviation (6 bits)
+    block[75] = 0x0D;   // DCS deviation (6 bits)
     block[76] = 0x10;   // crystal trim
     block[78] = 0x08;   // fine microphone gain
     block[79] = 0x05;   // microphone gain
-    block[123] = 0x1A;  // crystal setting
+    block[123] = 0x01;  // crystal setting: 13 MHz
     constexpr std::array<uint8_t, 10> volume = {0, 4, 8, 12, 16, 20, 24, 28, 32, 36};
     std::copy(volume.begin(), volume.end(), block.begin() + 124);
     return block;

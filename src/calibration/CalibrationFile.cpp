@@ -6,6 +6,7 @@
 #include "calibration/CalibrationData.h"
 #include "model/AtomicOutput.h"
 #include "model/FileRecognition.h"
+#include "model/ProjectImage.h"
 #include "model/RegularFile.h"
 
 namespace radioprog {
@@ -18,6 +19,13 @@ std::optional<std::string> WhyNotCalibration(std::span<const uint8_t> bytes) {
     if (bytes.empty()) {
         return "it is empty";
     }
+    // A project's first bytes would be taken for calibration values and written as the
+    // radio's factory tuning.
+    if (bytes.size() == kProjectImageSize) {
+        return "it holds " + std::to_string(kProjectImageSize) +
+               " bytes, the size of a project file, not the " +
+               std::to_string(kCalibrationDataSize) + " bytes of calibration data";
+    }
     if (auto text = TextFileKind(bytes)) {
         return text;
     }
@@ -28,7 +36,7 @@ std::optional<std::string> WhyNotCalibration(std::span<const uint8_t> bytes) {
 
 FileResult LoadCalibrationFile(const std::string& path, CalibrationData& calibration) {
     const RegularFileContents file =
-        ReadRegularFile(path, kCalibrationDataSize, LongerFile::ReadTheStart);
+        ReadRegularFile(path, kProjectImageSize + 1, LongerFile::ReadTheStart);
     if (file.status != FileRead::Read) {
         return {false, "Cannot open \"" + path + "\": " + file.why};
     }
@@ -37,14 +45,21 @@ FileResult LoadCalibrationFile(const std::string& path, CalibrationData& calibra
         result.notThisKind = true;
         return result;
     }
-    // A short file replaces only the bytes it holds.
-    std::copy(file.bytes.begin(), file.bytes.end(), calibration.Raw().begin());
+    // A short file replaces only the bytes it holds; a longer one gives its first bytes.
+    const size_t length = file.bytes.size();
+    std::copy_n(file.bytes.begin(), std::min(length, kCalibrationDataSize),
+                calibration.Raw().begin());
     FileResult result;
-    if (file.bytes.size() < kCalibrationDataSize) {
-        result.notice = "Only the first " + std::to_string(file.bytes.size()) + " bytes of the " +
+    if (length < kCalibrationDataSize) {
+        result.notice = "Only the first " + std::to_string(length) + " bytes of the " +
                         std::to_string(kCalibrationDataSize) +
                         " bytes of calibration data were in \"" + path +
                         "\"; the rest is as it was.";
+    } else if (length > kCalibrationDataSize) {
+        result.notice = "\"" + path + "\" is longer than the " +
+                        std::to_string(kCalibrationDataSize) +
+                        " bytes of calibration data; only its first " +
+                        std::to_string(kCalibrationDataSize) + " bytes were read.";
     }
     return result;
 }

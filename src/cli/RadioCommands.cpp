@@ -14,8 +14,10 @@
 #include "cli/RadioJob.h"
 #include "cli/RadioRead.h"
 #include "cli/WriteCheckOptions.h"
+#include "jobs/WriteRefusal.h"
 #include "model/AtomicOutput.h"
 #include "model/ProjectFile.h"
+#include "model/RadioRanges.h"
 #include "port/PortChoice.h"
 #include "port/PosixSerialPort.h"
 #include "session/PasswordBlock.h"
@@ -33,12 +35,19 @@ struct RadioOptions {
     std::string project;
     std::string calibration;
     std::string newPassword;
-    bool allowEmpty = false;  // write a project without channels, clearing the radio's
+    bool allowEmpty = false;        // write a project without channels, clearing the radio's
+    bool forceCalibration = false;  // write a record outside the calibration ranges
     CheckedWriteOptions checks;
 };
 
 void AddPasswordOption(CLI::App* command, RadioOptions& options) {
     command->add_option("--password", options.password, "Password that opens a protected radio");
+}
+
+void AddForceCalibrationFlag(CLI::App* command, RadioOptions& options) {
+    command->add_flag("--force-calibration", options.forceCalibration,
+                      "Write a calibration record with values outside their ranges (the radio's "
+                      "calibration is kept in the history first)");
 }
 
 // The configuration file's port choice and port map, as the desktop tool starts with.
@@ -75,7 +84,7 @@ bool TakeUnlockPassword(const RadioOptions& options, CliContext& context) {
 // A project without a channel in use would clear every channel of the radio: a blank or wrong
 // file, most likely, so it is written only when asked for by name.
 bool RefuseEmptyProject(const RadioOptions& options, CliContext& context) {
-    if (options.allowEmpty || context.data.image.HasChannelInUse()) {
+    if (options.allowEmpty || HasChannelTheRadioHolds(context.data.image)) {
         return true;
     }
     std::cerr << "\"" << options.project
@@ -146,6 +155,25 @@ void RunCalibrationRead(const RadioOptions& options, CliContext& context) {
     }
 }
 
+// A record outside the calibration ranges would detune the radio: it is written only when
+// asked for by name, and then only after the radio's own calibration is kept in the history.
+bool AcceptCalibrationRecord(const RadioOptions& options, CliContext& context, SessionMode mode,
+                             CheckedWriteOptions& checks) {
+    const auto doubt = DoubtCalibration({mode, false, {}, {}}, context.data);
+    if (!doubt) {
+        return true;
+    }
+    std::cerr << WriteRefusalTextUtf8(English(), *doubt) << "\n";
+    if (!options.forceCalibration) {
+        std::cerr << "Nothing was written. Use --force-calibration to write it anyway, after a "
+                     "backup of the radio's calibration into the history.\n";
+        context.exitCode = kExitDataError;
+        return false;
+    }
+    checks.backupFirst = true;
+    return true;
+}
+
 // Loads the calibration file (and for write-all the project) and writes them to the radio.
 void RunCalibrationWrite(const RadioOptions& options, CliContext& context, bool withData) {
     AppData& data = context.data;
@@ -155,13 +183,15 @@ void RunCalibrationWrite(const RadioOptions& options, CliContext& context, bool 
         return;
     }
     ResetCalibrationData(data.calibration, data.band);
+    const SessionMode mode = withData ? SessionMode::CalibrationAndData : SessionMode::Calibration;
+    CheckedWriteOptions checks = options.checks;
     if (!Report(LoadCalibrationFile(options.calibration, data.calibration), context) ||
+        !AcceptCalibrationRecord(options, context, mode, checks) ||
         !TakeUnlockPassword(options, context)) {
         return;
     }
-    RunSafeWrite(context, options.port,
-                 withData ? SessionMode::CalibrationAndData : SessionMode::Calibration,
-                 options.checks, withData ? options.project : options.calibration);
+    RunSafeWrite(context, options.port, mode, checks,
+                 withData ? options.project : options.calibration);
 }
 
 void RunSetPassword(const RadioOptions& options, CliContext& context) {
@@ -258,6 +288,7 @@ void AddRadioCommands(CLI::App& app, CliContext& context) {
         AddRadioCommand(*calibration, "write", "Write a calibration file to the radio", context,
                         [options, &context] { RunCalibrationWrite(*options, context, false); });
     calWrite->add_option("file", o.calibration, "Calibration file (.vkfa)")->required();
+    AddForceCalibrationFlag(calWrite, o);
     AddWriteCheckOptions(calWrite, o.checks);
     AddPasswordOption(calWrite, o);
     AddPortOptions(calWrite, o.port);
@@ -267,6 +298,7 @@ void AddRadioCommands(CLI::App& app, CliContext& context) {
         context, [options, &context] { RunCalibrationWrite(*options, context, true); });
     calWriteAll->add_option("calibration", o.calibration, "Calibration file (.vkfa)")->required();
     calWriteAll->add_option("project", o.project, "Project file (.Vkf)")->required();
+    AddForceCalibrationFlag(calWriteAll, o);
     calWriteAll->add_flag("--allow-empty", o.allowEmpty,
                           "Write a project without channels (clears every channel of the radio)");
     AddWriteCheckOptions(calWriteAll, o.checks);

@@ -6,6 +6,7 @@
 
 #include "cli/CliSessionHost.h"
 #include "cli/HistoryCommand.h"
+#include "jobs/WriteRefusal.h"
 #include "port/PosixSerialPort.h"
 
 namespace radioprog::cli {
@@ -33,6 +34,11 @@ void ApplyPortOptions(const PortOptions& options, PortChoice& choice) {
 }
 
 bool RunRadioJob(CliContext& context, const PortOptions& portOptions, const JobOrder& order) {
+    if (const auto refusal = RefuseWrite(order, context.data)) {
+        std::cerr << WriteRefusalTextUtf8(English(), *refusal) << "\n";
+        context.exitCode = kExitDataError;
+        return false;
+    }
     ApplyPortOptions(portOptions, context.data.port);
     PosixSerialPort port(context.data.port.lockFolder);
     CliSessionHost host(std::cerr, isatty(STDERR_FILENO) == 1, &port);

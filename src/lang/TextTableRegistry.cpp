@@ -12,6 +12,7 @@
 #include "lang/SheetText.h"
 #include "lang/ToolText.h"
 #include "lang/WriteCheckText.h"
+#include "lang/WriteRefusalText.h"
 
 namespace radioprog {
 
@@ -29,6 +30,7 @@ constexpr TextTableEntry kTables[] = {
     {TextTableId::WriteCheck, "WriteCheckText", WriteCheckTextSource},
     {TextTableId::Compare, "CompareText", CompareTextSource},
     {TextTableId::History, "HistoryText", HistoryTextSource},
+    {TextTableId::WriteRefusal, "WriteRefusalText", WriteRefusalTextSource},
 };
 
 constexpr bool EachEntryAtItsId() {

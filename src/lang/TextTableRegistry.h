@@ -23,6 +23,7 @@ enum class TextTableId : int {
     WriteCheck,
     Compare,
     History,
+    WriteRefusal,
     Count,  // not a table: how many there are
 };
 

@@ -6,7 +6,7 @@
 
 #include "model/AtomicOutput.h"
 #include "model/FileRecognition.h"
-#include "model/FreqCodec.h"
+#include "model/RadioRanges.h"
 #include "model/RegularFile.h"
 
 namespace radioprog {
@@ -35,32 +35,32 @@ std::optional<std::string> WhyNotAProject(std::span<const uint8_t> bytes) {
     if (bytes.empty()) {
         return "it is empty";
     }
-    if (auto text = TextFileKind(bytes)) {
-        return text;
+    return TextFileKind(bytes);
+}
+
+void AddNotice(FileResult& result, const std::string& notice) {
+    result.notice += (result.notice.empty() ? "" : "\n") + notice;
+}
+
+// A file of another length is still read as the project's leading bytes, but the user learns
+// that the project on screen is not all the file's, or not all of it the file's.
+void NoticeOfLength(FileResult& result, size_t length, const std::string& path) {
+    if (length < kProjectImageSize) {
+        AddNotice(result, "Only the first " + std::to_string(length) + " bytes of a " +
+                              std::to_string(kProjectImageSize) + "-byte project were in \"" +
+                              path + "\"; the rest of the project is as it was.");
+    } else if (length > kProjectImageSize) {
+        AddNotice(result, "\"" + path + "\" is longer than a " + std::to_string(kProjectImageSize) +
+                              "-byte project; only its first " + std::to_string(kProjectImageSize) +
+                              " bytes were read.");
     }
-    if (bytes.size() < image::BandLower.offset + 4) {
-        return std::nullopt;
-    }
-    ProjectImage image;
-    std::copy(bytes.begin(), bytes.end(), image.Raw().begin());
-    const uint32_t lower = image.Get(image::BandLower);
-    const uint32_t upper = image.Get(image::BandUpper);
-    const std::string limits = FreqToText(lower) + "\u2013" + FreqToText(upper) + " MHz";
-    if (!IsBandEdgeValid(lower, upper)) {
-        return "its band limits " + limits +
-               " are outside the radio's ranges (136\u2013174, 200\u2013260, 300\u2013520 MHz)";
-    }
-    if (lower > upper) {
-        return "its band limits " + limits + " are in reverse order";
-    }
-    return std::nullopt;
 }
 
 }  // namespace
 
 FileResult OpenProject(const std::string& path, ProjectImage& image, BandLimits& band) {
     const RegularFileContents file =
-        ReadRegularFile(path, kProjectImageSize, LongerFile::ReadTheStart);
+        ReadRegularFile(path, kProjectImageSize + 1, LongerFile::ReadTheStart);
     if (file.status != FileRead::Read) {
         return {false, "Cannot open \"" + path + "\": " + file.why};
     }
@@ -68,14 +68,19 @@ FileResult OpenProject(const std::string& path, ProjectImage& image, BandLimits&
         return NotAProject(path, *why);
     }
     // A short file replaces only the bytes it holds.
-    std::copy(file.bytes.begin(), file.bytes.end(), image.Raw().begin());
+    const size_t length = file.bytes.size();
+    std::copy_n(file.bytes.begin(), std::min(length, kProjectImageSize), image.Raw().begin());
     band.lower = image.Get(image::BandLower);
     band.upper = image.Get(image::BandUpper);
     FileResult result;
-    if (file.bytes.size() < kProjectImageSize) {
-        result.notice = "Only the first " + std::to_string(file.bytes.size()) + " bytes of a " +
-                        std::to_string(kProjectImageSize) + "-byte project were in \"" + path +
-                        "\"; the rest of the project is as it was.";
+    NoticeOfLength(result, length, path);
+    // The band is taken as the file holds it, so that the project can be looked at and mended;
+    // a write refuses it until the band dialog sets one the radio takes.
+    if (!IsBandTheRadioAccepts(band)) {
+        AddNotice(result, "The band of \"" + path + "\", " + BandText(band) +
+                              ", is not one the radio accepts (" + kRadioRangesText +
+                              "): the project cannot be written to a radio until the band "
+                              "dialog sets its band.");
     }
     return result;
 }

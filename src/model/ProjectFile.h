@@ -17,10 +17,11 @@ ProjectImage ProjectFileImage(const ProjectImage& image, const BandLimits& band)
 // in one piece (see WriteFileAtomically): a failed save leaves the file that was there.
 FileResult SaveProject(const std::string& path, ProjectImage& image, const BandLimits& band);
 
-// Reads up to the image's size over the image (a short file replaces only the bytes it
-// holds, and the result's notice says so), then takes the working band from the image's band
-// copy. What is clearly no project is refused (notThisKind) and changes nothing: an empty
-// file, text, or a file holding band limits outside the radio's ranges or in reverse order.
+// Reads up to the image's size over the image, then takes the working band from the image's
+// band copy. A short file replaces only the bytes it holds, a longer one gives only its first
+// bytes, and a band the radio does not accept is taken as it is: the result's notice says
+// each. What is clearly no project is refused (notThisKind) and changes nothing: an empty
+// file, or text.
 FileResult OpenProject(const std::string& path, ProjectImage& image, BandLimits& band);
 
 }  // namespace radioprog

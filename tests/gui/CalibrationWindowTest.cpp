@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <filesystem>
@@ -312,6 +313,53 @@ TEST_F(CalibrationWindow, ACalibrationFileSavedChangedAndOpenedAgainGivesBackThe
     window.bOpenClick();
     EXPECT_TRUE(std::ranges::equal(data.calibration.Raw(), saved.Raw()));
     EXPECT_EQ(modals.Log().filter("missing").size(), 1);
+}
+
+// A record outside the calibration ranges is named and written only when the user insists,
+// and then the programming window keeps the radio's calibration first, without a way out;
+// with the history off there is nowhere to keep it, and the write is refused. A band the radio
+// does not accept stops the write of calibration and data before any question.
+TEST_F(CalibrationWindow, ARecordOutsideItsRangesIsWrittenOnlyWhenTheUserInsistsAfterABackup) {
+    data.lang.SetLangType(THaldenFuncs::TLangType::English);
+    data.calibration.SetSqOffset(8, 90);
+    TAdjustmentDlg window(context, nullptr);
+
+    modals.QueueAnswer(ModalAnswer::Cancel);
+    window.bWriteClick();
+    ASSERT_EQ(modals.Log().size(), 2) << modals.Log().join('|').toStdString();
+    EXPECT_TRUE(modals.Log()[0].contains("values out of range: SQ_offset[8] = 90 (-50..50)"))
+        << modals.Log()[0].toStdString();
+    EXPECT_TRUE(modals.Log()[1].startsWith("Write it anyway?")) << modals.Log()[1].toStdString();
+
+    bool backupChecked = false;
+    bool backupChangeable = true;
+    modals.QueueAnswer(ModalAnswer::Ok);
+    modals.QueueDialogHandler([&](QDialog& dialog) {
+        auto* backup = Find<QCheckBox>(&dialog, "BackupBeforeWrite");
+        backupChecked = backup->isChecked();
+        backupChangeable = backup->isEnabled();
+        dialog.reject();
+    });
+    modals.ClearLog();
+    window.bWriteClick();
+    EXPECT_TRUE(modals.AllAnswersUsed());
+    EXPECT_TRUE(backupChecked);
+    EXPECT_FALSE(backupChangeable);
+
+    data.config.historyEnabled = false;
+    modals.ClearLog();
+    window.bWriteClick();
+    ASSERT_EQ(modals.Log().size(), 1) << modals.Log().join('|').toStdString();
+    EXPECT_TRUE(modals.Log()[0].contains("The backup could not be kept: nothing was written."))
+        << modals.Log()[0].toStdString();
+
+    data.band = {0, 0};
+    data.image.Channel(1).InitialiseNew(446006250);
+    data.image.SetChannelValid(1, true);
+    modals.ClearLog();
+    window.bAllWriteClick();
+    ASSERT_EQ(modals.Log().size(), 1) << modals.Log().join('|').toStdString();
+    EXPECT_TRUE(modals.Log()[0].contains("band dialog")) << modals.Log()[0].toStdString();
 }
 
 }  // namespace

@@ -160,5 +160,50 @@ TEST_F(SafeWriteTest, TheBackupOpenedFromTheHistoryPutsAWrongWrittenRadioBack) {
     EXPECT_NE(data.image.Channel(1).RxFreq(), 446100000u);
 }
 
+// Neither the 0-0 band of a truncated project nor channels at 0 Hz reach a radio: the write is
+// refused, naming the band dialog or the channels, before any programming window opens; and
+// channels at 0 Hz are no channels for the question that comes first.
+TEST_F(SafeWriteTest, ABandOrChannelsTheRadioCannotHoldAreRefusedBeforeTheRadio) {
+    Configure(folder.File("no-radio"));
+    OpenWindow();
+    ProjectImage project;
+    project.ResetToDefaults();
+    const std::string full = folder.File("radio.Vkf");
+    ASSERT_TRUE(SaveProject(full, project, BandLimits{400000000, 480000000}));
+    const std::string head = folder.File("head.Vkf");
+    fs::copy_file(full, head);
+    fs::resize_file(head, 100);
+    ASSERT_TRUE(window->OpenProjectFile(QString::fromStdString(head)));
+    PutChannelOneOn446100();
+
+    modals.ClearLog();
+    Child<QAction>("MenuEdit_Write")->trigger();
+    Child<QAction>("MenuEdit_WriteNextRadio")->trigger();
+    ASSERT_EQ(modals.Log().size(), 2) << modals.Log().join('|').toStdString();
+    for (const QString& box : modals.Log()) {
+        EXPECT_TRUE(box.startsWith("The band 0-0 MHz is not one the radio accepts"))
+            << box.toStdString();
+        EXPECT_TRUE(box.contains("band dialog")) << box.toStdString();
+    }
+
+    data.band = {400000000, 480000000};
+    for (int n = 1; n <= kChannelCount; ++n) {
+        data.image.Channel(n).InitialiseNew(0);
+        data.image.SetChannelValid(n, true);
+    }
+    modals.ClearLog();
+    modals.QueueAnswer(ModalAnswer::Ok);
+    Child<QAction>("MenuEdit_Write")->trigger();
+    ASSERT_EQ(modals.Log().size(), 2) << modals.Log().join('|').toStdString();
+    EXPECT_TRUE(modals.Log()[0].startsWith("This project has no channels"))
+        << modals.Log()[0].toStdString();
+    EXPECT_TRUE(
+        modals.Log()[1].contains("the radio cannot hold (136-174, 200-260, 300-520 MHz): "
+                                 "1, 2, 3, 4, 5, 6, ... (16)"))
+        << modals.Log()[1].toStdString();
+    EXPECT_TRUE(modals.AllAnswersUsed());
+    EXPECT_TRUE(LogLines().empty()) << "nothing went to a radio";
+}
+
 }  // namespace
 }  // namespace radioprog::ui

@@ -10,8 +10,12 @@
 #include "gui/FrequencyEdit.h"
 #include "gui/LocalPath.h"
 #include "gui/UiText.h"
+#include "history/RadioHistory.h"
+#include "jobs/WriteRefusal.h"
 #include "lang/DialogTexts.h"
 #include "lang/TextIds.h"
+#include "lang/WriteCheckText.h"
+#include "lang/WriteRefusalText.h"
 #include "model/FreqCodec.h"
 #include "session/ui/ProgramDialog.h"
 
@@ -101,8 +105,38 @@ void TAdjustmentDlg::bSaveClick() {
     }
 }
 
+bool TAdjustmentDlg::ConfirmWrite(SessionMode sessionMode, bool& backUpFirst) {
+    const JobOrder order{sessionMode, false, {}, {}};
+    const auto& lang = context_.data.lang;
+    if (const auto refusal = RefuseWrite(order, context_.data)) {
+        context_.Tell(this, FromUtf8(WriteRefusalTextUtf8(lang, *refusal)));
+        return false;
+    }
+    const auto doubt = DoubtCalibration(order, context_.data);
+    if (!doubt) {
+        return true;
+    }
+    const QString why = FromUtf8(WriteRefusalTextUtf8(lang, *doubt));
+    // Without the history there is nowhere to keep the radio's own calibration first.
+    if (!HistorySettingsOf(context_.data.config).enabled) {
+        context_.Tell(
+            this,
+            why + "\n\n" + FromUtf8(WriteCheckTextUtf8(lang, WriteCheckTextId::BackupNotKept)));
+        return false;
+    }
+    context_.Tell(this, why);
+    backUpFirst = context_.modals.Confirm(
+        this, FromUtf8(WriteRefusalTextUtf8(lang, WriteRefusalTextId::CalibrationAnyway)),
+        UiText(lang, text::kOk), UiText(lang, text::kCancel));
+    return backUpFirst;
+}
+
 void TAdjustmentDlg::RunSession(SessionMode sessionMode, bool read) {
     CommitPendingEdit();
+    bool backUpFirst = false;
+    if (!read && !ConfirmWrite(sessionMode, backUpFirst)) {
+        return;
+    }
     const QString caption =
         UiText(context_.data.lang, read ? text::kReadFromRadio : text::kWriteToRadio);
     ProgramJob job;
@@ -111,6 +145,7 @@ void TAdjustmentDlg::RunSession(SessionMode sessionMode, bool read) {
     job.readRequested = read;
     job.caption = caption;
     job.refreshCalibrationWindow = [this] { ShowAdjustmentData(); };
+    job.alwaysBackUp = backUpFirst;
     RunProgramDialog(context_, this, job);
 }
 

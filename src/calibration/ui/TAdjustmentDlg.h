@@ -78,6 +78,9 @@ class TAdjustmentDlg final : public QDialog {
     // Stores the edit that has the focus before a command uses the record.
     void CommitPendingEdit();
     void RunSession(SessionMode sessionMode, bool read);
+    // Whether the write may go: false when it would send what the radio cannot take. A record
+    // outside the calibration ranges goes only when the user insists, and with a backup.
+    bool ConfirmWrite(SessionMode sessionMode, bool& backUpFirst);
 
     GuiContext& context_;
     CalibrationEditors* editors_;

@@ -28,6 +28,7 @@
 #include "mainwindow/ui/ServiceWindows.h"
 #include "mainwindow/ui/ViewMenu.h"
 #include "model/ProjectFile.h"
+#include "model/RadioRanges.h"
 #include "port/ui/PortDialog.h"
 #include "session/ui/ProgramDialog.h"
 
@@ -297,7 +298,7 @@ void TForm1::MenuEdit_ReadClick() {
 bool TForm1::ReadyToWrite() {
     StorePendingEdit();
     const auto& lang = context_.data.lang;
-    if (!context_.data.image.HasChannelInUse() &&
+    if (!HasChannelTheRadioHolds(context_.data.image) &&
         !context_.modals.Confirm(
             this, FromUtf8(ChannelEditTextUtf8(lang, ChannelEditTextId::EmptyWriteQuestion)),
             UiText(lang, text::kOk), UiText(lang, text::kCancel))) {

@@ -4,6 +4,7 @@
 #include <QMenu>
 
 #include "gui/UiText.h"
+#include "jobs/WriteRefusal.h"
 #include "lang/TextIds.h"
 #include "lang/WriteCheckText.h"
 #include "session/ui/ProgramDialog.h"
@@ -40,6 +41,10 @@ void RadioWriteActions::RefreshTexts() {
 }
 
 void RadioWriteActions::Write(bool nextRadio) {
+    if (const auto refusal = RefuseWrite({SessionMode::Data, false, {}, {}}, context_.data)) {
+        context_.Tell(window_, FromUtf8(WriteRefusalTextUtf8(context_.data.lang, *refusal)));
+        return;
+    }
     for (bool next = nextRadio;;) {
         ProgramJob job;
         job.sessionMode = SessionMode::Data;

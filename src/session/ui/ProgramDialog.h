@@ -37,6 +37,8 @@ struct ProgramJob {
     // success message counts the radios written and offers the next one.
     bool startAtOnce = false;
     bool alwaysVerify = false;
+    // A write the user insisted on: the radio's contents are kept in the history first.
+    bool alwaysBackUp = false;
     std::optional<int> radiosWrittenBefore = std::nullopt;
 };
 

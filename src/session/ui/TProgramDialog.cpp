@@ -90,8 +90,8 @@ void TProgramDialog::AddSafetyNetChoices(QVBoxLayout* layout) {
     backupBeforeWrite_->setObjectName("BackupBeforeWrite");
     // The backup is kept in the history: without one there is nowhere to keep it.
     const bool historyOn = HistorySettingsOf(config).enabled;
-    backupBeforeWrite_->setChecked(historyOn && config.backupBeforeWrite);
-    backupBeforeWrite_->setEnabled(historyOn);
+    backupBeforeWrite_->setChecked(historyOn && (config.backupBeforeWrite || job_.alwaysBackUp));
+    backupBeforeWrite_->setEnabled(historyOn && !job_.alwaysBackUp);
     verifyAfterWrite_ =
         new QCheckBox(CheckText(context_, WriteCheckTextId::VerifyAfterWrite), this);
     verifyAfterWrite_->setObjectName("VerifyAfterWrite");

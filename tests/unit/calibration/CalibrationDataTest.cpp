@@ -8,6 +8,7 @@
 #include <random>
 #include <vector>
 
+#include "model/ProjectFile.h"
 #include "support/TempFolder.h"
 
 namespace radioprog {
@@ -168,8 +169,12 @@ TEST_F(CalibrationFileTest, ShortFileReplacesOnlyItsBytesAndLongFileOnlyTheRecor
         const std::vector<char> bytes(kCalibrationDataSize + 40, '\x5A');
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     }
-    ASSERT_TRUE(LoadCalibrationFile(longPath, c));
+    const FileResult longer = LoadCalibrationFile(longPath, c);
+    ASSERT_TRUE(longer) << longer.message;
     EXPECT_TRUE(std::ranges::all_of(c.Raw(), [](uint8_t b) { return b == 0x5A; }));
+    EXPECT_NE(longer.notice.find("is longer than the 160 bytes of calibration data"),
+              std::string::npos)
+        << longer.notice;
 }
 
 TEST_F(CalibrationFileTest, TextIsRefusedAndAShortFileSaysHowMuchItHeld) {
@@ -185,6 +190,18 @@ TEST_F(CalibrationFileTest, TextIsRefusedAndAShortFileSaysHowMuchItHeld) {
                                    "channel list"),
               std::string::npos)
         << refused.message;
+    EXPECT_TRUE(std::ranges::equal(c.Raw(), original.Raw()));
+
+    // A project's first bytes are no calibration values.
+    const std::string project = folder.File("radio.Vkf");
+    ProjectImage image;
+    image.ResetToDefaults();
+    ASSERT_TRUE(SaveProject(project, image, BandLimits{}));
+    const FileResult notCalibration = LoadCalibrationFile(project, c);
+    EXPECT_FALSE(notCalibration);
+    EXPECT_TRUE(notCalibration.notThisKind);
+    EXPECT_NE(notCalibration.message.find("the size of a project file"), std::string::npos)
+        << notCalibration.message;
     EXPECT_TRUE(std::ranges::equal(c.Raw(), original.Raw()));
 
     const std::string shortPath = folder.File("short.vkfa");

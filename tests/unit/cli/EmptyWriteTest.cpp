@@ -41,6 +41,7 @@ TEST(EmptyWrite, IsRefusedWith65UnlessAllowedByName) {
     EXPECT_NE(allowed.exitCode, 65) << allowed.err;
     EXPECT_NE(allowed.err.find("no-radio"), std::string::npos) << allowed.err;
 
+    image.Channel(4).InitialiseNew(446006250);
     image.SetChannelValid(4, true);
     ASSERT_TRUE(SaveProject(blank, image, BandLimits{}));
     allowed = cli({"write", blank, "--device", device});

@@ -17,6 +17,7 @@
 #include "lang/TextTableRegistry.h"
 #include "lang/ToolText.h"
 #include "lang/WriteCheckText.h"
+#include "lang/WriteRefusalText.h"
 #include "support/Hex.h"
 
 namespace radioprog {
@@ -146,6 +147,7 @@ TEST(TextTableRegistryTest, EachTableIsListedOnceAndItsAccessorReadsTheListedTab
         {radioprog::WriteCheckTextTable, TextTableId::WriteCheck},
         {radioprog::CompareTextTable, TextTableId::Compare},
         {radioprog::HistoryTextTable, TextTableId::History},
+        {radioprog::WriteRefusalTextTable, TextTableId::WriteRefusal},
     };
     static_assert(std::size(kAccessors) == static_cast<std::size_t>(TextTableId::Count));
     for (const Accessor& accessor : kAccessors) {
