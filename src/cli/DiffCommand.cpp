@@ -6,6 +6,7 @@
 #include "cli/FileReport.h"
 #include "cli/RadioRead.h"
 #include "compare/DifferenceLines.h"
+#include "compare/FieldNames.h"
 #include "compare/ProjectComparison.h"
 #include "model/ProjectFile.h"
 

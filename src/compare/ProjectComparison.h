@@ -96,8 +96,4 @@ std::vector<FieldDifference> CompareProjects(
     THaldenFuncs::TLangType words = THaldenFuncs::TLangType::English,
     std::optional<RadioKind> heldBy = std::nullopt);
 
-// The fields a read of that radio does not bring, once each in English ("channel Name",
-// "address book Code", "DtmfId", "Frequency Band"), in the order of the field table.
-std::vector<std::string> FieldsNotHeldBy(RadioKind kind);
-
 }  // namespace radioprog

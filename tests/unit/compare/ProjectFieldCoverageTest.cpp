@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "compare/DifferenceLines.h"
+#include "compare/FieldNames.h"
 #include "compare/ProjectComparison.h"
 #include "compare/ProjectFieldTable.h"
 #include "lang/InterfaceText.h"
@@ -77,7 +78,7 @@ std::vector<int> Entries(const ProjectField& field) {
     return {0};
 }
 
-const OptionField* PageOption(const ProjectField& field) {
+const OptionField* OptionStoredIn(const ProjectField& field) {
     for (const OptionField& option : OptionFields()) {
         const size_t offset = std::visit([](auto f) { return f.offset; }, option.field);
         if (field.place == FieldPlace::Settings && offset == field.offset) {
@@ -110,7 +111,7 @@ FieldDifference Expected(const ProjectField& field, int entry) {
             break;
         case FieldPlace::Settings:
             where.area = Area::Setting;
-            if (const OptionField* option = PageOption(field)) {
+            if (const OptionField* option = OptionStoredIn(field)) {
                 where.area = Area::Option;
                 where.field = LangTextUtf8(TLangType::English, option->caption);
             }
