@@ -8,6 +8,7 @@
 // apart is no difference: the code behind a tone that is off, digits past their count, bytes
 // after a text's end, what an unused channel or address-book entry holds. Passwords are
 // compared but never shown. The radio's last-write time is no field of a project.
+
 #include <array>
 #include <optional>
 #include <string>
@@ -46,8 +47,8 @@ struct FieldDifference {
 };
 
 // A setting (the band, an option, any other field outside the channels) on both sides. The
-// caption names it in a list of settings; an address-book field's caption starts with its
-// entry, which the list of differences gives apart.
+// caption names it in a list of settings, so an address-book field's caption starts with its
+// entry; the list of differences takes entry and field apart.
 struct SettingComparison {
     std::string caption;
     std::array<std::string, 2> words;
