@@ -165,5 +165,25 @@ TEST_F(DiffWithRadio, AnUnreachableRadioExitsAsReadDoes) {
     }
 }
 
+using DiffFiles = testing::CliTest;
+
+// A password differs like any field, but neither side's text reaches the output.
+TEST_F(DiffFiles, APasswordIsNamedWithoutItsText) {
+    AppData data;
+    ResetProjectToDefaults(data);
+    data.image.SetText(image::UnlockPassword, "kappa7");
+    const std::string mine = folder_.File("mine.Vkf");
+    ASSERT_TRUE(SaveProject(mine, data.image, data.band));
+    data.image.SetText(image::UnlockPassword, "sigma9");
+    const std::string theirs = folder_.File("theirs.Vkf");
+    ASSERT_TRUE(SaveProject(theirs, data.image, data.band));
+
+    const CliRun diff = Cli({"diff", mine, theirs});
+    EXPECT_EQ(diff.exitCode, 1) << diff.err;
+    EXPECT_EQ(diff.out, "setting  UnlockPassword: (hidden) -> (hidden)\n");
+    EXPECT_EQ((diff.out + diff.err).find("kappa7"), std::string::npos);
+    EXPECT_EQ((diff.out + diff.err).find("sigma9"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace radioprog::e2e
