@@ -30,7 +30,8 @@ struct ChirpRow {
 };
 
 // Writes only what differs, so that bytes no field of the format shows (a leftover code
-// behind "no tone", the bytes after a name's end) stay as they were. The name is written only
+// behind "no tone", the bytes after a name's end) stay as they were; a channel the row creates
+// takes the row's tones, "no tone" as the tone parser stores "Off". The name is written only
 // when the list has a Name column.
 void StoreChirpRow(const ChirpRow& row, bool listHasNames, ProjectImage& image);
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "appdata/AppData.h"
+#include "session/RadioKind.h"
 
 namespace radioprog::cli {
 
@@ -29,6 +30,7 @@ struct CliContext {
     int exitCode = kExitSuccess;
     std::optional<std::string> historyFolder = std::nullopt;  // --history DIR
     bool noHistory = false;                                   // --no-history
+    std::optional<RadioKind> radioMet = std::nullopt;  // by the last radio job, if it met one
 };
 
 }  // namespace radioprog::cli

@@ -6,6 +6,7 @@
 #include "cli/FileReport.h"
 #include "cli/RadioRead.h"
 #include "compare/DifferenceLines.h"
+#include "compare/FieldNames.h"
 #include "compare/ProjectComparison.h"
 #include "model/ProjectFile.h"
 
@@ -22,11 +23,18 @@ struct DiffOptions {
 
 constexpr const char* kDiffHelp =
     "Print the fields in which two projects, or a project and a radio (--device, --port), "
-    "differ: one line per field, in the words of the channel list, the first side first:\n"
+    "differ: one line per field, every field of the project, the first side first. Fields the "
+    "channel list or the options page shows are named in their words, the others by their own "
+    "names; passwords only say that they differ:\n"
     "  band  Frequency Band: \"400.00000-480.00000 MHz\" -> \"136.00000-174.00000 MHz\"\n"
     "  channel 3  RX Freq.: \"446.00625\" -> \"446.10000\"\n"
     "  channel 5  Name: (not in use) -> \"GATE\"\n"
     "  option  SQL: \"3\" -> \"5\"\n"
+    "  setting  VoxDelay: \"2000\" -> \"1500\"\n"
+    "  setting  UnlockPassword: (hidden) -> (hidden)\n"
+    "  address book 2  Name: (not in use) -> \"DESK\"\n"
+    "Against a radio, the fields that radio does not hold are not compared; standard error "
+    "names them.\n"
     "Exit 0 when they hold the same, 1 when they differ (like diff); a radio that cannot be "
     "read exits as `read` does.";
 
@@ -42,11 +50,25 @@ bool OpenSide(const std::string& path, CliContext& context, ProjectImage& image,
     return true;
 }
 
-void PrintDifferences(const ProjectImage& left, const BandLimits& leftBand,
-                      const ProjectImage& right, const BandLimits& rightBand, CliContext& context) {
-    const auto differences = CompareProjects(left, leftBand, right, rightBand);
+void PrintDifferences(const std::vector<FieldDifference>& differences, CliContext& context) {
     std::cout << DifferenceLines(differences);
     context.exitCode = differences.empty() ? kExitSuccess : kExitCommunicationFalse;
+}
+
+// A read leaves what the radio does not hold as the file has it (or as its own rule sets it),
+// which says nothing of the radio: those fields are left out, and said so.
+void CompareWithRadio(const ProjectImage& file, const BandLimits& fileBand, CliContext& context) {
+    if (const std::optional<RadioKind> kind = context.radioMet) {
+        std::string notHeld;
+        for (const std::string& name : FieldsNotHeldBy(*kind)) {
+            notHeld += (notHeld.empty() ? "" : ", ") + name;
+        }
+        std::cerr << "Not compared, as a radio of kind " << RadioKindName(*kind)
+                  << " does not hold them: " << notHeld << "\n";
+    }
+    PrintDifferences(CompareProjects(file, fileBand, context.data.image, context.data.band,
+                                     THaldenFuncs::TLangType::English, context.radioMet),
+                     context);
 }
 
 void RunDiff(const DiffOptions& options, CliContext& context) {
@@ -66,14 +88,14 @@ void RunDiff(const DiffOptions& options, CliContext& context) {
         ProjectImage right;
         BandLimits rightBand;
         if (OpenSide(options.right, context, right, rightBand)) {
-            PrintDifferences(left, leftBand, right, rightBand, context);
+            PrintDifferences(CompareProjects(left, leftBand, right, rightBand), context);
         }
         return;
     }
-    // The file is the read's base, so what the radio does not hold compares equal and the
-    // file's unlock password opens the radio, as `read --base` would.
+    // The file is the read's base, so the file's unlock password opens the radio, as
+    // `read --base` would. A read that fails leaves its own exit code: it is no difference.
     if (ReadRadioData(context, options.port, options.password)) {
-        PrintDifferences(left, leftBand, context.data.image, context.data.band, context);
+        CompareWithRadio(left, leftBand, context);
     }
 }
 

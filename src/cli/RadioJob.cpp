@@ -45,6 +45,7 @@ bool RunRadioJob(CliContext& context, const PortOptions& portOptions, const JobO
     const std::unique_ptr<SessionDriver> job =
         MakeJob(order, {context.data, context.data.port, port, host, HistorySettingsFor(context)});
     const SessionOutcome outcome = host.Run(*job);
+    context.radioMet = job->RadioMet();
     if (outcome == SessionOutcome::CommunicationFalse &&
         job->PortFailure().error != PortError::None) {
         std::cerr << job->PortFailure().message << "\n";

@@ -21,18 +21,30 @@ std::string Quoted(const std::string& text) {
 // window's language object or a language named outright.
 constexpr THaldenFuncs::TLangType kCommandLineWords = THaldenFuncs::TLangType::English;
 
-std::string Side(const std::string& text, bool inUse, const auto& lang) {
-    return inUse ? Quoted(text) : CompareTextUtf8(lang, CompareTextId::NotInUse);
+std::string Side(const FieldDifference& difference, const std::string& text, bool inUse,
+                 const auto& lang) {
+    if (!inUse) {
+        return CompareTextUtf8(lang, CompareTextId::NotInUse);
+    }
+    return difference.valuesHidden ? CompareTextUtf8(lang, CompareTextId::ValueHidden)
+                                   : Quoted(text);
+}
+
+std::string Numbered(CompareTextId id, int number, const auto& lang) {
+    std::string place = CompareTextUtf8(lang, id);
+    return place.replace(place.find("%1"), 2, std::to_string(number));
 }
 
 std::string Where(const FieldDifference& difference, const auto& lang) {
     switch (difference.area) {
         case FieldDifference::Area::Band:
             return CompareTextUtf8(lang, CompareTextId::PlaceBand);
-        case FieldDifference::Area::Channel: {
-            std::string place = CompareTextUtf8(lang, CompareTextId::PlaceChannel);
-            return place.replace(place.find("%1"), 2, std::to_string(difference.channel));
-        }
+        case FieldDifference::Area::Channel:
+            return Numbered(CompareTextId::PlaceChannel, difference.channel, lang);
+        case FieldDifference::Area::AddrBook:
+            return Numbered(CompareTextId::PlaceAddrBook, difference.channel, lang);
+        case FieldDifference::Area::Setting:
+            return CompareTextUtf8(lang, CompareTextId::PlaceSetting);
         default:
             return CompareTextUtf8(lang, CompareTextId::PlaceOption);
     }
@@ -40,8 +52,8 @@ std::string Where(const FieldDifference& difference, const auto& lang) {
 
 std::string Line(const FieldDifference& difference, const auto& lang) {
     return Where(difference, lang) + "  " + difference.field + ": " +
-           Side(difference.left, difference.leftInUse, lang) + " -> " +
-           Side(difference.right, difference.rightInUse, lang);
+           Side(difference, difference.left, difference.leftInUse, lang) + " -> " +
+           Side(difference, difference.right, difference.rightInUse, lang);
 }
 
 std::string Lines(const std::vector<FieldDifference>& differences, const auto& lang) {
@@ -56,6 +68,10 @@ std::string Lines(const std::vector<FieldDifference>& differences, const auto& l
 
 std::string DifferenceLine(const FieldDifference& difference) {
     return Line(difference, kCommandLineWords);
+}
+
+std::string DifferencePlace(const FieldDifference& difference, THaldenFuncs::TLangType language) {
+    return Where(difference, language);
 }
 
 std::string DifferenceLines(const std::vector<FieldDifference>& differences) {

@@ -1,10 +1,12 @@
 #include "compare/ProjectComparison.h"
 
-#include <cstdio>
+#include <algorithm>
 
 #include "channellist/ChannelColumns.h"
+#include "compare/FieldMarking.h"
+#include "compare/ProjectFieldText.h"
+#include "compare/SettingComparisons.h"
 #include "lang/InterfaceText.h"
-#include "lang/OptionFields.h"
 #include "lang/TextIds.h"
 #include "model/FreqCodec.h"
 
@@ -13,16 +15,12 @@ namespace radioprog {
 namespace {
 
 using THaldenFuncs::TLangType;
+using Area = FieldDifference::Area;
 
-std::string HexBytes(const std::string& bytes) {
-    std::string hex;
-    for (const unsigned char byte : bytes) {
-        char two[4];
-        std::snprintf(two, sizeof two, "%02X", byte);
-        hex += hex.empty() ? "" : " ";
-        hex += two;
-    }
-    return hex;
+// A tone that is off has no code: the radio gets none and the grid shows "Off" whatever is
+// stored behind it, and a radio read and the tone parser store different ones.
+std::string ToneStored(uint8_t type, uint16_t code) {
+    return type == kToneNone ? "0" : std::to_string(type) + "/" + std::to_string(code);
 }
 
 // The value behind a field's text, as exactly as the image holds it: a frequency's text
@@ -35,9 +33,9 @@ std::string StoredText(const ProjectImage& image, int channel, ChannelColumn col
         case ChannelColumn::TxFreq:
             return std::to_string(ch.TxFreq()) + " Hz";
         case ChannelColumn::RxTone:
-            return std::to_string(ch.RxToneType()) + "/" + std::to_string(ch.RxToneCode());
+            return ToneStored(ch.RxToneType(), ch.RxToneCode());
         case ChannelColumn::TxTone:
-            return std::to_string(ch.TxToneType()) + "/" + std::to_string(ch.TxToneCode());
+            return ToneStored(ch.TxToneType(), ch.TxToneCode());
         case ChannelColumn::Name:
             return HexBytes(image.Text(ChannelNameField(channel)));
         default:
@@ -45,43 +43,54 @@ std::string StoredText(const ProjectImage& image, int channel, ChannelColumn col
     }
 }
 
-// Marks whether the two sides differ. Two stored values with one text get the stored value
-// beside the text, so the difference can be seen.
-bool MarkDifference(std::array<std::string, 2>& texts, const std::array<std::string, 2>& stored) {
-    if (stored[0] == stored[1]) {
-        return texts[0] != texts[1];
+// The channel fields the grid has no column for, in the table's order.
+std::vector<const ProjectField*> ChannelFieldsWithoutColumn() {
+    std::vector<const ProjectField*> fields;
+    for (const ProjectField& field : ProjectFieldTable()) {
+        if (IsPlacedAt(field, FieldPlace::Channel) && !field.column) {
+            fields.push_back(&field);
+        }
     }
-    if (texts[0] == texts[1]) {
-        texts[0] += " [" + stored[0] + "]";
-        texts[1] += " [" + stored[1] + "]";
-    }
-    return true;
+    return fields;
 }
 
-ChannelComparison CompareChannel(const std::array<const ProjectImage*, 2>& images, int channel,
-                                 TLangType words) {
+ChannelComparison CompareChannel(const ComparedImages& images, int channel, TLangType words,
+                                 const FieldScope& scope) {
+    const std::vector<const ProjectField*> ownNamed = ChannelFieldsWithoutColumn();
+    const size_t count = kChannelFieldCount + ownNamed.size();
     ChannelComparison row;
     row.channel = channel;
     for (int side = 0; side < 2; ++side) {
         row.inUse[side] = images[side]->IsChannelValid(channel);
-        row.fields[side].resize(kChannelFieldCount);
+        row.fields[side].resize(count);
     }
-    row.differs.resize(kChannelFieldCount, false);
+    row.differs.resize(count, false);
     if (!row.inUse[0] && !row.inUse[1]) {
         return row;  // what an unused record holds is left over, not a value
     }
-    for (int field = 0; field < kChannelFieldCount; ++field) {
-        const ChannelColumn column = ChannelFieldColumn(field);
+    const EntrySides entry{row.inUse, scope.CoversInUse(FieldPlace::Channel)};
+    for (size_t field = 0; field < count; ++field) {
         std::array<std::string, 2> texts;
         std::array<std::string, 2> stored;
-        for (int side = 0; side < 2; ++side) {
-            if (row.inUse[side]) {
+        bool covered = false;
+        if (field < kChannelFieldCount) {
+            const ChannelColumn column = ChannelFieldColumn(static_cast<int>(field));
+            for (size_t side = 0; side < 2; ++side) {
                 texts[side] = ChannelFieldText(*images[side], channel, column, words);
                 stored[side] = StoredText(*images[side], channel, column);
             }
+            covered =
+                scope.CoversAny([column](const ProjectField& f) { return f.column == column; });
+        } else {
+            const ProjectField& own = *ownNamed[field - kChannelFieldCount];
+            for (size_t side = 0; side < 2; ++side) {
+                const FieldValue value = ReadFieldValue(*images[side], own, channel);
+                texts[side] = value.text;
+                stored[side] = value.stored;
+            }
+            covered = scope.Covers(own);
         }
-        // A channel on one side only differs in every field, even an empty name.
-        row.differs[field] = row.inUse[0] != row.inUse[1] || MarkDifference(texts, stored);
+        row.differs[field] = MarkEntryValue(entry, covered, texts, stored);
         row.fields[0][field] = std::move(texts[0]);
         row.fields[1][field] = std::move(texts[1]);
     }
@@ -99,16 +108,10 @@ std::string BandStored(const BandLimits& band) {
 }  // namespace
 
 bool ChannelComparison::Identical() const {
-    for (const bool field : differs) {
-        if (field) {
-            return false;
-        }
-    }
-    return true;
+    return std::ranges::none_of(differs, [](bool field) { return field; });
 }
 
 std::vector<FieldDifference> ProjectComparison::Differences() const {
-    using Area = FieldDifference::Area;
     std::vector<FieldDifference> list;
     if (band.differs) {
         list.push_back({Area::Band, 0, band.caption, band.words[0], band.words[1]});
@@ -122,48 +125,62 @@ std::vector<FieldDifference> ProjectComparison::Differences() const {
             }
         }
     }
-    for (const SettingComparison& option : options) {
-        if (option.differs) {
-            list.push_back({Area::Option, 0, option.caption, option.words[0], option.words[1]});
+    for (const SettingComparison& setting : options) {
+        if (!setting.differs) {
+            continue;
         }
+        FieldDifference difference{setting.area,
+                                   setting.entry,
+                                   setting.field.empty() ? setting.caption : setting.field,
+                                   setting.words[0],
+                                   setting.words[1],
+                                   setting.inUse[0],
+                                   setting.inUse[1],
+                                   setting.valuesHidden};
+        if (difference.valuesHidden) {
+            difference.left.clear();
+            difference.right.clear();
+        }
+        list.push_back(std::move(difference));
     }
     return list;
 }
 
 ProjectComparison CompareSideBySide(const ProjectImage& a, const BandLimits& bandA,
-                                    const ProjectImage& b, const BandLimits& bandB,
-                                    TLangType words) {
+                                    const ProjectImage& b, const BandLimits& bandB, TLangType words,
+                                    std::optional<RadioKind> heldBy) {
+    const FieldScope scope(heldBy);
     ProjectComparison comparison;
     for (const TextId caption : text::kChannelFieldCaptions) {
         comparison.fieldCaptions.push_back(LangTextUtf8(words, caption));
     }
+    for (const ProjectField* field : ChannelFieldsWithoutColumn()) {
+        comparison.fieldCaptions.emplace_back(field->name);
+    }
 
+    // The band is compared as the working limits the project was opened or read with; the
+    // image holds their copy as it was last saved.
     SettingComparison& band = comparison.band;
     band.caption = LangTextUtf8(words, text::kFrequencyBand);
+    band.area = Area::Band;
     band.words = {BandText(bandA), BandText(bandB)};
-    band.differs = MarkDifference(band.words, {BandStored(bandA), BandStored(bandB)});
+    band.differs = scope.CoversAny([](const ProjectField& f) {
+        return f.place == FieldPlace::Band;
+    }) && MarkDifference(band.words, {BandStored(bandA), BandStored(bandB)});
 
-    const std::array<const ProjectImage*, 2> images = {&a, &b};
+    const ComparedImages images = {&a, &b};
     for (int channel = 1; channel <= kChannelCount; ++channel) {
-        comparison.channels.push_back(CompareChannel(images, channel, words));
+        comparison.channels.push_back(CompareChannel(images, channel, words, scope));
     }
 
-    for (const OptionField& field : OptionFields()) {
-        const std::array<unsigned, 2> stored = {OptionValue(a, field), OptionValue(b, field)};
-        SettingComparison option{
-            LangTextUtf8(words, field.caption),
-            {OptionWord(words, field, stored[0]), OptionWord(words, field, stored[1])}};
-        option.differs =
-            MarkDifference(option.words, {std::to_string(stored[0]), std::to_string(stored[1])});
-        comparison.options.push_back(std::move(option));
-    }
+    CompareSettings(images, words, scope, comparison.options);
     return comparison;
 }
 
 std::vector<FieldDifference> CompareProjects(const ProjectImage& a, const BandLimits& bandA,
                                              const ProjectImage& b, const BandLimits& bandB,
-                                             TLangType words) {
-    return CompareSideBySide(a, bandA, b, bandB, words).Differences();
+                                             TLangType words, std::optional<RadioKind> heldBy) {
+    return CompareSideBySide(a, bandA, b, bandB, words, heldBy).Differences();
 }
 
 }  // namespace radioprog

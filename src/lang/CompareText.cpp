@@ -27,6 +27,9 @@ constexpr TextRow kCompareRows[] = {
     {"频段", "頻段", "band"},
     {"信道 %1", "信道 %1", "channel %1"},
     {"选项", "選項", "option"},
+    {"设置", "設置", "setting"},
+    {"通讯录 %1", "通訊錄 %1", "address book %1"},
+    {"（已隐藏）", "（已隱藏）", "(hidden)"},
 };
 static_assert(std::size(kCompareRows) == static_cast<std::size_t>(CompareTextId::Count),
               "one row per id");

@@ -30,6 +30,10 @@ enum class CompareTextId : int {
     PlaceBand,
     PlaceChannel,
     PlaceOption,
+    PlaceSetting,
+    PlaceAddrBook,
+    // Stands for a password, which a comparison never shows.
+    ValueHidden,
     Count,  // not a text: how many there are
 };
 

@@ -106,6 +106,46 @@ TEST(ChirpCsv, EveryToneModeMapsOntoOurReceiveAndTransmitTones) {
     }
 }
 
+// A tone the row leaves off is stored as the tone parser stores "Off", on a new channel and
+// over a channel that had a tone, so that the channel compares equal to one typed in the grid.
+TEST(ChirpCsv, AToneTheRowLeavesOffIsStoredAsTheToneParserStoresOff) {
+    uint8_t offType = kToneCtcss;
+    uint16_t offCode = 0;
+    ASSERT_TRUE(TextToTone("Off", offType, offCode));
+    struct Case {
+        std::string tone, cross;
+        bool rxOff, txOff;
+    };
+    const Case cases[] = {
+        {"", "Tone->Tone", true, true},
+        {"Tone", "Tone->Tone", true, false},
+        {"Cross", "DTCS->", true, false},
+        {"Cross", "->Tone", false, true},
+    };
+    for (const Case& c : cases) {
+        RowText row;
+        row.tone = c.tone, row.cross = c.cross;
+        ProjectImage hadTones = BlankImage();
+        hadTones.Channel(1).InitialiseNew(446006250);
+        hadTones.Channel(1).SetRxTone(kToneCtcss, 1000);
+        hadTones.Channel(1).SetTxTone(kToneCtcss, 1000);
+        hadTones.SetChannelValid(1, true);
+        for (ProjectImage image : {BlankImage(), hadTones}) {
+            const std::string what =
+                c.tone + " " + c.cross + (image.IsChannelValid(1) ? " over tones" : "");
+            const auto result = ImportChannelsChirpCsv(File({row}), image, kWholeRange);
+            ASSERT_TRUE(result) << what << ": " << result.error.Message();
+            const auto ch = image.Channel(1);
+            if (c.rxOff) {
+                EXPECT_EQ(Tone(ch.RxToneType(), ch.RxToneCode()), Tone(offType, offCode)) << what;
+            }
+            if (c.txOff) {
+                EXPECT_EQ(Tone(ch.TxToneType(), ch.TxToneCode()), Tone(offType, offCode)) << what;
+            }
+        }
+    }
+}
+
 TEST(ChirpCsv, DuplexAndOffsetGiveTheTransmitFrequency) {
     struct Case {
         std::string duplex, offset;
