@@ -1,3 +1,4 @@
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -33,19 +34,45 @@ FileResult MakeFolder(const std::string& folder) {
     return why.empty() ? FileResult{} : CannotKeep(folder, why);
 }
 
-bool Exists(const fs::path& path) {
-    struct stat info {};
-    return lstat(path.c_str(), &info) == 0;
+// Takes the first name of that second nobody has: the name is created empty and exclusively,
+// so that a program keeping a read at the same moment takes the next one, and only then is
+// the entry written over it, whole.
+FileResult ReserveName(const std::string& folder, EntryName name, std::string& path) {
+    for (; name.sequence <= kLastEntrySequence; ++name.sequence) {
+        const std::string fileName = EntryFileName(name);
+        if (!ParseEntryFileName(fileName)) {
+            // Kept under a name no listing reads, an entry could never be found or trimmed.
+            return CannotKeep(folder, "the clock reads a date no entry can be named by");
+        }
+        path = (fs::path(folder) / fileName).string();
+        const int fd =
+            open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kEntryMode);
+        if (fd >= 0) {
+            close(fd);
+            return {};
+        }
+        if (errno != EEXIST) {
+            return CannotKeep(folder, std::strerror(errno));
+        }
+    }
+    return CannotKeep(folder, "every name of this second is taken");
 }
 
-// The first name of that second not taken yet, so that a second read never replaces the first.
-fs::path FreeName(const std::string& folder, EntryName name) {
-    fs::path path = fs::path(folder) / EntryFileName(name);
-    while (Exists(path)) {
-        ++name.sequence;
-        path = fs::path(folder) / EntryFileName(name);
+// A read kept at a chosen time is dated so on disk too, where trimming looks.
+void DateEntry(const std::string& path, const std::optional<std::time_t>& when) {
+    if (when) {
+        const struct timespec times[2] = {{*when, 0}, {*when, 0}};
+        utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW);
     }
-    return path;
+}
+
+FileResult Trim(const HistorySettings& settings, const std::string& justKept) {
+    if (!settings.keepRefused.empty()) {
+        return {false, "No history entry was deleted: the limit Keep=\"" + settings.keepRefused +
+                           "\" is no number of entries from 1 to " +
+                           std::to_string(kHistoryKeepLimit)};
+    }
+    return TrimHistory(settings.folder, settings.keep, justKept);
 }
 
 FileResult Keep(const HistorySettings& settings, const HistoryRecord& record,
@@ -66,16 +93,21 @@ FileResult Keep(const HistorySettings& settings, const HistoryRecord& record,
     if (!IsCalibrationJob(record.job)) {
         name.radioStamp = record.radioStamp;
     }
-    const std::string path = FreeName(settings.folder, name).string();
+    std::string path;
+    if (FileResult reserved = ReserveName(settings.folder, name, path); !reserved) {
+        return reserved;
+    }
     if (FileResult written = WriteFileAtomically(path, bytes, kEntryMode); !written) {
+        unlink(path.c_str());
         return written;
     }
+    DateEntry(path, record.when);
     if (keptPath != nullptr) {
         *keptPath = path;
     }
     // The read is kept: an old entry that would not go is worth a word, not a failure.
     FileResult kept;
-    if (const FileResult trimmed = TrimHistory(settings.folder, settings.keep); !trimmed) {
+    if (const FileResult trimmed = Trim(settings, path); !trimmed) {
         kept.notice = trimmed.message;
     }
     return kept;

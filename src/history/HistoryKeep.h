@@ -10,6 +10,8 @@ namespace radioprog {
 
 // Keeps a successful read: a new file named by local date, time, radio kind and job, written
 // atomically with mode 0600, folder created (0700) when missing; then trims to settings.keep.
+// The name is taken exclusively: programs keeping reads at once each get a name of their own,
+// and no entry is ever replaced. A refused limit trims nothing and says so in the notice.
 // Disabled: ok and nothing written. The path kept is returned through *keptPath when given.
 // An old entry that cannot be deleted leaves the read kept, with a notice saying so.
 FileResult KeepProjectInHistory(const HistorySettings& settings, HistoryJob job, RadioKind kind,
@@ -26,8 +28,9 @@ FileResult KeepCalibrationInHistory(const HistorySettings& settings, const Histo
                                     const CalibrationData& calibration,
                                     std::string* keptPath = nullptr);
 
-// Deletes the oldest entries beyond keep; nothing but entries is ever touched. False with
-// why when an entry could not be deleted.
-FileResult TrimHistory(const std::string& folder, size_t keep);
+// Deletes the entries written longest ago beyond keep; nothing but entries (as ListHistory
+// has them) is ever touched, and never the entry justKept names. False with why when an
+// entry could not be deleted.
+FileResult TrimHistory(const std::string& folder, size_t keep, const std::string& justKept = {});
 
 }  // namespace radioprog

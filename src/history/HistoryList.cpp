@@ -47,6 +47,7 @@ std::vector<HistoryEntry> ListHistory(const std::string& folder) {
         entry.kind = found.name.kind;
         entry.job = found.name.job;
         entry.radioStamp = found.name.radioStamp;
+        entry.written = found.written;
         const bool read = IsCalibrationJob(entry.job) ? ReadCalibration(entry) : ReadProject(entry);
         if (read) {
             entries.push_back(std::move(entry));

@@ -9,12 +9,6 @@ namespace radioprog {
 
 namespace {
 
-constexpr std::array kKinds = {RadioKind::S, RadioKind::Y, RadioKind::Legacy};
-constexpr std::array kJobs = {HistoryJob::Read, HistoryJob::CalibrationRead, HistoryJob::Backup,
-                              HistoryJob::CalibrationBackup};
-// Whatever the sequence, a name stays short; more reads than this in one second is no read.
-constexpr int kLastSequence = 9999;
-
 std::vector<std::string_view> Split(std::string_view text, char separator) {
     std::vector<std::string_view> parts;
     size_t start = 0;
@@ -102,6 +96,12 @@ std::optional<LastWriteTime> ParseStamp(std::string_view text) {
                          static_cast<uint8_t>(*mi)};
 }
 
+// What ParseStamp reads back; a year of 0 is no stamp.
+bool StampFitsName(const LastWriteTime& stamp) {
+    return stamp.year >= 1 && stamp.year <= 9999 && stamp.month <= 99 && stamp.day <= 99 &&
+           stamp.hour <= 99 && stamp.minute <= 99;
+}
+
 template <typename T, size_t N, typename Name>
 std::optional<T> ByName(const std::array<T, N>& all, Name name, std::string_view text) {
     for (const T value : all) {
@@ -128,7 +128,7 @@ std::string EntryFileName(const EntryName& name) {
     result += RadioKindName(name.kind);
     result += "_";
     result += HistoryJobName(name.job);
-    if (name.radioStamp.year != 0) {
+    if (StampFitsName(name.radioStamp)) {
         const LastWriteTime& w = name.radioStamp;
         std::snprintf(stamp, sizeof stamp, "_w%04u-%02u-%02u-%02u-%02u", unsigned{w.year},
                       unsigned{w.month}, unsigned{w.day}, unsigned{w.hour}, unsigned{w.minute});
@@ -154,8 +154,8 @@ std::optional<EntryName> ParseEntryFileName(std::string_view fileName) {
     }
     EntryName name;
     HistoryTime& t = name.time;
-    const auto kind = ByName(kKinds, RadioKindName, parts[2]);
-    const auto job = ByName(kJobs, HistoryJobName, parts[3]);
+    const auto kind = ByName(kEntryKinds, RadioKindName, parts[2]);
+    const auto job = ByName(kEntryJobs, HistoryJobName, parts[3]);
     if (!ParseDate(parts[0], t.year, t.month, t.day) ||
         !ParseClock(parts[1], t.hour, t.minute, t.second) || !kind || !job ||
         extension != EntryExtension(*job)) {
@@ -171,7 +171,7 @@ std::optional<EntryName> ParseEntryFileName(std::string_view fileName) {
         }
     }
     if (next < parts.size()) {
-        const auto sequence = Number(parts[next], 0, 2, kLastSequence);
+        const auto sequence = Number(parts[next], 0, 2, kLastEntrySequence);
         if (!sequence || parts[next].front() == '0') {
             return std::nullopt;
         }

@@ -52,6 +52,7 @@ HistorySettings HistorySettingsOf(const ConfigValues& config) {
     }
     settings.keep =
         config.historyKeep >= 1 ? static_cast<size_t>(config.historyKeep) : HistorySettings{}.keep;
+    settings.keepRefused = config.historyKeepRefused;
     return settings;
 }
 

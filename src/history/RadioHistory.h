@@ -41,6 +41,9 @@ struct HistorySettings {
     bool enabled = true;
     std::string folder;  // never empty once resolved
     size_t keep = 500;
+    // The limit as configured when it was no count of entries: nothing is trimmed, and each
+    // keeping says why.
+    std::string keepRefused = {};
 };
 
 // $XDG_DATA_HOME/radioprog/history, else ~/.local/share/radioprog/history
@@ -80,10 +83,14 @@ struct HistoryEntry {
     int channelsInUse = 0;
     // Calibration files: the frequencies (whole MHz) of the calibration points in use.
     std::vector<int> calibrationPointsMhz;
+    // When the file was written. Unlike the name's local time it does not move with the time
+    // zone, so it is what trimming goes by.
+    struct timespec written {};
 };
 
-// The entries of folder, newest first. A file whose name is no entry's, or whose contents are
-// not what its name says, is left out; a missing folder has none.
+// The entries of folder, newest first by name. A file whose name is no entry's, or whose
+// contents are not what its name says, is no entry: it is neither listed nor ever deleted.
+// A missing folder has none.
 std::vector<HistoryEntry> ListHistory(const std::string& folder);
 
 }  // namespace radioprog

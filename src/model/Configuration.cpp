@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "model/AtomicOutput.h"
+#include "model/ConfigWords.h"
 #include "model/IniFile.h"
 
 namespace radioprog {
@@ -220,19 +221,26 @@ void WriteHistory(CSimpleIniA& ini, const ConfigValues& config) {
     ini.Delete(kHistorySection, nullptr);
     const std::string folder = FitsOnAnIniLine(config.historyFolder) ? config.historyFolder : "";
     ini.SetValue(kHistorySection, "Folder", folder.c_str());
-    ini.SetLongValue(kHistorySection, "Keep", config.historyKeep);
+    if (config.historyKeepRefused.empty()) {
+        ini.SetLongValue(kHistorySection, "Keep", config.historyKeep);
+    } else {
+        ini.SetValue(kHistorySection, "Keep", config.historyKeepRefused.c_str());
+    }
     ini.SetLongValue(kHistorySection, "Enabled", config.historyEnabled ? 1 : 0);
 }
 
-// A limit below one entry would delete each read as it is kept: the default stands instead.
+// A limit that is no plain count of entries (0 would delete each read as it is kept; "1e3"
+// or "+700" leave us guessing) is refused, so that no entry is deleted on a guess. "off" is
+// understood as people write it: the entries hold the radio's unlock password.
 void ReadHistory(const CSimpleIniA& ini, ConfigValues& config) {
     const ConfigValues defaults;
     config.historyFolder = ini.GetValue(kHistorySection, "Folder", "");
-    const long keep = ReadInteger(ini, kHistorySection, "Keep", defaults.historyKeep);
-    config.historyKeep =
-        keep >= 1 && keep <= 1000000 ? static_cast<int>(keep) : defaults.historyKeep;
+    const std::string keep = ini.GetValue(kHistorySection, "Keep", "");
+    const auto count = ReadCount(keep, 1, kHistoryKeepLimit);
+    config.historyKeep = count ? static_cast<int>(*count) : defaults.historyKeep;
+    config.historyKeepRefused = count || keep.empty() ? std::string() : keep;
     config.historyEnabled =
-        ReadInteger(ini, kHistorySection, "Enabled", defaults.historyEnabled ? 1 : 0) != 0;
+        ReadSwitch(ini.GetValue(kHistorySection, "Enabled", "")).value_or(defaults.historyEnabled);
 }
 
 // Writes every key: the file a first start (or a vanished file at exit) produces.

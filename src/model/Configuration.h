@@ -63,10 +63,14 @@ struct ConfigValues {
     // user's data folder), how many entries, and whether at all.
     std::string historyFolder;
     int historyKeep = 500;
+    // Keep= as written when it is no count of entries: while it stands nothing is deleted,
+    // and the file keeps it as the user wrote it.
+    std::string historyKeepRefused;
     bool historyEnabled = true;
 };
 
 inline constexpr size_t kRecentProjectCount = 8;
+inline constexpr int kHistoryKeepLimit = 1000000;
 
 enum class ConfigLoad {
     Loaded,   // the file existed and was read

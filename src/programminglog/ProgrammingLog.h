@@ -33,7 +33,9 @@ std::string ProgrammingLogPath(const std::string& folder);
 // missing folder is created (mode 0700, as are missing parents), a new log gets mode 0600.
 // A log whose last line was cut short gets a line end first, so the new line stands alone.
 // The line reaches the disk before this returns; two programs appending at once each add
-// their whole line. Failures name the folder or the file.
+// their whole line. A symbolic link in the log's place, or a file that does not start with
+// the log's header, is left as it is and the line is refused. Failures name the folder or
+// the file.
 FileResult AppendProgrammingLog(const std::string& folder, const ProgrammingLogLine& line);
 
 // CRC-32 (the one of zip and PNG) of bytes, as 8 lower-case hex digits: enough to tell which

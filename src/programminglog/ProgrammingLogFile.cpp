@@ -41,6 +41,17 @@ bool LockFile(int fd) {
     return true;
 }
 
+// A log that is there is ours only if it starts with our header (saved again by a
+// spreadsheet, its line end may differ); any other file under the log's name is left alone.
+bool StartsWithOurHeader(int fd) {
+    std::string header = ProgrammingLogHeader();
+    header.resize(header.size() - kProgrammingLogLineEnd.size());
+    std::string start(header.size() + 1, '\0');
+    const ssize_t got = pread(fd, start.data(), start.size(), 0);
+    return got == static_cast<ssize_t>(start.size()) && start.starts_with(header) &&
+           (start.back() == '\r' || start.back() == '\n');
+}
+
 // What has to go before the new line: the header for a new file; a line end when the last
 // line was cut short (the program writing it stopped half-way).
 std::string Prefix(int fd, off_t size) {
@@ -74,6 +85,9 @@ FileResult AppendLocked(int fd, const std::string& folder, const std::string& pa
     }
     if (!LockFile(fd) || fstat(fd, &info) != 0) {
         return FileFailure(path, std::strerror(errno));
+    }
+    if (info.st_size != 0 && !StartsWithOurHeader(fd)) {
+        return FileFailure(path, "the file there is not a programming log");
     }
     const std::string text = Prefix(fd, info.st_size) + row;
     // One write, so a reader never sees the line in pieces; O_APPEND puts it at the end.
@@ -117,10 +131,14 @@ FileResult AppendProgrammingLog(const std::string& folder, const ProgrammingLogL
     }
     const std::string path = ProgrammingLogPath(folder);
     // O_NONBLOCK: a pipe put in the log's place must not hold the program in open().
+    // O_NOFOLLOW: a link in the log's place would have us append to, or create, whatever
+    // file it names, with whatever rights we run with.
     const int fd =
-        open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0600);
+        open(path.c_str(),
+             O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW, 0600);
     if (fd < 0) {
-        return FileFailure(path, std::strerror(errno));
+        return FileFailure(path, errno == ELOOP ? std::string("it is a symbolic link")
+                                                : std::string(std::strerror(errno)));
     }
     FileResult appended = AppendLocked(fd, folder, path, FormatProgrammingLogRow(line));
     if (close(fd) != 0 && appended) {

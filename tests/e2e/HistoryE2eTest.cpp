@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <fstream>
+
 #include "model/ProjectImage.h"
 #include "support/CliTest.h"
 #include "support/Programs.h"
@@ -99,6 +101,34 @@ TEST_F(HistoryTest, ReadsGoToTheUsersDataFolderUnlessTurnedOffAndAFailedKeepingF
     EXPECT_EQ(read.exitCode, 0) << read.err;
     EXPECT_TRUE(fs::exists(Path("c.Vkf")));
     EXPECT_NE(read.err.find("Warning: Cannot keep the read"), std::string::npos) << read.err;
+}
+
+TEST_F(HistoryTest, AWriteKeepsItsResultWhenTheLogIsALinkAndTheConfigurationTurnsHistoryOff) {
+    Radiosim sim({"--kind", "S"});
+    const std::string history = Path("history");
+    ASSERT_EQ(
+        Cli({"--no-history", "read", "--device", sim.Device(), "-o", Path("radio.Vkf")}).exitCode,
+        0);
+    fs::create_directories(history);
+    std::ofstream(Path("shadow")) << "root:*:19000:0:99999:7:::\n";
+    fs::create_symlink(Path("shadow"), fs::path(history) / "programming-log.csv");
+
+    const CliRun write = Cli(
+        {"--history", history, "write", Path("radio.Vkf"), "--device", sim.Device(), "--backup"});
+    EXPECT_EQ(write.exitCode, 0) << write.err;
+    EXPECT_NE(write.err.find("Warning: Cannot add to the programming log"), std::string::npos)
+        << write.err;
+    EXPECT_EQ(ReadAll(Path("shadow")), "root:*:19000:0:99999:7:::\n");
+
+    // Switched off in the words people use, the history keeps no read (each holds the
+    // radio's password) and no log line.
+    const std::string data = Path("data");
+    const ScopedEnvironment home("XDG_DATA_HOME", data);
+    std::ofstream(Path("off.ini")) << "[History]\nEnabled=Off\n";
+    const CliRun read =
+        CliWithConfig(Path("off.ini"), {"read", "--device", sim.Device(), "-o", Path("b.Vkf")});
+    ASSERT_EQ(read.exitCode, 0) << read.err;
+    EXPECT_FALSE(fs::exists(fs::path(data) / "radioprog")) << read.err;
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -220,6 +221,70 @@ TEST(ProgrammingLog, FolderThatCannotBeCreatedIsNamed) {
     EXPECT_FALSE(result.ok);
     EXPECT_NE(result.message.find(folder), std::string::npos) << result.message;
     EXPECT_EQ(ReadAll(temp.File("plain-file")), "x");
+}
+
+TEST(ProgrammingLog, OnlyALogOfOurOwnIsAddedToNeverALinkOrSomeoneElsesFile) {
+    TempFolder temp;
+    const std::string folder = temp.File("history");
+    ASSERT_TRUE(AppendProgrammingLog(temp.File("made"), SampleLine()));
+    const std::string ours = ReadAll(ProgrammingLogPath(temp.File("made")));
+    std::filesystem::create_directory(folder);
+    const std::string log = ProgrammingLogPath(folder);
+    const std::string elsewhere = temp.File("passwd");
+    std::ofstream(elsewhere) << "root:x:0:0:root:/root:/bin/bash\n";
+
+    struct Case {
+        const char* what;
+        std::function<void()> place;  // puts it in the log's place
+        std::string target;           // a file it must leave as it was ("": none)
+        std::string missing;          // a file it must not create
+    };
+    const Case cases[] = {
+        {"a link to another file",
+         [&] { std::filesystem::create_symlink(elsewhere, log); },
+         elsewhere,
+         {}},
+        {"a link to our own log elsewhere",
+         [&] { std::filesystem::create_symlink(ProgrammingLogPath(temp.File("made")), log); },
+         ProgrammingLogPath(temp.File("made")),
+         {}},
+        {"a dangling link",
+         [&] { std::filesystem::create_symlink(temp.File("created-by-us"), log); },
+         {},
+         temp.File("created-by-us")},
+        {"a text file", [&] { std::ofstream(log) << "my notes\n"; }, log, {}},
+        {"a log with another header",
+         [&] { std::ofstream(log) << "time,port\r\n2026,COM1\r\n"; },
+         log,
+         {}},
+    };
+    for (const Case& c : cases) {
+        std::filesystem::remove(log);
+        c.place();
+        const std::string before = c.target.empty() ? std::string() : ReadAll(c.target);
+
+        const FileResult result = AppendProgrammingLog(folder, SampleLine());
+
+        EXPECT_FALSE(result.ok) << c.what;
+        EXPECT_NE(result.message.find(log), std::string::npos) << c.what << ": " << result.message;
+        if (!c.target.empty()) {
+            EXPECT_EQ(ReadAll(c.target), before) << c.what;
+        }
+        if (!c.missing.empty()) {
+            EXPECT_FALSE(std::filesystem::exists(c.missing)) << c.what;
+        }
+    }
+    EXPECT_EQ(ReadAll(ProgrammingLogPath(temp.File("made"))), ours);
+
+    // Our log saved again by a spreadsheet with plain line ends is still ours.
+    std::filesystem::remove(log);
+    std::string resaved = ours;
+    for (size_t at = resaved.find("\r\n"); at != std::string::npos; at = resaved.find("\r\n")) {
+        resaved.erase(at, 1);
+    }
+    std::ofstream(log, std::ios::binary) << resaved;
+    ASSERT_TRUE(AppendProgrammingLog(folder, SampleLine()));
+    EXPECT_EQ(ReadLog(folder).size(), 3u);
 }
 
 TEST(ProgrammingLog, ChecksumIsTheStandardCrc32) {
