@@ -166,24 +166,33 @@ bool FitsOnAnIniLine(const std::string& value) {
     return value.find_first_of("\r\n\x1A") == std::string::npos;
 }
 
+// Sets key, or removes it when there is nothing to keep.
+void SetOrRemove(IniDocument& ini, const char* section, const std::string& key,
+                 const std::optional<std::string>& value) {
+    if (value) {
+        ini.Set(section, key, *value);
+    } else {
+        ini.Remove(section, key);
+    }
+}
+
 // Only what there is: a configuration that never saw a file keeps the keys it always had.
 void WriteFiles(IniDocument& ini, const ConfigValues& config) {
-    ini.ClearKeys(kFilesSection);
-    size_t written = 0;
-    for (const std::string& recent : config.recentProjects) {
-        if (written == kRecentProjectCount || !FitsOnAnIniLine(recent)) {
-            continue;
+    std::vector<std::string> recent;
+    for (const std::string& path : config.recentProjects) {
+        if (recent.size() < kRecentProjectCount && FitsOnAnIniLine(path)) {
+            recent.push_back(path);
         }
-        ++written;
-        ini.Set(kFilesSection, "Recent" + std::to_string(written), recent);
     }
-    if (!config.lastFolder.empty() && FitsOnAnIniLine(config.lastFolder)) {
-        ini.Set(kFilesSection, "LastFolder", config.lastFolder);
+    for (size_t i = 0; i < kRecentProjectCount; ++i) {
+        SetOrRemove(ini, kFilesSection, "Recent" + std::to_string(i + 1),
+                    i < recent.size() ? std::optional(recent[i]) : std::nullopt);
     }
-    ini.ClearKeys(kViewSection);
-    if (config.showAllChannelFields) {
-        ini.Set(kViewSection, "AllChannelFields", "1");
-    }
+    const bool keepFolder = !config.lastFolder.empty() && FitsOnAnIniLine(config.lastFolder);
+    SetOrRemove(ini, kFilesSection, "LastFolder",
+                keepFolder ? std::optional(config.lastFolder) : std::nullopt);
+    SetOrRemove(ini, kViewSection, "AllChannelFields",
+                config.showAllChannelFields ? std::optional<std::string>("1") : std::nullopt);
 }
 
 void ReadFiles(const CSimpleIniA& ini, ConfigValues& config) {
@@ -201,13 +210,11 @@ void ReadFiles(const CSimpleIniA& ini, ConfigValues& config) {
 
 // The programming window's safety net is on unless it was switched off, and only that is kept.
 void WriteProgramming(IniDocument& ini, const ConfigValues& config) {
-    ini.ClearKeys(kProgrammingSection);
-    if (!config.backupBeforeWrite) {
-        ini.Set(kProgrammingSection, "BackupBeforeWrite", "0");
-    }
-    if (!config.verifyAfterWrite) {
-        ini.Set(kProgrammingSection, "VerifyAfterWrite", "0");
-    }
+    const auto offOnly = [](bool on) {
+        return on ? std::nullopt : std::optional<std::string>("0");
+    };
+    SetOrRemove(ini, kProgrammingSection, "BackupBeforeWrite", offOnly(config.backupBeforeWrite));
+    SetOrRemove(ini, kProgrammingSection, "VerifyAfterWrite", offOnly(config.verifyAfterWrite));
 }
 
 void ReadProgramming(const CSimpleIniA& ini, ConfigValues& config) {
@@ -218,7 +225,6 @@ void ReadProgramming(const CSimpleIniA& ini, ConfigValues& config) {
 // Every key, defaults too, so that whoever opens the file finds where reads are kept and how
 // to change it.
 void WriteHistory(IniDocument& ini, const ConfigValues& config) {
-    ini.ClearKeys(kHistorySection);
     const std::string folder = FitsOnAnIniLine(config.historyFolder) ? config.historyFolder : "";
     ini.Set(kHistorySection, "Folder", folder);
     WriteInteger(ini, kHistorySection, "Keep", config.historyKeep);

@@ -197,9 +197,10 @@ void IniDocument::Insert(std::string_view section, std::string text) {
     lines_.push_back(std::move(line));
 }
 
-void IniDocument::ClearKeys(std::string_view section) {
+void IniDocument::Remove(std::string_view section, std::string_view key) {
     std::erase_if(lines_, [&](const Line& line) {
-        return line.kind == Kind::Key && SameIniName(line.section, section);
+        return line.kind == Kind::Key && SameIniName(line.section, section) &&
+               SameIniName(line.key, key);
     });
 }
 

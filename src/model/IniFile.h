@@ -41,8 +41,8 @@ class IniDocument {
     // regardless of case) is rewritten, and only when the value differs; else a line is added
     // after the section's last key, or the section at the end of the file.
     void Set(std::string_view section, std::string_view key, std::string_view value);
-    // Removes every key line of section; its header and comments stay.
-    void ClearKeys(std::string_view section);
+    // Removes every line of key in section.
+    void Remove(std::string_view section, std::string_view key);
 
     // The first line that is not blank, a comment, or a section or key that ours accepts,
     // in words ("line 3"); nothing when the file is made only of those.

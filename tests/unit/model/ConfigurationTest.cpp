@@ -511,7 +511,8 @@ TEST(Configuration, SavingRewritesOnlyTheLinesOfChangedValues) {
     const std::string original =
         "\xEF\xBB\xBF; radio bench 2\r\n[config]\r\nPort = 3\r\nLanguage=0\r\n\r\n"
         "[eng]\r\nAppName= \r\nCompany=  Bench  \r\n[Band]\r\nband-1 min=137000000\r\n"
-        "band min=136000000\r\nband max=174000000\r\n[ports]\r\nCOM2=/dev/ttyUSB7\r\n";
+        "band min=136000000\r\nband max=174000000\r\n[ports]\r\nCOM2=/dev/ttyUSB7\r\n"
+        "[History]\r\nKeep = 42\r\n";
     std::ofstream(path, std::ios::binary) << original;
     Loaded read = LoadFresh(path);
     ASSERT_TRUE(read.why.empty()) << read.why;
@@ -527,7 +528,8 @@ TEST(Configuration, SavingRewritesOnlyTheLinesOfChangedValues) {
           std::string_view("[eng]\r\nAppName= \r\nCompany=  Bench  \r\n"),
           std::string_view("band-1 min=137000000\r\nband min=136000000\r\n"
                            "band max=174000000\r\n"),
-          std::string_view("[ports]\r\nCOM2=/dev/ttyUSB7\r\n")}) {
+          std::string_view("[ports]\r\nCOM2=/dev/ttyUSB7\r\n"),
+          std::string_view("[History]\r\nKeep = 42\r\n")}) {
         EXPECT_NE(saved.find(kept), std::string::npos) << kept;
     }
     EXPECT_TRUE(saved.starts_with("\xEF\xBB\xBF; radio bench 2\r\n[config]\r\nPort = 5\r\n"));
