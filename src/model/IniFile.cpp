@@ -172,7 +172,7 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
     text = text.substr(0, valueStart) + std::string(value);
 }
 
-void IniDocument::Insert(std::string_view section, std::string text) {
+void IniDocument::Insert(std::string_view section, std::string_view text) {
     Line line = Classify(text, std::string(section));
     line.end = newLine_;
     std::optional<size_t> after;

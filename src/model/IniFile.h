@@ -64,7 +64,7 @@ class IniDocument {
 
     static Line Classify(std::string_view text, const std::string& section);
     std::optional<size_t> LastLineOf(std::string_view section, std::string_view key) const;
-    void Insert(std::string_view section, std::string text);
+    void Insert(std::string_view section, std::string_view text);
 
     std::vector<Line> lines_;
     std::string byteOrderMark_;
