@@ -17,12 +17,21 @@ SettingsLoad LoadSettings(const std::string& path, AppData& data, MissingConfigu
     } else {
         result.load = LoadConfiguration(path, data.config, data.band, &result.why);
     }
+    // Only the desktop tool writes the configuration back, so only it has cause to say that
+    // a file it read will be left alone.
+    if (result.load == ConfigLoad::Loaded && missing == MissingConfiguration::LeaveAlone) {
+        result.why.clear();
+    }
     TakeFromConfiguration(data.port, data.config);
     data.port.source.explicitPorts = ReadExplicitPorts(path);
     return result;
 }
 
 std::string SettingsLoad::Warning(const std::string& path) const {
+    if (load == ConfigLoad::Loaded && !why.empty()) {
+        return "The configuration " + path + " was read, but it will not be written: " + why +
+               ". Settings changed in this run are not kept in it.";
+    }
     if (load != ConfigLoad::Unreadable) {
         return {};
     }

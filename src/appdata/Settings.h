@@ -16,7 +16,9 @@ enum class MissingConfiguration {
 
 struct SettingsLoad {
     ConfigLoad load = ConfigLoad::Loaded;
-    std::string why;  // for Unreadable: what kept the file out
+    // For Unreadable: what kept the file out; for Loaded by the desktop tool: why the file
+    // will not be written back (empty when it will).
+    std::string why;
     // What the user is told about a configuration that was kept out; empty when there is
     // nothing to tell.
     std::string Warning(const std::string& path) const;

@@ -15,6 +15,7 @@
 #include <optional>
 #include <vector>
 
+#include "model/AtomicOutputInPlace.h"
 #include "model/RegularFile.h"
 
 namespace radioprog {
@@ -147,9 +148,11 @@ std::string NamingTheTarget(std::string message, const std::string& temporary,
 }
 
 // Finds the target of path and creates the temporary file beside it, with the attributes the
-// result must have; or says, naming path, why the target cannot take a file.
+// result must have; or says, naming path, why the target cannot take a file. folderError is
+// the errno of a temporary that could not be created, 0 otherwise.
 FileResult PrepareTemporary(const std::string& path, Target& target, std::string& temporary,
-                            std::optional<mode_t> newFileMode) {
+                            std::optional<mode_t> newFileMode, int& folderError) {
+    folderError = 0;
     if (path.empty()) {
         return {false, "No output file name given"};
     }
@@ -159,10 +162,39 @@ FileResult PrepareTemporary(const std::string& path, Target& target, std::string
     }
     const int fd = MakeTemporary(target.path, temporary);
     if (fd < 0) {
-        return Failure(path, std::strerror(errno));
+        folderError = errno;
+        return Failure(path, std::strerror(folderError));
     }
     TakeOverAttributes(fd, target, newFileMode);
     close(fd);
+    return {};
+}
+
+// A folder that refuses new names (read-only to us, or sticky and another user's file) can
+// still hold a file we may write: then the file itself can be rewritten.
+bool FolderRefusedButFileWritable(int error, const Target& target) {
+    return (error == EACCES || error == EPERM) && target.existing &&
+           access(target.path.c_str(), W_OK) == 0;
+}
+
+// The saver's work renamed over the target; errno of a failed rename in renameError.
+FileResult ReplaceWithTemporary(const std::string& path, const Target& target,
+                                const std::string& temporary,
+                                const std::function<FileResult(const std::string&)>& save,
+                                int& renameError) {
+    renameError = 0;
+    FileResult saved = save(temporary);
+    if (!saved) {
+        std::remove(temporary.c_str());
+        saved.message = NamingTheTarget(saved.message, temporary, path);
+        return saved;
+    }
+    SyncToDisk(temporary);
+    if (std::rename(temporary.c_str(), target.path.c_str()) != 0) {
+        renameError = errno;
+        std::remove(temporary.c_str());
+        return Failure(path, std::strerror(renameError));
+    }
     return {};
 }
 
@@ -171,9 +203,12 @@ FileResult PrepareTemporary(const std::string& path, Target& target, std::string
 FileResult CheckOutputWritable(const std::string& path) {
     Target target;
     std::string probe;
-    FileResult prepared = PrepareTemporary(path, target, probe, std::nullopt);
+    int folderError = 0;
+    FileResult prepared = PrepareTemporary(path, target, probe, std::nullopt, folderError);
     if (prepared) {
         unlink(probe.c_str());
+    } else if (FolderRefusedButFileWritable(folderError, target)) {
+        return {};  // the bytes will be written over the file itself
     }
     return prepared;
 }
@@ -183,22 +218,12 @@ FileResult WriteAtomically(const std::string& path,
                            std::optional<mode_t> newFileMode) {
     Target target;
     std::string temporary;
-    if (FileResult prepared = PrepareTemporary(path, target, temporary, newFileMode); !prepared) {
+    int error = 0;
+    if (FileResult prepared = PrepareTemporary(path, target, temporary, newFileMode, error);
+        !prepared) {
         return prepared;
     }
-    FileResult saved = save(temporary);
-    if (!saved) {
-        std::remove(temporary.c_str());
-        saved.message = NamingTheTarget(saved.message, temporary, path);
-        return saved;
-    }
-    SyncToDisk(temporary);
-    if (std::rename(temporary.c_str(), target.path.c_str()) != 0) {
-        const std::string why = std::strerror(errno);
-        std::remove(temporary.c_str());
-        return Failure(path, why);
-    }
-    return {};
+    return ReplaceWithTemporary(path, target, temporary, save, error);
 }
 
 namespace {
@@ -234,9 +259,19 @@ FileResult WriteAll(const std::string& path, std::span<const uint8_t> bytes) {
 
 FileResult WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes,
                                std::optional<mode_t> newFileMode) {
-    return WriteAtomically(
-        path, [bytes](const std::string& temporary) { return WriteAll(temporary, bytes); },
-        newFileMode);
+    Target target;
+    std::string temporary;
+    int error = 0;
+    FileResult result = PrepareTemporary(path, target, temporary, newFileMode, error);
+    if (result) {
+        result = ReplaceWithTemporary(
+            path, target, temporary,
+            [bytes](const std::string& given) { return WriteAll(given, bytes); }, error);
+    }
+    if (!result && FolderRefusedButFileWritable(error, target)) {
+        return RewriteInPlace(path, target.path.string(), bytes);
+    }
+    return result;
 }
 
 FileResult WriteFileAtomically(const std::string& path, const std::string& text) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/BandLimits.h"
+#include "model/FileResult.h"
 
 namespace radioprog {
 
@@ -82,16 +83,30 @@ enum class ConfigLoad {
     Unreadable,
 };
 
-// Reads the file into config and band (the working band comes from "band min"/"band max").
-// Missing or non-numeric keys keep the values config already holds for grids and the
-// documented defaults for everything else. why (when given) says what kept the file out.
+// Reads the file into config and band (the working band comes from "band min"/"band max"),
+// key by key: a line that is none (a bare word, a shell command) is passed over. Missing or
+// non-numeric keys keep the values config already holds for grids and the documented
+// defaults for everything else. why (when given) says what kept the file out; for Loaded, it
+// is empty for a file of ours and otherwise says why SaveConfiguration will leave the file
+// alone.
 ConfigLoad LoadConfiguration(const std::string& path, ConfigValues& config, BandLimits& band,
                              std::string* why = nullptr);
 
-// Writes the values in force back. An existing file keeps its band presets, texts and any
-// section we do not own; a vanished one is recreated with every key. A file that exists but
-// cannot be read is never written over. False if not written.
-bool SaveConfiguration(const std::string& path, const ConfigValues& config, const BandLimits& band);
+// Writes the values in force back. An existing file is written only when it is ours: made of
+// our sections and keys (ConfigurationKeys), comments and blank lines, and not UTF-16; it
+// keeps its band presets, texts, comments, the spaces around values and its line ends, and
+// only the lines of values that changed are rewritten. A vanished one is recreated with every
+// key. Anything else (a file that cannot be read, another program's) is never written over.
+FileResult SaveConfiguration(const std::string& path, const ConfigValues& config,
+                             const BandLimits& band);
+
+struct ConfigKey {
+    std::string section;
+    std::string key;
+};
+
+// Every key a configuration of ours may hold, section by section, the port map's among them.
+std::vector<ConfigKey> ConfigurationKeys();
 
 // Where the configuration file lives: the override if given; else beside the executable when
 // that folder is writable and not one of the system's program folders (/usr/bin, ...); else

@@ -86,6 +86,26 @@ PortResult InUse(const std::string& path, std::optional<DeviceHolder> holder = s
                    path + " is in use by " + who + ". Close that program and try again.");
 }
 
+std::string StaleExclusiveNote(const std::string& path) {
+    return path +
+           " was still marked for exclusive use by a program that ended without closing it; "
+           "the mark was cleared.";
+}
+
+// Only root may open a line marked exclusive, so an ordinary user cannot clear a mark its
+// program left behind; without a holder to name, "another program" would send the user
+// looking for one that is not there.
+PortResult RefusedAsExclusive(const std::string& path) {
+    if (std::optional<DeviceHolder> holder = FindOtherHolder(path)) {
+        return InUse(path, holder);
+    }
+    return Failure(PortError::InUse,
+                   path +
+                       " is marked for exclusive use, but no process we may see has it open; "
+                       "a program that ended without closing it leaves such a mark. Unplug "
+                       "and replug the cable to clear it.");
+}
+
 PortResult NotSerial(const std::string& path) {
     return Failure(PortError::NotSerial, path + " is not a serial device.");
 }
@@ -102,7 +122,7 @@ PortResult FailedOpen(const std::string& path, int error) {
         case EPERM:
             return NoPermission(path);
         case EBUSY:
-            return InUse(path);
+            return RefusedAsExclusive(path);
         case EISDIR:
         case ENOTDIR:
             return NotSerial(path);
@@ -204,12 +224,22 @@ PortResult PosixSerialPort::OpenLocked(const std::string& devicePath) {
         close(fd);
         return NotSerial(devicePath);
     }
-    // Root opens a line another program marked exclusive; it is still that program's line,
-    // and its flag stays as it is.
+    // Root opens a line another program marked exclusive. While that program runs it is its
+    // line, and its flag stays as it is. A flag that outlived its program (killed before it
+    // could close) would refuse every later open until the cable is replugged, so with no
+    // holder left it is cleared, and the result says so.
+    std::string note;
     int exclusive = 0;
     if (ioctl(fd, TIOCGEXCL, &exclusive) == 0 && exclusive != 0) {
-        close(fd);
-        return InUse(devicePath);
+        if (std::optional<DeviceHolder> holder = FindOtherHolder(devicePath)) {
+            close(fd);
+            return InUse(devicePath, holder);
+        }
+        if (ioctl(fd, TIOCNXCL) != 0) {
+            close(fd);
+            return InUse(devicePath);
+        }
+        note = StaleExclusiveNote(devicePath);
     }
     // flock holds even against root, where the terminal's own exclusive flag does not.
     if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
@@ -224,7 +254,7 @@ PortResult PosixSerialPort::OpenLocked(const std::string& devicePath) {
     weSetExclusive_ = ioctl(fd, TIOCEXCL) == 0;
     fd_ = fd;
     path_ = devicePath;
-    return {};
+    return {PortError::None, note};
 }
 
 PortResult PosixSerialPort::ApplyLineSettings(const LineSettings& settings) {

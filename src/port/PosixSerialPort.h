@@ -22,7 +22,9 @@ class PosixSerialPort final : public SerialPort {
     // closed first. A line is in use when a live UUCP lock file names it, when it is already
     // marked exclusive, when another descriptor holds its flock, or when another process has
     // it open; the message names that process where it can be known. While open we hold a
-    // lock file with our process id, the flock and the exclusive flag.
+    // lock file with our process id, the flock and the exclusive flag. An exclusive flag
+    // with no process behind it is stale: it is cleared where the system lets us open the
+    // line (root), and the successful result's message says so.
     PortResult Open(const std::string& devicePath) override;
     bool IsOpen() const override { return fd_ >= 0; }
     // Raw mode at the requested speed and framing; DTR and RTS where the device has them.

@@ -22,7 +22,9 @@ enum class PortError {
 
 struct PortResult {
     PortError error = PortError::None;
-    std::string message;  // for the user: what failed and what to do about it
+    // For the user: what failed and what to do about it; on success, what was mended on
+    // the way (empty when nothing was).
+    std::string message;
     explicit operator bool() const { return error == PortError::None; }
 };
 

@@ -303,7 +303,8 @@ TEST_F(MainWindowTest, AConfigurationThatCannotBeReadIsReportedAndLeftAlone) {
         modals.ClearLog();
         OpenWindow();
         ASSERT_TRUE(testing::WaitFor([this] { return !modals.Log().isEmpty(); }));
-        const QStringList told = modals.Log().filter("Cannot read the configuration");
+        const QStringList told =
+            modals.Log().filter(QString::fromStdString("configuration " + configPath));
         ASSERT_EQ(told.size(), 1) << modals.Log().join('|').toStdString();
         EXPECT_TRUE(told.front().contains(QString::fromStdString(configPath)));
         CloseWindow();

@@ -244,6 +244,9 @@ bool TForm1::MenuFile_SaveClick() {
         TellFileError(context_, this, ToolTextId::CannotSaveFile, result);
     } else {
         files_->Opened(*path);
+        if (!result.notice.empty()) {
+            context_.Tell(this, FromUtf8(result.notice));
+        }
     }
     return result.ok;
 }

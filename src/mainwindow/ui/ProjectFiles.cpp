@@ -101,6 +101,9 @@ bool ProjectFiles::SaveToCurrent() {
         return false;
     }
     Opened(current_);
+    if (!result.notice.empty()) {
+        context_.Tell(&window_, QString::fromStdString(result.notice));
+    }
     return true;
 }
 

@@ -1,9 +1,11 @@
 #include "model/AtomicOutput.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -147,6 +149,89 @@ TEST(AtomicOutput, FailedSaveNamesTheUsersFileAndLeavesTheOldOne) {
     EXPECT_NE(temporary, path);
     EXPECT_EQ(ReadText(path), "old");
     EXPECT_EQ(Names(folder.Path()), std::vector<std::string>{"radio.Vkf"});
+}
+
+// A project the user may write, in a folder that is not theirs (a shared folder, a mounted
+// share): the new copy cannot be made beside it, but the file itself can still take a save,
+// as long as it does so whole. Root walks through folder permissions, so the saves run as
+// "nobody".
+TEST(AtomicOutput, AWritableFileInAFolderThatRefusesNewFilesIsRewrittenInPlace) {
+    TempFolder folder;
+    if (geteuid() == 0) {
+        ASSERT_EQ(chmod(folder.Path().c_str(), 0755), 0);
+    } else {
+        ASSERT_EQ(chmod(folder.Path().c_str(), 0555), 0);
+    }
+    const auto path = folder.File("radio.Vkf");
+    const auto others = folder.File("others.Vkf");
+    WriteText(others, "not ours");
+    ASSERT_EQ(chmod(others.c_str(), 0444), 0);
+    const std::string longer(5000, 'L');
+    const auto before = [&] {
+        ASSERT_EQ(chmod(folder.Path().c_str(), 0755), 0);
+        WriteText(path, "old contents of the project");
+        ASSERT_EQ(chmod(path.c_str(), 0640), 0);
+        if (geteuid() == 0) {
+            ASSERT_EQ(chown(path.c_str(), testing::kNobody, testing::kNobody), 0);
+        } else {
+            ASSERT_EQ(chmod(folder.Path().c_str(), 0555), 0);
+        }
+    };
+    const auto save = [&](const std::string& target, const std::string& text) {
+        return WriteFileAtomically(target, text);
+    };
+    enum Step { Grows = 1, Shrinks, TooLarge, NewFile, NotOurs, NotChecked };
+
+    before();
+    testing::ChildResult result = testing::RunInChild(
+        [&] {
+            if (!CheckOutputWritable(path)) {
+                return int{NotChecked};
+            }
+            const FileResult grown = save(path, longer);
+            if (!grown || grown.notice.find(path) == std::string::npos ||
+                ReadText(path) != longer) {
+                return int{Grows};
+            }
+            const FileResult shrunk = save(path, "new");
+            return shrunk && !shrunk.notice.empty() && ReadText(path) == "new" ? 0 : int{Shrinks};
+        },
+        true);
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(ModeOf(path), 0640u);
+
+    // Bytes that could not all land would leave neither the old file nor the new one: such a
+    // save is refused before the first byte is written.
+    before();
+    result = testing::RunInChild(
+        [&] {
+            struct rlimit small {};
+            getrlimit(RLIMIT_FSIZE, &small);
+            small.rlim_cur = 1024;
+            signal(SIGXFSZ, SIG_IGN);
+            setrlimit(RLIMIT_FSIZE, &small);
+            const FileResult refused = save(path, longer);
+            return !refused && refused.message.find("unchanged") != std::string::npos
+                       ? 0
+                       : int{TooLarge};
+        },
+        true);
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(ReadText(path), "old contents of the project");
+
+    // Only an existing file we may write is rewritten; the folder still takes no new file.
+    result = testing::RunInChild(
+        [&] {
+            if (CheckOutputWritable(folder.File("new.Vkf")) || save(folder.File("new.Vkf"), "x")) {
+                return int{NewFile};
+            }
+            return !CheckOutputWritable(others) && !save(others, "mine") ? 0 : int{NotOurs};
+        },
+        true);
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(ReadText(others), "not ours");
+    chmod(folder.Path().c_str(), 0755);
+    EXPECT_EQ(Names(folder.Path()), (std::vector<std::string>{"others.Vkf", "radio.Vkf"}));
 }
 
 }  // namespace

@@ -313,7 +313,7 @@ int LoadAndSaveRefused(const std::string& path, bool asNobody) {
                    const bool defaults =
                        band == BandLimits{} &&
                        config.channelGridColumnWidths == ConfigValues{}.channelGridColumnWidths;
-                   const bool saved = SaveConfiguration(path, config, band);
+                   const bool saved = static_cast<bool>(SaveConfiguration(path, config, band));
                    return load == ConfigLoad::Unreadable && !why.empty() && defaults && !saved ? 0
                                                                                                : 1;
                },
@@ -368,8 +368,6 @@ TEST(Configuration, AFileThatIsNotAConfigurationIsNeitherTrustedNorRewritten) {
     project.replace(100, 14, "Port=3\nAB=CD\n");
     const std::pair<const char*, std::string> files[] = {
         {"project.Vkf", project},
-        {"notes.txt", "Radio notes\nChannel 3 is the repeater\nkey=value only here\n"},
-        {"channels.csv", "Channel,RX Freq.,TX Freq.\n1,438.50000,438.50000\n"},
         {"nul.ini", kHandMadeConfig + std::string("\0[after]\nx=1\n", 14)},
     };
     for (const auto& [name, bytes] : files) {
@@ -391,6 +389,160 @@ TEST(Configuration, AFileThatIsNotAConfigurationIsNeitherTrustedNorRewritten) {
     const std::string loop = folder.File("loop.ini");
     std::filesystem::create_symlink(loop, loop);
     EXPECT_EQ(LoadAndSaveRefused(loop, false), 0);
+}
+
+// Loads path into fresh values; why and whether the file was read.
+struct Loaded {
+    ConfigLoad load;
+    std::string why;
+    ConfigValues config;
+    BandLimits band;
+};
+Loaded LoadFresh(const std::string& path) {
+    Loaded loaded{ConfigLoad::Failed, "", {}, {}};
+    loaded.load = LoadConfiguration(path, loaded.config, loaded.band, &loaded.why);
+    return loaded;
+}
+
+std::string Utf16(const std::string& ascii, bool bigEndian) {
+    std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (char c : ascii) {
+        out += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
+    }
+    return out;
+}
+
+// One line the reader does not know costs that line, never the band, the port or the
+// language; a file holding such a line is read and left as it is, one that is ours is saved.
+TEST(Configuration, EveryKeyIsReadWhateverLineStandsBesideIt) {
+    const std::string keys =
+        "[config]\nPort=3\nLanguage=2\n[Band]\nband min=136000000\nband max=174000000\n";
+    struct Case {
+        const char* what;
+        std::string bytes;
+        bool ours;
+    };
+    const Case cases[] = {
+        {"bare key", "[config]\nSpeed\n" + keys, false},
+        {"comment after a section name", "[config] ; the port\n" + keys, true},
+        {"DOS end-of-file byte", keys + "\x1A", true},
+        {"UTF-16 little-endian", Utf16(keys, false), false},
+        {"UTF-16 big-endian", Utf16(keys, true), false},
+        {"shell script", "#!/bin/sh\nexport RADIO=1\nPORT=4\n" + keys + "echo done\n", false},
+        {"text file", "Radio notes\nChannel 3 is the repeater\nkey=value only here\n" + keys,
+         false},
+        {"channel list", "Channel,RX Freq.,TX Freq.\n1,438.50000,438.50000\n" + keys, false},
+        {"key outside any section", "Port=9\n" + keys, false},
+        {"section of another program", keys + "[Editor]\nFont=Mono\n", false},
+        {"key of another program", keys + "[config]\nTheme=dark\n", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempFolder folder;
+        const std::string path = folder.File("_config.ini");
+        std::ofstream(path, std::ios::binary) << c.bytes;
+        const Loaded read = LoadFresh(path);
+        ASSERT_EQ(read.load, ConfigLoad::Loaded) << read.why;
+        EXPECT_EQ(read.config.portNumber, 3);
+        EXPECT_EQ(read.config.languageSetting, 2);
+        EXPECT_EQ(read.band, (BandLimits{136000000, 174000000}));
+        EXPECT_EQ(read.why.empty(), c.ours) << read.why;
+
+        ConfigValues config = read.config;
+        config.portNumber = 5;
+        const FileResult saved = SaveConfiguration(path, config, read.band);
+        EXPECT_EQ(saved.ok, c.ours) << saved.message;
+        if (c.ours) {
+            EXPECT_EQ(LoadFresh(path).config.portNumber, 5);
+        } else {
+            EXPECT_EQ(ReadBytes(path), c.bytes);
+            EXPECT_NE(saved.message.find(path), std::string::npos) << saved.message;
+        }
+    }
+}
+
+// Whatever key of ours a file holds, it stays ours; one key we do not know beside it makes
+// the file someone else's. Walks every key the configuration owns.
+TEST(Configuration, AFileOfOurKeysAloneIsOursAndOneForeignKeyMakesItNot) {
+    const std::vector<ConfigKey> keys = ConfigurationKeys();
+    ASSERT_FALSE(keys.empty());
+    for (const ConfigKey& owned : keys) {
+        SCOPED_TRACE(owned.section + " / " + owned.key);
+        TempFolder folder;
+        const std::string path = folder.File("_config.ini");
+        const std::string ours =
+            "; kept\n[" + owned.section + "]\n" + owned.key + "=1\n# kept too\n\n";
+        WriteFile(path, ours);
+        const Loaded read = LoadFresh(path);
+        EXPECT_TRUE(read.why.empty()) << read.why;
+        ASSERT_TRUE(SaveConfiguration(path, read.config, read.band));
+        const auto lines = Lines(path);
+        EXPECT_TRUE(HasLine(lines, "; kept"));
+        EXPECT_TRUE(HasLine(lines, "# kept too"));
+
+        const std::string foreign = ours + "[" + owned.section + "]\n" + owned.key + "x=1\n";
+        WriteFile(path, foreign);
+        EXPECT_FALSE(LoadFresh(path).why.empty());
+        EXPECT_FALSE(SaveConfiguration(path, read.config, read.band));
+        EXPECT_EQ(ReadBytes(path), foreign);
+    }
+
+    // Every key a save can write is one of ours: a file we wrote is ours to write again.
+    TempFolder folder;
+    const std::string path = folder.File("_config.ini");
+    ConfigValues config;
+    BandLimits band;
+    ASSERT_EQ(LoadConfiguration(path, config, band), ConfigLoad::Created);
+    config.recentProjects.assign(kRecentProjectCount, "/home/tech/radio.Vkf");
+    config.lastFolder = "/home/tech";
+    config.showAllChannelFields = true;
+    config.backupBeforeWrite = false;
+    config.verifyAfterWrite = false;
+    ASSERT_TRUE(SaveConfiguration(path, config, band));
+    EXPECT_TRUE(LoadFresh(path).why.empty());
+    EXPECT_TRUE(SaveConfiguration(path, config, band));
+}
+
+// A file kept by hand (or by an editor on another system) comes back as it was, but for the
+// values that changed: comments, the spaces of "AppName= ", CRLF line ends.
+TEST(Configuration, SavingRewritesOnlyTheLinesOfChangedValues) {
+    TempFolder folder;
+    const std::string path = folder.File("_config.ini");
+    const std::string original =
+        "\xEF\xBB\xBF; radio bench 2\r\n[config]\r\nPort = 3\r\nLanguage=0\r\n\r\n"
+        "[eng]\r\nAppName= \r\nCompany=  Bench  \r\n[Band]\r\nband-1 min=137000000\r\n"
+        "band min=136000000\r\nband max=174000000\r\n[ports]\r\nCOM2=/dev/ttyUSB7\r\n"
+        "[History]\r\nKeep = 42\r\n";
+    std::ofstream(path, std::ios::binary) << original;
+    Loaded read = LoadFresh(path);
+    ASSERT_TRUE(read.why.empty()) << read.why;
+    EXPECT_EQ(read.config.languageTexts[2].company, "Bench");
+    read.config.portNumber = 5;
+    ASSERT_TRUE(SaveConfiguration(path, read.config, read.band));
+
+    const std::string saved = ReadBytes(path);
+    // The values that did not change stand as they were; new keys follow their sections.
+    for (const std::string_view kept :
+         {std::string_view("\xEF\xBB\xBF; radio bench 2\r\n[config]\r\nPort = 5\r\n"
+                           "Language=0\r\n"),
+          std::string_view("[eng]\r\nAppName= \r\nCompany=  Bench  \r\n"),
+          std::string_view("band-1 min=137000000\r\nband min=136000000\r\n"
+                           "band max=174000000\r\n"),
+          std::string_view("[ports]\r\nCOM2=/dev/ttyUSB7\r\n"),
+          std::string_view("[History]\r\nKeep = 42\r\n")}) {
+        EXPECT_NE(saved.find(kept), std::string::npos) << kept;
+    }
+    EXPECT_TRUE(saved.starts_with("\xEF\xBB\xBF; radio bench 2\r\n[config]\r\nPort = 5\r\n"));
+    EXPECT_NE(saved.find("ChSG_Col7=80\r\n"), std::string::npos);
+    size_t bareLineEnds = 0;
+    for (size_t i = 0; i < saved.size(); ++i) {
+        bareLineEnds += saved[i] == '\n' && (i == 0 || saved[i - 1] != '\r') ? 1 : 0;
+    }
+    EXPECT_EQ(bareLineEnds, 0u) << saved;
+
+    // Saved again with nothing changed, it is the same file.
+    ASSERT_TRUE(SaveConfiguration(path, read.config, read.band));
+    EXPECT_EQ(ReadBytes(path), saved);
 }
 
 // A full disk while the configuration is written keeps the old file whole, and a written file

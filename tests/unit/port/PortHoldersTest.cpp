@@ -121,6 +121,48 @@ TEST(PortHolders, ALineAnotherProgramHasOpenIsBusyAndNamesIt) {
     }
 }
 
+// A program killed while it had the line leaves the exclusive mark behind on a line that
+// lives on (a pseudo-terminal whose far end stays, an adapter kept open by the system).
+TEST(PortHolders, AnExclusiveMarkWithoutAHolderIsClearedWhereRootMayOpenTheLine) {
+    if (getuid() != 0) {
+        GTEST_SKIP() << "needs root, the only user the system lets open a line marked exclusive";
+    }
+    Pty pty;
+    passwd* nobody = getpwnam("nobody");
+    ASSERT_NE(nobody, nullptr);
+    ASSERT_EQ(chown(pty.path.c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+    HoldingProcess killed(pty, Hold::Exclusive);
+    ASSERT_TRUE(killed.Held());
+    killed.Stop();
+    ASSERT_TRUE(ExclusiveFlagSet(pty.path));
+
+    TempFolder locks;
+    chmod(locks.path.c_str(), 01777);
+    // An ordinary user cannot clear it and is told how, not sent looking for a program.
+    const int code = AsNobody([&] {
+        PosixSerialPort port(locks.path);
+        const PortResult result = port.Open(pty.path);
+        return result.error == PortError::InUse &&
+                       result.message.find("another program") == std::string::npos &&
+                       result.message.find("replug") != std::string::npos
+                   ? 0
+                   : 1;
+    });
+    if (code >= 0) {
+        EXPECT_EQ(code, 0);
+    }
+
+    PosixSerialPort port(locks.path);
+    const PortResult opened = port.Open(pty.path);
+    ASSERT_TRUE(opened) << opened.message;
+    EXPECT_NE(opened.message.find("cleared"), std::string::npos) << opened.message;
+    port.Close();
+    EXPECT_FALSE(ExclusiveFlagSet(pty.path));
+    const PortResult again = port.Open(pty.path);
+    EXPECT_TRUE(again) << again.message;
+    EXPECT_TRUE(again.message.empty()) << "nothing left to mend: " << again.message;
+}
+
 TEST(PortHolders, AnOrdinaryUserIsToldWhoHoldsTheLine) {
     if (getuid() != 0) {
         GTEST_SKIP() << "needs root to hand the device to another user";

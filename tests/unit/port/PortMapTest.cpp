@@ -67,5 +67,13 @@ TEST(PortMap, ReadsOnlyWellFormedComKeysOfThePortsSection) {
     EXPECT_TRUE(ReadExplicitPorts((folder.path / "missing.ini").string()).empty());
 }
 
+// A hand-made map survives a line the reader does not know, as every other setting does.
+TEST(PortMap, AStrayLineElsewhereInTheFileKeepsTheMap) {
+    TempFolder folder;
+    const auto ini = folder.path / "_config.ini";
+    std::ofstream(ini) << "[config] ; bench 2\nPort=3\nverbose\n[ports]\r\nCOM1=/dev/ttyUSB3\n\x1A";
+    EXPECT_EQ(ReadExplicitPorts(ini.string()), (std::map<int, std::string>{{1, "/dev/ttyUSB3"}}));
+}
+
 }  // namespace
 }  // namespace radioprog
