@@ -83,7 +83,7 @@ ChannelListResult PasteChannelsTsv(std::string_view text, int firstChannel, Proj
         }
         targets.push_back({&row, channel});
     }
-    return StoreChannelRows(targets, layout, image, band, outside);
+    return StoreChannelRows(targets, layout, image, band, outside, ControlsInNames::Keep);
 }
 
 }  // namespace radioprog

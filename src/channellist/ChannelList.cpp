@@ -1,5 +1,7 @@
 #include "channellist/ChannelList.h"
 
+#include <cstdio>
+
 namespace radioprog {
 
 namespace {
@@ -12,7 +14,32 @@ bool StartsCharacter(char byte) {
     return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
 }
 
-std::string Quoted(const std::string& value) {
+// Control characters of a cell written as escapes (\r, \n, \t, \x1B, \u009B): a cell quoted in
+// a message must not break the message's line or send a terminal an escape sequence.
+std::string Visible(const std::string& value) {
+    std::string visible;
+    for (size_t at = 0; at < value.size(); ++at) {
+        const auto byte = static_cast<unsigned char>(value[at]);
+        const auto next = at + 1 < value.size() ? static_cast<unsigned char>(value[at + 1]) : 0;
+        char escape[8] = {};
+        if (byte == '\r' || byte == '\n' || byte == '\t') {
+            visible += byte == '\r' ? "\\r" : byte == '\n' ? "\\n" : "\\t";
+        } else if (byte < 0x20 || byte == 0x7F) {
+            std::snprintf(escape, sizeof escape, "\\x%02X", byte);
+            visible += escape;
+        } else if (byte == 0xC2 && next >= 0x80 && next <= 0x9F) {
+            std::snprintf(escape, sizeof escape, "\\u%04X", next);
+            visible += escape;
+            ++at;
+        } else {
+            visible += value[at];
+        }
+    }
+    return visible;
+}
+
+std::string Quoted(const std::string& cell) {
+    const std::string value = Visible(cell);
     size_t characters = 0;
     size_t cut = value.size();
     for (size_t at = 0; at < value.size(); ++at) {
@@ -94,7 +121,7 @@ ColumnLayout LayoutOf(std::span<const ChannelColumn> columns) {
 
 ChannelListResult StoreChannelRows(std::span<const ChannelListRow> rows, const ColumnLayout& layout,
                                    ProjectImage& image, const BandLimits& band,
-                                   TonesOutsideTheList outside) {
+                                   TonesOutsideTheList outside, ControlsInNames controls) {
     ProjectImage stored = image;
     for (const ChannelListRow& row : rows) {
         const auto& cells = row.text->cells;
@@ -105,7 +132,8 @@ ChannelListResult StoreChannelRows(std::span<const ChannelListRow> rows, const C
                 fields[c] = cells[static_cast<size_t>(position)];
             }
         }
-        if (const auto error = StoreChannelRow(fields, row.channel, stored, band, outside)) {
+        if (const auto error =
+                StoreChannelRow(fields, row.channel, stored, band, outside, controls)) {
             const int c = static_cast<int>(error->column);
             ChannelListResult result =
                 ListError(row.text->line, layout.position[c] + 1, error->why, *fields[c]);

@@ -62,6 +62,7 @@ struct ChannelListRow {
 // Stores every row into its channel, all or nothing: on an error the image is as it was.
 ChannelListResult StoreChannelRows(std::span<const ChannelListRow> rows, const ColumnLayout& layout,
                                    ProjectImage& image, const BandLimits& band,
-                                   TonesOutsideTheList outside = TonesOutsideTheList::Refuse);
+                                   TonesOutsideTheList outside = TonesOutsideTheList::Refuse,
+                                   ControlsInNames controls = ControlsInNames::Refuse);
 
 }  // namespace radioprog

@@ -12,14 +12,15 @@ namespace {
 class RowStore {
   public:
     RowStore(const ChannelRowCells& cells, int channel, ProjectImage& image, const BandLimits& band,
-             TonesOutsideTheList outside)
+             TonesOutsideTheList outside, ControlsInNames controls)
         : cells_(cells),
           channel_(channel),
           image_(image),
           before_(image),
           band_(band),
           wasInUse_(image.IsChannelValid(channel)),
-          outside_(outside) {}
+          outside_(outside),
+          controls_(controls) {}
 
     std::optional<ChannelCellError> Store() {
         const auto rx = Cell(ChannelColumn::RxFreq);
@@ -230,6 +231,12 @@ class RowStore {
         if (!Changes(ChannelColumn::Name, false)) {
             return std::nullopt;
         }
+        if (const auto control = controls_ == ControlsInNames::Refuse
+                                     ? FirstControlCharacter(*Cell(ChannelColumn::Name))
+                                     : std::nullopt) {
+            return Error(ChannelColumn::Name,
+                         "a name with " + *control + ", a character the radio cannot show");
+        }
         const auto bytes = EncodeCodePage(*Cell(ChannelColumn::Name), CodePage::Gbk);
         if (!bytes) {
             const auto character = FirstCharacterNotStorable(*Cell(ChannelColumn::Name));
@@ -257,14 +264,16 @@ class RowStore {
     const BandLimits& band_;
     bool wasInUse_;
     TonesOutsideTheList outside_;
+    ControlsInNames controls_;
 };
 
 }  // namespace
 
 std::optional<ChannelCellError> StoreChannelRow(const ChannelRowCells& cells, int channel,
                                                 ProjectImage& image, const BandLimits& band,
-                                                TonesOutsideTheList outside) {
-    return RowStore(cells, channel, image, band, outside).Store();
+                                                TonesOutsideTheList outside,
+                                                ControlsInNames controls) {
+    return RowStore(cells, channel, image, band, outside, controls).Store();
 }
 
 }  // namespace radioprog

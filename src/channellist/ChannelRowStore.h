@@ -16,6 +16,11 @@ using ChannelRowCells = std::array<std::optional<std::string>, kChannelColumnCou
 // their stored tones exactly, whatever a radio or a foreign file put there: they are kept.
 enum class TonesOutsideTheList { Refuse, Keep };
 
+// Whether a name may hold control characters. A list file's names are refused with one: a line
+// break inside a name breaks every list and sheet it is written to. A paste keeps what a
+// spreadsheet's quoted cell held.
+enum class ControlsInNames { Refuse, Keep };
+
 struct ChannelCellError {
     ChannelColumn column = ChannelColumn::Number;
     std::string why;
@@ -33,6 +38,7 @@ struct ChannelCellError {
 // nothing. On an error the channel may be half written: callers work on a copy.
 std::optional<ChannelCellError> StoreChannelRow(
     const ChannelRowCells& cells, int channel, ProjectImage& image, const BandLimits& band,
-    TonesOutsideTheList outside = TonesOutsideTheList::Refuse);
+    TonesOutsideTheList outside = TonesOutsideTheList::Refuse,
+    ControlsInNames controls = ControlsInNames::Refuse);
 
 }  // namespace radioprog

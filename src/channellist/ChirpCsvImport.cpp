@@ -229,6 +229,10 @@ class ChirpReader {
         if (!cell) {
             return {};
         }
+        if (const auto control = FirstControlCharacter(*cell)) {
+            return Error(row, Column::Name,
+                         "a name with " + *control + ", which the radio cannot show");
+        }
         const auto bytes = EncodeCodePage(*cell, CodePage::Gbk);
         if (!bytes) {
             const auto character = FirstCharacterNotStorable(*cell);

@@ -13,8 +13,9 @@
 
 #include "channellist/ChannelCsv.h"
 #include "channellist/ChannelListImport.h"
+#include "cli/ArgumentKinds.h"
 #include "cli/FileReport.h"
-#include "model/AtomicOutput.h"
+#include "cli/OutputDestination.h"
 #include "model/ProjectFile.h"
 #include "model/RegularFile.h"
 
@@ -85,17 +86,13 @@ void RunExport(const ChannelListOptions& options, CliContext& context) {
     }
     const std::string csv = options.format == "chirp" ? ExportChannelsChirpCsv(context.data.image)
                                                       : ExportChannelsCsv(context.data.image);
-    if (options.output.empty() || options.output == kStandardStream) {
-        std::cout << csv << std::flush;
-        return;
-    }
-    Report(WriteFileAtomically(options.output, csv), context);
+    WriteOutput(options.output.empty() ? kStandardStream : options.output, csv, context);
 }
 
 void RunImport(const ChannelListOptions& options, CliContext& context) {
     std::string csv;
     if (!Report(ReadList(options.list, csv), context) || !OpenBase(options.project, context) ||
-        !Report(CheckOutputWritable(options.output), context)) {
+        !CheckOutput(options.output, context)) {
         return;
     }
     AppData& data = context.data;
@@ -104,7 +101,8 @@ void RunImport(const ChannelListOptions& options, CliContext& context) {
         context.exitCode = kExitDataError;
         return;
     }
-    Report(SaveProject(options.output, data.image, data.band), context);
+    data.image = ProjectFileImage(data.image, data.band);
+    WriteOutput(options.output, data.image.Raw(), context);
 }
 
 }  // namespace
@@ -113,8 +111,11 @@ void AddChannelListCommands(CLI::App& app, CliContext& context) {
     auto options = std::make_shared<ChannelListOptions>();
     auto* exportCsv = app.add_subcommand(
         "export-csv", "Write the 16 channels of a project as a CSV list (to stdout by default)");
-    exportCsv->add_option("project", options->project, "Project file (.Vkf)")->required();
-    exportCsv->add_option("-o,--output", options->output, "CSV file to write");
+    exportCsv->add_option("project", options->project, "Project file (.Vkf)")
+        ->type_name(kProjectArgument)
+        ->required();
+    exportCsv->add_option("-o,--output", options->output, "CSV file to write (- for stdout)")
+        ->type_name(kOutputArgument);
     exportCsv
         ->add_option("--format", options->format,
                      "own (our channel list, the default) or chirp (the open multi-radio CSV "
@@ -130,6 +131,7 @@ void AddChannelListCommands(CLI::App& app, CliContext& context) {
         ->add_option("list", options->list,
                      "CSV file to read (- for stdin): our channel list or, recognised by its "
                      "header, the open multi-radio format")
+        ->type_name(kChannelListArgument)
         ->required();
     importCsv->add_flag("--renumber", options->chirp.renumber,
                         "Multi-radio lists: place the rows in order from channel 1 instead of "
@@ -137,8 +139,11 @@ void AddChannelListCommands(CLI::App& app, CliContext& context) {
     importCsv->add_flag("--shorten-names", options->chirp.shortenNames,
                         "Multi-radio lists: cut names longer than the radio's 6 bytes");
     importCsv->add_option("--base", options->project, "Project file the list is stored over")
+        ->type_name(kProjectArgument)
         ->required();
-    importCsv->add_option("-o,--output", options->output, "Project file to write (.Vkf)")
+    importCsv
+        ->add_option("-o,--output", options->output, "Project file to write (.Vkf; - for stdout)")
+        ->type_name(kOutputArgument)
         ->required();
     importCsv->callback([options, &context] { RunImport(*options, context); });
 }

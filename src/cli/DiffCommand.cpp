@@ -3,6 +3,7 @@
 #include <iostream>
 #include <memory>
 
+#include "cli/ArgumentKinds.h"
 #include "cli/FileReport.h"
 #include "cli/RadioRead.h"
 #include "compare/DifferenceLines.h"
@@ -105,8 +106,11 @@ void AddDiffCommand(CLI::App& app, CliContext& context) {
     auto options = std::make_shared<DiffOptions>();
     auto* diff = app.add_subcommand("diff", "Compare two projects, or a project and a radio");
     diff->footer(kDiffHelp);
-    diff->add_option("file", options->left, "Project file (.Vkf)")->required();
-    diff->add_option("other", options->right, "Second project file (.Vkf)");
+    diff->add_option("file", options->left, "Project file (.Vkf)")
+        ->type_name(kProjectArgument)
+        ->required();
+    diff->add_option("other", options->right, "Second project file (.Vkf)")
+        ->type_name(kProjectArgument);
     AddRadioReadOptions(diff, options->port, options->password);
     diff->callback([options, &context] { RunDiff(*options, context); });
 }

@@ -9,13 +9,14 @@
 
 #include "appdata/Settings.h"
 #include "calibration/CalibrationData.h"
+#include "cli/ArgumentKinds.h"
 #include "cli/CliSessionHost.h"
 #include "cli/FileReport.h"
+#include "cli/OutputDestination.h"
 #include "cli/RadioJob.h"
 #include "cli/RadioRead.h"
 #include "cli/WriteCheckOptions.h"
 #include "jobs/WriteRefusal.h"
-#include "model/AtomicOutput.h"
 #include "model/ProjectFile.h"
 #include "model/RadioRanges.h"
 #include "port/PortChoice.h"
@@ -101,12 +102,12 @@ void RunRead(const RadioOptions& options, CliContext& context) {
         !Report(OpenProject(options.project, data.image, data.band), context)) {
         return;
     }
-    if (!TakeUnlockPassword(options, context) ||
-        !Report(CheckOutputWritable(options.output), context)) {
+    if (!TakeUnlockPassword(options, context) || !CheckOutput(options.output, context)) {
         return;
     }
     if (RunJob(context, options.port, SessionMode::Data, true)) {
-        Report(SaveProject(options.output, data.image, data.band), context);
+        data.image = ProjectFileImage(data.image, data.band);
+        WriteOutput(options.output, data.image.Raw(), context);
     }
 }
 
@@ -146,12 +147,11 @@ void RunStatus(const RadioOptions& options, CliContext& context) {
 void RunCalibrationRead(const RadioOptions& options, CliContext& context) {
     AppData& data = context.data;
     ResetCalibrationData(data.calibration, data.band);
-    if (!TakeUnlockPassword(options, context) ||
-        !Report(CheckOutputWritable(options.output), context)) {
+    if (!TakeUnlockPassword(options, context) || !CheckOutput(options.output, context)) {
         return;
     }
     if (RunJob(context, options.port, SessionMode::Calibration, true)) {
-        Report(SaveCalibrationFile(options.output, data.calibration), context);
+        WriteOutput(options.output, data.calibration.Raw(), context);
     }
 }
 
@@ -256,15 +256,20 @@ void AddRadioCommands(CLI::App& app, CliContext& context) {
 
     auto* read = AddRadioCommand(app, "read", "Read a radio into a project file", context,
                                  [options, &context] { RunRead(*options, context); });
-    read->add_option("-o,--output", o.output, "Project file to write (.Vkf)")->required();
+    read->add_option("-o,--output", o.output, "Project file to write (.Vkf; - for stdout)")
+        ->type_name(kOutputArgument)
+        ->required();
     read->add_option("--base", o.project,
-                     "Project whose fields the radio does not hold are kept (default: a new one)");
+                     "Project whose fields the radio does not hold are kept (default: a new one)")
+        ->type_name(kProjectArgument);
     AddPasswordOption(read, o);
     AddPortOptions(read, o.port);
 
     auto* write = AddRadioCommand(app, "write", "Write a project file to a radio", context,
                                   [options, &context] { RunWrite(*options, context); });
-    write->add_option("file", o.project, "Project file (.Vkf)")->required();
+    write->add_option("file", o.project, "Project file (.Vkf)")
+        ->type_name(kProjectArgument)
+        ->required();
     write->add_flag("--allow-empty", o.allowEmpty,
                     "Write a project without channels (clears every channel of the radio)");
     AddWriteCheckOptions(write, o.checks);
@@ -280,14 +285,18 @@ void AddRadioCommands(CLI::App& app, CliContext& context) {
     auto* calRead =
         AddRadioCommand(*calibration, "read", "Read the calibration block into a file", context,
                         [options, &context] { RunCalibrationRead(*options, context); });
-    calRead->add_option("-o,--output", o.output, "Calibration file to write (.vkfa)")->required();
+    calRead->add_option("-o,--output", o.output, "Calibration file to write (.vkfa; - for stdout)")
+        ->type_name(kOutputArgument)
+        ->required();
     AddPasswordOption(calRead, o);
     AddPortOptions(calRead, o.port);
 
     auto* calWrite =
         AddRadioCommand(*calibration, "write", "Write a calibration file to the radio", context,
                         [options, &context] { RunCalibrationWrite(*options, context, false); });
-    calWrite->add_option("file", o.calibration, "Calibration file (.vkfa)")->required();
+    calWrite->add_option("file", o.calibration, "Calibration file (.vkfa)")
+        ->type_name(kCalibrationArgument)
+        ->required();
     AddForceCalibrationFlag(calWrite, o);
     AddWriteCheckOptions(calWrite, o.checks);
     AddPasswordOption(calWrite, o);
@@ -296,8 +305,12 @@ void AddRadioCommands(CLI::App& app, CliContext& context) {
     auto* calWriteAll = AddRadioCommand(
         *calibration, "write-all", "Write a calibration file and then a project to the radio",
         context, [options, &context] { RunCalibrationWrite(*options, context, true); });
-    calWriteAll->add_option("calibration", o.calibration, "Calibration file (.vkfa)")->required();
-    calWriteAll->add_option("project", o.project, "Project file (.Vkf)")->required();
+    calWriteAll->add_option("calibration", o.calibration, "Calibration file (.vkfa)")
+        ->type_name(kCalibrationArgument)
+        ->required();
+    calWriteAll->add_option("project", o.project, "Project file (.Vkf)")
+        ->type_name(kProjectArgument)
+        ->required();
     AddForceCalibrationFlag(calWriteAll, o);
     calWriteAll->add_flag("--allow-empty", o.allowEmpty,
                           "Write a project without channels (clears every channel of the radio)");

@@ -3,6 +3,9 @@
 #include <iostream>
 #include <memory>
 
+#include "cli/ArgumentKinds.h"
+#include "cli/FileReport.h"
+#include "cli/OutputDestination.h"
 #include "model/ProjectFile.h"
 #include "sheet/ChannelSheet.h"
 #include "sheet/SheetPaper.h"
@@ -35,23 +38,23 @@ TLangType LanguageNamed(const std::string& name, TLangType system) {
 void RunSheet(const SheetOptions& options, CliContext& context) {
     AppData& data = context.data;
     ResetProjectToDefaults(data);
-    if (const auto result = OpenProject(options.file, data.image, data.band); !result) {
-        std::cerr << result.message << "\n";
-        context.exitCode = kExitFileError;
+    if (!Report(OpenProject(options.file, data.image, data.band), context) ||
+        !CheckOutput(options.output, context)) {
         return;
     }
     const ChannelSheet sheet = BuildChannelSheet(
         data.image, data.band, LanguageNamed(options.language, data.lang.LangType()),
         options.all ? SheetChannels::All : SheetChannels::InUse, TodayText());
-    if (const FileResult written = WriteChannelSheetPdfWithoutDisplay(
-            options.output, sheet,
-            options.paper.empty()
-                ? SystemPaper()
-                : (options.paper == "letter" ? SheetPaper::Letter : SheetPaper::A4));
-        !written) {
-        std::cerr << written.message << "\n";
-        context.exitCode = kExitFileError;
+    const std::string pdf = ChannelSheetPdfWithoutDisplay(
+        sheet, options.paper.empty()
+                   ? SystemPaper()
+                   : (options.paper == "letter" ? SheetPaper::Letter : SheetPaper::A4));
+    if (pdf.empty()) {
+        std::cerr << "Cannot draw the sheet of \"" << options.file << "\"\n";
+        context.exitCode = kExitSoftware;
+        return;
     }
+    WriteOutput(options.output, pdf, context);
 }
 
 }  // namespace
@@ -60,10 +63,12 @@ void AddSheetCommand(CLI::App& app, CliContext& context) {
     auto options = std::make_shared<SheetOptions>();
     auto* sheet = app.add_subcommand(
         "sheet", "Write a one-page channel sheet (PDF) of a project: band, channels, options");
-    sheet->add_option("file", options->file, "Project file (.Vkf)")->required();
-    sheet->add_option("-o,--output", options->output, "PDF file to write")
+    sheet->add_option("file", options->file, "Project file (.Vkf)")
+        ->type_name(kProjectArgument)
+        ->required();
+    sheet->add_option("-o,--output", options->output, "PDF file to write (- for stdout)")
         ->required()
-        ->type_name("PATH");
+        ->type_name(kOutputArgument);
     sheet->add_flag("--all", options->all, "List all 16 channels, not only those in use");
     sheet
         ->add_option("--language", options->language,

@@ -3,6 +3,7 @@
 #include <iostream>
 #include <memory>
 
+#include "cli/ArgumentKinds.h"
 #include "cli/FileReport.h"
 #include "cli/ProjectReport.h"
 #include "model/ProjectFile.h"
@@ -32,7 +33,9 @@ void AddShowCommand(CLI::App& app, CliContext& context) {
     auto options = std::make_shared<ShowOptions>();
     auto* show =
         app.add_subcommand("show", "Print the band, channels and options of a project file");
-    show->add_option("file", options->file, "Project file (.Vkf)")->required();
+    show->add_option("file", options->file, "Project file (.Vkf)")
+        ->type_name(kProjectArgument)
+        ->required();
     show->add_flag("--json", options->json, "Print JSON instead of a table");
     show->callback([options, &context] { RunShow(*options, context); });
 }

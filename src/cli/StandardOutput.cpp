@@ -1,9 +1,10 @@
 #include "cli/StandardOutput.h"
 
-#include <poll.h>
 #include <unistd.h>
 
-#include <cerrno>
+#include <string_view>
+
+#include "cli/DescriptorWrite.h"
 
 namespace radioprog::cli {
 
@@ -37,21 +38,9 @@ int StandardOutput::sync() {
 }
 
 bool StandardOutput::Drain() {
-    const char* next = pbase();
-    const char* const end = pptr();
-    while (error_ == 0 && next < end) {
-        const ssize_t n = write(STDOUT_FILENO, next, static_cast<size_t>(end - next));
-        if (n > 0) {
-            next += n;
-        } else if (n < 0 && errno == EAGAIN) {
-            // Standard output handed over non-blocking: wait until it takes more.
-            pollfd out{STDOUT_FILENO, POLLOUT, 0};
-            (void)poll(&out, 1, -1);
-        } else if (n < 0 && errno != EINTR) {
-            error_ = errno;
-        } else if (n == 0) {
-            error_ = EIO;
-        }
+    if (error_ == 0) {
+        error_ = WriteAll(STDOUT_FILENO,
+                          std::string_view(pbase(), static_cast<size_t>(pptr() - pbase())));
     }
     setp(buffer_.data(), buffer_.data() + buffer_.size());
     return error_ == 0;

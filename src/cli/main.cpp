@@ -12,13 +12,8 @@
 #include <iostream>
 
 #include "appdata/AppData.h"
-#include "cli/ChannelListCommands.h"
 #include "cli/CliContext.h"
-#include "cli/DiffCommand.h"
-#include "cli/HistoryCommand.h"
-#include "cli/RadioCommands.h"
-#include "cli/SheetCommand.h"
-#include "cli/ShowCommand.h"
+#include "cli/CommandLine.h"
 #include "cli/StandardOutput.h"
 
 namespace {
@@ -67,22 +62,8 @@ int main(int argc, char** argv) try {
     AppData data;
     cli::CliContext context{data, std::nullopt, ExecutableDir(argv[0])};
 
-    CLI::App app{"RadioProg command-line tool: read, write, show and calibrate radios"};
-    app.set_version_flag("--version", "radioprog-cli " RADIOPROG_VERSION);
-    app.add_option("--config", context.configOverride, "Configuration file to use")
-        ->type_name("PATH");
-    auto* history = app.add_option("--history", context.historyFolder,
-                                   "Keep every read in DIR (instead of the configured folder)")
-                        ->type_name("DIR");
-    app.add_flag("--no-history", context.noHistory, "Keep no read in the history")
-        ->excludes(history);
-    app.require_subcommand(1);
-    cli::AddShowCommand(app, context);
-    cli::AddRadioCommands(app, context);
-    cli::AddChannelListCommands(app, context);
-    cli::AddSheetCommand(app, context);
-    cli::AddHistoryCommand(app, context);
-    cli::AddDiffCommand(app, context);
+    CLI::App app;
+    cli::BuildCommandLine(app, context);
 
     try {
         app.parse(argc, argv);

@@ -33,10 +33,9 @@ FileResult WriteChannelSheetPdf(const std::string& path, const ChannelSheet& she
     return WriteFileAtomically(path, pdf);
 }
 
-FileResult WriteChannelSheetPdfWithoutDisplay(const std::string& path, const ChannelSheet& sheet,
-                                              SheetPaper paper) {
+std::string ChannelSheetPdfWithoutDisplay(const ChannelSheet& sheet, SheetPaper paper) {
     if (QCoreApplication::instance() != nullptr) {
-        return WriteChannelSheetPdf(path, sheet, paper);
+        return ChannelSheetPdf(sheet, paper);
     }
     // The platform named on the command line wins over QT_QPA_PLATFORM, so a desktop's
     // setting cannot send us looking for a display.
@@ -53,13 +52,13 @@ FileResult WriteChannelSheetPdfWithoutDisplay(const std::string& path, const Cha
                 qt_message_output(type, context, message);
             }
         });
-    FileResult result;
+    std::string pdf;
     {
         const QGuiApplication application(argc, argv);
-        result = WriteChannelSheetPdf(path, sheet, paper);
+        pdf = ChannelSheetPdf(sheet, paper);
     }
     qInstallMessageHandler(previous);
-    return result;
+    return pdf;
 }
 
 }  // namespace radioprog
