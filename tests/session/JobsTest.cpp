@@ -193,30 +193,6 @@ TEST_F(JobsTest, EveryJobKeepsAndLogsWhatItsKindDoes) {
     }
 }
 
-// A new password the radio acknowledged but did not store: on a radio that had none the
-// read-back finds the old password area; on one that had another password of the same length
-// the read-back cannot open the radio.
-TEST_F(JobsTest, TheLogSaysWhetherTheNewPasswordWasReadBack) {
-    struct Case {
-        std::string oldPassword;
-        SessionOutcome outcome;
-        std::string logged;
-    };
-    const Case cases[] = {
-        {"", SessionOutcome::VerifyFailed, ",write,verify-failed,differs,"},
-        {"1111", SessionOutcome::WrittenUnverified, ",write,success,could-not-run,"}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.oldPassword);
-        AttachRadio(RadioKind::S, c.oldPassword).MutableConfig().faults.dropWrites = {
-            radiomap::kPasswordAddress};
-        data.image.SetText(image::UnlockPassword, c.oldPassword);
-        data.image.SetText(image::NewPassword, "2222");
-        data.image.Set(image::WriteNewPasswordWithData, uint8_t{1});
-        EXPECT_EQ(Run({SessionMode::Data, false, {false, true}, {}}), c.outcome);
-        EXPECT_NE(LogLines().back().find(c.logged), std::string::npos) << LogLines().back();
-    }
-}
-
 // A calibration write keeps the block alone; a write of calibration and data keeps both it
 // replaces. Either way the log line names every backup kept.
 TEST_F(JobsTest, ACalibrationWriteKeepsOneBackupAndTheLogNamesEveryBackup) {
