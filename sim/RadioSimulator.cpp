@@ -1,8 +1,9 @@
 #include "RadioSimulator.h"
 
 #include <algorithm>
+#include <random>
 
-#include "session/PasswordBlock.h"
+#include "RadioPasswordBlock.h"
 
 namespace radioprog {
 
@@ -74,10 +75,17 @@ void RadioSimulator::SetPassword(std::string_view password) {
     config_.password = std::string(password);
     auto target = memory_.begin() + kPasswordBlockAddress;
     if (password.empty()) {
-        std::fill_n(target, kPasswordBlockSize, 0xFF);
+        std::fill_n(target, kRadioPasswordBlockSize, 0xFF);
         return;
     }
-    const PasswordBlock block = BuildPasswordBlock(password);
+    std::random_device entropy;
+    std::mt19937 random(entropy());
+    std::uniform_int_distribution<int> byte(0, 255);
+    RadioPasswordBytes noise{};
+    for (uint8_t& b : noise) {
+        b = static_cast<uint8_t>(byte(random));
+    }
+    const RadioPasswordBytes block = RadioPasswordBlock(password, noise);
     std::copy(block.begin(), block.end(), target);
 }
 

@@ -22,7 +22,6 @@
 #include "PseudoTerminal.h"
 #include "RadioSimulator.h"
 #include "model/AtomicOutput.h"
-#include "session/PasswordBlock.h"
 #include "session/PasswordText.h"
 
 using namespace radioprog;

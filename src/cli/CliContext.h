@@ -16,6 +16,9 @@ enum ExitCode : int {
     kExitCommunicationFalse = 1,
     kExitPasswordError = 2,
     kExitOldVersion = 3,
+    // Every block was written and acknowledged, but the read-back asked for could not run:
+    // the radio may or may not hold what was sent.
+    kExitWrittenUnverified = 4,
     kExitUsage = 64,
     kExitDataError = 65,
     kExitFileError = 66,

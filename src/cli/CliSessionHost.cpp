@@ -196,6 +196,12 @@ void CliSessionHost::VerifyFailed(const VerifyReport& report) {
     err_ << VerifyFailureTextUtf8(English(), report) << "\n" << std::flush;
 }
 
+void CliSessionHost::VerifyNotRun(SessionMessage why) {
+    err_ << SessionMessageText(why) << "\n"
+         << WriteCheckTextUtf8(English(), WriteCheckTextId::WrittenUnverified) << "\n"
+         << std::flush;
+}
+
 void CliSessionHost::Tell(const JobNote& note) {
     switch (note.kind) {
         case JobNoteKind::ReadNotKept:
@@ -234,6 +240,8 @@ int ExitCodeOf(SessionOutcome outcome) {
             return kExitOldVersion;
         case SessionOutcome::Closed:
             return kExitInterrupted;
+        case SessionOutcome::WrittenUnverified:
+            return kExitWrittenUnverified;
         case SessionOutcome::NotStarted:
         case SessionOutcome::Running:
         case SessionOutcome::CommunicationFalse:

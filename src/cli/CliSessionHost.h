@@ -42,6 +42,7 @@ class CliSessionHost : public JobHost {
     void ChipStatusRead() override {}
     void StageStarted(WriteStage) override {}
     void VerifyFailed(const VerifyReport& report) override;
+    void VerifyNotRun(SessionMessage why) override;
     void Tell(const JobNote& note) override;
 
     // A backup before a write could not be kept, so nothing was written.

@@ -10,7 +10,8 @@ void AddWriteCheckOptions(CLI::App* command, CheckedWriteOptions& options) {
     command->add_flag("--backup", options.backupFirst,
                       "Read the radio first and keep what it held in the history");
     command->add_flag("--verify", options.verifyAfter,
-                      "Read the written areas back; exit 1 naming what differs");
+                      "Read the written areas back; exit 1 naming what differs, 4 when "
+                      "the read-back cannot run");
 }
 
 bool RunSafeWrite(CliContext& context, const PortOptions& port, SessionMode writeMode,

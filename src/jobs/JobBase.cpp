@@ -86,4 +86,8 @@ void JobBase::VerifyFailed(const VerifyReport& report) {
     front_.VerifyFailed(report);
 }
 
+void JobBase::VerifyNotRun(SessionMessage why) {
+    front_.VerifyNotRun(why);
+}
+
 }  // namespace radioprog

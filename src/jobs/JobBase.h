@@ -43,6 +43,7 @@ class JobBase : public SessionDriver, protected CheckedWriteHost {
     bool KeepBackup(const BackupRead& backup) override;
     void StageStarted(WriteStage stage) override;
     void VerifyFailed(const VerifyReport& report) override;
+    void VerifyNotRun(SessionMessage why) override;
 
     JobHost& front_;
 

@@ -29,6 +29,8 @@ class JobHost : public virtual SessionHost {
   public:
     virtual void StageStarted(WriteStage stage) = 0;
     virtual void VerifyFailed(const VerifyReport& report) = 0;
+    // Instead of the message why: the write was acknowledged, its read-back could not run.
+    virtual void VerifyNotRun(SessionMessage why) = 0;
     virtual void Tell(const JobNote& note) = 0;
 };
 

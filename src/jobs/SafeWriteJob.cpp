@@ -18,11 +18,14 @@ SafeWriteJob::SafeWriteJob(const JobOrder& order, const JobSite& site)
 }
 
 bool SafeWriteJob::KeepBackup(const BackupRead& backup) {
-    const FileResult kept = KeepBackupInHistory(history_, backup, &backupFile_);
+    std::string keptFile;
+    const FileResult kept = KeepBackupInHistory(history_, backup, &keptFile);
     if (!kept) {
         front_.Tell({JobNoteKind::BackupNotKept, kept.message});
-    } else if (!backupFile_.empty()) {
-        front_.Tell({JobNoteKind::BackupKept, backupFile_});
+    } else if (!keptFile.empty()) {
+        front_.Tell({JobNoteKind::BackupKept, keptFile});
+        // A write of calibration and data keeps one backup of each; the log names both.
+        backupFile_ += (backupFile_.empty() ? "" : "; ") + keptFile;
     }
     return kept.ok;
 }

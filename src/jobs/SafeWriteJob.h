@@ -22,7 +22,8 @@ class SafeWriteJob final : public JobBase {
     const PortChoice& port_;
     HistorySettings history_;
     std::string projectFile_;
-    std::string backupFile_;  // the backup of the write running now, for its log line
+    // The backups of the write running now, for its log line.
+    std::string backupFile_;
     CheckedWrite* write_ = nullptr;
 };
 

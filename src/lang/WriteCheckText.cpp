@@ -26,6 +26,10 @@ constexpr TextRow kWriteCheckRows[] = {
     {"正在读取对讲机以备份...", "正在讀取對講機以備份...", "Reading the radio for the backup..."},
     {"正在写入...", "正在寫入...", "Writing..."},
     {"正在回读校验...", "正在回讀校驗...", "Reading back to verify..."},
+    {"所有数据块均已写入并得到对讲机确认，但回读校验未能进行：对讲机中的数据未经校验。",
+     "所有資料塊均已寫入並得到對講機確認，但回讀校驗未能進行：對講機中的資料未經校驗。",
+     "Every block was written and acknowledged, but the read-back could not run: the radio "
+     "is unverified."},
 };
 static_assert(std::size(kWriteCheckRows) == static_cast<std::size_t>(WriteCheckTextId::Count),
               "one row per id");

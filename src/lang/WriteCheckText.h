@@ -27,6 +27,7 @@ enum class WriteCheckTextId : int {
     StageBackup,
     StageWrite,
     StageVerify,
+    WrittenUnverified,
     Count,  // not a text: how many there are
 };
 

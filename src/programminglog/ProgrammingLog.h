@@ -20,7 +20,7 @@ struct ProgrammingLogLine {
     std::string job;        // "write", "calibration-write", "write-all", ...
     // "success", "communication-false", "password-error", "old-version", "closed"
     std::string result;
-    std::string verify;       // "agreed", "differs", "not-run"
+    std::string verify;       // "agreed", "differs", "not-run", "could-not-run"
     std::string projectFile;  // the file name the project came from, empty if unsaved
     std::string checksum;     // DataChecksum of the bytes written
     std::string backupFile;   // the backup kept before the write, empty if none

@@ -6,7 +6,9 @@ namespace {
 
 std::string OutcomeWord(SessionOutcome outcome) {
     switch (outcome) {
+        // The write itself succeeded; the verify word says its read-back could not run.
         case SessionOutcome::Success:
+        case SessionOutcome::WrittenUnverified:
             return "success";
         case SessionOutcome::VerifyFailed:
             return "verify-failed";
@@ -25,6 +27,9 @@ std::string OutcomeWord(SessionOutcome outcome) {
 }
 
 std::string VerifyWord(const CheckedWrite& write) {
+    if (write.Outcome() == SessionOutcome::WrittenUnverified) {
+        return "could-not-run";
+    }
     if (!write.Verify().ran) {
         return "not-run";
     }

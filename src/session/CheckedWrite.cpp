@@ -17,8 +17,10 @@ CheckedWrite::CheckedWrite(SessionState& state, PortChoice& choice, SerialPort& 
       probe_(std::move(probe)),
       writeMode_(writeMode),
       portChoice_(choice) {
-    // A calibration write also rewrites every channel record, so the data is kept and
-    // checked beside the calibration block.
+    // A calibration write also rewrites every channel record, so the data is checked beside
+    // the calibration block. Its backup is the calibration block alone: the channel bytes it
+    // rewrites follow from the calibration, and writing the backup back recomputes them. A
+    // write of calibration and data replaces both, so both are kept.
     const bool calibration =
         writeMode == SessionMode::Calibration || writeMode == SessionMode::CalibrationAndData;
     const bool checked = calibration || writeMode == SessionMode::Data;
@@ -26,7 +28,9 @@ CheckedWrite::CheckedWrite(SessionState& state, PortChoice& choice, SerialPort& 
         if (calibration) {
             stages_.push_back(Stage::BackupCalibration);
         }
-        stages_.push_back(Stage::BackupData);
+        if (writeMode != SessionMode::Calibration) {
+            stages_.push_back(Stage::BackupData);
+        }
     }
     stages_.push_back(Stage::Write);
     if (checked && options.verifyAfter) {
@@ -56,6 +60,7 @@ void CheckedWrite::ProgramStartClick() {
     sent_.reset();
     calibrationReadBack_.reset();
     dataReadBack_.reset();
+    passwordAreaReadBack_.reset();
     writtenBlocks_.clear();
     report_ = {};
     StartStage();
@@ -70,9 +75,14 @@ SessionState CheckedWrite::ScratchForStage(Stage stage) const {
         state.image.ResetToDefaults();
         state.image.SetText(image::UnlockPassword, unlock);
         state.lastWriteTime = {};
-    } else if (stage != Stage::Write && WritesNewPasswordWithData(data_.image, writeMode_)) {
-        // The write has just changed the radio's password.
-        state.image.SetText(image::UnlockPassword, data_.image.Text(image::NewPassword));
+    } else if (stage != Stage::Write) {
+        if (WritesNewPasswordWithData(data_.image, writeMode_)) {
+            // The write has just changed the radio's password.
+            state.image.SetText(image::UnlockPassword, data_.image.Text(image::NewPassword));
+        }
+        // A byte the read-back does not fill must never pass for one it read.
+        state.radioMemory = {};
+        state.calibrationImage = {};
     }
     return state;
 }
@@ -114,7 +124,22 @@ void CheckedWrite::Drive(void (ProgramSession::*call)()) {
         return;
     }
     ((*session_).*call)();
+    KeepPasswordAreaReadBack();
     AdvanceWhenStageEnded();
+}
+
+// The session reads the password area into the start of its buffer, where the job's first
+// blocks land next; one reply is taken per poll, so the area is still there in the poll that
+// enters the job stage.
+void CheckedWrite::KeepPasswordAreaReadBack() {
+    const Stage stage = stages_[stageIndex_];
+    if (stage != Stage::VerifyData || passwordAreaReadBack_ || session_->LegacyRadio() ||
+        session_->SessionStage() != ProgramSession::Stage::JobBlocks) {
+        return;
+    }
+    PasswordArea area{};
+    std::copy_n(scratch_->radioMemory.bytes.begin(), area.size(), area.begin());
+    passwordAreaReadBack_ = area;
 }
 
 void CheckedWrite::Timer_TxTimer() {
@@ -148,7 +173,11 @@ void CheckedWrite::AdvanceWhenStageEnded() {
         choice_.portList = portChoice_.portList;
         const SessionOutcome ended = session_->Outcome();
         if (ended != SessionOutcome::Success) {
-            EndWith(ended, stageMessage_);
+            if (IsReadBack(stages_[stageIndex_]) && ended != SessionOutcome::Closed) {
+                EndUnverified();
+            } else {
+                EndWith(ended, stageMessage_);
+            }
             return;
         }
         if (!TakeStageResult()) {
@@ -190,14 +219,20 @@ bool CheckedWrite::TakeStageResult() {
             return true;
         case Stage::VerifyData: {
             dataReadBack_ = scratch_->radioMemory;
+            if (passwordAreaReadBack_) {
+                std::copy(passwordAreaReadBack_->begin(), passwordAreaReadBack_->end(),
+                          dataReadBack_->bytes.begin() + radiomap::kPasswordOffset);
+            }
             report_.readProject = ProjectSide{scratch_->image, scratch_->band};
+            // The sent side is the radio as read back with the written blocks as sent, so a
+            // comparison names only fields of blocks the job wrote.
+            const RadioMemory expected = ExpectedMemory(writtenBlocks_, *sent_, *dataReadBack_);
             ProjectSide sent{data_.image, data_.band};
             LastWriteTime stamp;
             if (*kind_ == RadioKind::Legacy) {
-                SetDataToSoftware_old(sent_->memory, sent.image, stamp);
+                SetDataToSoftware_old(expected, sent.image, stamp);
             } else {
-                SetDataToSoftware(sent_->memory, *kind_ == RadioKind::Y, sent.image, sent.band,
-                                  stamp);
+                SetDataToSoftware(expected, *kind_ == RadioKind::Y, sent.image, sent.band, stamp);
             }
             report_.sentProject = sent;
             return true;
@@ -230,6 +265,18 @@ void CheckedWrite::Conclude() {
 
 std::vector<uint8_t> CheckedWrite::WrittenBytes() const {
     return sent_ ? SentBytes(writtenBlocks_, *sent_) : std::vector<uint8_t>{};
+}
+
+bool CheckedWrite::IsReadBack(Stage stage) {
+    return stage == Stage::VerifyCalibration || stage == Stage::VerifyData;
+}
+
+// The radio acknowledged every block before the read-back began: the write stands, unchecked.
+void CheckedWrite::EndUnverified() {
+    outcome_ = SessionOutcome::WrittenUnverified;
+    host_.SetProgress(0);
+    host_.CloseWindow();
+    host_.VerifyNotRun(stageMessage_);
 }
 
 void CheckedWrite::EndWith(SessionOutcome outcome, SessionMessage message) {

@@ -5,6 +5,7 @@
 // port and host, one after the other; the host sees one job with one progress bar and one
 // result: the success message only when everything, the read-back included, agreed.
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -64,6 +65,9 @@ class CheckedWrite final : public SessionDriver, private SessionHost {
     // Takes what the stage that just succeeded produced; false when the job must stop.
     bool TakeStageResult();
     void Conclude();
+    void KeepPasswordAreaReadBack();
+    static bool IsReadBack(Stage stage);
+    void EndUnverified();
     void EndWith(SessionOutcome outcome, SessionMessage message);
     SessionState ScratchForStage(Stage stage) const;
 
@@ -108,6 +112,9 @@ class CheckedWrite final : public SessionDriver, private SessionHost {
     std::vector<WrittenBlock> writtenBlocks_;
     std::optional<RadioMemory> calibrationReadBack_;
     std::optional<RadioMemory> dataReadBack_;
+    // The password area as the data read-back found it before its job blocks overwrote it.
+    using PasswordArea = std::array<uint8_t, radiomap::kPasswordAreaSize>;
+    std::optional<PasswordArea> passwordAreaReadBack_;
     VerifyReport report_;
 };
 

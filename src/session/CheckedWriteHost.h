@@ -31,6 +31,9 @@ class CheckedWriteHost : public virtual SessionHost {
     // Instead of the success message: the radio read back holds something else than what
     // was sent.
     virtual void VerifyFailed(const VerifyReport& report) = 0;
+    // Instead of the success message: every block was written and acknowledged, but the
+    // read-back ended with why (as a session would show it), so the radio is unverified.
+    virtual void VerifyNotRun(SessionMessage why) = 0;
 };
 
 }  // namespace radioprog

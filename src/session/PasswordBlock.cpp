@@ -27,12 +27,17 @@ uint8_t Unscramble(uint8_t key, uint8_t scrambled) {
 }  // namespace
 
 PasswordBlock BuildPasswordBlock(std::string_view password, std::mt19937& random) {
-    const size_t n = std::min(password.size(), kMaxPasswordLength);
     std::uniform_int_distribution<int> byte(0, 255);
-    PasswordBlock block{};
-    for (auto& b : block) {
+    PasswordBlock randomBytes{};
+    for (auto& b : randomBytes) {
         b = static_cast<uint8_t>(byte(random));
     }
+    return BuildPasswordBlock(password, randomBytes);
+}
+
+PasswordBlock BuildPasswordBlock(std::string_view password, const PasswordBlock& randomBytes) {
+    const size_t n = std::min(password.size(), kMaxPasswordLength);
+    PasswordBlock block = randomBytes;
     const uint8_t k1 = block[0];
     const uint8_t k2 = block[1];
     block[kLengthByte] = static_cast<uint8_t>(n);

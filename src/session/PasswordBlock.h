@@ -14,8 +14,11 @@ inline constexpr size_t kPasswordBlockSize = 16;
 inline constexpr size_t kMaxPasswordLength = 12;
 using PasswordBlock = std::array<uint8_t, kPasswordBlockSize>;
 
-// Scrambles up to the first 12 characters of password with keys drawn from random.
-// An empty password gives a block the radio reads as "no password".
+// Scrambles up to the first 12 characters of password with the first two of randomBytes as
+// keys; the rest of them fill the block where no character goes. An empty password gives a
+// block the radio reads as "no password".
+PasswordBlock BuildPasswordBlock(std::string_view password, const PasswordBlock& randomBytes);
+// The same with the random bytes drawn from random.
 PasswordBlock BuildPasswordBlock(std::string_view password, std::mt19937& random);
 // The same with a generator seeded from the system's entropy source.
 PasswordBlock BuildPasswordBlock(std::string_view password);

@@ -20,6 +20,8 @@ enum class SessionOutcome {
     Closed,  // the window was closed before the job ended
     // Written, but the radio read back holds something else than what was sent.
     VerifyFailed,
+    // Every block written and acknowledged, but the read-back asked for could not run.
+    WrittenUnverified,
 };
 
 class SessionDriver {

@@ -76,6 +76,19 @@ std::vector<uint16_t> DifferingAddresses(const std::vector<WrittenBlock>& blocks
     return differing;
 }
 
+RadioMemory ExpectedMemory(const std::vector<WrittenBlock>& blocks, const SentData& sent,
+                           const RadioMemory& dataReadBack) {
+    RadioMemory expected = dataReadBack;
+    for (const WrittenBlock& block : blocks) {
+        if (SendsCalibrationImage(block.request)) {
+            continue;
+        }
+        const auto from = sent.memory.bytes.begin() + block.offset;
+        std::copy(from, from + kBlockSize, expected.bytes.begin() + block.offset);
+    }
+    return expected;
+}
+
 MemoryPlace PlaceOfAddress(uint16_t address, bool legacyRadio) {
     using Kind = MemoryPlace::Kind;
     if (legacyRadio) {

@@ -41,6 +41,11 @@ std::vector<uint16_t> DifferingAddresses(const std::vector<WrittenBlock>& blocks
                                          const SentData& sent, const RadioMemory* dataReadBack,
                                          const RadioMemory* calibrationReadBack);
 
+// What the radio should hold once the write is done: the data read back, with every data
+// block the write sent (the password block among them) as it was sent.
+RadioMemory ExpectedMemory(const std::vector<WrittenBlock>& blocks, const SentData& sent,
+                           const RadioMemory& dataReadBack);
+
 // Where a radio address lies.
 struct MemoryPlace {
     enum class Kind { Settings, Password, Channel, Calibration };

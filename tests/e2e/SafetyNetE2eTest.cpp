@@ -143,6 +143,51 @@ TEST_F(SafetyNet, VerifyPassesOnAGoodRadioNamesTheDroppedBlockAndTheLogKeepsBoth
     }
 }
 
+// A new password sent with the data to radios that acknowledge its block but keep their old
+// one: a radio without a password opens, and the read-back names the password; one with
+// another password of that length does not open, so the written radio stands unverified.
+TEST_F(SafetyNet, ANewPasswordTheRadioDidNotKeepIsNeverASuccess) {
+    const struct {
+        std::string oldPassword;
+        int exitCode;
+        std::regex says;
+        const char* result;
+        const char* verify;
+    } cases[] = {
+        {"", 1, std::regex("Verify failed[\\s\\S]*\nDiffers: [^\n]*password"), "verify-failed",
+         "differs"},
+        {"1111", 4, std::regex("Password Error\n[^\n]*written and acknowledged[^\n]*unverified"),
+         "success", "could-not-run"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.oldPassword);
+        Radiosim radio({"--kind", "S", "--password", c.oldPassword, "--drop-write", "0x4040"});
+        ASSERT_FALSE(radio.Device().empty());
+        const std::vector<std::string> unlock = {"--password", c.oldPassword};
+        std::vector<std::string> read = {"read", "--device", radio.Device(), "-o",
+                                         File("radio.Vkf")};
+        read.insert(read.end(), unlock.begin(), unlock.end());
+        ASSERT_EQ(CliWithHistory(read, File("scene")).exitCode, 0);
+        AppData data;
+        ASSERT_TRUE(OpenProject(File("radio.Vkf"), data.image, data.band));
+        data.image.SetText(image::NewPassword, "2222");
+        data.image.Set(image::WriteNewPasswordWithData, uint8_t{1});
+        ASSERT_TRUE(SaveProject(File("mine.Vkf"), data.image, data.band));
+
+        std::vector<std::string> write = {"write", File("mine.Vkf"), "--device", radio.Device(),
+                                          "--verify"};
+        write.insert(write.end(), unlock.begin(), unlock.end());
+        const CliRun written = CliWithHistory(write);
+
+        EXPECT_EQ(written.exitCode, c.exitCode) << written.err;
+        EXPECT_EQ(written.err.find("SUCCESS"), std::string::npos) << written.err;
+        EXPECT_TRUE(std::regex_search(written.err, c.says)) << written.err;
+        const std::vector<std::string> fields = Fields(LogLines().back());
+        ASSERT_EQ(fields.size(), 10u);
+        EXPECT_EQ(fields[5], c.result);
+        EXPECT_EQ(fields[6], c.verify);
+    }
+}
+
 TEST_F(SafetyNet, BackupKeepsWhatTheRadioHeldBeforeTheWrite) {
     Radiosim radio({"--kind", "Y"});
     ASSERT_FALSE(radio.Device().empty());

@@ -87,6 +87,32 @@ TEST_F(SafeWriteTest, ARadioThatKeepsItsOldChannelIsNamedNotCalledASuccess) {
         << log[1];
 }
 
+// The radio took every block but kept its old password, so the read-back cannot open it: the
+// box says why first, then that the written radio is unverified; never "SUCCESS".
+TEST_F(SafeWriteTest, AReadBackThatCannotRunSaysWhyAndThatTheRadioIsUnverified) {
+    Radiosim sim({"--kind", "S", "--password", "1111", "--drop-write", "0x4040"});
+    ASSERT_FALSE(sim.Device().empty());
+    Configure(sim.Device());
+    OpenWindow();
+    PutChannelOneOn446100();
+    data.image.SetText(image::UnlockPassword, "1111");
+    data.image.SetText(image::NewPassword, "2222");
+    data.image.Set(image::WriteNewPasswordWithData, uint8_t{1});
+
+    PressStartInTheNextProgrammingWindow();
+    Child<QAction>("MenuEdit_Write")->trigger();
+
+    ASSERT_EQ(modals.Log().size(), 2);
+    const QString box = modals.Log()[1];
+    EXPECT_TRUE(box.startsWith("Password Error\n\nEvery block was written and acknowledged"))
+        << box.toStdString();
+    EXPECT_TRUE(box.contains("unverified")) << box.toStdString();
+    EXPECT_FALSE(box.contains("SUCCESS"));
+    const std::vector<std::string> log = LogLines();
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_NE(log[1].find(",S,write,success,could-not-run,"), std::string::npos) << log[1];
+}
+
 TEST_F(SafeWriteTest, WriteToNextRadioWritesTheSameProjectAtOnceAndCountsTheRadios) {
     Radiosim sim({"--kind", "Y"});
     ASSERT_FALSE(sim.Device().empty());

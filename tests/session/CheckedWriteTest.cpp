@@ -3,7 +3,12 @@
 
 #include <algorithm>
 
+#include <ostream>
+#include <set>
+
 #include "SessionFixture.h"
+#include "compare/VerifyDifferences.h"
+#include "jobs/RadioJobs.h"
 #include "session/CheckedWrite.h"
 
 namespace radioprog::testing {
@@ -159,11 +164,43 @@ TEST_F(CheckedWriteTest, CalibrationWriteKeepsAndChecksTheBlockAndTheChannelsItR
 
     EXPECT_EQ(RunCheckedWrite(SessionMode::Calibration, {true, true}), SessionOutcome::Success);
 
-    ASSERT_EQ(backups.size(), 2u);
+    // One backup, of the block: the channel bytes the job rewrites follow from it.
+    ASSERT_EQ(backups.size(), 1u);
     EXPECT_TRUE(backups[0].calibration);
-    EXPECT_FALSE(backups[1].calibration);
+    EXPECT_EQ(
+        stages,
+        (std::vector{CheckedWrite::Stage::BackupCalibration, CheckedWrite::Stage::Write,
+                     CheckedWrite::Stage::VerifyCalibration, CheckedWrite::Stage::VerifyData}));
     EXPECT_TRUE(write->Verify().Agrees());
     EXPECT_EQ(Messages(), std::vector{SessionMessage::Success});
+}
+
+// The radio acknowledged every block, then the read-back met a silent line or a password the
+// radio did not take: the job says why, and that the radio is written but unverified.
+TEST_F(CheckedWriteTest, AReadBackThatCannotRunLeavesTheWriteUnverified) {
+    AttachRadio(RadioKind::S);
+    AddChannel();
+    ASSERT_EQ(RunJob(SessionMode::Data, false), SessionOutcome::Success);
+    const auto writeRequests = static_cast<int>(radio->Requests().size());
+    AttachRadio(RadioKind::S).MutableConfig().faults.silentAfter = writeRequests;
+    host.messages.clear();
+
+    EXPECT_EQ(RunCheckedWrite(SessionMode::Data, {false, true}), SessionOutcome::WrittenUnverified);
+    EXPECT_EQ(Count(RequestKind::End), 1);  // the write ended as it should
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(host.unverified, std::vector{SessionMessage::CommunicationFalse});
+    EXPECT_FALSE(write->Verify().ran);
+
+    AttachRadio(RadioKind::Y, "1111").MutableConfig().faults.dropWrites = {
+        radiomap::kPasswordAddress};
+    data.image.SetText(image::UnlockPassword, "1111");
+    data.image.SetText(image::NewPassword, "2222");
+    data.image.Set(image::WriteNewPasswordWithData, uint8_t{1});
+    host.unverified.clear();
+
+    EXPECT_EQ(RunCheckedWrite(SessionMode::Data, {false, true}), SessionOutcome::WrittenUnverified);
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(host.unverified, std::vector{SessionMessage::PasswordError});
 }
 
 TEST_F(CheckedWriteTest, AFailedStageEndsTheJobWithItsOwnMessage) {
@@ -176,6 +213,155 @@ TEST_F(CheckedWriteTest, AFailedStageEndsTheJobWithItsOwnMessage) {
     EXPECT_EQ(Count(RequestKind::Write), 0);
     EXPECT_TRUE(backups.empty());
 }
+
+// Every job that writes data or calibration, on every kind of radio that takes it, with and
+// without the new password where the job can send one. A legacy radio takes the data write
+// only.
+struct WritingJob {
+    RadioKind kind;
+    SessionMode mode;
+    bool newPassword;
+    friend std::ostream& operator<<(std::ostream& out, const WritingJob& job) {
+        return out << RadioKindName(job.kind) << " radio, mode " << static_cast<int>(job.mode)
+                   << (job.newPassword ? ", new password" : "");
+    }
+};
+
+std::vector<WritingJob> EveryWritingJob() {
+    ProjectImage withPassword;
+    withPassword.Set(image::WriteNewPasswordWithData, uint8_t{1});
+    std::vector<WritingJob> jobs;
+    for (const RadioKind kind : {RadioKind::S, RadioKind::Y, RadioKind::Legacy}) {
+        for (const SessionMode mode :
+             {SessionMode::Data, SessionMode::Calibration, SessionMode::NewPassword,
+              SessionMode::ChipStatus, SessionMode::CalibrationAndData}) {
+            if (!IsSafeWrite({mode, false, {}, {}}) ||
+                (kind == RadioKind::Legacy && mode != SessionMode::Data)) {
+                continue;
+            }
+            jobs.push_back({kind, mode, false});
+            if (kind != RadioKind::Legacy && WritesNewPasswordWithData(withPassword, mode)) {
+                jobs.push_back({kind, mode, true});
+            }
+        }
+    }
+    return jobs;
+}
+
+class VerifySweepTest : public CheckedWriteTest, public ::testing::WithParamInterface<WritingJob> {
+  protected:
+    void PrepareRadioAndProject() {
+        AttachRadio(GetParam().kind);
+        if (GetParam().newPassword) {
+            data.image.SetText(image::NewPassword, "2468");
+            data.image.Set(image::WriteNewPasswordWithData, uint8_t{1});
+        }
+    }
+
+    // The bytes the last write request for address carried, as the radio received them.
+    std::vector<uint8_t> SentTo(uint16_t address) const {
+        std::vector<uint8_t> sent;
+        for (const ReceivedRequest& request : radio->Requests()) {
+            if (request.kind == RequestKind::Write && request.address == address) {
+                sent = request.data;
+            }
+        }
+        return sent;
+    }
+};
+
+// The date and time a current radio keeps of its last write: it says when, not what.
+bool IsWriteStamp(RadioKind kind, uint16_t address) {
+    return kind != RadioKind::Legacy && address >= radiomap::kSettingsAddress &&
+           address <= radiomap::kSettingsAddress + settingsarea::kMinute;
+}
+
+// For every block the job's plan writes, a radio that acknowledges that block without storing
+// it: the read-back names that block, and nothing else, whenever the radio was left holding
+// something other than what was sent; a job that wrote no settings names no setting.
+TEST_P(VerifySweepTest, EveryBlockAJobWritesIsReadBack) {
+    const WritingJob job = GetParam();
+    PrepareRadioAndProject();
+    ASSERT_EQ(RunJob(job.mode, false), SessionOutcome::Success);
+    const TransferPlan plan = session->Plan();
+    const std::vector<WrittenBlock> blocks = WrittenBlocks(plan);
+    ASSERT_FALSE(blocks.empty());
+
+    // Blocks the job reads before it writes them go back as read, changed or not; every other
+    // block is first filled with the opposite of what the job sends, so that a drop shows. The
+    // password area keeps "no password", so that the radio opens.
+    std::set<uint16_t> readFirst;
+    std::set<uint16_t> readSoFar;
+    bool writesSettings = false;
+    for (const PlanStep& step : plan.steps) {
+        for (int offset = step.first; step.kind == PlanStep::Kind::Blocks && offset < step.limit;
+             offset += kBlockSize) {
+            const uint16_t address = RadioAddressOf(step.request, offset);
+            if (IsReadRequest(step.request)) {
+                readSoFar.insert(address);
+            } else if (readSoFar.count(address) != 0) {
+                readFirst.insert(address);
+            }
+        }
+    }
+    std::map<uint16_t, std::vector<uint8_t>> opposite;
+    for (const WrittenBlock& block : blocks) {
+        std::vector<uint8_t> bytes = SentTo(block.address);
+        ASSERT_EQ(bytes.size(), size_t{kBlockSize}) << block.address;
+        for (uint8_t& byte : bytes) {
+            byte = static_cast<uint8_t>(~byte);
+        }
+        if (readFirst.count(block.address) == 0 && block.address != radiomap::kPasswordAddress) {
+            opposite[block.address] = bytes;
+        }
+        writesSettings = writesSettings || job.kind == RadioKind::Legacy ||
+                         PlaceOfAddress(block.address, false).kind == MemoryPlace::Kind::Settings;
+    }
+
+    int named = 0;
+    for (const WrittenBlock& block : blocks) {
+        SCOPED_TRACE(::testing::Message() << "dropping 0x" << std::hex << block.address);
+        PrepareRadioAndProject();
+        for (const auto& [address, bytes] : opposite) {
+            std::copy(bytes.begin(), bytes.end(), radio->Memory().begin() + address);
+        }
+        radio->MutableConfig().faults.dropWrites = {block.address};
+        const std::vector<uint8_t> before(radio->Memory().begin(), radio->Memory().end());
+        failedReports.clear();
+        host.messages.clear();
+
+        const SessionOutcome outcome = RunCheckedWrite(job.mode, {false, true});
+
+        const std::vector<uint8_t> sent = SentTo(block.address);
+        ASSERT_EQ(sent.size(), size_t{kBlockSize});
+        bool leftAsItWas = true;
+        for (int i = 0; i < kBlockSize; ++i) {
+            const auto address = static_cast<uint16_t>(block.address + i);
+            leftAsItWas = leftAsItWas && (IsWriteStamp(job.kind, address) ||
+                                          before.at(address) == sent[static_cast<size_t>(i)]);
+        }
+        if (leftAsItWas) {
+            EXPECT_EQ(outcome, SessionOutcome::Success);
+            continue;
+        }
+        ++named;
+        ASSERT_EQ(outcome, SessionOutcome::VerifyFailed);
+        ASSERT_EQ(failedReports.size(), 1u);
+        const std::vector<uint16_t>& differing = failedReports[0].differingAddresses;
+        ASSERT_FALSE(differing.empty());
+        EXPECT_GE(differing.front(), block.address);
+        EXPECT_LT(differing.back(), block.address + kBlockSize);
+        if (!writesSettings) {
+            for (const FieldDifference& field : VerifyDifferences(failedReports[0])) {
+                EXPECT_EQ(field.area, FieldDifference::Area::Channel) << field.field;
+            }
+        }
+    }
+    // Only blocks the job reads and writes back unchanged can leave the radio as it was.
+    EXPECT_GE(named, static_cast<int>(blocks.size() - readFirst.size()));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWritingJob, VerifySweepTest, ::testing::ValuesIn(EveryWritingJob()));
 
 }  // namespace
 }  // namespace radioprog::testing

@@ -1,6 +1,7 @@
 // The jobs as a front end runs them: what a read and a safe write keep in the history and the
 // bench log, and what they tell their host, on virtual time against the simulated radio.
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -189,6 +190,33 @@ TEST_F(JobsTest, EveryJobKeepsAndLogsWhatItsKindDoes) {
         logLines += kind.logLines;
         EXPECT_EQ(ListHistory(history.folder).size(), entries);
         EXPECT_EQ(LogLines().size(), logLines > 1 ? logLines : 0);
+    }
+}
+
+// A calibration write keeps the block alone; a write of calibration and data keeps both it
+// replaces. Either way the log line names every backup kept.
+TEST_F(JobsTest, ACalibrationWriteKeepsOneBackupAndTheLogNamesEveryBackup) {
+    const struct {
+        SessionMode mode;
+        std::vector<HistoryJob> kept;
+    } cases[] = {
+        {SessionMode::Calibration, {HistoryJob::CalibrationBackup}},
+        {SessionMode::CalibrationAndData, {HistoryJob::Backup, HistoryJob::CalibrationBackup}}};
+    AttachRadio(RadioKind::S);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.mode));
+        std::filesystem::remove_all(history.folder);
+        ASSERT_EQ(Run({c.mode, false, {true, true}, {}}), SessionOutcome::Success);
+        std::vector<HistoryJob> kept;
+        const std::string logged = LogLines().back();
+        for (const HistoryEntry& entry : ListHistory(history.folder)) {
+            kept.push_back(entry.job);
+            EXPECT_NE(logged.find(std::filesystem::path(entry.path).filename().string()),
+                      std::string::npos)
+                << logged;
+        }
+        std::sort(kept.begin(), kept.end());
+        EXPECT_EQ(kept, c.kept);
     }
 }
 

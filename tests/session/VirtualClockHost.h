@@ -46,6 +46,7 @@ class VirtualClockHost : public CheckedWriteHost, public JobHost {
     bool KeepBackup(const BackupRead& backup) override { return !keepBackup || keepBackup(backup); }
     void StageStarted(WriteStage stage) override { stages.push_back(stage); }
     void VerifyFailed(const VerifyReport& report) override { failedReports.push_back(report); }
+    void VerifyNotRun(SessionMessage why) override { unverified.push_back(why); }
     void Tell(const JobNote& note) override { notes.push_back(note); }
 
     int progress = 0;
@@ -59,6 +60,7 @@ class VirtualClockHost : public CheckedWriteHost, public JobHost {
     std::function<bool(const BackupRead&)> keepBackup;
     std::vector<WriteStage> stages;
     std::vector<VerifyReport> failedReports;
+    std::vector<SessionMessage> unverified;
     std::vector<JobNote> notes;
     // Runs while the message is "open", before the session goes on.
     std::function<void(SessionMessage)> onMessage;

@@ -268,13 +268,23 @@ void TProgramDialog::ShowMessage(SessionMessage message) {
             UiText(context_.data.lang, text::kOk));
         return;
     }
+    // The window has already gone; its owner keeps the box in front of the main window.
+    context_.Tell(BoxOwner(), MessageText(message));
+}
+
+QString TProgramDialog::MessageText(SessionMessage message) {
+    QString text = SessionCaption(context_, static_cast<int>(message));
     if (message == SessionMessage::CommunicationFalse) {
         // Which port, and what to check or why it could not be opened.
         text +=
             "\n\n" + FailureAdvice(context_.data.lang, context_.data.port, session_->PortFailure());
     }
-    // The window has already gone; its owner keeps the box in front of the main window.
-    context_.Tell(BoxOwner(), text);
+    return text;
+}
+
+void TProgramDialog::VerifyNotRun(SessionMessage why) {
+    context_.Tell(BoxOwner(), MessageText(why) + "\n\n" +
+                                  CheckText(context_, WriteCheckTextId::WrittenUnverified));
 }
 
 void TProgramDialog::StopWatchingPort() {

@@ -41,6 +41,7 @@ class TProgramDialog final : public QDialog, public JobHost {
     void ChipStatusRead() override;
     void StageStarted(WriteStage stage) override;
     void VerifyFailed(const VerifyReport& report) override;
+    void VerifyNotRun(SessionMessage why) override;
     void Tell(const JobNote& note) override;
 
   protected:
@@ -55,6 +56,8 @@ class TProgramDialog final : public QDialog, public JobHost {
     std::unique_ptr<SessionDriver> MakeDriver();
     // Boxes over the window while it shows, else over its owner.
     QWidget* BoxOwner();
+    // A session message as the box shows it, with what to check when the line failed.
+    QString MessageText(SessionMessage message);
     QTimer* MakeTimer(const char* name, void (SessionDriver::*handler)());
     QTimer* TimerOf(SessionTimer timer) const;
     void WatchPortInput();
