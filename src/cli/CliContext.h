@@ -20,6 +20,9 @@ enum ExitCode : int {
     // the radio may or may not hold what was sent.
     kExitWrittenUnverified = 4,
     kExitUsage = 64,
+    // diff --device: the radio did not answer, so nothing was compared. Elsewhere that is
+    // "Communication False" (1), but diff's 1 says the two sides differ.
+    kExitRadioDidNotAnswer = 69,
     kExitDataError = 65,
     kExitFileError = 66,
     kExitSoftware = 70,     // an internal error that no command reported itself

@@ -36,8 +36,8 @@ constexpr const char* kDiffHelp =
     "  address book 2  Name: (not in use) -> \"DESK\"\n"
     "Against a radio, the fields that radio does not hold are not compared; standard error "
     "names them.\n"
-    "Exit 0 when they hold the same, 1 when they differ (like diff); a radio that cannot be "
-    "read exits as `read` does.";
+    "Exit 0 when they hold the same, 1 when they differ (like diff), 69 when the radio did not "
+    "answer; a radio that refuses the password or the job exits as `read` does.";
 
 // A project file into its own image and band, starting from a new project as `show` does.
 bool OpenSide(const std::string& path, CliContext& context, ProjectImage& image, BandLimits& band) {
@@ -94,9 +94,12 @@ void RunDiff(const DiffOptions& options, CliContext& context) {
         return;
     }
     // The file is the read's base, so the file's unlock password opens the radio, as
-    // `read --base` would. A read that fails leaves its own exit code: it is no difference.
+    // `read --base` would. A read that fails is no difference: it leaves its own exit code,
+    // but a radio that did not answer must not read as "the sides differ".
     if (ReadRadioData(context, options.port, options.password)) {
         CompareWithRadio(left, leftBand, context);
+    } else if (context.exitCode == kExitCommunicationFalse) {
+        context.exitCode = kExitRadioDidNotAnswer;
     }
 }
 

@@ -21,11 +21,17 @@ constexpr std::array kExitCodes{
     ExitCodeMeaning{kExitOldVersion,
                     "A radio of the legacy kind was asked for a job it does not have (\"Device "
                     "is old version\")."},
+    ExitCodeMeaning{kExitWrittenUnverified,
+                    "Every block was written and acknowledged, but the read-back asked for with "
+                    "--verify could not run: the radio is unverified."},
     ExitCodeMeaning{kExitUsage, "A wrong subcommand, option or argument."},
     ExitCodeMeaning{kExitDataError,
                     "A file that is not what it was given as (not a project file), a channel "
-                    "list with a bad value, or a project without channels to write; nothing was "
-                    "written."},
+                    "list with a bad value, a project without channels to write, a band or a "
+                    "channel the radio cannot hold, or a calibration record outside its ranges "
+                    "without --force-calibration; nothing was written."},
+    ExitCodeMeaning{kExitRadioDidNotAnswer,
+                    "diff --device: the radio did not answer, so nothing was compared."},
     ExitCodeMeaning{kExitFileError, "A file that cannot be read or written."},
     ExitCodeMeaning{kExitSoftware, "An internal error."},
     ExitCodeMeaning{kExitOutputError,
