@@ -205,7 +205,7 @@ void CliSessionHost::VerifyNotRun(SessionMessage why) {
 void CliSessionHost::Tell(const JobNote& note) {
     switch (note.kind) {
         case JobNoteKind::ReadNotKept:
-        case JobNoteKind::ReadKeptWithNotice:
+        case JobNoteKind::KeptWithNotice:
         case JobNoteKind::LogNotWritten:
             err_ << "Warning: " << note.detail << "\n";
             break;

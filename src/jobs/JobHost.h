@@ -13,11 +13,12 @@
 namespace radioprog {
 
 enum class JobNoteKind {
-    ReadNotKept,         // a successful read could not go into the history; the read stands
-    ReadKeptWithNotice,  // it was kept, with something to say (an old entry would not go)
-    BackupKept,          // the backup before a write is in the history
-    BackupNotKept,       // ... could not be kept: nothing was written
-    LogNotWritten,       // the write's line could not be added to the bench log
+    ReadNotKept,     // a successful read could not go into the history; the read stands
+    KeptWithNotice,  // a read or backup was kept, with something to say (an old entry
+                     // would not go, a history limit that was refused)
+    BackupKept,      // the backup before a write is in the history
+    BackupNotKept,   // ... could not be kept: nothing was written
+    LogNotWritten,   // the write's line could not be added to the bench log
 };
 
 struct JobNote {

@@ -24,6 +24,9 @@ bool SafeWriteJob::KeepBackup(const BackupRead& backup) {
         front_.Tell({JobNoteKind::BackupNotKept, kept.message});
     } else if (!keptFile.empty()) {
         front_.Tell({JobNoteKind::BackupKept, keptFile});
+        if (!kept.notice.empty()) {
+            front_.Tell({JobNoteKind::KeptWithNotice, kept.notice});
+        }
         // A write of calibration and data keeps one backup of each; the log names both.
         backupFile_ += (backupFile_.empty() ? "" : "; ") + keptFile;
     }

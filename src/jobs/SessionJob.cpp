@@ -30,7 +30,7 @@ void SessionJob::Keep(HistoryJob job) {
     if (!kept) {
         front_.Tell({JobNoteKind::ReadNotKept, kept.message});
     } else if (!kept.notice.empty()) {
-        front_.Tell({JobNoteKind::ReadKeptWithNotice, kept.notice});
+        front_.Tell({JobNoteKind::KeptWithNotice, kept.notice});
     }
 }
 

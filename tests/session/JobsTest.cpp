@@ -109,6 +109,19 @@ TEST_F(JobsTest, AReadThatCannotBeKeptStandsAndSaysWhy) {
     EXPECT_EQ(host.mainRefreshCount, 1);
 }
 
+// A history limit that was refused trims nothing; a backup says so as a read does, so the
+// user learns why the folder keeps growing whichever job kept the entry.
+TEST_F(JobsTest, AKeptReadOrBackupCarriesTheHistorysNotice) {
+    AttachRadio(RadioKind::S);
+    history.keepRefused = "1e3";
+    ASSERT_EQ(Run({SessionMode::Data, true, {}, {}}), SessionOutcome::Success);
+    EXPECT_EQ(Notes(), std::vector{JobNoteKind::KeptWithNotice});
+    host.notes.clear();
+    ASSERT_EQ(Run({SessionMode::Data, false, {true, false}, {}}), SessionOutcome::Success);
+    EXPECT_EQ(Notes(), (std::vector{JobNoteKind::BackupKept, JobNoteKind::KeptWithNotice}));
+    EXPECT_NE(host.notes.back().detail.find("1e3"), std::string::npos) << host.notes.back().detail;
+}
+
 TEST_F(JobsTest, ASafeWriteKeepsItsBackupAndLogsOneLineNamingIt) {
     AttachRadio(RadioKind::S);
     ASSERT_EQ(Run({SessionMode::Data, false, {true, true}, "/projects/site.Vkf"}),

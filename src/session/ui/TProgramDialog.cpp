@@ -153,7 +153,7 @@ void TProgramDialog::Tell(const JobNote& note) {
             context_.Tell(BoxOwner(),
                           CheckText(context_, WriteCheckTextId::BackupNotKept) + "\n\n" + detail);
             break;
-        case JobNoteKind::ReadKeptWithNotice:
+        case JobNoteKind::KeptWithNotice:
         case JobNoteKind::LogNotWritten:
             context_.Tell(BoxOwner(), detail);
             break;
