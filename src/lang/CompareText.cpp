@@ -30,6 +30,8 @@ constexpr TextRow kCompareRows[] = {
     {"设置", "設置", "setting"},
     {"通讯录 %1", "通訊錄 %1", "address book %1"},
     {"（已隐藏）", "（已隱藏）", "(hidden)"},
+    {"未比较（%1 型对讲机不保存这些字段）：%2", "未比較（%1 型對講機不保存這些欄位）：%2",
+     "Not compared, as a radio of kind %1 does not hold them: %2"},
 };
 static_assert(std::size(kCompareRows) == static_cast<std::size_t>(CompareTextId::Count),
               "one row per id");

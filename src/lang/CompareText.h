@@ -34,6 +34,8 @@ enum class CompareTextId : int {
     PlaceAddrBook,
     // Stands for a password, which a comparison never shows.
     ValueHidden,
+    // %1 the radio's kind, %2 the fields: a read of that radio says nothing of them.
+    NotHeldByRadio,
     Count,  // not a text: how many there are
 };
 

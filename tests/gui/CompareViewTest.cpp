@@ -136,5 +136,44 @@ TEST_F(CompareViewTest, CompareWithRadioReadsIntoACopyAndLeavesTheProjectAsItIs)
     EXPECT_EQ(kept[0].job, HistoryJob::Read);
 }
 
+// A legacy radio's read clears the serial number and sets the saver ratio by its own rule: the
+// view compares only what that radio holds and names the rest, so neither shows as a difference.
+TEST_F(CompareViewTest, CompareWithRadioComparesOnlyWhatThatRadioHolds) {
+    testing::Radiosim sim({"--kind", "legacy"});
+    ASSERT_FALSE(sim.Device().empty());
+    data.port.source.explicitPorts = {{1, sim.Device()}};
+    data.port.autoSearchPort = false;
+    data.port.portNumber = 1;
+    data.config.historyEnabled = false;
+    data.image.SetText(image::DeviceSn, "RP-0042");
+
+    modals.QueueDialogHandler([](QDialog& dialog) {
+        QTest::mouseClick(testing::Find<QPushButton>(&dialog, "ProgramStart"), Qt::LeftButton);
+    });
+    QString notHeld;
+    QStringList markedSettings;
+    modals.QueueDialogHandler([&](QDialog& view) {
+        if (auto* label = view.findChild<QLabel*>("sNotHeldByRadio")) {
+            notHeld = label->text();
+        }
+        auto* options = view.findChild<QTableWidget*>("gOptions");
+        for (int row = 0; row < options->rowCount(); ++row) {
+            if (Marked(options->item(row, 2))) {
+                markedSettings << options->item(row, 0)->text();
+            }
+        }
+        view.reject();
+    });
+    window->findChild<QAction*>("MenuFile_CompareRadio")->trigger();
+
+    ASSERT_TRUE(modals.AllAnswersUsed());
+    EXPECT_TRUE(notHeld.startsWith("Not compared, as a radio of kind legacy does not hold them: "))
+        << notHeld.toStdString();
+    EXPECT_TRUE(notHeld.contains("DeviceSn")) << notHeld.toStdString();
+    for (const QString& setting : markedSettings) {
+        EXPECT_FALSE(notHeld.contains(setting)) << setting.toStdString() << " is not held";
+    }
+}
+
 }  // namespace
 }  // namespace radioprog::ui

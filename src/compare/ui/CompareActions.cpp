@@ -63,7 +63,8 @@ void CompareActions::CompareWithRadio() {
     ProgramJob job;
     job.caption = UiText(context_.data.lang, text::kReadFromRadio);
     job.readInto = &radio;
-    if (RunProgramDialog(context_, window_, job) != SessionOutcome::Success) {
+    const ProgramResult result = RunProgramDialogFor(context_, window_, job);
+    if (result.outcome != SessionOutcome::Success) {
         return;
     }
     const AppData& data = context_.data;
@@ -71,7 +72,7 @@ void CompareActions::CompareWithRadio() {
                                   CompareTextUtf8(data.lang, CompareTextId::CurrentProject)};
     const ComparedProject read{radio.image, radio.band,
                                CompareTextUtf8(data.lang, CompareTextId::RadioSide)};
-    ShowProjectComparison(context_, window_, current, read);
+    ShowProjectComparison(context_, window_, current, read, result.radioMet);
 }
 
 void CompareActions::CompareWithFile() {

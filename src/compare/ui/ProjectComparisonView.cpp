@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "compare/FieldNames.h"
 #include "gui/UiText.h"
 #include "lang/TextIds.h"
 
@@ -61,11 +62,12 @@ void ScrollTogether(QScrollBar* a, QScrollBar* b) {
 
 ProjectComparisonView::ProjectComparisonView(const THaldenFuncs::TAppLang& lang,
                                              const ComparedProject& left,
-                                             const ComparedProject& right, QWidget* parent)
+                                             const ComparedProject& right, QWidget* parent,
+                                             std::optional<RadioKind> heldBy)
     : QDialog(parent),
       lang_(lang),
-      comparison_(
-          CompareSideBySide(left.image, left.band, right.image, right.band, lang.LangType())) {
+      comparison_(CompareSideBySide(left.image, left.band, right.image, right.band, lang.LangType(),
+                                    heldBy)) {
     setObjectName(QStringLiteral("ProjectComparisonView"));
     setWindowTitle(Text(CompareTextId::Title) + QStringLiteral(": ") + FromUtf8(left.caption) +
                    QStringLiteral(" / ") + FromUtf8(right.caption));
@@ -82,6 +84,19 @@ ProjectComparisonView::ProjectComparisonView(const THaldenFuncs::TAppLang& lang,
     top->addWidget(summary, 1);
     top->addWidget(showIdentical_);
     layout->addLayout(top);
+    if (heldBy) {
+        QStringList fields;
+        for (const std::string& name : FieldsNotHeldBy(*heldBy)) {
+            fields << FromUtf8(name);
+        }
+        auto* notHeld = new QLabel(Text(CompareTextId::NotHeldByRadio)
+                                       .arg(QString::fromLatin1(RadioKindName(*heldBy)),
+                                            fields.join(QStringLiteral(", "))),
+                                   this);
+        notHeld->setObjectName(QStringLiteral("sNotHeldByRadio"));
+        notHeld->setWordWrap(true);
+        layout->addWidget(notHeld);
+    }
 
     auto* sides = new QSplitter(Qt::Horizontal, this);
     sides->setObjectName(QStringLiteral("spSides"));
@@ -252,8 +267,8 @@ void ProjectComparisonView::MatchColumnWidths() {
 }
 
 void ShowProjectComparison(GuiContext& context, QWidget* owner, const ComparedProject& left,
-                           const ComparedProject& right) {
-    ProjectComparisonView view(context.data.lang, left, right, owner);
+                           const ComparedProject& right, std::optional<RadioKind> heldBy) {
+    ProjectComparisonView view(context.data.lang, left, right, owner, heldBy);
     context.modals.Exec(view);
 }
 

@@ -5,10 +5,12 @@
 // as they were when it opened and changes neither.
 
 #include <QDialog>
+#include <optional>
 
 #include "compare/ProjectComparison.h"
 #include "gui/GuiContext.h"
 #include "lang/CompareText.h"
+#include "session/RadioKind.h"
 
 class QCheckBox;
 class QTableWidget;
@@ -18,8 +20,11 @@ namespace radioprog::ui {
 class ProjectComparisonView final : public QDialog {
     Q_OBJECT
   public:
+    // With heldBy (right being a read of such a radio), only what that radio holds is compared,
+    // and the view names the rest.
     ProjectComparisonView(const THaldenFuncs::TAppLang& lang, const ComparedProject& left,
-                          const ComparedProject& right, QWidget* parent);
+                          const ComparedProject& right, QWidget* parent,
+                          std::optional<RadioKind> heldBy = std::nullopt);
 
   private:
     void BuildOptions(const ComparedProject& left, const ComparedProject& right);
@@ -41,6 +46,7 @@ class ProjectComparisonView final : public QDialog {
 // Opens the compare view of left and right over owner in the language in use, and returns
 // when it is closed. The captions name the two sides in its titles.
 void ShowProjectComparison(GuiContext& context, QWidget* owner, const ComparedProject& left,
-                           const ComparedProject& right);
+                           const ComparedProject& right,
+                           std::optional<RadioKind> heldBy = std::nullopt);
 
 }  // namespace radioprog::ui

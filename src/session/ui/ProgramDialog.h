@@ -46,6 +46,8 @@ struct ProgramResult {
     SessionOutcome outcome = SessionOutcome::NotStarted;
     // The user asked for the same write to the next radio.
     bool nextRadio = false;
+    // The kind of radio that answered, when one did.
+    std::optional<RadioKind> radioMet;
 };
 
 // Whether the job is a write whose safety net the window offers.

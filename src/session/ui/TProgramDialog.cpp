@@ -341,7 +341,7 @@ SessionOutcome RunProgramDialog(GuiContext& context, QWidget* owner, const Progr
 ProgramResult RunProgramDialogFor(GuiContext& context, QWidget* owner, const ProgramJob& job) {
     TProgramDialog dialog(context, owner, job);
     context.modals.Exec(dialog);
-    return {dialog.Outcome(), dialog.NextRadioRequested()};
+    return {dialog.Outcome(), dialog.NextRadioRequested(), dialog.RadioMet()};
 }
 
 }  // namespace radioprog::ui

@@ -27,6 +27,7 @@ class TProgramDialog final : public QDialog, public JobHost {
     ~TProgramDialog() override;
 
     SessionOutcome Outcome() const { return session_->Outcome(); }
+    std::optional<RadioKind> RadioMet() const { return session_->RadioMet(); }
     bool NextRadioRequested() const { return nextRadioRequested_; }
 
     void StartTimer(SessionTimer timer, int intervalMs) override;
