@@ -38,7 +38,10 @@
 #include "gui/ReportingApplication.h"
 #include "gui/UiText.h"
 #include "jobs/VerifyFailureText.h"
+#include "lang/ChannelEditText.h"
 #include "lang/DialogTexts.h"
+#include "lang/TextIds.h"
+#include "mainwindow/ui/ChannelTableModel.h"
 #include "mainwindow/ui/MainWindow.h"
 #include "model/ProjectFields.h"
 #include "model/ProjectFile.h"
@@ -228,6 +231,33 @@ bool PictureDialog(radioprog::ui::TForm1& window, radioprog::ui::GuiContext& con
         TUserWarnDlg box(
             &window, FromUtf8(VerifyFailureTextUtf8(context.data.lang, report)),
             FromUtf8(radioprog::UserWarnDlgTextTable().TextUtf8(context.data.lang, 0)));
+        return SaveGrab(box, output);
+    }
+    if (name == "moved-values") {
+        // A typed 500 MHz stored as the band's top, marked in the grid, and the question a write
+        // asks about it.
+        auto* grid = window.findChild<QTableView*>(QStringLiteral("StringGrid1"));
+        auto* model = qobject_cast<ChannelTableModel*>(grid->model());
+        model->setData(model->index(0, kColRxFreq), QStringLiteral("500"), Qt::EditRole);
+        TMyWarnDlg_2 box(
+            &window,
+            FromUtf8(radioprog::ChannelEditTextUtf8(
+                         context.data.lang, radioprog::ChannelEditTextId::MovedValuesWriteQuestion))
+                .arg(model->MovedValuesText()),
+            UiText(context.data.lang, radioprog::text::kOk),
+            UiText(context.data.lang, radioprog::text::kCancel));
+        return SaveGrab(window, output) &&
+               SaveGrab(box, QString(output).replace(QStringLiteral(".png"),
+                                                     QStringLiteral("-question.png")));
+    }
+    if (name == "save-changes") {
+        const auto& lang = context.data.lang;
+        TMyWarnDlg_3 box(&window,
+                         FromUtf8(radioprog::ChannelEditTextUtf8(
+                                      lang, radioprog::ChannelEditTextId::SaveChangesQuestion))
+                             .arg(QStringLiteral("radio.Vkf")),
+                         UiText(lang, radioprog::text::kYes), UiText(lang, radioprog::text::kNo),
+                         UiText(lang, radioprog::text::kCancel));
         return SaveGrab(box, output);
     }
     if (name == "message") {
