@@ -44,6 +44,7 @@ class CliSessionHost : public JobHost {
     void VerifyFailed(const VerifyReport& report) override;
     void VerifyNotRun(SessionMessage why) override;
     void Tell(const JobNote& note) override;
+    void PortMended(const std::string& what) override { err_ << "Note: " << what << "\n"; }
 
     // A backup before a write could not be kept, so nothing was written.
     bool BackupRefused() const { return backupRefused_; }

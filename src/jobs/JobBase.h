@@ -36,6 +36,7 @@ class JobBase : public SessionDriver, protected CheckedWriteHost {
     void SetProgress(int position) override;
     void AdvanceProgress(int by) override;
     void ShowMessage(SessionMessage message) override;
+    void PortMended(const std::string& what) override { front_.PortMended(what); }
     void CloseWindow() override;
     void DataRead() override;
     void CalibrationRead() override;

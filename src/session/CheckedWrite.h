@@ -80,6 +80,7 @@ class CheckedWrite final : public SessionDriver, private SessionHost {
     void AdvanceProgress(int by) override;
     void ShowMessage(SessionMessage message) override;
     void CloseWindow() override {}
+    void PortMended(const std::string& what) override { host_.PortMended(what); }
     // The backup and the read-back fill private copies: nothing to tell.
     void DataRead() override {}
     void CalibrationRead() override {}

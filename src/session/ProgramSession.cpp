@@ -96,6 +96,7 @@ bool ProgramSession::OpenAndConfigure(int portNumber) {
         return false;
     }
     PortResult result = port_.Open(*path);
+    const std::string mended = result ? result.message : std::string();
     if (result) {
         result = port_.SetQueueSizes(kSessionQueueBytes, kSessionQueueBytes);
     }
@@ -109,6 +110,9 @@ bool ProgramSession::OpenAndConfigure(int portNumber) {
         port_.Close();
         portFailure_ = {result.error, name + " (" + *path + "): " + result.message};
         return false;
+    }
+    if (!mended.empty()) {
+        host_.PortMended(name + " (" + *path + "): " + mended);
     }
     return true;
 }

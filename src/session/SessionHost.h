@@ -4,6 +4,8 @@
 // reads a clock itself, so a window (real timers), the command-line tool (its own event loop) and
 // the tests (a virtual clock) all run the same engine.
 
+#include <string>
+
 namespace radioprog {
 
 enum class SessionTimer {
@@ -47,6 +49,10 @@ class SessionHost {
     virtual void DataRead() = 0;
     virtual void CalibrationRead() = 0;
     virtual void ChipStatusRead() = 0;
+
+    // The port opened after something was mended on the way (an exclusive mark that no
+    // process held was cleared): what, for the user's information. The job goes on.
+    virtual void PortMended(const std::string& what) { static_cast<void>(what); }
 };
 
 }  // namespace radioprog

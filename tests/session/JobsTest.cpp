@@ -122,6 +122,19 @@ TEST_F(JobsTest, AKeptReadOrBackupCarriesTheHistorysNotice) {
     EXPECT_NE(host.notes.back().detail.find("1e3"), std::string::npos) << host.notes.back().detail;
 }
 
+// What the port mended on opening reaches the front end through the job and through each
+// stage of a checked write, and the job goes on.
+TEST_F(JobsTest, WhatThePortMendedOnOpeningIsSaidAndTheJobGoesOn) {
+    AttachRadio(RadioKind::S);
+    line.MendOnOpen(kPort1, "the mark was cleared.");
+    ASSERT_EQ(Run({SessionMode::Data, true, {}, {}}), SessionOutcome::Success);
+    ASSERT_EQ(host.portMended.size(), 1u);
+    EXPECT_EQ(host.portMended[0], "COM1 (" + std::string(kPort1) + "): the mark was cleared.");
+    host.portMended.clear();
+    ASSERT_EQ(Run({SessionMode::Data, false, {true, true}, {}}), SessionOutcome::Success);
+    EXPECT_EQ(host.portMended.size(), 3u) << "backup, write and read-back each open the port";
+}
+
 TEST_F(JobsTest, ASafeWriteKeepsItsBackupAndLogsOneLineNamingIt) {
     AttachRadio(RadioKind::S);
     ASSERT_EQ(Run({SessionMode::Data, false, {true, true}, "/projects/site.Vkf"}),

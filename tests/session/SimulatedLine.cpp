@@ -71,7 +71,8 @@ PortResult SimulatedLine::Open(const std::string& devicePath) {
     open_ = devicePath;
     input_.clear();
     ++opens_;
-    return {};
+    const auto mended = mended_.find(devicePath);
+    return {PortError::None, mended == mended_.end() ? std::string() : mended->second};
 }
 
 PortResult SimulatedLine::ApplyLineSettings(const LineSettings& settings) {

@@ -84,6 +84,8 @@ class SimulatedLine : public SerialPort {
     void AddDevice(const std::string& path, LineEnd* end);
     // A port that shows up in the probe but fails to open in the session.
     void AddBrokenDevice(const std::string& path);
+    // Its next opens succeed saying that something was mended (a stale exclusive mark).
+    void MendOnOpen(const std::string& path, std::string what) { mended_[path] = std::move(what); }
     bool IsPresent(const std::string& path) const { return devices_.count(path) > 0; }
 
     PortResult Open(const std::string& devicePath) override;
@@ -107,6 +109,7 @@ class SimulatedLine : public SerialPort {
     LineSettings lastSettings;
 
   private:
+    std::map<std::string, std::string> mended_;
     struct Device {
         LineEnd* end = nullptr;
         bool broken = false;

@@ -48,6 +48,7 @@ class VirtualClockHost : public CheckedWriteHost, public JobHost {
     void VerifyFailed(const VerifyReport& report) override { failedReports.push_back(report); }
     void VerifyNotRun(SessionMessage why) override { unverified.push_back(why); }
     void Tell(const JobNote& note) override { notes.push_back(note); }
+    void PortMended(const std::string& what) override { portMended.push_back(what); }
 
     int progress = 0;
     int maxProgress = 0;
@@ -62,6 +63,7 @@ class VirtualClockHost : public CheckedWriteHost, public JobHost {
     std::vector<VerifyReport> failedReports;
     std::vector<SessionMessage> unverified;
     std::vector<JobNote> notes;
+    std::vector<std::string> portMended;
     // Runs while the message is "open", before the session goes on.
     std::function<void(SessionMessage)> onMessage;
 
