@@ -34,7 +34,7 @@ std::string StandInNote(const ChirpImportTally& tally, ChirpToneField field) {
 std::string FieldsNotCarried(const ChirpImportTally& tally) {
     std::string fields;
     if (tally.withoutPower > 0) {
-        fields += "power (" + Rows(tally.withoutPower, "row", "rows") + "), ";
+        fields += "power on " + Rows(tally.withoutPower, "row", "rows") + ", ";
     }
     if (!Has(tally, ChirpColumn::Name)) {
         fields += "names, ";
@@ -54,9 +54,10 @@ std::vector<std::string> ChirpImportNotes(const ChirpImportTally& tally) {
             notes.push_back(StandInNote(tally, static_cast<ChirpToneField>(f)));
         }
     }
-    notes.push_back("Fields the list does not carry (" + FieldsNotCarried(tally) +
-                    ") keep an overwritten channel's values; a new channel takes the radio's "
-                    "defaults.");
+    notes.push_back(
+        "Fields the list does not carry keep an overwritten channel's values, and a new channel "
+        "takes the radio's defaults: " +
+        FieldsNotCarried(tally) + ".");
     if (tally.comments > 0) {
         notes.push_back(Rows(tally.comments, "comment was", "comments were") +
                         " not kept: the radio has no place for them.");

@@ -97,7 +97,7 @@ TEST(ChirpCsvOtherWriters, AnOlderFileTakesTheDefaultsOfTheNewerColumnsAndSaysSo
     EXPECT_EQ(Saying(result, "CrossMode"), 1);
     EXPECT_EQ(Saying(result, "No CrossMode column: 2 rows took the format's default, Tone->Tone"),
               1);
-    EXPECT_EQ(Saying(result, "power (3 rows)"), 1);
+    EXPECT_EQ(Saying(result, "power on 3 rows, busy lock"), 1);
     EXPECT_EQ(Saying(result, "keep an overwritten channel's values"), 1);
     EXPECT_EQ(Saying(result, "RxDtcsCode"), 0) << "no row read it";
     ExpectOurExportReadsBackUnchanged(image);
