@@ -192,7 +192,13 @@ class ToneReader {
         return standIn.text;
     }
 
-    static std::optional<ChirpToneError> Error(ChirpToneField field, std::string why) {
+    // The field is named where its text came from: a missing column's stand-in, when the file
+    // has that one. A format default is always a value the radio takes.
+    std::optional<ChirpToneError> Error(ChirpToneField field, std::string why) const {
+        const ChirpToneStandIn standIn = ChirpToneDefault(field);
+        if (!cells_[field] && standIn.other && cells_[*standIn.other]) {
+            field = *standIn.other;
+        }
         return ChirpToneError{field, std::move(why)};
     }
 

@@ -142,6 +142,19 @@ TEST(ChirpCsvOtherWriters, OneCtcssColumnGivesTheToneForBoth) {
         EXPECT_EQ(Saying(result, c.note), 1) << c.csv;
         ExpectOurExportReadsBackUnchanged(image);
     }
+
+    // A tone the radio does not have is refused in the one column that holds it.
+    for (const std::string caption : {"rToneFreq", "cToneFreq"}) {
+        for (const std::string mode : {"Tone", "TSQL"}) {
+            ProjectImage image = Base();
+            const auto result = ImportChannelsChirpCsv(
+                "Location,Frequency,Tone," + caption + "\r\n1,146.520000," + mode + ",17.2\r\n",
+                image, kWholeRange);
+            ASSERT_FALSE(result) << caption << " " << mode;
+            EXPECT_EQ(result.error.column, 4) << caption << " " << mode;
+            EXPECT_EQ(result.error.caption, caption) << caption << " " << mode;
+        }
+    }
 }
 
 // Rows as a full current file carries them, with the given cells for TStep, Comment and
