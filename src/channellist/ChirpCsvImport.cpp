@@ -161,6 +161,10 @@ class ChirpReader {
         if (!split && duplex != "+" && duplex != "-") {
             return Error(row, Column::Duplex, "not a duplex: empty, +, -, split or off");
         }
+        if (!layout_.Has(Column::Offset)) {
+            return Error(row, Column::Duplex,
+                         "a duplex with no Offset column to give the transmit frequency");
+        }
         const auto offset = ParseChirpMHz(Text(row, Column::Offset));
         if (!offset) {
             return Error(row, Column::Offset, "not a frequency in MHz, like 0.600000");

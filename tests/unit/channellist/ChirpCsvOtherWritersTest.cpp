@@ -169,6 +169,24 @@ std::string Row(int location, std::string_view step, std::string_view comment,
            std::string(comment) + "," + std::string(urcall) + ",,," + std::string(beyond) + "\r\n";
 }
 
+// A hand-made list may leave out any column but Location and Frequency. Without an Offset a
+// duplex gives no transmit frequency: that row is refused naming the Duplex cell.
+TEST(ChirpCsvOtherWriters, ADuplexWithoutAnOffsetColumnIsRefusedNamingTheDuplex) {
+    for (const std::string duplex : {"+", "-", "split"}) {
+        ProjectImage image = Base();
+        const auto result = ImportChannelsChirpCsv(
+            "Location,Frequency,Duplex\r\n1,146.520000,\r\n2,146.940000," + duplex + "\r\n", image,
+            kWholeRange);
+        ASSERT_FALSE(result) << duplex;
+        EXPECT_EQ(result.error.line, 3) << duplex;
+        EXPECT_EQ(result.error.column, 3) << duplex;
+        EXPECT_EQ(result.error.caption, "Duplex") << duplex;
+    }
+    ProjectImage image;
+    Take("Location,Frequency,Duplex\r\n1,146.520000,\r\n2,146.940000,off\r\n", image);
+    EXPECT_EQ(image.Channel(2).TxFreq(), 0u);
+}
+
 TEST(ChirpCsvOtherWriters, TheTuningStepIsTheSourceRadiosAndNeverRefusesARow) {
     std::string csv = kHeader;
     int location = 0;
