@@ -54,6 +54,9 @@ class ChirpReader {
             }
             rows.emplace_back().text = &text;
         }
+        if (auto error = CheckShape(rows); !error) {
+            return error;
+        }
         // Rows are placed first, so that a refused value names its channel too.
         if (auto error = PlaceRows(rows); !error) {
             return error;
@@ -105,18 +108,35 @@ class ChirpReader {
         return layout_.Error(row, column, std::move(why));
     }
 
-    ChannelListResult ReadRow(ChirpRow& row) const {
-        const int width = static_cast<int>(row.text->cells.size());
-        // Spreadsheets write empty cells past the last column of the header.
-        const auto emptyBeyondHeader = [&] {
-            return std::all_of(row.text->cells.begin() + layout_.Width(), row.text->cells.end(),
-                               [](const std::string& c) { return TrimmedCell(c).empty(); });
-        };
-        if (width < layout_.Width() || (width > layout_.Width() && !emptyBeyondHeader())) {
-            return ListError(row.text->line, std::min(width, layout_.Width()) + 1,
-                             "a row of " + std::to_string(width) + " values under a header of " +
-                                 std::to_string(layout_.Width()) + " columns");
+    // Every row has a cell under each column of the header before any cell is read. More rows
+    // than channels is said first: no choice of locations can hold them.
+    ChannelListResult CheckShape(const std::vector<ChirpRow>& rows) const {
+        if (rows.size() > static_cast<size_t>(kChannelCount)) {
+            const int first = rows[kChannelCount].text->line;
+            return ListError(first, 1,
+                             "more rows than the radio's 16 channels: lines " +
+                                 std::to_string(first) + " to " +
+                                 std::to_string(rows.back().text->line) + " are extra");
         }
+        for (const ChirpRow& row : rows) {
+            const std::vector<std::string>& cells = row.text->cells;
+            const int width = static_cast<int>(cells.size());
+            // Spreadsheets write empty cells past the last column of the header.
+            const bool emptyBeyondHeader =
+                width > layout_.Width() &&
+                std::all_of(cells.begin() + layout_.Width(), cells.end(),
+                            [](const std::string& c) { return TrimmedCell(c).empty(); });
+            if (width < layout_.Width() || (width > layout_.Width() && !emptyBeyondHeader)) {
+                return ListError(row.text->line, std::min(width, layout_.Width()) + 1,
+                                 "a row of " + std::to_string(width) +
+                                     " values under a header of " +
+                                     std::to_string(layout_.Width()) + " columns");
+            }
+        }
+        return {};
+    }
+
+    ChannelListResult ReadRow(ChirpRow& row) const {
         for (auto step :
              {&ChirpReader::ReadFrequencies, &ChirpReader::ReadTones, &ChirpReader::ReadWords,
               &ChirpReader::ReadName, &ChirpReader::ReadUnheld}) {
@@ -286,14 +306,6 @@ class ChirpReader {
     }
 
     ChannelListResult PlaceRows(std::vector<ChirpRow>& rows) const {
-        // More rows than channels is said first: no choice of locations can hold them.
-        if (rows.size() > static_cast<size_t>(kChannelCount)) {
-            const int first = rows[kChannelCount].text->line;
-            return ListError(first, 1,
-                             "more rows than the radio's 16 channels: lines " +
-                                 std::to_string(first) + " to " +
-                                 std::to_string(rows.back().text->line) + " are extra");
-        }
         if (options_.renumber) {
             for (size_t i = 0; i < rows.size(); ++i) {
                 rows[i].channel = static_cast<int>(i) + 1;

@@ -229,6 +229,14 @@ TEST(ChirpCsvOtherWriters, EmptyCellsBeyondTheHeaderAreTakenAndValuesThereAreNot
         EXPECT_FALSE(ImportChannelsChirpCsv(kHeader + row, image, kWholeRange)) << row;
         EXPECT_TRUE(std::ranges::equal(image.Raw(), before.Raw())) << row;
     }
+
+    // A short row is refused before any of its cells is read, wherever the Location column is.
+    image = Base();
+    const auto shortRow = ImportChannelsChirpCsv(
+        "Frequency,Name,Location\r\n146.520000,A,1\r\n146.540000\r\n", image, kWholeRange);
+    ASSERT_FALSE(shortRow);
+    EXPECT_EQ(shortRow.error.line, 3);
+    EXPECT_EQ(shortRow.error.column, 2);
 }
 
 }  // namespace
