@@ -30,6 +30,22 @@ std::string StandInNote(const ChirpImportTally& tally, ChirpToneField field) {
            " took " + took + ".";
 }
 
+// Columns whose format default every row takes when the file lacks them, in words.
+struct ColumnDefault {
+    ChirpColumn column;
+    const char* meaning;
+};
+constexpr ColumnDefault kColumnDefaults[] = {
+    {ChirpColumn::Duplex, "simplex"},
+    {ChirpColumn::Mode, "FM (wide)"},
+    {ChirpColumn::Skip, "scanned"},
+};
+
+std::string DefaultNote(const ChirpImportTally& tally, const ColumnDefault& taken) {
+    return "No " + Caption(taken.column) + " column: " + Rows(tally.rows, "row", "rows") +
+           " took the format's default, " + taken.meaning + ".";
+}
+
 // The fields no row of the list sets, named as the grid names them.
 std::string FieldsNotCarried(const ChirpImportTally& tally) {
     std::string fields;
@@ -48,6 +64,11 @@ std::vector<std::string> ChirpImportNotes(const ChirpImportTally& tally) {
     std::vector<std::string> notes;
     if (tally.rows == 0) {
         return notes;
+    }
+    for (const ColumnDefault& taken : kColumnDefaults) {
+        if (!Has(tally, taken.column)) {
+            notes.push_back(DefaultNote(tally, taken));
+        }
     }
     for (int f = 0; f < kChirpToneFieldCount; ++f) {
         if (tally.standIns[static_cast<size_t>(f)] > 0) {

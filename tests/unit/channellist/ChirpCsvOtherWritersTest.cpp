@@ -100,6 +100,7 @@ TEST(ChirpCsvOtherWriters, AnOlderFileTakesTheDefaultsOfTheNewerColumnsAndSaysSo
     EXPECT_EQ(Saying(result, "power on 3 rows, busy lock"), 1);
     EXPECT_EQ(Saying(result, "keep an overwritten channel's values"), 1);
     EXPECT_EQ(Saying(result, "RxDtcsCode"), 0) << "no row read it";
+    EXPECT_EQ(Saying(result, "format's default"), 1) << "only CrossMode was missing and read";
     ExpectOurExportReadsBackUnchanged(image);
 }
 
@@ -140,6 +141,11 @@ TEST(ChirpCsvOtherWriters, OneCtcssColumnGivesTheToneForBoth) {
         EXPECT_EQ(none(RxTone(image, 2)), c.rx2) << c.csv;
         EXPECT_EQ(TxTone(image, 2), c.tx2) << c.csv;
         EXPECT_EQ(Saying(result, c.note), 1) << c.csv;
+        for (const char* taken : {"No Duplex column: 2 rows took the format's default, simplex.",
+                                  "No Mode column: 2 rows took the format's default, FM (wide).",
+                                  "No Skip column: 2 rows took the format's default, scanned."}) {
+            EXPECT_EQ(Saying(result, taken), 1) << c.csv;
+        }
         ExpectOurExportReadsBackUnchanged(image);
     }
 
