@@ -89,7 +89,8 @@ class ChirpReader {
         }
         for (const ChirpRow& row : rows) {
             for (int f = 0; f < kChirpToneFieldCount; ++f) {
-                tally.standIns[static_cast<size_t>(f)] += (row.tones.stoodIn >> f) & 1u;
+                tally.standIns[static_cast<size_t>(f)] +=
+                    ((row.tones.stoodIn >> f) & 1u) != 0 ? 1 : 0;
             }
             tally.withoutPower += row.power.kind == PowerCell::Kind::Unstated;
             tally.comments += row.commentLeftBehind;
