@@ -28,12 +28,14 @@ int FuzzCalibration(const uint8_t* data, size_t size);
 int FuzzText(const uint8_t* data, size_t size);
 int FuzzPassword(const uint8_t* data, size_t size);
 int FuzzChannels(const uint8_t* data, size_t size);
+int FuzzMultiradio(const uint8_t* data, size_t size);
 
 inline constexpr Target kTargets[] = {
     {"session", FuzzSession},         {"project", FuzzProject},
     {"memory", FuzzMemory},           {"configuration", FuzzConfiguration},
     {"calibration", FuzzCalibration}, {"text", FuzzText},
     {"password", FuzzPassword},       {"channels", FuzzChannels},
+    {"multiradio", FuzzMultiradio},
 };
 
 // A file of this process for loaders that take a path: on a memory file system where there

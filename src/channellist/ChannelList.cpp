@@ -72,7 +72,10 @@ std::string ChannelListError::Message() const {
 }
 
 ChannelListResult ListError(int line, int column, std::string why, std::string value) {
-    return {false, {line, column, {}, 0, std::move(value), std::move(why)}};
+    ChannelListResult result;
+    result.ok = false;
+    result.error = {line, column, {}, 0, std::move(value), std::move(why)};
+    return result;
 }
 
 std::span<const ChannelColumn> AllColumns() {

@@ -33,6 +33,8 @@ struct ChannelListResult {
     bool ok = true;
     ChannelListError error;
     int rows = 0;  // how many rows were stored
+    // What the summary says beside the rows: defaults taken, values the radio cannot keep.
+    std::vector<std::string> notes;
     explicit operator bool() const { return ok; }
 };
 

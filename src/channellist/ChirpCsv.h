@@ -26,6 +26,9 @@ bool IsChirpCsvHeader(const TextTableRow& header);
 // (busy lock, DTMF, squelch mode as far as a receive tone does not change it) keep their
 // values. Frequencies must lie in the band on the radio's raster, tones in its lists, names
 // fit its 6 bytes; Mode FM or NFM; Power the higher or lower of at most two levels in the file.
+// A column the file lacks reads as the format's default (or, for a tone, its twin column);
+// comments, digital voice values and the tuning step are left behind; the result's notes say
+// once what was assumed and what was not kept.
 // A refusal that an option would take says so in its remedy: a Location no channel has (or one
 // named twice) goes with renumber, a name longer than the radio's bytes with shortenNames.
 ChannelListResult ImportChannelsChirpCsv(std::string_view csv, ProjectImage& image,

@@ -5,6 +5,7 @@
 
 #include "channellist/ChannelCsv.h"
 #include "channellist/ChirpCsv.h"
+#include "channellist/ChirpImportNotes.h"
 #include "channellist/ChirpLayout.h"
 #include "channellist/ChirpRow.h"
 #include "channellist/ChirpTones.h"
@@ -25,12 +26,6 @@ ChannelListResult WithRemedy(ChannelListResult refused, ListRemedy remedy) {
     refused.error.remedy = remedy;
     return refused;
 }
-
-// The tone fields in ChirpToneField order.
-constexpr Column kToneColumns[kChirpToneFieldCount] = {
-    Column::Tone,         Column::RToneFreq,  Column::CToneFreq, Column::DtcsCode,
-    Column::DtcsPolarity, Column::RxDtcsCode, Column::CrossMode,
-};
 
 class ChirpReader {
   public:
@@ -59,6 +54,9 @@ class ChirpReader {
             }
             rows.emplace_back().text = &text;
         }
+        if (auto error = CheckShape(rows); !error) {
+            return error;
+        }
         // Rows are placed first, so that a refused value names its channel too.
         if (auto error = PlaceRows(rows); !error) {
             return error;
@@ -78,10 +76,29 @@ class ChirpReader {
         image = stored;
         ChannelListResult result;
         result.rows = static_cast<int>(rows.size());
+        result.notes = ChirpImportNotes(Tally(rows));
         return result;
     }
 
   private:
+    ChirpImportTally Tally(const std::vector<ChirpRow>& rows) const {
+        ChirpImportTally tally;
+        tally.rows = static_cast<int>(rows.size());
+        for (int c = 0; c < kChirpColumnCount; ++c) {
+            tally.columns.set(static_cast<size_t>(c), layout_.Has(static_cast<Column>(c)));
+        }
+        for (const ChirpRow& row : rows) {
+            for (int f = 0; f < kChirpToneFieldCount; ++f) {
+                tally.standIns[static_cast<size_t>(f)] +=
+                    ((row.tones.stoodIn >> f) & 1u) != 0 ? 1 : 0;
+            }
+            tally.withoutPower += row.power.kind == PowerCell::Kind::Unstated;
+            tally.comments += row.commentLeftBehind;
+            tally.digitalVoice += row.digitalVoiceLeftBehind;
+        }
+        return tally;
+    }
+
     const std::string* Cell(const ChirpRow& row, Column column) const {
         return layout_.Cell(row, column);
     }
@@ -92,13 +109,35 @@ class ChirpReader {
         return layout_.Error(row, column, std::move(why));
     }
 
-    ChannelListResult ReadRow(ChirpRow& row) const {
-        const int width = static_cast<int>(row.text->cells.size());
-        if (width != layout_.Width()) {
-            return ListError(row.text->line, std::min(width, layout_.Width()) + 1,
-                             "a row of " + std::to_string(width) + " values under a header of " +
-                                 std::to_string(layout_.Width()) + " columns");
+    // Every row has a cell under each column of the header before any cell is read. More rows
+    // than channels is said first: no choice of locations can hold them.
+    ChannelListResult CheckShape(const std::vector<ChirpRow>& rows) const {
+        if (rows.size() > static_cast<size_t>(kChannelCount)) {
+            const int first = rows[kChannelCount].text->line;
+            return ListError(first, 1,
+                             "more rows than the radio's 16 channels: lines " +
+                                 std::to_string(first) + " to " +
+                                 std::to_string(rows.back().text->line) + " are extra");
         }
+        for (const ChirpRow& row : rows) {
+            const std::vector<std::string>& cells = row.text->cells;
+            const int width = static_cast<int>(cells.size());
+            // Spreadsheets write empty cells past the last column of the header.
+            const bool emptyBeyondHeader =
+                width > layout_.Width() &&
+                std::all_of(cells.begin() + layout_.Width(), cells.end(),
+                            [](const std::string& c) { return TrimmedCell(c).empty(); });
+            if (width < layout_.Width() || (width > layout_.Width() && !emptyBeyondHeader)) {
+                return ListError(row.text->line, std::min(width, layout_.Width()) + 1,
+                                 "a row of " + std::to_string(width) +
+                                     " values under a header of " +
+                                     std::to_string(layout_.Width()) + " columns");
+            }
+        }
+        return {};
+    }
+
+    ChannelListResult ReadRow(ChirpRow& row) const {
         for (auto step :
              {&ChirpReader::ReadFrequencies, &ChirpReader::ReadTones, &ChirpReader::ReadWords,
               &ChirpReader::ReadName, &ChirpReader::ReadUnheld}) {
@@ -143,6 +182,10 @@ class ChirpReader {
         if (!split && duplex != "+" && duplex != "-") {
             return Error(row, Column::Duplex, "not a duplex: empty, +, -, split or off");
         }
+        if (!layout_.Has(Column::Offset)) {
+            return Error(row, Column::Duplex,
+                         "a duplex with no Offset column to give the transmit frequency");
+        }
         const auto offset = ParseChirpMHz(Text(row, Column::Offset));
         if (!offset) {
             return Error(row, Column::Offset, "not a frequency in MHz, like 0.600000");
@@ -164,12 +207,13 @@ class ChirpReader {
     ChannelListResult ReadTones(ChirpRow& row) const {
         ChirpToneCells cells;
         for (int f = 0; f < kChirpToneFieldCount; ++f) {
-            if (const std::string* cell = Cell(row, kToneColumns[f])) {
+            if (const std::string* cell =
+                    Cell(row, ChirpToneColumn(static_cast<ChirpToneField>(f)))) {
                 cells.cells[f] = *cell;
             }
         }
         if (const auto error = ReadChirpTones(cells, row.tones)) {
-            return Error(row, kToneColumns[static_cast<int>(error->field)], error->why);
+            return Error(row, ChirpToneColumn(error->field), error->why);
         }
         return {};
     }
@@ -184,15 +228,8 @@ class ChirpReader {
             return Error(row, Column::Mode,
                          "a mode the radio does not have: FM (wide) or NFM (narrow)");
         }
-        const std::string_view step = Text(row, Column::TStep);
-        if (!step.empty()) {
-            const auto hz = ParseChirpStepHz(step);
-            if (!hz || *hz == 0 || RasterStepOf(*hz) == RasterStep::Off) {
-                return Error(row, Column::TStep,
-                             "a step the radio's raster cannot make (multiples of 5 kHz or "
-                             "6.25 kHz)");
-            }
-        }
+        // The tuning step is the source radio's; ours tunes by its raster, which every
+        // frequency has already been checked against.
         const std::string_view skip = Text(row, Column::Skip);
         if (EqualsIgnoringCase(skip, "P")) {
             return Error(row, Column::Skip, "priority scan, which the radio does not have");
@@ -250,18 +287,15 @@ class ChirpReader {
         return {};
     }
 
-    // Values with no place in this radio: a comment, the digital voice fields, columns of
-    // other programs. Empty ones are what an FM channel has there.
+    // Values with no place in this radio. A comment and the digital voice fields of an FM
+    // channel change nothing the radio does: they are left behind and counted. A column of
+    // another program may mean anything, so a value there is refused.
     ChannelListResult ReadUnheld(ChirpRow& row) const {
-        if (!Text(row, Column::Comment).empty()) {
-            return Error(row, Column::Comment, "a comment, which the radio has no place for");
-        }
-        for (const Column dv :
-             {Column::UrCall, Column::Rpt1Call, Column::Rpt2Call, Column::DvCode}) {
-            if (!Text(row, dv).empty()) {
-                return Error(row, dv, "a digital voice field, which this FM radio does not have");
-            }
-        }
+        row.commentLeftBehind = !Text(row, Column::Comment).empty();
+        row.digitalVoiceLeftBehind =
+            std::ranges::any_of(std::initializer_list<Column>{Column::UrCall, Column::Rpt1Call,
+                                                              Column::Rpt2Call, Column::DvCode},
+                                [&](Column dv) { return !Text(row, dv).empty(); });
         for (const int at : layout_.Unknown()) {
             const std::string& cell = row.text->cells[static_cast<size_t>(at)];
             if (!TrimmedCell(cell).empty()) {
@@ -273,14 +307,6 @@ class ChirpReader {
     }
 
     ChannelListResult PlaceRows(std::vector<ChirpRow>& rows) const {
-        // More rows than channels is said first: no choice of locations can hold them.
-        if (rows.size() > static_cast<size_t>(kChannelCount)) {
-            const int first = rows[kChannelCount].text->line;
-            return ListError(first, 1,
-                             "more rows than the radio's 16 channels: lines " +
-                                 std::to_string(first) + " to " +
-                                 std::to_string(rows.back().text->line) + " are extra");
-        }
         if (options_.renumber) {
             for (size_t i = 0; i < rows.size(); ++i) {
                 rows[i].channel = static_cast<int>(i) + 1;

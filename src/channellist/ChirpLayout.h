@@ -41,6 +41,16 @@ inline constexpr int kChirpColumnCount = 21;
 // The column's caption as the format spells it.
 std::string_view ChirpCaption(ChirpColumn column);
 
+// The column of each tone field.
+constexpr ChirpColumn ChirpToneColumn(ChirpToneField field) {
+    constexpr ChirpColumn columns[kChirpToneFieldCount] = {
+        ChirpColumn::Tone,      ChirpColumn::RToneFreq,    ChirpColumn::CToneFreq,
+        ChirpColumn::DtcsCode,  ChirpColumn::DtcsPolarity, ChirpColumn::RxDtcsCode,
+        ChirpColumn::CrossMode,
+    };
+    return columns[static_cast<int>(field)];
+}
+
 class ChirpLayout {
   public:
     // Reads the header row; a column named twice is refused.

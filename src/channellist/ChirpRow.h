@@ -27,6 +27,8 @@ struct ChirpRow {
     bool scanAdd = true;
     PowerCell power;
     std::string name;  // in the radio's code page
+    bool commentLeftBehind = false;
+    bool digitalVoiceLeftBehind = false;
 };
 
 // Writes only what differs, so that bytes no field of the format shows (a leftover code

@@ -14,6 +14,7 @@ using THaldenFuncs::detail::EqualsIgnoringCase;
 
 constexpr const char* kDefaultCtcss = "88.5";
 constexpr const char* kDefaultDcs = "023";
+constexpr const char* kDefaultCross = "Tone->Tone";
 
 // Hertz with any number of decimals, as long as they stop at tenths ("88.5", "88.50", "100").
 std::optional<uint16_t> CtcssTenths(std::string_view text) {
@@ -66,8 +67,15 @@ class ToneReader {
     explicit ToneReader(const ChirpToneCells& cells) : cells_(cells) {}
 
     std::optional<ChirpToneError> Read(ChirpTones& tones) {
-        const std::string mode(Text(ChirpToneField::Mode));
         tones = {};
+        auto error = ReadTones(tones);
+        tones.stoodIn = stoodIn_;
+        return error;
+    }
+
+  private:
+    std::optional<ChirpToneError> ReadTones(ChirpTones& tones) {
+        const std::string mode(Text(ChirpToneField::Mode));
         if (mode.empty()) {
             return std::nullopt;
         }
@@ -98,7 +106,6 @@ class ToneReader {
                      "not a tone mode: empty, Tone, TSQL, DTCS, TSQL-R, DTCS-R or Cross");
     }
 
-  private:
     // "Tone->DTCS": what is transmitted, then what opens the squelch; either side may be empty.
     std::optional<ChirpToneError> Cross(ChirpTones& tones) {
         const std::string_view cross = Text(ChirpToneField::CrossMode);
@@ -111,11 +118,10 @@ class ToneReader {
         };
         const int tx = arrow == std::string_view::npos ? -1 : side(cross.substr(0, arrow));
         const int rx = arrow == std::string_view::npos ? -1 : side(cross.substr(arrow + 2));
-        // The format's list has no "Tone->": that channel is the Tone mode.
-        if (tx < 0 || rx < 0 || (rx == 0 && tx != 2)) {
+        if (tx < 0 || rx < 0 || (tx == 0 && rx == 0)) {
             return Error(ChirpToneField::CrossMode,
                          "not a cross mode: Tone->Tone, Tone->DTCS, DTCS->Tone, DTCS->DTCS, "
-                         "->Tone, ->DTCS or DTCS->");
+                         "->Tone, ->DTCS, Tone-> or DTCS->");
         }
         std::optional<ChirpToneError> error;
         if (tx == 1) {
@@ -130,10 +136,7 @@ class ToneReader {
             return Ctcss(ChirpToneField::RxCtcss, tones.rx);
         }
         if (rx == 2) {
-            // A file from before the received code had a column of its own has one code.
-            return Dcs(
-                cells_[ChirpToneField::RxDcs] ? ChirpToneField::RxDcs : ChirpToneField::TxDcs, 1,
-                tones.rx);
+            return Dcs(ChirpToneField::RxDcs, 1, tones.rx);
         }
         return std::nullopt;
     }
@@ -177,19 +180,54 @@ class ToneReader {
         return std::nullopt;
     }
 
-    std::string_view Text(ChirpToneField field) const {
-        const auto& cell = cells_[field];
-        return cell ? TrimmedCell(*cell) : std::string_view();
+    std::string_view Text(ChirpToneField field) {
+        if (const auto& cell = cells_[field]) {
+            return TrimmedCell(*cell);
+        }
+        stoodIn_ |= 1u << static_cast<unsigned>(field);
+        const ChirpToneStandIn standIn = ChirpToneDefault(field);
+        if (standIn.other && cells_[*standIn.other]) {
+            return TrimmedCell(*cells_[*standIn.other]);
+        }
+        return standIn.text;
     }
 
-    static std::optional<ChirpToneError> Error(ChirpToneField field, std::string why) {
+    // The field is named where its text came from: a missing column's stand-in, when the file
+    // has that one. A format default is always a value the radio takes.
+    std::optional<ChirpToneError> Error(ChirpToneField field, std::string why) const {
+        const ChirpToneStandIn standIn = ChirpToneDefault(field);
+        if (!cells_[field] && standIn.other && cells_[*standIn.other]) {
+            field = *standIn.other;
+        }
         return ChirpToneError{field, std::move(why)};
     }
 
     const ChirpToneCells& cells_;
+    unsigned stoodIn_ = 0;
 };
 
 }  // namespace
+
+ChirpToneStandIn ChirpToneDefault(ChirpToneField field) {
+    using F = ChirpToneField;
+    switch (field) {
+        case F::TxCtcss:
+            return {F::RxCtcss, kDefaultCtcss};
+        case F::RxCtcss:
+            return {F::TxCtcss, kDefaultCtcss};
+        case F::TxDcs:
+            return {F::RxDcs, kDefaultDcs};
+        case F::RxDcs:
+            return {F::TxDcs, kDefaultDcs};
+        case F::Polarity:
+            return {std::nullopt, "NN"};
+        case F::CrossMode:
+            return {std::nullopt, kDefaultCross};
+        case F::Mode:
+            break;
+    }
+    return {std::nullopt, ""};
+}
 
 std::optional<ChirpToneError> ReadChirpTones(const ChirpToneCells& cells, ChirpTones& tones) {
     return ToneReader(cells).Read(tones);
@@ -205,7 +243,7 @@ ChirpToneTexts WriteChirpTones(Tone rx, Tone tx) {
     set(ChirpToneField::RxCtcss, kDefaultCtcss);
     set(ChirpToneField::TxDcs, kDefaultDcs);
     set(ChirpToneField::RxDcs, kDefaultDcs);
-    set(ChirpToneField::CrossMode, "Tone->Tone");
+    set(ChirpToneField::CrossMode, kDefaultCross);
     set(ChirpToneField::Polarity, std::string{PolarityLetter(tx), PolarityLetter(rx)});
 
     if (IsNone(rx) && IsNone(tx)) {

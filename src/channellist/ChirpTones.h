@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "model/ToneCodec.h"
 
@@ -31,11 +32,24 @@ struct ChirpToneError {
 struct ChirpTones {
     Tone rx;
     Tone tx;
+    // The fields this row was read with although the file has no column for them (bit per
+    // ChirpToneField): what a summary says was assumed.
+    unsigned stoodIn = 0;
 };
 
+// What a field reads as when the file has no column for it, as the format's readers take it:
+// the field that carries the same kind of value (older files and hand-made lists keep one
+// CTCSS column and one DCS code), else the format's default.
+struct ChirpToneStandIn {
+    std::optional<ChirpToneField> other;
+    std::string_view text;
+};
+ChirpToneStandIn ChirpToneDefault(ChirpToneField field);
+
 // The receive and transmit tones a row's mode defines, from the fields that mode uses (the
-// others are not looked at). A tone outside the radio's CTCSS or DCS list, or a mode the radio
-// cannot hold (squelch that mutes on the tone), is an error naming the field.
+// others are not looked at); a missing field reads as its stand-in. A tone outside the radio's
+// CTCSS or DCS list, or a mode the radio cannot hold (squelch that mutes on the tone), is an
+// error naming the field.
 std::optional<ChirpToneError> ReadChirpTones(const ChirpToneCells& cells, ChirpTones& tones);
 
 // The fields that describe the tones, with the format's usual values in the fields the mode

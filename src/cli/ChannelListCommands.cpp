@@ -96,13 +96,18 @@ void RunImport(const ChannelListOptions& options, CliContext& context) {
         return;
     }
     AppData& data = context.data;
-    if (const auto result = ImportChannelList(csv, data.image, data.band, options.chirp); !result) {
+    const auto result = ImportChannelList(csv, data.image, data.band, options.chirp);
+    if (!result) {
         std::cerr << options.list << ": " << result.error.Message() << "\nNothing was written.\n";
         context.exitCode = kExitDataError;
         return;
     }
     data.image = ProjectFileImage(data.image, data.band);
     WriteOutput(options.output, data.image.Raw(), context);
+    // The summary goes beside the result, never into an output that may be standard output.
+    for (const std::string& note : result.notes) {
+        std::cerr << options.list << ": " << note << '\n';
+    }
 }
 
 }  // namespace

@@ -89,6 +89,7 @@ TEST(ChirpCsv, EveryToneModeMapsOntoOurReceiveAndTransmitTones) {
         {"Cross", "NN", "->Tone", Ctcss(1318), kNone},
         {"Cross", "NR", "->DTCS", Dcs(0754, true), kNone},
         {"Cross", "RN", "DTCS->", kNone, Dcs(023, true)},
+        {"Cross", "NN", "Tone->", kNone, Ctcss(1000)},
         {"Cross", "RN", "DTCS->DTCS", Dcs(0754), Dcs(023, true)},
     };
     for (const Case& c : cases) {
@@ -217,7 +218,6 @@ TEST(ChirpCsv, RowsTheRadioCannotHoldAreRefusedWholly) {
     const Case cases[] = {
         {"AM", with([](RowText& r) { r.mode = "AM"; }), "Mode", "AM", "FM (wide) or NFM"},
         {"digital", with([](RowText& r) { r.mode = "DV"; }), "Mode", "DV", "mode"},
-        {"step", with([](RowText& r) { r.step = "2.50"; }), "TStep", "2.50", "raster"},
         {"off raster", with([](RowText& r) { r.frequency = "446.001000"; }), "Frequency",
          "446.001000", "raster"},
         {"outside band", with([](RowText& r) { r.frequency = "600.000000"; }), "Frequency",
@@ -233,10 +233,8 @@ TEST(ChirpCsv, RowsTheRadioCannotHoldAreRefusedWholly) {
          "NX", "NN, NR, RN or RR"},
         {"reverse", with([](RowText& r) { r.tone = "TSQL-R"; }), "Tone", "TSQL-R", "reverse"},
         {"reverse dcs", with([](RowText& r) { r.tone = "DTCS-R"; }), "Tone", "DTCS-R", "reverse"},
-        {"cross", with([](RowText& r) { r.tone = "Cross", r.cross = "Tone->"; }), "CrossMode",
-         "Tone->", "not a cross mode"},
-        {"comment", with([](RowText& r) { r.comment = "club"; }), "Comment", "club", "comment"},
-        {"dv", with([](RowText& r) { r.dv = "CQCQCQ"; }), "URCALL", "CQCQCQ", "digital voice"},
+        {"cross", with([](RowText& r) { r.tone = "Cross", r.cross = "->"; }), "CrossMode", "->",
+         "not a cross mode"},
         {"priority", with([](RowText& r) { r.skip = "P"; }), "Skip", "P", "priority"},
         {"long name", with([](RowText& r) { r.name = "REPEATER"; }), "Name", "REPEATER", "6 bytes"},
         {"name character", with([](RowText& r) { r.name = "A😀"; }), "Name", "A😀",

@@ -109,5 +109,24 @@ TEST_F(ChirpListCommands, ExportInTheFormatImportsBackToTheSameProject) {
     EXPECT_EQ(Cli({"export-csv", base_, "--format", "other"}).exitCode, 64);
 }
 
+// The summary goes to standard error, so that a project written to standard output stays
+// whole.
+TEST_F(ChirpListCommands, TheSummaryOfAnOlderListGoesToStandardError) {
+    const std::string csv = folder_.File("older.csv");
+    std::ofstream(csv) << "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,"
+                          "DtcsPolarity,Mode,TStep,Skip,Comment\r\n"
+                          "3,RPT,446.006250,,0.000000,Cross,100.0,131.8,023,NN,FM,2.50,,Club\r\n";
+    ASSERT_EQ(Cli({"import-csv", csv, "--base", base_, "-o", out_}).exitCode, 0);
+    const CliRun piped = Cli({"import-csv", csv, "--base", base_, "-o", "-"});
+    ASSERT_EQ(piped.exitCode, 0) << piped.err;
+    EXPECT_EQ(piped.out, ReadAll(out_));
+    for (const char* said : {"No CrossMode column: 1 row took the format's default, Tone->Tone.",
+                             "power on 1 row", "1 comment was not kept"}) {
+        EXPECT_NE(piped.err.find(csv + ": "), std::string::npos) << piped.err;
+        EXPECT_NE(piped.err.find(said), std::string::npos) << piped.err;
+    }
+    EXPECT_EQ(Open(out_).Channel(3).RxToneCode(), 1318);
+}
+
 }  // namespace
 }  // namespace radioprog

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <random>
 
+#include "channellist/ChannelColumns.h"
+#include "lang/TextCodec.h"
 #include "model/ProjectFields.h"
 #include "model/ProjectFile.h"
 #include "model/ToneCodec.h"
@@ -31,6 +34,9 @@ class ShowCommand : public testing::CliTest {
         first.SetRxTone(kToneDcsNormal, 0x2813);
         first.SetTxTone(kToneCtcss, 885);
         first.SetBusyFit(2);
+        first.SetDtmf(true);
+        first.SetSquelchMode(4);
+        image.SetText(ChannelNameField(1), *EncodeCodePage("中文A", CodePage::Gbk));
         image.SetChannelValid(1, true);
 
         auto last = image.Channel(16);
@@ -41,6 +47,7 @@ class ShowCommand : public testing::CliTest {
         last.SetWide(false);
         last.SetScanAdd(false);
         last.SetBusyFit(3);
+        image.SetText(ChannelNameField(16), "MARINE");
         image.SetChannelValid(16, true);
 
         image.Channel(5).InitialiseNew(470000000);  // not in use: must not be shown
@@ -62,9 +69,10 @@ TEST_F(ShowCommand, JsonCarriesTheStoredNumbers) {
               "{\"band\":{\"lower\":136000000,\"upper\":174000000},\"channels\":["
               "{\"number\":1,\"rx\":438006250,\"tx\":438006250,\"rxTone\":\"D023N\","
               "\"txTone\":\"88.5\",\"highPower\":true,\"wide\":true,\"busyFit\":2,"
-              "\"scanAdd\":true},"
+              "\"scanAdd\":true,\"name\":\"中文A\",\"dtmf\":true,\"squelchMode\":4},"
               "{\"number\":16,\"rx\":146520000,\"tx\":0,\"rxTone\":\"Off\",\"txTone\":\"D754I\","
-              "\"highPower\":false,\"wide\":false,\"busyFit\":3,\"scanAdd\":false}],"
+              "\"highPower\":false,\"wide\":false,\"busyFit\":3,\"scanAdd\":false,"
+              "\"name\":\"MARINE\",\"dtmf\":false,\"squelchMode\":0}],"
               "\"options\":{\"sql\":7,\"tot\":300,\"toa\":5,\"voice\":2,\"beep\":1,\"saving\":1,"
               "\"savingRate\":4}}\n");
 }
@@ -74,16 +82,49 @@ TEST_F(ShowCommand, TableShowsChannelsInUseAsTheEditorDoes) {
     ASSERT_EQ(result.exitCode, 0) << result.err;
     const auto& out = result.out;
     EXPECT_NE(out.find("Band: 136.00000 - 174.00000 MHz"), std::string::npos) << out;
-    EXPECT_NE(out.find("1   438.00625  438.00625  D023N   88.5    High  Wide   CAT\n"),
-              std::string::npos)
+    // A Chinese character is two columns wide on a terminal, as two letters are.
+    EXPECT_NE(out.find("BCL  Name   Scan DTMF Squelch Mode\n"), std::string::npos) << out;
+    EXPECT_NE(
+        out.find("1   438.00625  438.00625  D023N   88.5    High  Wide   CAT  中文A  ADD  ON   "
+                 "DTMF or CTC/DCS\n"),
+        std::string::npos)
         << out;
-    EXPECT_NE(out.find("16  146.52000  0          Off     D754I   Low   Narrow CAT\n"),
-              std::string::npos)
+    EXPECT_NE(
+        out.find("16  146.52000  0          Off     D754I   Low   Narrow CAT  MARINE DEL  OFF  "
+                 "Carrier\n"),
+        std::string::npos)
         << out;
     EXPECT_EQ(out.find("470.00000"), std::string::npos) << "an unused channel was shown";
     EXPECT_NE(out.find("TOT            300 s"), std::string::npos) << out;
     EXPECT_NE(out.find("Voice          English"), std::string::npos) << out;
     EXPECT_NE(out.find("Saver ratio    1:4"), std::string::npos) << out;
+}
+
+// A name from a radio may hold any byte: a control character neither reaches the terminal
+// nor breaks the JSON document.
+TEST_F(ShowCommand, ControlCharactersInNamesStayOutOfTheOutput) {
+    ProjectImage image;
+    BandLimits band;
+    ASSERT_TRUE(OpenProject(path_, image, band));
+    for (const char control : {'\x01', '\x1B', '\x7F', '\n', '"'}) {
+        image.SetText(ChannelNameField(16), std::string("A") + control + "B");
+        ASSERT_TRUE(SaveProject(path_, image, band));
+        const auto table = Cli({"show", path_});
+        ASSERT_EQ(table.exitCode, 0) << table.err;
+        const size_t row = table.out.find("\n16 ");
+        ASSERT_NE(row, std::string::npos) << table.out;
+        const std::string line = table.out.substr(row + 1, table.out.find('\n', row + 1) - row - 1);
+        EXPECT_EQ(std::ranges::count_if(line, [](char c) { return c < 0x20 || c == 0x7F; }), 0)
+            << int{control};
+        const auto json = Cli({"show", "--json", path_});
+        ASSERT_EQ(json.exitCode, 0) << json.err;
+        const std::string expected =
+            control == '"' ? std::string("\"A\\\"B\"")
+                           : "\"A\\u00" + std::string(1, "0123456789abcdef"[control >> 4]) +
+                                 "0123456789abcdef"[control & 15] + "B\"";
+        EXPECT_NE(json.out.find("\"name\":" + expected), std::string::npos)
+            << int{control} << json.out;
+    }
 }
 
 // A file that is not a project is bad data for show, write and import-csv's --base alike:
