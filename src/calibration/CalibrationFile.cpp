@@ -26,7 +26,9 @@ std::optional<std::string> WhyNotCalibration(std::span<const uint8_t> bytes) {
                " bytes, the size of a project file, not the " +
                std::to_string(kCalibrationDataSize) + " bytes of calibration data";
     }
-    if (auto text = TextFileKind(bytes)) {
+    // Judged on the bytes that would be taken: a text with a binary tail must not load as a
+    // record that, once saved, no longer loads.
+    if (auto text = TextFileKind(bytes.first(std::min(bytes.size(), kCalibrationDataSize)))) {
         return text;
     }
     return std::nullopt;
