@@ -80,8 +80,8 @@ bool HasFrequency(const HistoryEntry& entry, const TypedFrequency& typed) {
 }
 
 bool WordMatches(const HistoryEntry& entry, const std::string& word,
-                 const std::vector<std::string>& texts) {
-    if (word == Lower(RadioKindName(entry.kind))) {
+                 const std::vector<std::string>& kinds, const std::vector<std::string>& texts) {
+    if (std::find(kinds.begin(), kinds.end(), word) != kinds.end()) {
         return true;
     }
     if (const auto typed = AsFrequency(word); typed && HasFrequency(entry, *typed)) {
@@ -95,22 +95,21 @@ bool WordMatches(const HistoryEntry& entry, const std::string& word,
 }  // namespace
 
 bool HistoryEntryMatches(const HistoryEntry& entry, std::string_view search,
-                         std::span<const std::string> shownNames) {
+                         std::string_view shownKind, std::string_view shownJob) {
     const std::vector<std::string> words = Words(search);
     if (words.empty()) {
         return true;
     }
     std::vector<std::string> texts = {Lower(entry.label), HistoryTimeText(entry.time),
                                       RadioStampText(entry.radioStamp),
-                                      std::string(HistoryJobName(entry.job))};
+                                      std::string(HistoryJobName(entry.job)), Lower(shownJob)};
     if (!IsCalibrationJob(entry.job)) {
         texts.push_back(Lower(HistoryBandText(entry.band)));
     }
-    for (const std::string& name : shownNames) {
-        texts.push_back(Lower(name));
-    }
-    return std::all_of(words.begin(), words.end(),
-                       [&](const std::string& word) { return WordMatches(entry, word, texts); });
+    const std::vector<std::string> kinds = {Lower(RadioKindName(entry.kind)), Lower(shownKind)};
+    return std::all_of(words.begin(), words.end(), [&](const std::string& word) {
+        return WordMatches(entry, word, kinds, texts);
+    });
 }
 
 bool KeptWithin(const HistoryEntry& entry, const HistoryDays& days) {

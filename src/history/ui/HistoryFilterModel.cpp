@@ -1,7 +1,5 @@
 #include "history/ui/HistoryFilterModel.h"
 
-#include <array>
-
 #include "history/ui/HistoryListModel.h"
 #include "history/ui/HistoryTexts.h"
 
@@ -33,9 +31,8 @@ bool HistoryFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex&) con
         return false;
     }
     // The kind and job are found as the list names them in the language in use too.
-    const std::array<std::string, 2> shown = {KindText(lang_, entry->kind).toStdString(),
-                                              JobText(lang_, entry->job).toStdString()};
-    return HistoryEntryMatches(*entry, search_, shown);
+    return HistoryEntryMatches(*entry, search_, KindText(lang_, entry->kind).toStdString(),
+                               JobText(lang_, entry->job).toStdString());
 }
 
 }  // namespace radioprog::ui

@@ -131,6 +131,10 @@ void HistoryWindow::BuildFilter(const std::vector<HistoryEntry>& entries) {
         edit->setDisplayFormat("yyyy-MM-dd");
         edit->setCalendarPopup(true);
         edit->setEnabled(false);
+        // A whole date, never cut to make room for the search.
+        edit->setMinimumWidth(edit->sizeHint().width() +
+                              edit->fontMetrics().horizontalAdvance("00"));
+        edit->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
         connect(edit, &QDateEdit::dateChanged, this, &HistoryWindow::FilterChanged);
         return edit;
     };

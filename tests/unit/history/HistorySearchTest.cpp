@@ -73,10 +73,14 @@ TEST(HistorySearch, EveryWordIsFoundInTheLabelDateKindJobOrAFrequency) {
         EXPECT_EQ(HistoryEntryMatches(e.project, c.search), c.project) << c.search;
         EXPECT_EQ(HistoryEntryMatches(e.calibration, c.search), c.calibration) << c.search;
     }
-    // The window's own names for the kind and job, in its language.
-    const std::vector<std::string> shown = {"旧型", "读校准数据"};
-    EXPECT_TRUE(HistoryEntryMatches(e.calibration, "校准", shown));
+    // The window's own names for the kind and job, in its language: the kind as a whole word
+    // too, the job as any part of it.
+    EXPECT_TRUE(HistoryEntryMatches(e.calibration, "校准", "旧型", "读校准数据"));
     EXPECT_FALSE(HistoryEntryMatches(e.calibration, "校准"));
+    EXPECT_TRUE(HistoryEntryMatches(e.calibration, "旧型", "旧型", "读校准数据"));
+    EXPECT_TRUE(HistoryEntryMatches(e.calibration, "LEGACY", "legacy", "Calibration read"));
+    EXPECT_FALSE(HistoryEntryMatches(e.calibration, "y", "legacy", "Calibration read"));
+    EXPECT_FALSE(HistoryEntryMatches(e.calibration, "旧", "旧型", "读校准数据"));
 }
 
 TEST(HistorySearch, EachKindAndJobFindsItsEntriesAndNoOther) {
