@@ -204,8 +204,11 @@ void HistoryWindow::FilterChanged() {
     }
     shown_->SetDays(days);
     shown_->SetSearch(eSearch->text());
-    // The entry shown below the list must be one the list still shows.
-    SelectionChanged();
+    // The entry shown below the list must be one the list still shows; one still shown is not
+    // read again at every key.
+    if (Selected() != shownEntry_) {
+        SelectionChanged();
+    }
 }
 
 const HistoryEntry* HistoryWindow::Selected() const {
@@ -232,6 +235,7 @@ void HistoryWindow::EditLabelClick() {
 void HistoryWindow::SelectionChanged() {
     const auto& lang = context_.data.lang;
     const HistoryEntry* entry = Selected();
+    shownEntry_ = entry;
     image_.reset();
     sDetail->clear();
     bOpen->setToolTip(QString());

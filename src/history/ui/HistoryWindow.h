@@ -62,6 +62,8 @@ class HistoryWindow final : public QDialog {
     QPushButton* bLabel = nullptr;
     QPushButton* bOpen = nullptr;
     QPushButton* bClose = nullptr;
+    // The entry shown below the list.
+    const HistoryEntry* shownEntry_ = nullptr;
     // The selected project as its file holds it.
     std::optional<ProjectImage> image_;
     BandLimits band_;
