@@ -7,6 +7,7 @@
 #include "appdata/Settings.h"
 #include "cli/FileReport.h"
 #include "cli/ProjectReport.h"
+#include "history/HistoryLabel.h"
 #include "model/ProjectFile.h"
 
 namespace radioprog::cli {
@@ -16,6 +17,7 @@ namespace {
 struct HistoryOptions {
     std::string action = "list";
     std::optional<int> number;
+    std::optional<std::string> label;
 };
 
 // The configuration's keys, as the radio commands load them; a missing file leaves the
@@ -36,15 +38,19 @@ std::string EntryLine(size_t number, const HistoryEntry& entry) {
                           (entry.channelsInUse == 1 ? " channel" : " channels");
     const std::string stamp = RadioStampText(entry.radioStamp);
     char line[256];
-    std::snprintf(line, sizeof line, "%3zu  %s  %-6s  %-18s  %s%s\n", number,
+    std::snprintf(line, sizeof line, "%3zu  %s  %-6s  %-18s  %s%s", number,
                   HistoryTimeText(entry.time).c_str(),
                   std::string(RadioKindName(entry.kind)).c_str(),
                   std::string(HistoryJobName(entry.job)).c_str(), what.c_str(),
                   stamp.empty() ? "" : ("  last written " + stamp).c_str());
-    return line;
+    // The label last: it is as long as the user made it.
+    return std::string(line) + (entry.label.empty() ? "" : "  label: " + entry.label) + "\n";
 }
 
 void ShowEntry(const HistoryEntry& entry, CliContext& context) {
+    if (!entry.label.empty()) {
+        std::cout << "Label: " << entry.label << "\n";
+    }
     if (IsCalibrationJob(entry.job)) {
         CalibrationData calibration;
         if (Report(LoadCalibrationFile(entry.path, calibration), context)) {
@@ -58,6 +64,26 @@ void ShowEntry(const HistoryEntry& entry, CliContext& context) {
     ResetProjectToDefaults(data);
     if (Report(OpenProject(entry.path, data.image, data.band), context)) {
         std::cout << ProjectAsTable(data.image, data.band);
+    }
+}
+
+// An empty text takes the label off.
+void LabelEntry(const HistoryEntry& entry, const std::optional<std::string>& text,
+                CliContext& context) {
+    if (!text) {
+        std::cerr << "history label needs the text after the entry's number (\"\" removes the "
+                  << "label)\n";
+        context.exitCode = kExitUsage;
+        return;
+    }
+    if (const auto why = HistoryLabelRefusal(*text)) {
+        std::cerr << "Cannot label entry with that text: " << *why << "\n";
+        context.exitCode = kExitUsage;
+        return;
+    }
+    if (const FileResult labelled = SetHistoryLabel(entry, *text); !labelled) {
+        std::cerr << labelled.message << "\n";
+        context.exitCode = kExitFileError;
     }
 }
 
@@ -90,6 +116,8 @@ void RunHistory(const HistoryOptions& options, CliContext& context) {
     const HistoryEntry& entry = entries[static_cast<size_t>(n - 1)];
     if (options.action == "path") {
         std::cout << entry.path << "\n";
+    } else if (options.action == "label") {
+        LabelEntry(entry, options.label, context);
     } else {
         ShowEntry(entry, context);
     }
@@ -112,10 +140,15 @@ HistorySettings HistorySettingsFor(const CliContext& context) {
 void AddHistoryCommand(CLI::App& app, CliContext& context) {
     auto options = std::make_shared<HistoryOptions>();
     auto* history = app.add_subcommand(
-        "history", "List the reads kept in the history, show one or print its path");
-    history->add_option("action", options->action, "list (the default), show N or path N")
-        ->check(CLI::IsMember({"list", "show", "path"}));
+        "history", "List the reads kept in the history, show one, print its path or label it");
+    history
+        ->add_option("action", options->action,
+                     "list (the default), show N, path N or label N TEXT")
+        ->check(CLI::IsMember({"list", "show", "path", "label"}));
     history->add_option("n", options->number, "Entry number: 1 is the newest, as list shows");
+    history->add_option("text", options->label,
+                        "label: one line of text kept beside the entry (customer, job, a note); "
+                        "\"\" removes the label");
     history->callback([options, &context] { RunHistory(*options, context); });
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The history of reads on the command line: `history [list|show N|path N]`, and the history
-// settings the radio commands' jobs keep their reads under.
+// The history of reads on the command line: `history [list|show N|path N|label N TEXT]`, and the
+// history settings the radio commands' jobs keep their reads under.
 
 #include <CLI/CLI.hpp>
 

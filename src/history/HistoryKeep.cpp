@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "history/HistoryKeep.h"
+#include "history/HistoryLabel.h"
 #include "history/HistoryNames.h"
 #include "model/AtomicOutput.h"
 #include "model/PrivateFolder.h"
@@ -97,6 +98,8 @@ FileResult Keep(const HistorySettings& settings, const HistoryRecord& record,
     if (FileResult reserved = ReserveName(settings.folder, name, path); !reserved) {
         return reserved;
     }
+    // A label left by an entry deleted by hand under this name says nothing of this read.
+    RemoveHistoryLabel(path);
     if (FileResult written = WriteFileAtomically(path, bytes, kEntryMode); !written) {
         unlink(path.c_str());
         return written;

@@ -28,9 +28,9 @@ FileResult KeepCalibrationInHistory(const HistorySettings& settings, const Histo
                                     const CalibrationData& calibration,
                                     std::string* keptPath = nullptr);
 
-// Deletes the entries written longest ago beyond keep; nothing but entries (as ListHistory
-// has them) is ever touched, and never the entry justKept names. False with why when an
-// entry could not be deleted.
+// Deletes the entries written longest ago beyond keep, each with its label; nothing but
+// entries (as ListHistory has them) and their labels is ever touched, and never the entry
+// justKept names. False with why when an entry could not be deleted.
 FileResult TrimHistory(const std::string& folder, size_t keep, const std::string& justKept = {});
 
 }  // namespace radioprog

@@ -1,4 +1,5 @@
 #include "calibration/CalibrationData.h"
+#include "history/HistoryLabel.h"
 #include "history/HistoryNames.h"
 #include "history/RadioHistory.h"
 #include "model/ProjectFile.h"
@@ -16,7 +17,11 @@ bool ReadProject(HistoryEntry& entry) {
         return false;
     }
     for (int n = 1; n <= kChannelCount; ++n) {
-        entry.channelsInUse += image.IsChannelValid(n) ? 1 : 0;
+        if (image.IsChannelValid(n)) {
+            ++entry.channelsInUse;
+            entry.channelFrequencies.push_back(image.Channel(n).RxFreq());
+            entry.channelFrequencies.push_back(image.Channel(n).TxFreq());
+        }
     }
     return true;
 }
@@ -50,6 +55,7 @@ std::vector<HistoryEntry> ListHistory(const std::string& folder) {
         entry.written = found.written;
         const bool read = IsCalibrationJob(entry.job) ? ReadCalibration(entry) : ReadProject(entry);
         if (read) {
+            entry.label = ReadHistoryLabel(entry.path);
             entries.push_back(std::move(entry));
         }
     }

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "history/HistoryKeep.h"
+#include "history/HistoryLabel.h"
 
 namespace radioprog {
 
@@ -38,10 +39,15 @@ FileResult TrimHistory(const std::string& folder, size_t keep, const std::string
     });
     FileResult result;
     for (size_t i = keep; i < entries.size(); ++i) {
-        if (unlink(entries[i].path.c_str()) != 0 && errno != ENOENT && result.ok) {
-            result = {false, "Cannot delete the old history entry \"" + entries[i].path +
-                                 "\": " + std::strerror(errno)};
+        if (unlink(entries[i].path.c_str()) != 0 && errno != ENOENT) {
+            if (result.ok) {
+                result = {false, "Cannot delete the old history entry \"" + entries[i].path +
+                                     "\": " + std::strerror(errno)};
+            }
+            // The entry stays listed, so its label stays with it.
+            continue;
         }
+        RemoveHistoryLabel(entries[i].path);
     }
     return result;
 }

@@ -16,6 +16,7 @@
 
 #include <compare>
 #include <cstddef>
+#include <cstdint>
 #include <ctime>
 #include <optional>
 #include <string>
@@ -81,8 +82,12 @@ struct HistoryEntry {
     // Projects: the working band and the channels in use.
     BandLimits band;
     int channelsInUse = 0;
+    // Projects: the receive and transmit frequencies (Hz) of the channels in use.
+    std::vector<uint32_t> channelFrequencies;
     // Calibration files: the frequencies (whole MHz) of the calibration points in use.
     std::vector<int> calibrationPointsMhz;
+    // What the user wrote about the entry, kept beside it (see HistoryLabel.h); empty: none.
+    std::string label;
     // When the file was written. Unlike the name's local time it does not move with the time
     // zone, so it is what trimming goes by.
     struct timespec written {};

@@ -32,6 +32,13 @@ constexpr TextRow kHistoryRows[] = {
      "Calibration data opens in the calibration window"},
     {"读频记录无法保存到历史", "讀頻記錄無法儲存到歷史",
      "The read could not be kept in the history"},
+    {"标签", "標籤", "Label"},
+    {"搜索：标签、日期、机型、操作、频率", "搜尋：標籤、日期、機型、操作、頻率",
+     "Search: label, date, radio, job, frequency"},
+    {"日期：", "日期：", "Dates:"},
+    {"至", "至", "to"},
+    {"编辑标签", "編輯標籤", "Edit label"},
+    {"标签无法保存", "標籤無法儲存", "The label could not be saved"},
 };
 static_assert(std::size(kHistoryRows) == static_cast<std::size_t>(HistoryTextId::Count),
               "one row per id");

@@ -32,6 +32,12 @@ enum class HistoryTextId : int {
     Close,
     OpenCalibrationTip,
     CannotKeep,
+    LabelColumn,
+    SearchHint,
+    Dates,
+    DatesTo,
+    EditLabel,
+    CannotLabel,
     Count,  // not a text: how many there are
 };
 

@@ -131,5 +131,42 @@ TEST_F(HistoryTest, AWriteKeepsItsResultWhenTheLogIsALinkAndTheConfigurationTurn
     EXPECT_FALSE(fs::exists(fs::path(data) / "radioprog")) << read.err;
 }
 
+TEST_F(HistoryTest, ALabelGoesWithItsTrimmedEntryAndTheOthersKeepTheirs) {
+    Radiosim sim({"--kind", "S"});
+    const std::string history = Path("history");
+    std::ofstream(Path("keep2.ini")) << "[History]\nKeep=2\n";
+    const auto read = [&] {
+        return CliWithConfig(Path("keep2.ini"), {"--history", history, "read", "--device",
+                                                 sim.Device(), "-o", Path("radio.Vkf")})
+            .exitCode;
+    };
+    const auto label = [&](const char* n, const char* text) {
+        return Cli({"--history", history, "history", "label", n, text}).exitCode;
+    };
+    ASSERT_EQ(read(), 0);
+    ASSERT_EQ(label("1", "first radio"), 0);
+    const fs::path first = FilesIn(history).front();
+    ASSERT_EQ(read(), 0);
+    ASSERT_EQ(label("1", "second radio"), 0);
+    ASSERT_EQ(FilesIn(history).size(), 4u);
+
+    // The labels take no entry's place under the limit: the third read trims the first only.
+    ASSERT_EQ(read(), 0);
+    const auto files = FilesIn(history);
+    ASSERT_EQ(files.size(), 3u);
+    EXPECT_FALSE(fs::exists(first));
+    EXPECT_FALSE(fs::exists(first.string() + ".label"));
+    const CliRun list = Cli({"--history", history, "history"});
+    EXPECT_EQ(list.out.find("first radio"), std::string::npos) << list.out;
+    EXPECT_NE(list.out.find("\n  2  "), std::string::npos) << list.out;
+    EXPECT_NE(list.out.find("  label: second radio\n"), std::string::npos) << list.out;
+    EXPECT_EQ(list.out.find("  3  "), std::string::npos) << "a label is listed as no entry";
+
+    // An entry number the list does not have labels nothing.
+    const CliRun none = Cli({"--history", history, "history", "label", "3", "x"});
+    EXPECT_EQ(none.exitCode, 64);
+    EXPECT_EQ(FilesIn(history), files);
+}
+
 }  // namespace
 }  // namespace radioprog::e2e

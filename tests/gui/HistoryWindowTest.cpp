@@ -5,6 +5,9 @@
 #include <sys/stat.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDateEdit>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +18,8 @@
 #include <fstream>
 
 #include "history/HistoryKeep.h"
+#include "history/HistoryLabel.h"
+#include "history/ui/HistoryWindow.h"
 #include "model/ProjectFile.h"
 #include "session/ui/ProgramDialog.h"
 #include "support/MainWindowFixture.h"
@@ -234,6 +239,182 @@ TEST_F(HistoryWindowTest, ACalibrationReadIsKeptAndAChipStatusIsNot) {
     const std::string saved = folder.File("saved.vkfa");
     ASSERT_TRUE(SaveCalibrationFile(saved, data.calibration));
     EXPECT_EQ(FileBytes(kept.front()), FileBytes(saved));
+}
+
+// The window on its own over a history of three entries on three days.
+class HistoryFindingTest : public ::testing::Test, protected testing::GuiContextFixture {
+  protected:
+    HistoryFindingTest() {
+        data.lang.SetLangType(THaldenFuncs::TLangType::English);
+        const HistorySettings settings{true, history, 500};
+        EXPECT_TRUE(KeepProjectInHistory(
+            settings, {HistoryJob::Read, RadioKind::Y, {}, LocalDay(2026, 3, 1)},
+            ProjectWith({{1, 145512500}}), BandLimits{136000000, 174000000}, &fire));
+        EXPECT_TRUE(KeepProjectInHistory(
+            settings, {HistoryJob::Backup, RadioKind::S, {}, LocalDay(2026, 3, 2)},
+            ProjectWith({{1, 438500000}, {2, 439000000}}), BandLimits{400000000, 480000000},
+            &taxi));
+        CalibrationData calibration;
+        calibration.SetPoint(0, {400, 1, 2, 3, 4, 5});
+        EXPECT_TRUE(KeepCalibrationInHistory(
+            settings, {HistoryJob::CalibrationRead, RadioKind::Legacy, {}, LocalDay(2026, 3, 3)},
+            calibration));
+        for (const auto& [path, label] :
+             {std::pair{fire, "Fire brigade, job 4711"}, std::pair{taxi, "Taxi Müller 出租车"}}) {
+            HistoryEntry entry;
+            entry.path = path;
+            EXPECT_TRUE(SetHistoryLabel(entry, label));
+        }
+    }
+    static std::time_t LocalDay(int year, int month, int day) {
+        std::tm local{};
+        local.tm_year = year - 1900;
+        local.tm_mon = month - 1;
+        local.tm_mday = day;
+        local.tm_hour = 12;
+        local.tm_isdst = -1;
+        return std::mktime(&local);
+    }
+    HistoryWindow& Open() {
+        window =
+            std::make_unique<HistoryWindow>(context, HistorySettings{true, history, 500}, nullptr);
+        window->show();
+        list = testing::Find<QTableView>(window.get(), "HistoryList");
+        return *window;
+    }
+    // The labels of the rows shown, top to bottom.
+    QStringList Shown() const {
+        QStringList rows;
+        for (int row = 0; row < list->model()->rowCount(); ++row) {
+            rows << list->model()->index(row, 6).data().toString();
+        }
+        return rows;
+    }
+    testing::CliRun Cli(const std::vector<std::string>& args) const {
+        std::vector<std::string> argv = {testing::BinDir() + "/radioprog-cli", "--config",
+                                         folder.File("cli.ini"), "--history", history};
+        argv.insert(argv.end(), args.begin(), args.end());
+        return testing::RunProgram(argv, folder.Path());
+    }
+
+    std::string history = folder.File("history");
+    std::string fire;
+    std::string taxi;
+    std::unique_ptr<HistoryWindow> window;
+    QTableView* list = nullptr;
+};
+
+TEST_F(HistoryFindingTest, ALabelFromTheCommandLineShowsHereAndOneTypedHereShowsThere) {
+    ASSERT_EQ(Cli({"history", "label", "1", "Bench 3, ready"}).exitCode, 0);
+    Open();
+    EXPECT_EQ(Shown(),
+              QStringList({"Bench 3, ready", "Taxi Müller 出租车", "Fire brigade, job 4711"}));
+
+    list->setCurrentIndex(list->model()->index(2, 0));
+    QTest::mouseClick(testing::Find<QPushButton>(window.get(), "bLabel"), Qt::LeftButton);
+    auto* editor = list->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr) << "the label is being edited";
+    // Typed as an input method hands over text, the last words key by key.
+    editor->setText(QString::fromUtf8("客户"));
+    QTest::keyClicks(editor, " Wang, radio 2");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_TRUE(window->isVisible()) << "Enter ends the edit, it opens nothing";
+    EXPECT_EQ(Shown().last(), QString::fromUtf8("客户 Wang, radio 2"));
+
+    const testing::CliRun listed = Cli({"history"});
+    ASSERT_EQ(listed.exitCode, 0) << listed.err;
+    EXPECT_NE(listed.out.find("3  2026-03-01"), std::string::npos) << listed.out;
+    EXPECT_NE(listed.out.find("label: 客户 Wang, radio 2\n"), std::string::npos) << listed.out;
+    EXPECT_EQ(listed.out.find("Fire brigade"), std::string::npos) << listed.out;
+
+    // A label that cannot be one is refused in a box and the one there stays.
+    modals.QueueAnswer(ModalAnswer::Ok);
+    EXPECT_FALSE(list->model()->setData(list->model()->index(0, 6), "two\nlines"));
+    ASSERT_FALSE(modals.Log().isEmpty());
+    EXPECT_TRUE(modals.Log().last().startsWith("The label could not be saved"))
+        << modals.Log().last().toStdString();
+    EXPECT_EQ(Shown().first(), "Bench 3, ready");
+    EXPECT_EQ(Cli({"history", "label", "1", "tab\there"}).exitCode, 64);
+    EXPECT_EQ(Cli({"history", "show", "1"}).out.rfind("Label: Bench 3, ready\n", 0), 0u);
+}
+
+TEST_F(HistoryFindingTest, TheSearchFiltersAsOneTypesByLabelDateKindAndFrequency) {
+    Open();
+    auto* search = testing::Find<QLineEdit>(window.get(), "eSearch");
+    const QString all = "";
+    const QString fireLabel = "Fire brigade, job 4711";
+    const QString taxiLabel = QString::fromUtf8("Taxi Müller 出租车");
+    const std::pair<const char*, QStringList> searches[] = {
+        {"fire", {fireLabel}},       {"出租", {taxiLabel}},
+        {"2026-03-02", {taxiLabel}}, {"03-0", {all, taxiLabel, fireLabel}},
+        {"y", {fireLabel}},          {"legacy", {all}},
+        {"calibration", {all}},      {"backup", {taxiLabel}},
+        {"145.5", {fireLabel}},      {"439", {taxiLabel}},
+        {"400", {all, taxiLabel}},  // a calibration point; a band edge
+        {"taxi 145.5", {}},
+    };
+    for (const auto& [typed, labels] : searches) {
+        search->clear();
+        const QString text = QString::fromUtf8(typed);
+        // Chinese comes from an input method as text, the rest key by key.
+        if (text.toLatin1() == typed) {
+            QTest::keyClicks(search, text);
+        } else {
+            search->insert(text);
+        }
+        EXPECT_EQ(Shown(), labels) << typed;
+    }
+
+    // The entry shown below the list is one the list shows.
+    search->clear();
+    QTest::keyClicks(search, "439");
+    QTest::keyClick(search, Qt::Key_Return);
+    EXPECT_TRUE(window->isVisible()) << "Enter goes to what was found, it opens nothing";
+    EXPECT_EQ(list->currentIndex().row(), 0);
+    auto* preview = testing::Find<QTableView>(window.get(), "HistoryPreview");
+    EXPECT_EQ(preview->model()->index(1, 0).data().toString(), "439.00000");
+    search->clear();
+    QTest::keyClicks(search, "fire");
+    const bool chosen = list->currentIndex().isValid();
+    EXPECT_EQ(preview->model()->index(0, 0).data().toString(), chosen ? "145.51250" : "")
+        << "the taxi, no longer listed, is no longer shown";
+    EXPECT_EQ(testing::Find<QPushButton>(window.get(), "bOpen")->isEnabled(), chosen);
+
+    // Days: from the 2nd on, then the 2nd alone, both ends counted.
+    search->clear();
+    auto* from = testing::Find<QDateEdit>(window.get(), "eDateFrom");
+    auto* to = testing::Find<QDateEdit>(window.get(), "eDateTo");
+    EXPECT_FALSE(from->isEnabled());
+    from->setDate(QDate(2026, 3, 2));
+    EXPECT_EQ(Shown().size(), 3) << "the dates count only once the box is ticked";
+    testing::Find<QCheckBox>(window.get(), "cDates")->setChecked(true);
+    EXPECT_EQ(Shown(), QStringList({all, taxiLabel}));
+    to->setDate(QDate(2026, 3, 2));
+    EXPECT_EQ(Shown(), QStringList({taxiLabel}));
+    QTest::keyClicks(search, "fire");
+    EXPECT_EQ(Shown(), QStringList());
+}
+
+TEST_F(HistoryFindingTest, TheListTakesTheWindowsHeightAndTheChannelsShowWhole) {
+    Open();
+    auto* preview = testing::Find<QTableView>(window.get(), "HistoryPreview");
+    window->resize(900, 700);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    QApplication::processEvents();
+    const auto wholeChannels = [preview] {
+        const int last = kChannelCount - 1;
+        return preview->rowViewportPosition(last) + preview->rowHeight(last) <=
+               preview->viewport()->height();
+    };
+    EXPECT_TRUE(wholeChannels());
+    const int listHeight = list->height();
+    const int previewHeight = preview->height();
+    window->resize(900, 1000);
+    QApplication::processEvents();
+    EXPECT_EQ(preview->height(), previewHeight);
+    EXPECT_EQ(list->height(), listHeight + 300);
+    EXPECT_TRUE(wholeChannels());
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "history/ui/HistoryListModel.h"
 
 #include "gui/UiText.h"
+#include "history/HistoryLabel.h"
 #include "history/ui/HistoryTexts.h"
 
 namespace radioprog::ui {
@@ -9,7 +10,8 @@ namespace {
 
 constexpr HistoryTextId kCaptions[HistoryListModel::kColumnCount] = {
     HistoryTextId::TimeColumn, HistoryTextId::KindColumn,     HistoryTextId::JobColumn,
-    HistoryTextId::BandColumn, HistoryTextId::ChannelsColumn, HistoryTextId::LastWriteColumn};
+    HistoryTextId::BandColumn, HistoryTextId::ChannelsColumn, HistoryTextId::LastWriteColumn,
+    HistoryTextId::LabelColumn};
 
 }  // namespace
 
@@ -46,6 +48,8 @@ QString HistoryListModel::CellText(const HistoryEntry& entry, int column) const 
             return project ? QString::number(entry.channelsInUse) : QString();
         case kLastWrite:
             return FromUtf8(RadioStampText(entry.radioStamp));
+        case kLabel:
+            return FromUtf8(entry.label);
         default:
             return {};
     }
@@ -56,7 +60,7 @@ QVariant HistoryListModel::data(const QModelIndex& index, int role) const {
     if (entry == nullptr) {
         return {};
     }
-    if (role == Qt::DisplayRole) {
+    if (role == Qt::DisplayRole || (role == Qt::EditRole && index.column() == kLabel)) {
         return CellText(*entry, index.column());
     }
     if (role == Qt::ToolTipRole) {
@@ -77,6 +81,30 @@ QVariant HistoryListModel::headerData(int section, Qt::Orientation orientation, 
     }
     return section >= 0 && section < kColumnCount ? HistoryUiText(lang_, kCaptions[section])
                                                   : QVariant();
+}
+
+Qt::ItemFlags HistoryListModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) {
+        return Qt::NoItemFlags;
+    }
+    const Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    return index.column() == kLabel ? flags | Qt::ItemIsEditable : flags;
+}
+
+bool HistoryListModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role != Qt::EditRole || index.column() != kLabel || Entry(index.row()) == nullptr) {
+        return false;
+    }
+    HistoryEntry& entry = entries_[static_cast<size_t>(index.row())];
+    const std::string text = value.toString().toStdString();
+    if (const FileResult labelled = SetHistoryLabel(entry, text); !labelled) {
+        emit labelRefused(FromUtf8(labelled.message));
+        return false;
+    }
+    // As the next listing will read it back.
+    entry.label = ReadHistoryLabel(entry.path);
+    emit dataChanged(index, index);
+    return true;
 }
 
 }  // namespace radioprog::ui

@@ -1,7 +1,8 @@
 #pragma once
-// "Radio history...": the reads kept in the history, newest first; the selected one's channels
-// in a read-only grid; Open makes it the current project as one step that Undo takes back, so
-// that it can be written to a radio with the usual Write.
+// "Radio history...": the reads kept in the history, newest first, found by a search over
+// labels, dates, kinds and frequencies and by a span of days; the selected one's channels in a
+// read-only grid; each entry's label edited in place. Open makes the entry the current project
+// as one step that Undo takes back, so that it can be written to a radio with the usual Write.
 
 #include <QDialog>
 #include <optional>
@@ -9,12 +10,16 @@
 #include "gui/GuiContext.h"
 #include "history/RadioHistory.h"
 
+class QCheckBox;
+class QDateEdit;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QTableView;
 
 namespace radioprog::ui {
 
+class HistoryFilterModel;
 class HistoryListModel;
 class ProjectPreviewModel;
 
@@ -27,22 +32,38 @@ class HistoryWindow final : public QDialog {
     // is only chosen (see CalibrationChosen), for the calibration window behind its code.
     void OpenClick();
     const QString& CalibrationChosen() const { return calibrationChosen_; }
+    // Starts editing the selected entry's label.
+    void EditLabelClick();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void BuildFilter(const std::vector<HistoryEntry>& entries);
     void BuildList(std::vector<HistoryEntry> entries);
     void BuildPreview();
+    void FilterChanged();
     void SelectionChanged();
+    void ListDoubleClicked(const QModelIndex& index);
     const HistoryEntry* Selected() const;
 
     GuiContext& context_;
     HistoryListModel* entries_ = nullptr;
+    HistoryFilterModel* shown_ = nullptr;
     ProjectPreviewModel* preview_ = nullptr;
     QLabel* sFolder = nullptr;
+    QLineEdit* eSearch = nullptr;
+    QCheckBox* cDates = nullptr;
+    QDateEdit* eDateFrom = nullptr;
+    QDateEdit* eDateTo = nullptr;
     QTableView* HistoryList = nullptr;
     QTableView* HistoryPreview = nullptr;
     QLabel* sDetail = nullptr;
+    QPushButton* bLabel = nullptr;
     QPushButton* bOpen = nullptr;
     QPushButton* bClose = nullptr;
+    // The entry shown below the list.
+    const HistoryEntry* shownEntry_ = nullptr;
     // The selected project as its file holds it.
     std::optional<ProjectImage> image_;
     BandLimits band_;
