@@ -1,6 +1,7 @@
 // Channel lists from files and pasted text: whatever the text, an import either changes
 // nothing and says where it stopped, or stores channels whose own list reads back into the
 // very same image.
+#include "ChannelListBase.h"
 #include "FuzzTargets.h"
 #include "channellist/ChannelClipboardText.h"
 #include "channellist/ChannelCsv.h"
@@ -8,22 +9,6 @@
 namespace radioprog::fuzz {
 
 namespace {
-
-constexpr BandLimits kBand{136000000, 174000000};
-
-ProjectImage BaseImage() {
-    ProjectImage image;
-    image.ResetToDefaults();
-    for (int n : {1, 5, 16}) {
-        image.Channel(n).InitialiseNew(146000000 + 12500 * static_cast<uint32_t>(n));
-        image.SetChannelValid(n, true);
-    }
-    return image;
-}
-
-bool SameImage(const ProjectImage& a, const ProjectImage& b) {
-    return std::equal(a.Raw().begin(), a.Raw().end(), b.Raw().begin());
-}
 
 void CheckOutcome(const ChannelListResult& result, const ProjectImage& before,
                   const ProjectImage& after) {
@@ -34,7 +19,7 @@ void CheckOutcome(const ChannelListResult& result, const ProjectImage& before,
         return;
     }
     ProjectImage again = after;
-    FUZZ_CHECK(ImportChannelsCsv(ExportChannelsCsv(after), again, kBand));
+    FUZZ_CHECK(ImportChannelsCsv(ExportChannelsCsv(after), again, kListBand));
     FUZZ_CHECK(SameImage(again, after));
 }
 
@@ -60,14 +45,14 @@ void CheckTableRoundTrip(std::string_view text, char separator) {
 
 int FuzzChannels(const uint8_t* data, size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    static const ProjectImage base = BaseImage();
+    static const ProjectImage base = ListBaseImage();
 
     ProjectImage imported = base;
-    CheckOutcome(ImportChannelsCsv(text, imported, kBand), base, imported);
+    CheckOutcome(ImportChannelsCsv(text, imported, kListBand), base, imported);
 
     ProjectImage pasted = base;
     const int first = 1 + static_cast<int>(size % kChannelCount);
-    CheckOutcome(PasteChannelsTsv(text, first, pasted, kBand), base, pasted);
+    CheckOutcome(PasteChannelsTsv(text, first, pasted, kListBand), base, pasted);
 
     CheckTableRoundTrip(text, ',');
     CheckTableRoundTrip(text, '\t');
