@@ -117,6 +117,11 @@ void TForm1::RefreshFromModel() {
     for (MainWindowPage* page : Pages()) {
         page->RefreshFromModel();
     }
+    // After start, New, Open, a read or a language switch the keys belong to the channels,
+    // not to the tool bar that comes first in the tab order.
+    if (PageControl_Home->currentIndex() == 0) {
+        channelPage_->FocusGrid();
+    }
     if (files_ != nullptr) {
         files_->Refresh();
         view_->Refresh();
