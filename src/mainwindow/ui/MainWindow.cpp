@@ -309,7 +309,7 @@ bool TForm1::ReadyToWrite() {
     if (!HasChannelTheRadioHolds(context_.data.image) &&
         !context_.modals.Confirm(
             this, FromUtf8(ChannelEditTextUtf8(lang, ChannelEditTextId::EmptyWriteQuestion)),
-            UiText(lang, text::kOk), UiText(lang, text::kCancel))) {
+            UiText(lang, text::kOk), OwnCancelText(lang))) {
         return false;
     }
     // Values the grid moved on its own are named before they reach a radio; once the user
@@ -321,8 +321,7 @@ bool TForm1::ReadyToWrite() {
     const QString question =
         FromUtf8(ChannelEditTextUtf8(lang, ChannelEditTextId::MovedValuesWriteQuestion))
             .arg(grid.MovedValuesText());
-    if (!context_.modals.Confirm(this, question, UiText(lang, text::kOk),
-                                 UiText(lang, text::kCancel))) {
+    if (!context_.modals.Confirm(this, question, UiText(lang, text::kOk), OwnCancelText(lang))) {
         return false;
     }
     grid.AcceptMovedValues();
