@@ -404,8 +404,8 @@ TEST_F(MainWindowTest, ASaveThatRunsOutOfSpaceKeepsTheOldProjectAndLeavesNoTempo
 }
 
 // The keys a user tries: Ctrl+R leaves the first cell alone selected even though Ctrl is
-// still down, Ctrl+Tab and Ctrl+Shift+Tab turn the pages from inside the grid, and no two
-// commands of a menu share their underlined letter, in any language.
+// still down, Ctrl+Tab and Ctrl+Shift+Tab turn the pages from inside the grid, and every
+// command of a menu has an underlined letter of its own, in any language.
 TEST_F(MainWindowTest, KeysMoveToOneCellTurnPagesAndReachEveryCommand) {
     WriteConfig("[config]\nLanguage=0\nAutoSeachPort=0\n");
     OpenWindow();
@@ -437,6 +437,9 @@ TEST_F(MainWindowTest, KeysMoveToOneCellTurnPagesAndReachEveryCommand) {
                 const qsizetype amp = action->text().indexOf('&');
                 if (amp >= 0 && amp + 1 < action->text().size()) {
                     letters << action->text().mid(amp + 1, 1).toUpper();
+                } else if (!action->isSeparator()) {
+                    ADD_FAILURE() << language << " " << menu->objectName().toStdString()
+                                  << ": no letter for " << action->text().toStdString();
                 }
             }
             letters.sort();
@@ -611,6 +614,10 @@ TEST_F(MainWindowTest, ShortcutsWriteTheProjectToARadioAndReadTheSameChannelsBac
     // Backed up, written and read back: one success, which counts the radio.
     ASSERT_EQ(modals.Log(), QStringList({"dialog: TProgramDialog",
                                          "SUCCESS\n\nRadios written since the window opened: 1"}));
+    // The radio now carries the time of this write, and the window says so.
+    const LastWriteTime stamped = data.lastWriteTime;
+    EXPECT_NE(stamped.year, 0);
+    EXPECT_EQ(Child<QLabel>("sLastWriteTime")->text(), LastWriteTimeText(stamped));
 
     modals.QueueAnswer(ModalAnswer::No);
     modals.QueueAnswer(ModalAnswer::Ok);

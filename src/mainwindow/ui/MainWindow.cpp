@@ -331,6 +331,8 @@ bool TForm1::ReadyToWrite() {
 void TForm1::MenuEdit_WriteClick() {
     if (ReadyToWrite()) {
         RunDataJob(false);
+        // A written radio carries the time of this write as its last programming time.
+        ApplyStatusTexts();
     }
 }
 
