@@ -174,6 +174,11 @@ void ChannelGridView::FitCaptionsForBold() {
                                             plainMetrics.horizontalAdvance(caption));
         const int width = columnWidth(column);
         if (width >= plainWidth && width < boldWidth) {
+            const auto earlier = widenedForBold_.find(column);
+            const bool widenedBefore =
+                earlier != widenedForBold_.end() && earlier->second.shown == width;
+            widenedForBold_[column] = {widenedBefore ? earlier->second.configured : width,
+                                       boldWidth};
             setColumnWidth(column, boldWidth);
         }
     }
@@ -184,6 +189,7 @@ void ChannelGridView::ApplySizes(const ConfigValues& config) {
     const auto& heights = config.channelGridRowHeights;
     verticalHeader()->setFixedWidth(std::max(widths[0], 0));
     horizontalHeader()->setFixedHeight(std::max(heights[0], 0));
+    widenedForBold_.clear();
     for (int column = 1; column < kChannelGridColumns; ++column) {
         setColumnWidth(column - 1, std::max(widths[column], 0));
     }
@@ -197,7 +203,10 @@ void ChannelGridView::StoreSizes(ConfigValues& config) const {
     config.channelGridColumnWidths[0] = verticalHeader()->minimumWidth();
     config.channelGridRowHeights[0] = horizontalHeader()->minimumHeight();
     for (int column = 1; column < kChannelGridColumns; ++column) {
-        config.channelGridColumnWidths[column] = columnWidth(column - 1);
+        const int width = columnWidth(column - 1);
+        const auto widened = widenedForBold_.find(column - 1);
+        const bool keptWidened = widened != widenedForBold_.end() && widened->second.shown == width;
+        config.channelGridColumnWidths[column] = keptWidened ? widened->second.configured : width;
     }
     for (int row = 1; row < kChannelGridRows; ++row) {
         config.channelGridRowHeights[row] = rowHeight(row - 1);

@@ -6,6 +6,7 @@
 
 #include <QPersistentModelIndex>
 #include <QTableView>
+#include <map>
 
 #include "model/Configuration.h"
 
@@ -44,6 +45,14 @@ class ChannelGridView final : public QTableView {
   private:
     QWidget* OpenEditor() const;
     void ShowHoverHint(const QModelIndex& index, const QPoint& globalPos);
+
+    // Columns widened for a bold caption: the configured width is what is stored again, so
+    // the configuration keeps the user's sizes. Keyed by column.
+    struct WidenedColumn {
+        int configured;
+        int shown;
+    };
+    std::map<int, WidenedColumn> widenedForBold_;
 
     QLabel* cornerCaption_ = nullptr;
     QPersistentModelIndex hoveredCell_;

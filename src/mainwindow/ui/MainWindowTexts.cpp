@@ -78,19 +78,12 @@ void TForm1::ApplyTexts() {
     for (const auto& m : menus) {
         m.menu->setTitle(UiText(lang, m.id));
     }
-    const ActionText actions[] = {{MenuFile_New, 2},
-                                  {MenuFile_Open, 3},
-                                  {MenuFile_Save, 4},
-                                  {MenuFile_Exit, 5},
-                                  {MenuEdit_Read, 7},
-                                  {MenuEdit_Write, 8},
-                                  {MenuEdit_Password, 231},
-                                  {MenuPort, 9},
-                                  {MenuLanguage_Chs, 11},
-                                  {MenuLanguage_Cht, 12},
-                                  {MenuLanguage_En, 13},
-                                  {MenuAbout, 166},
-                                  {MenuAdjustment, 167}};
+    const ActionText actions[] = {
+        {MenuFile_New, 2},        {MenuFile_Open, 3},    {MenuFile_Save, 4},
+        {MenuFile_Exit, 5},       {MenuEdit_Read, 7},    {MenuEdit_Write, 8},
+        {MenuEdit_Password, 231}, {MenuPort, 9},         {MenuLanguage_Chs, 11},
+        {MenuLanguage_Cht, 12},   {MenuLanguage_En, 13}, {MenuAbout, 166},
+        {MenuAdjustment, 167}};
     for (const auto& a : actions) {
         a.action->setText(UiText(lang, a.id));
     }
