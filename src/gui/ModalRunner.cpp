@@ -48,6 +48,7 @@ void ModalRunner::ShowMessage(QWidget* owner, const QString& message, const QStr
 bool ModalRunner::Confirm(QWidget* owner, const QString& question, const QString& okCaption,
                           const QString& cancelCaption) {
     if (scripted_) {
+        buttonLog_.push_back(QStringList({okCaption, cancelCaption}));
         return TakeAnswer(question).value_or(ModalAnswer::Cancel) == ModalAnswer::Ok;
     }
     TMyWarnDlg_2 dialog(owner, question, okCaption, cancelCaption);
@@ -57,6 +58,7 @@ bool ModalRunner::Confirm(QWidget* owner, const QString& question, const QString
 bool ModalRunner::OfferAction(QWidget* owner, const QString& message, const QString& actionCaption,
                               const QString& closeCaption) {
     if (scripted_) {
+        buttonLog_.push_back(QStringList({actionCaption, closeCaption}));
         return TakeAnswer(message).value_or(ModalAnswer::Cancel) == ModalAnswer::Ok;
     }
     TMyWarnDlg_2 dialog(owner, message, actionCaption, closeCaption, true);
@@ -67,6 +69,7 @@ ModalAnswer ModalRunner::AskYesNoCancel(QWidget* owner, const QString& question,
                                         const QString& yesCaption, const QString& noCaption,
                                         const QString& cancelCaption) {
     if (scripted_) {
+        buttonLog_.push_back(QStringList({yesCaption, noCaption, cancelCaption}));
         return TakeAnswer(question).value_or(ModalAnswer::Cancel);
     }
     TMyWarnDlg_3 dialog(owner, question, yesCaption, noCaption, cancelCaption);

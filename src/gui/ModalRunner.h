@@ -66,7 +66,12 @@ class ModalRunner {
     }
     // The text of every box shown, in order ("unexpected: ..." for one without an answer).
     const QStringList& Log() const { return log_; }
-    void ClearLog() { log_.clear(); }
+    // The button captions of every question asked, in order, one list a question.
+    const QList<QStringList>& ButtonLog() const { return buttonLog_; }
+    void ClearLog() {
+        log_.clear();
+        buttonLog_.clear();
+    }
     bool AllAnswersUsed() const {
         return answers_.empty() && fileNames_.empty() && dialogHandlers_.empty() &&
                filterChoices_.empty();
@@ -83,6 +88,7 @@ class ModalRunner {
     std::deque<int> filterChoices_;
     std::deque<std::function<void(QDialog&)>> dialogHandlers_;
     QStringList log_;
+    QList<QStringList> buttonLog_;
     QString startFolder_;
 };
 

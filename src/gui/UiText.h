@@ -5,6 +5,7 @@
 #include <string>
 
 #include "lang/InterfaceText.h"
+#include "lang/ToolText.h"
 
 namespace radioprog::ui {
 
@@ -21,6 +22,12 @@ inline QString DialogTitle(QString menuCaption) {
 // The interface text of id in the current language, ready for a widget.
 inline QString UiText(const THaldenFuncs::TAppLang& lang, TextId id) {
     return FromUtf8(LangTextUtf8(lang, id));
+}
+
+// "Cancel" for the questions this tool asks of its own; the radio's boxes keep the interface
+// table's word.
+inline QString OwnCancelText(const THaldenFuncs::TAppLang& lang) {
+    return FromUtf8(ToolTextUtf8(lang, ToolTextId::Cancel));
 }
 
 }  // namespace radioprog::ui

@@ -10,7 +10,7 @@ namespace {
 // Reading a radio is 读频 / 讀頻, as the programming window says; traditional texts use the
 // words of the tool's other windows (檔案, 資料夾, 開啟), each with a Big5 code.
 constexpr TextRow kHistoryRows[] = {
-    {"读频历史...", "讀頻歷史...", "Radio history..."},
+    {"读频历史(&H)...", "讀頻歷史(&H)...", "Radio &history..."},
     {"读频历史", "讀頻歷史", "Radio history"},
     {"文件夹：%1", "資料夾：%1", "Folder: %1"},
     {"还没有保存任何读频记录", "還沒有儲存任何讀頻記錄", "No read has been kept yet"},

@@ -15,7 +15,7 @@ constexpr TextRow kSheetRows[] = {
     {"（没有使用中的信道）", "（沒有使用中的信道）", "(no channel in use)"},
     {"打印(&P)...", "列印(&P)...", "&Print..."},
     {"导出 PDF(&D)...", "匯出 PDF(&D)...", "Export P&DF..."},
-    {"资料表列出全部信道", "資料表列出全部信道", "Sheet lists all channels"},
+    {"资料表列出全部信道(&L)", "資料表列出全部信道(&L)", "Sheet &lists all channels"},
     {"PDF 文件(*.pdf)", "PDF 檔案(*.pdf)", "PDF file(*.pdf)"},
 };
 static_assert(std::size(kSheetRows) == static_cast<std::size_t>(SheetTextId::Count),

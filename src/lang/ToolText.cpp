@@ -31,6 +31,8 @@ constexpr TextRow kToolRows[] = {
     {"没有打开 %1 的权限", "沒有開啟 %1 的權限", "You may not open %1"},
     {"无法打开 %1", "無法開啟 %1", "Cannot open %1"},
     {"输入维修访问码", "輸入維修存取碼", "Input service access code"},
+    {"取消", "取消", "Cancel"},
+    {"MHz", "MHz", "MHz"},
 };
 static_assert(std::size(kToolRows) == static_cast<std::size_t>(ToolTextId::Count),
               "one row per id");

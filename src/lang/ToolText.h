@@ -1,8 +1,8 @@
 #pragma once
 // Texts of this tool's own that no table of the radio's programming windows has: captions of
-// the band and access-code dialogs, the headings of file errors, and the advice after a
-// failed session. Kept in
-// a table of their own, in the three languages, so the windows' TextIds stay as they are.
+// the band and access-code dialogs, the headings of file errors, the advice after a failed
+// session, and the Cancel of our own questions. Kept in a table of their own, in the three
+// languages, so the windows' TextIds stay as they are.
 // "%1" marks where a value goes.
 
 #include <cstddef>
@@ -31,7 +31,9 @@ enum class ToolTextId : int {
     DeviceNotAllowed,
     DeviceFailed,
     AccessCodePrompt,
-    Count,  // not a text: how many there are
+    Cancel,     // on our own questions; the radio's own boxes keep their word
+    MegaHertz,  // the unit beside a frequency field
+    Count,      // not a text: how many there are
 };
 
 LocalisedTableSource ToolTextSource();

@@ -16,7 +16,7 @@ constexpr TextRow kWriteCheckRows[] = {
     {"地址：%1", "位址：%1", "Addresses: %1"},
     {"无法保存备份，未写入任何数据。", "無法儲存備份，未寫入任何資料。",
      "The backup could not be kept: nothing was written."},
-    {"写下一台", "寫下一台", "Write to next radio"},
+    {"写下一台(&N)", "寫下一台(&N)", "Write to &next radio"},
     {"本次已写入 %1 台对讲机", "本次已寫入 %1 台對講機",
      "Radios written since the window opened: %1"},
     {"设置", "設定", "settings"},

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "port/PortChoice.h"
 #include "port/SerialPort.h"
@@ -169,6 +170,9 @@ class ProgramSession final : public SessionDriver {
     uint8_t handshakeAnswer_ = 0;
     int owedDataReplies_ = 0;
     uint16_t owedDataAddress_ = 0;
+    // The programming time this write put into the radio; it becomes the radio's last
+    // programming time once the write has succeeded.
+    std::optional<LastWriteTime> stampWritten_;
 };
 
 }  // namespace radioprog

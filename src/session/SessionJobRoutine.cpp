@@ -67,8 +67,9 @@ void ProgramSession::RunConversion(PlanConversion conversion) {
             AnalyseTmpAdjustmentData(data_.radioMemory, data_.calibrationTables);
             break;
         case PlanConversion::GetDataForWrite:
+            stampWritten_ = WriteTime();
             GetDataForWrite(data_.image, data_.band, data_.calibrationTables, data_.VariantY,
-                            WriteTime(), data_.radioMemory);
+                            *stampWritten_, data_.radioMemory);
             break;
         case PlanConversion::GetDataForWrite_old:
             GetDataForWrite_old(data_.image, data_.radioMemory);
@@ -94,6 +95,9 @@ void ProgramSession::FinishJob(AfterSuccess after) {
     host_.SetProgress(100);
     WriteEnding();
     // The message has been dismissed: only now does the data model change.
+    if (stampWritten_) {
+        data_.lastWriteTime = *stampWritten_;
+    }
     switch (after) {
         case AfterSuccess::Nothing:
             break;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -104,6 +105,37 @@ TEST_F(BandDialog, ACancelledConfirmationChangesNothing) {
     EXPECT_EQ(modals.Log(), QStringList({"Clear all data ?"}));
     EXPECT_EQ(data.band, (BandLimits{400000000, 480000000}));
     EXPECT_TRUE(DataKept());
+}
+
+// Typed limits can be left with Cancel, which changes nothing and asks nothing; both edits
+// say their unit, in every language.
+TEST_F(BandDialog, CancelLeavesTheBandAndTheFieldsSayMegahertz) {
+    for (const auto language :
+         {THaldenFuncs::TLangType::English, THaldenFuncs::TLangType::SimplifiedChinese,
+          THaldenFuncs::TLangType::TraditionalChinese}) {
+        data.lang.SetLangType(language);
+        TBandSetDlg dialog(context, nullptr);
+        dialog.show();
+        int units = 0;
+        for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+            units += label->isVisible() && label->text() == "MHz" ? 1 : 0;
+        }
+        EXPECT_EQ(units, 2);
+        Enter(dialog, "eBandSet_MinFreq", "136");
+        Enter(dialog, "eBandSet_MaxFreq", "174");
+        auto* cancel = Find<QPushButton>(&dialog, "CancelBtn");
+        ASSERT_NE(cancel, nullptr);
+        ASSERT_TRUE(cancel->isVisible());
+        EXPECT_EQ(cancel->text(), language == THaldenFuncs::TLangType::English
+                                      ? QString("Cancel")
+                                      : QString::fromUtf8("取消"));
+        QTest::mouseClick(cancel, Qt::LeftButton);
+        EXPECT_EQ(dialog.result(), QDialog::Rejected);
+        EXPECT_EQ(modals.Log(), QStringList());
+        EXPECT_EQ(data.band, (BandLimits{400000000, 480000000}));
+        EXPECT_TRUE(DataKept());
+        EXPECT_EQ(redraws, 0);
+    }
 }
 
 // The service person moves the radio to 136-174 MHz: hovering over OK takes both edits, the

@@ -143,7 +143,7 @@ TEST_F(HistoryWindowTest, AKeptReadOpensAsTheProjectAndUndoTakesTheOldProjectBac
     EXPECT_EQ(data.band, vhf);
     EXPECT_EQ(GridText(0, 0), "145.50000");
     EXPECT_EQ(GridText(2, 0), "");
-    EXPECT_EQ(Child<QLabel>("sLastWriteTime")->text(), "2026-3-4  5:6");
+    EXPECT_EQ(Child<QLabel>("sLastWriteTime")->text(), "2026-3-4  5:06");
 
     PressUndo();
     EXPECT_EQ(SavedBytes(data.image, data.band), before)

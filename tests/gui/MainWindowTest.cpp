@@ -404,8 +404,8 @@ TEST_F(MainWindowTest, ASaveThatRunsOutOfSpaceKeepsTheOldProjectAndLeavesNoTempo
 }
 
 // The keys a user tries: Ctrl+R leaves the first cell alone selected even though Ctrl is
-// still down, Ctrl+Tab and Ctrl+Shift+Tab turn the pages from inside the grid, and no two
-// commands of a menu share their underlined letter, in any language.
+// still down, Ctrl+Tab and Ctrl+Shift+Tab turn the pages from inside the grid, and every
+// command of a menu has an underlined letter of its own, in any language.
 TEST_F(MainWindowTest, KeysMoveToOneCellTurnPagesAndReachEveryCommand) {
     WriteConfig("[config]\nLanguage=0\nAutoSeachPort=0\n");
     OpenWindow();
@@ -437,6 +437,9 @@ TEST_F(MainWindowTest, KeysMoveToOneCellTurnPagesAndReachEveryCommand) {
                 const qsizetype amp = action->text().indexOf('&');
                 if (amp >= 0 && amp + 1 < action->text().size()) {
                     letters << action->text().mid(amp + 1, 1).toUpper();
+                } else if (!action->isSeparator()) {
+                    ADD_FAILURE() << language << " " << menu->objectName().toStdString()
+                                  << ": no letter for " << action->text().toStdString();
                 }
             }
             letters.sort();
@@ -547,6 +550,55 @@ TEST_F(MainWindowTest, WritingAProjectWithoutChannelsAsksFirst) {
     EXPECT_EQ(modals.Log(), QStringList({"dialog: TProgramDialog"})) << "a channel: no question";
 }
 
+// The questions this tool asks of its own say "Cancel"; the radio's own boxes (New's "Clear
+// all data ?", the close prompt) keep the word they have always had.
+TEST_F(MainWindowTest, OurOwnQuestionsSayCancelAndTheRadiosOwnBoxesKeepTheirWord) {
+    const QString chineseCancel = QString::fromUtf8("取消");
+    const struct {
+        int language;
+        QString ours;
+        QString radios;
+    } languages[] = {{0, "Cancel", "Cannel"},
+                     {1, chineseCancel, chineseCancel},
+                     {2, chineseCancel, chineseCancel}};
+    for (const auto& l : languages) {
+        SCOPED_TRACE(l.language);
+        WriteConfig("[config]\nLanguage=" + std::to_string(l.language) + "\n");
+        OpenWindow();
+        for (int n = 1; n <= kChannelCount; ++n) {
+            data.image.SetChannelValid(n, false);
+        }
+        modals.ClearLog();
+        modals.QueueAnswer(ModalAnswer::Cancel);
+        Child<QAction>("MenuEdit_Write")->trigger();  // a project without channels
+
+        testing::GridDriver grid(Child<QTableView>("StringGrid1"));
+        grid.Enter(0, 0, "999");  // stored on the band's upper limit
+        modals.QueueAnswer(ModalAnswer::Cancel);
+        Child<QAction>("MenuEdit_Write")->trigger();  // a value stored otherwise than typed
+
+        modals.QueueAnswer(ModalAnswer::Cancel);
+        Child<QAction>("MenuFile_Open")->trigger();  // "Save changes to ...?"
+        ASSERT_EQ(modals.ButtonLog().size(), 3);
+        for (const QStringList& buttons : modals.ButtonLog()) {
+            EXPECT_EQ(buttons.last(), l.ours) << buttons.join('|').toStdString();
+        }
+
+        modals.ClearLog();
+        modals.QueueAnswer(ModalAnswer::No);
+        modals.QueueAnswer(ModalAnswer::Cancel);
+        Child<QAction>("MenuFile_New")->trigger();
+        modals.QueueAnswer(ModalAnswer::Cancel);
+        window->close();
+        ASSERT_EQ(modals.ButtonLog().size(), 3);
+        EXPECT_EQ(modals.ButtonLog()[0].last(), l.ours) << "Save changes to ...?";
+        EXPECT_EQ(modals.ButtonLog()[1].last(), l.radios) << "Clear all data ?";
+        EXPECT_EQ(modals.ButtonLog()[2].last(), l.radios) << "the close prompt";
+        EXPECT_TRUE(modals.AllAnswersUsed());
+        CloseWindow();
+    }
+}
+
 TEST_F(MainWindowTest, ShortcutsWriteTheProjectToARadioAndReadTheSameChannelsBack) {
     Radiosim sim({"--kind", "S"});
     ASSERT_FALSE(sim.Device().empty());
@@ -562,6 +614,10 @@ TEST_F(MainWindowTest, ShortcutsWriteTheProjectToARadioAndReadTheSameChannelsBac
     // Backed up, written and read back: one success, which counts the radio.
     ASSERT_EQ(modals.Log(), QStringList({"dialog: TProgramDialog",
                                          "SUCCESS\n\nRadios written since the window opened: 1"}));
+    // The radio now carries the time of this write, and the window says so.
+    const LastWriteTime stamped = data.lastWriteTime;
+    EXPECT_NE(stamped.year, 0);
+    EXPECT_EQ(Child<QLabel>("sLastWriteTime")->text(), LastWriteTimeText(stamped));
 
     modals.QueueAnswer(ModalAnswer::No);
     modals.QueueAnswer(ModalAnswer::Ok);

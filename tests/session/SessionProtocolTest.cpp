@@ -109,6 +109,10 @@ TEST_P(RoundTripTest, WriteThenReadGivesBackTheSameChannelsAndBand) {
     ASSERT_EQ(RunJob(SessionMode::Data, false), SessionOutcome::Success);
     EXPECT_EQ(session->VariantY(), GetParam() == RadioKind::Y);
     EXPECT_EQ(session->LegacyRadio(), GetParam() == RadioKind::Legacy);
+    // The radio now holds the programming time the write gave it; a legacy radio keeps none.
+    const LastWriteTime stamped =
+        GetParam() == RadioKind::Legacy ? LastWriteTime{} : LastWriteTime{2024, 5, 6, 7, 8};
+    EXPECT_EQ(data.lastWriteTime, stamped);
     ResetProjectToDefaults(data);
     data.band = {136000000, 174000000};
     ASSERT_EQ(RunJob(SessionMode::Data, true), SessionOutcome::Success);

@@ -44,12 +44,17 @@ TBandSetDlg::TBandSetDlg(GuiContext& context, QWidget* owner) : QDialog(owner), 
     grid->addWidget(new QLabel(Text(context, ToolTextId::BandTo), this), 1, 0);
     eBandSet_MaxFreq = MakeFrequencyEdit("eBandSet_MaxFreq", BandSetMax, maxEdited_);
     grid->addWidget(eBandSet_MaxFreq, 1, 1);
+    // The edits hold MHz with five decimals; the unit beside them says so.
+    for (int row : {0, 1}) {
+        grid->addWidget(new QLabel(Text(context, ToolTextId::MegaHertz), this), row, 2);
+    }
 
     const OkCancelButtons buttons = AddOkCancelButtons(*this, *column, context.data.lang);
     OKBtn = buttons.OKBtn;
     OKBtn->setMouseTracking(true);
     OKBtn->installEventFilter(this);
-    buttons.CancelBtn->hide();  // the window is left with OK or by closing it
+    // A way out that changes nothing, as the window's close button already is.
+    buttons.CancelBtn->setText(OwnCancelText(context.data.lang));
 
     connect(eBandSet_MinFreq, &QLineEdit::editingFinished, this,
             &TBandSetDlg::eBandSet_MinFreqExit);

@@ -22,10 +22,6 @@ namespace {
 constexpr int kMinimumSectionSize = 4;
 constexpr qreal kGridPointSize = 8;
 
-bool IsToneColumn(int column) {
-    return column == kColRxTone || column == kColTxTone;
-}
-
 bool IsFrequencyColumn(int column) {
     return column == kColRxFreq || column == kColTxFreq;
 }
@@ -98,18 +94,17 @@ void ChannelGridView::keyPressEvent(QKeyEvent* event) {
     const bool printable = !text.isEmpty() && text.at(0).isPrint();
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (cell.isValid() && (cell.flags() & Qt::ItemIsEditable) && state() != EditingState) {
+        // The key is the start of the edit: a text cell (name, tone, or a frequency's first
+        // digit) takes it as its first character, a list picks the first item it begins.
         const bool frequency = IsFrequencyColumn(cell.column());
-        const bool typedText =
-            printable && (IsToneColumn(cell.column()) || (frequency && text.at(0).isDigit()));
-        if (typedText && edit(cell, AllEditTriggers, nullptr)) {
-            // The key becomes the first character of the frequency or tone.
+        const bool startsEdit = printable && (!frequency || text.at(0).isDigit());
+        if (startsEdit && edit(cell, AllEditTriggers, nullptr)) {
             if (QWidget* editor = OpenEditor()) {
                 QCoreApplication::sendEvent(editor, event);
             }
             return;
         }
-        // Lists open on any character, which is not passed on.
-        if (enter || (!frequency && printable)) {
+        if (enter) {
             edit(cell);
             return;
         }
@@ -118,6 +113,9 @@ void ChannelGridView::keyPressEvent(QKeyEvent* event) {
         return;  // no jumping between rows by typed letters
     }
     QTableView::keyPressEvent(event);
+    if (currentIndex() != cell) {
+        emit userMovedInGrid();
+    }
 }
 
 void ChannelGridView::mousePressEvent(QMouseEvent* event) {
@@ -133,7 +131,7 @@ void ChannelGridView::mousePressEvent(QMouseEvent* event) {
 
 void ChannelGridView::mouseReleaseEvent(QMouseEvent* event) {
     QTableView::mouseReleaseEvent(event);
-    emit gridClicked();
+    emit userMovedInGrid();
 }
 
 void ChannelGridView::mouseMoveEvent(QMouseEvent* event) {
@@ -159,24 +157,56 @@ void ChannelGridView::ShowHoverHint(const QModelIndex& index, const QPoint& glob
     }
 }
 
+void ChannelGridView::FitCaptionsForBold() {
+    QHeaderView& header = *horizontalHeader();
+    QFont bold = header.font();
+    bold.setBold(true);
+    const QFontMetrics plainMetrics(header.font());
+    const QFontMetrics boldMetrics(bold);
+    for (int column = 0; column < header.count(); ++column) {
+        if (header.isSectionHidden(column)) {
+            continue;
+        }
+        const QString caption = model()->headerData(column, Qt::Horizontal).toString();
+        // Qt sizes a caption for its bold face; the plain one needs that much less.
+        const int boldWidth = header.sectionSizeHint(column);
+        const int plainWidth = boldWidth - (boldMetrics.horizontalAdvance(caption) -
+                                            plainMetrics.horizontalAdvance(caption));
+        const int width = columnWidth(column);
+        if (width >= plainWidth && width < boldWidth) {
+            const auto earlier = widenedForBold_.find(column);
+            const bool widenedBefore =
+                earlier != widenedForBold_.end() && earlier->second.shown == width;
+            widenedForBold_[column] = {widenedBefore ? earlier->second.configured : width,
+                                       boldWidth};
+            setColumnWidth(column, boldWidth);
+        }
+    }
+}
+
 void ChannelGridView::ApplySizes(const ConfigValues& config) {
     const auto& widths = config.channelGridColumnWidths;
     const auto& heights = config.channelGridRowHeights;
     verticalHeader()->setFixedWidth(std::max(widths[0], 0));
     horizontalHeader()->setFixedHeight(std::max(heights[0], 0));
+    widenedForBold_.clear();
     for (int column = 1; column < kChannelGridColumns; ++column) {
         setColumnWidth(column - 1, std::max(widths[column], 0));
     }
     for (int row = 1; row < kChannelGridRows; ++row) {
         setRowHeight(row - 1, std::max(heights[row], 0));
     }
+    FitCaptionsForBold();
 }
 
 void ChannelGridView::StoreSizes(ConfigValues& config) const {
     config.channelGridColumnWidths[0] = verticalHeader()->minimumWidth();
     config.channelGridRowHeights[0] = horizontalHeader()->minimumHeight();
     for (int column = 1; column < kChannelGridColumns; ++column) {
-        config.channelGridColumnWidths[column] = columnWidth(column - 1);
+        const int width = columnWidth(column - 1);
+        const auto widened = widenedForBold_.find(column - 1);
+        const bool keptWidened = widened != widenedForBold_.end() && widened->second.shown == width;
+        config.channelGridColumnWidths[column] = keptWidened ? widened->second.configured : width;
     }
     for (int row = 1; row < kChannelGridRows; ++row) {
         config.channelGridRowHeights[row] = rowHeight(row - 1);

@@ -1,10 +1,12 @@
 #pragma once
 // The channel grid (StringGrid1): a cell is edited by the editor laid over it, opened by a
-// click, by Enter, or on a frequency cell by the first digit typed, which then becomes the
-// editor's first character. Tab moves between cells, Enter ends an edit.
+// click, by Enter, or by the first key typed: a text cell takes it as the editor's first
+// character (a frequency only a digit), a list picks the first item that begins with it. Tab
+// moves between cells, Enter ends an edit.
 
 #include <QPersistentModelIndex>
 #include <QTableView>
+#include <map>
 
 #include "model/Configuration.h"
 
@@ -25,10 +27,14 @@ class ChannelGridView final : public QTableView {
     // channel-number column and the header row.
     void ApplySizes(const ConfigValues& config);
     void StoreSizes(ConfigValues& config) const;
+    // The current column's caption is drawn bold: a column wide enough for its caption is
+    // widened to hold it bold too. A column made narrower by hand is left as it is.
+    void FitCaptionsForBold();
 
   signals:
-    // A click anywhere in the grid.
-    void gridClicked();
+    // A click anywhere in the grid, or a key that moved to another cell: the user's eyes
+    // have left the cell a note was about.
+    void userMovedInGrid();
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -39,6 +45,14 @@ class ChannelGridView final : public QTableView {
   private:
     QWidget* OpenEditor() const;
     void ShowHoverHint(const QModelIndex& index, const QPoint& globalPos);
+
+    // Columns widened for a bold caption: the configured width is what is stored again, so
+    // the configuration keeps the user's sizes. Keyed by column.
+    struct WidenedColumn {
+        int configured;
+        int shown;
+    };
+    std::map<int, WidenedColumn> widenedForBold_;
 
     QLabel* cornerCaption_ = nullptr;
     QPersistentModelIndex hoveredCell_;

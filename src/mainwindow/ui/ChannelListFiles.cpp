@@ -84,7 +84,7 @@ bool ImportChannelList(GuiContext& context, QWidget* owner) {
     const auto& lang = data.lang;
     while (const auto choice = ChoiceFor(csv, result, options)) {
         if (!context.modals.Confirm(owner, Text(context, choice->question), UiText(lang, text::kOk),
-                                    UiText(lang, text::kCancel))) {
+                                    OwnCancelText(lang))) {
             break;
         }
         options.*(choice->option) = true;

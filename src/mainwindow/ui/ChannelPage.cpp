@@ -63,9 +63,17 @@ ChannelPage::ChannelPage(GuiContext& context, QWidget* parent)
 
     connect(model_, &ChannelTableModel::channelEdited, this, &MainWindowPage::projectEdited);
     connect(tone, &ToneCellDelegate::toneStored, this, &ChannelPage::ShowToneTip);
-    connect(grid_, &ChannelGridView::gridClicked, toneTip_, &QWidget::hide);
+    connect(grid_, &ChannelGridView::userMovedInGrid, toneTip_, &QWidget::hide);
+    // The tip marks one cell's tone: once that tone is standard (undone, pasted over,
+    // cleared) or the channels move, it marks nothing.
+    connect(model_, &QAbstractItemModel::dataChanged, this, [this] {
+        if (!model_->IsNonstandardTone(toneTipCell_)) {
+            toneTip_->hide();
+        }
+    });
+    connect(model_, &QAbstractItemModel::rowsMoved, toneTip_, &QWidget::hide);
     connect(model_, &ChannelTableModel::valueNotice, this, &ChannelPage::ShowValueNotice);
-    connect(grid_, &ChannelGridView::gridClicked, valueNotice_, &QWidget::hide);
+    connect(grid_, &ChannelGridView::userMovedInGrid, valueNotice_, &QWidget::hide);
     grid_->ApplySizes(context_.data.config);
     ShowAllFields(context_.data.config.showAllChannelFields);
 }
@@ -75,6 +83,7 @@ void ChannelPage::ShowAllFields(bool shown) {
     for (int column = kFirstRecordFieldColumn; column < kGridColumnCount; ++column) {
         grid_->setColumnHidden(column, !shown);
     }
+    grid_->FitCaptionsForBold();
 }
 
 void ChannelPage::RefreshFromModel() {
@@ -90,7 +99,10 @@ void ChannelPage::RefreshFromModel() {
     model_->RefreshAll();
     grid_->SetCornerCaption(model_->CornerCaption());
     toneTip_->setText(model_->NonstandardText());
+    // A note about a cell of the project that was there before says nothing about this one.
+    toneTip_->hide();
     valueNotice_->hide();
+    grid_->FitCaptionsForBold();
 }
 
 void ChannelPage::CommitPendingEdit() {
@@ -109,6 +121,11 @@ void ChannelPage::MoveToFirstCell() {
 }
 
 void ChannelPage::FocusGrid() {
+    // The keys act on the current cell: there must be one for the first key to reach.
+    if (!grid_->currentIndex().isValid()) {
+        grid_->selectionModel()->setCurrentIndex(model_->index(0, kColRxFreq),
+                                                 QItemSelectionModel::ClearAndSelect);
+    }
     grid_->setFocus();
 }
 
@@ -117,6 +134,7 @@ void ChannelPage::ShowToneTip(const QModelIndex& index, QPoint editorTopLeft) {
         toneTip_->hide();
         return;
     }
+    toneTipCell_ = index;
     toneTip_->adjustSize();
     toneTip_->move(mapFromGlobal(editorTopLeft) + kToneTipOffset);
     toneTip_->raise();

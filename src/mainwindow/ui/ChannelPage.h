@@ -1,6 +1,8 @@
 #pragma once
 // The channel page of the main window: the 16 channels in a grid, edited in place.
 
+#include <QPersistentModelIndex>
+
 #include "gui/GuiContext.h"
 #include "mainwindow/ui/MainWindowPage.h"
 
@@ -39,6 +41,7 @@ class ChannelPage final : public MainWindowPage {
     ChannelTableModel* model_ = nullptr;
     ChannelGridView* grid_ = nullptr;
     QLabel* toneTip_ = nullptr;
+    QPersistentModelIndex toneTipCell_;  // the cell the tip marks
     QLabel* valueNotice_ = nullptr;
     bool sizesApplied_ = false;
 };

@@ -9,8 +9,12 @@ namespace radioprog::ui {
 std::vector<int> SelectedChannels(const QTableView& grid) {
     std::vector<int> channels;
     if (const QItemSelectionModel* selection = grid.selectionModel()) {
-        for (const QModelIndex& row : selection->selectedRows()) {
-            channels.push_back(row.row() + 1);
+        // Any selected cell stands for its channel: Shift with the arrow keys selects cells
+        // of one column, not whole rows.
+        for (const QModelIndex& cell : selection->selectedIndexes()) {
+            if (std::ranges::find(channels, cell.row() + 1) == channels.end()) {
+                channels.push_back(cell.row() + 1);
+            }
         }
     }
     if (channels.empty() && grid.currentIndex().isValid()) {

@@ -7,8 +7,9 @@ class QTableView;
 
 namespace radioprog::ui {
 
-// The channels whose whole rows are selected (through the row headers, with Shift and Ctrl),
-// ascending; when none is, the channel of the current cell; empty when there is none.
+// The channels with a selected cell (whole rows through the row headers, or cells picked with
+// Shift and Ctrl, by mouse or arrow keys), ascending; when none is, the channel of the
+// current cell; empty when there is none.
 std::vector<int> SelectedChannels(const QTableView& grid);
 
 // Where a paste starts: the first selected channel, or the current cell's; 0 when none.

@@ -117,6 +117,11 @@ void TForm1::RefreshFromModel() {
     for (MainWindowPage* page : Pages()) {
         page->RefreshFromModel();
     }
+    // After start, New, Open, a read or a language switch the keys belong to the channels,
+    // not to the tool bar that comes first in the tab order.
+    if (PageControl_Home->currentIndex() == 0) {
+        channelPage_->FocusGrid();
+    }
     if (files_ != nullptr) {
         files_->Refresh();
         view_->Refresh();
@@ -304,7 +309,7 @@ bool TForm1::ReadyToWrite() {
     if (!HasChannelTheRadioHolds(context_.data.image) &&
         !context_.modals.Confirm(
             this, FromUtf8(ChannelEditTextUtf8(lang, ChannelEditTextId::EmptyWriteQuestion)),
-            UiText(lang, text::kOk), UiText(lang, text::kCancel))) {
+            UiText(lang, text::kOk), OwnCancelText(lang))) {
         return false;
     }
     // Values the grid moved on its own are named before they reach a radio; once the user
@@ -316,8 +321,7 @@ bool TForm1::ReadyToWrite() {
     const QString question =
         FromUtf8(ChannelEditTextUtf8(lang, ChannelEditTextId::MovedValuesWriteQuestion))
             .arg(grid.MovedValuesText());
-    if (!context_.modals.Confirm(this, question, UiText(lang, text::kOk),
-                                 UiText(lang, text::kCancel))) {
+    if (!context_.modals.Confirm(this, question, UiText(lang, text::kOk), OwnCancelText(lang))) {
         return false;
     }
     grid.AcceptMovedValues();
@@ -327,6 +331,8 @@ bool TForm1::ReadyToWrite() {
 void TForm1::MenuEdit_WriteClick() {
     if (ReadyToWrite()) {
         RunDataJob(false);
+        // A written radio carries the time of this write as its last programming time.
+        ApplyStatusTexts();
     }
 }
 

@@ -165,6 +165,8 @@ void TForm1::BuildCentre() {
     writes_ = new RadioWriteActions(
         context_, this, [this] { return ReadyToWrite(); },
         [this] { return LocalPath(files_->CurrentFile()); });
+    // Connected after the write itself: the radios just written carry a new programming time.
+    connect(writes_->writeNextRadio, &QAction::triggered, this, &TForm1::ApplyStatusTexts);
     const QList<QAction*> editActions = MenuEdit->actions();
     const qsizetype afterWrite = editActions.indexOf(MenuEdit_Write) + 1;
     writes_->AddToMenu(MenuEdit,

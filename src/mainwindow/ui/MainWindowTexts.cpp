@@ -29,6 +29,19 @@ struct ActionText {
     TextId id;
 };
 
+// A menu caption of the interface table that carries no accelerator gets one: the letter is
+// marked where the caption has it, else added in brackets as the Chinese captions do.
+QString WithAccelerator(QString caption, QChar letter) {
+    if (caption.contains(QLatin1Char('&'))) {
+        return caption;
+    }
+    const qsizetype at = caption.indexOf(letter, 0, Qt::CaseInsensitive);
+    if (at >= 0) {
+        return caption.insert(at, QLatin1Char('&'));
+    }
+    return caption + QStringLiteral("(&%1)").arg(letter.toUpper());
+}
+
 }  // namespace
 
 QString FreqBandText(const BandLimits& band) {
@@ -36,12 +49,14 @@ QString FreqBandText(const BandLimits& band) {
 }
 
 QString LastWriteTimeText(const LastWriteTime& time) {
+    // A time reads "9:05", not "9:5"; a radio without a stamp keeps its plain "0:0".
+    const int minuteDigits = time == LastWriteTime{} ? 1 : 2;
     return QStringLiteral("%1-%2-%3  %4:%5")
         .arg(time.year)
         .arg(time.month)
         .arg(time.day)
         .arg(time.hour)
-        .arg(time.minute);
+        .arg(time.minute, minuteDigits, 10, QLatin1Char('0'));
 }
 
 void TForm1::ApplyTexts() {
@@ -63,23 +78,16 @@ void TForm1::ApplyTexts() {
     for (const auto& m : menus) {
         m.menu->setTitle(UiText(lang, m.id));
     }
-    const ActionText actions[] = {{MenuFile_New, 2},
-                                  {MenuFile_Open, 3},
-                                  {MenuFile_Save, 4},
-                                  {MenuFile_Exit, 5},
-                                  {MenuEdit_Read, 7},
-                                  {MenuEdit_Write, 8},
-                                  {MenuEdit_Password, 231},
-                                  {MenuEdit_SetRadioNewPD, 257},
-                                  {MenuPort, 9},
-                                  {MenuLanguage_Chs, 11},
-                                  {MenuLanguage_Cht, 12},
-                                  {MenuLanguage_En, 13},
-                                  {MenuAbout, 166},
-                                  {MenuAdjustment, 167}};
+    const ActionText actions[] = {
+        {MenuFile_New, 2},        {MenuFile_Open, 3},    {MenuFile_Save, 4},
+        {MenuFile_Exit, 5},       {MenuEdit_Read, 7},    {MenuEdit_Write, 8},
+        {MenuEdit_Password, 231}, {MenuPort, 9},         {MenuLanguage_Chs, 11},
+        {MenuLanguage_Cht, 12},   {MenuLanguage_En, 13}, {MenuAbout, 166},
+        {MenuAdjustment, 167}};
     for (const auto& a : actions) {
         a.action->setText(UiText(lang, a.id));
     }
+    MenuEdit_SetRadioNewPD->setText(WithAccelerator(UiText(lang, 257), QLatin1Char('e')));
     MenuFile_History->setText(FromUtf8(HistoryTextUtf8(lang, HistoryTextId::MenuItem)));
     MenuFile_SaveAs->setText(FromUtf8(ChannelEditTextUtf8(lang, ChannelEditTextId::SaveAs)));
     // Tool bar: the file and radio buttons carry short hints; the language buttons show the

@@ -86,7 +86,7 @@ bool ProjectFiles::ReadyToReplace() {
         &window_,
         QString::fromStdString(ChannelEditTextUtf8(lang, ChannelEditTextId::SaveChangesQuestion))
             .arg(name),
-        UiText(lang, text::kYes), UiText(lang, text::kNo), UiText(lang, text::kCancel));
+        UiText(lang, text::kYes), UiText(lang, text::kNo), OwnCancelText(lang));
     return answer == ModalAnswer::No || (answer == ModalAnswer::Yes && SaveToCurrent());
 }
 
