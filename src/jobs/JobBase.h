@@ -21,6 +21,7 @@ class JobBase : public SessionDriver, protected CheckedWriteHost {
     SessionOutcome Outcome() const override { return inner_->Outcome(); }
     const PortResult& PortFailure() const override { return inner_->PortFailure(); }
     std::optional<RadioKind> RadioMet() const override { return inner_->RadioMet(); }
+    bool RadioAnswered() const override { return inner_->RadioAnswered(); }
 
   protected:
     explicit JobBase(JobHost& front) : front_(front) {}

@@ -30,6 +30,12 @@ constexpr TextRow kWriteCheckRows[] = {
      "所有資料塊均已寫入並得到對講機確認，但回讀校驗未能進行：對講機中的資料未經校驗。",
      "Every block was written and acknowledged, but the read-back could not run: the radio "
      "is unverified."},
+    {"通讯口：自动搜索", "通訊口：自動搜尋", "Port: auto search"},
+    {"上次读取的对讲机：%1，最后写入 %2", "上次讀取的對講機：%1，最後寫入 %2",
+     "Radio last read: %1, last written %2"},
+    {"重试", "重試", "Retry"},
+    {"等待对讲机", "等待對講機", "Wait for the radio"},
+    {"正在等待对讲机...", "正在等待對講機...", "Waiting for a radio..."},
 };
 static_assert(std::size(kWriteCheckRows) == static_cast<std::size_t>(WriteCheckTextId::Count),
               "one row per id");

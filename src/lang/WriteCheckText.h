@@ -1,7 +1,8 @@
 #pragma once
 // Texts of the safety net around a write, in the three languages: the programming window's
 // check boxes, the result of a read-back that differs, the backup that could not be kept and
-// the writing of radio after radio. "%1" marks where a value goes.
+// the writing of radio after radio, where the window writes and what it offers when no radio
+// answers. "%1" marks where a value goes.
 
 #include <cstddef>
 #include <string>
@@ -28,6 +29,11 @@ enum class WriteCheckTextId : int {
     StageWrite,
     StageVerify,
     WrittenUnverified,
+    PortAutoSearch,
+    RadioLastRead,
+    Retry,
+    WaitForRadio,
+    WaitingForRadio,
     Count,  // not a text: how many there are
 };
 

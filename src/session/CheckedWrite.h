@@ -47,6 +47,10 @@ class CheckedWrite final : public SessionDriver, private SessionHost {
 
     const VerifyReport& Verify() const { return report_; }
     std::optional<RadioKind> RadioMet() const override { return kind_; }
+    // The kind is learnt when a stage ends; the stage under way may have met the radio already.
+    bool RadioAnswered() const override {
+        return kind_.has_value() || (session_ && session_->RadioAnswered());
+    }
     // The port number the job used (the one found by auto search).
     std::optional<int> PortNumber() const { return portNumber_; }
     // The port choice the job used, with the port map its stages found.

@@ -41,6 +41,9 @@ class SessionDriver {
     virtual const PortResult& PortFailure() const = 0;
     // The radio the job talked to, once a handshake was answered.
     virtual std::optional<RadioKind> RadioMet() const = 0;
+    // Whether a radio has answered this job yet. Until then nothing has reached a radio, so
+    // a front end may stop the job at once without leaving one half written.
+    virtual bool RadioAnswered() const { return RadioMet().has_value(); }
 };
 
 }  // namespace radioprog

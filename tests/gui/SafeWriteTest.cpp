@@ -1,14 +1,17 @@
 // Writing from the main window with the safety net: a radio that acknowledges a block and
 // keeps its old bytes is caught by the read-back, radio after radio writes the same project
 // again at once, counting the radios, and the backup kept before a wrong write puts the radio
-// back; every write leaves its line in the bench log.
+// back; every write leaves its line in the bench log. The first of radio after radio waits
+// for Start, and a radio not yet connected can be waited for.
 
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDialog>
 #include <QPushButton>
 #include <QTableView>
+#include <QTimer>
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -27,10 +30,16 @@ namespace fs = std::filesystem;
 
 class SafeWriteTest : public testing::MainWindowFixture {
   protected:
-    // English, COM1 fixed on the simulator, the history in the test's own folder.
-    void Configure(const std::string& device) {
-        WriteConfig("[config]\nLanguage=0\nPort=1\nAutoSeachPort=0\n[ports]\nCOM1=" + device +
+    // English unless told, COM1 fixed on the simulator, the history in the test's own folder.
+    void Configure(const std::string& device, int language = 0) {
+        WriteConfig("[config]\nLanguage=" + std::to_string(language) +
+                    "\nPort=1\nAutoSeachPort=0\n[ports]\nCOM1=" + device +
                     "\n[History]\nFolder=" + historyFolder + "\n");
+    }
+    void PressWriteToNextRadio() {
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        QTest::keyClick(window.get(), Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier);
     }
     void PressStartInTheNextProgrammingWindow() {
         modals.QueueDialogHandler([](QDialog& dialog) {
@@ -229,6 +238,77 @@ TEST_F(SafeWriteTest, ABandOrChannelsTheRadioCannotHoldAreRefusedBeforeTheRadio)
         << modals.Log()[1].toStdString();
     EXPECT_TRUE(modals.AllAnswersUsed());
     EXPECT_TRUE(LogLines().empty()) << "nothing went to a radio";
+}
+
+// A slip of the keys must not write a radio: the first write to the next radio shows the window
+// with Start and the safety net like any write; only the ones the success box asks for go at
+// once.
+TEST_F(SafeWriteTest, TheFirstWriteToTheNextRadioWaitsForStart) {
+    Radiosim sim({"--kind", "Y"});
+    ASSERT_FALSE(sim.Device().empty());
+    Configure(sim.Device(), 1);
+    OpenWindow();
+    PutChannelOneOn446100();
+
+    bool startOffered = false;
+    bool safetyNetShown = false;
+    modals.QueueDialogHandler([&](QDialog& dialog) {
+        startOffered = testing::Find<QPushButton>(&dialog, "ProgramStart")->isEnabled();
+        safetyNetShown = dialog.findChild<QCheckBox*>("BackupBeforeWrite") != nullptr &&
+                         dialog.findChild<QCheckBox*>("VerifyAfterWrite") != nullptr;
+        QTest::keyClick(&dialog, Qt::Key_Return);
+    });
+    modals.QueueAnswer(ModalAnswer::Ok);  // write to the next radio
+    bool nextWaitedForStart = true;
+    modals.QueueDialogHandler([&](QDialog& dialog) {
+        nextWaitedForStart = testing::Find<QPushButton>(&dialog, "ProgramStart")->isEnabled();
+    });
+    modals.QueueAnswer(ModalAnswer::Cancel);  // and that is all
+    PressWriteToNextRadio();
+
+    EXPECT_TRUE(startOffered);
+    EXPECT_TRUE(safetyNetShown);
+    EXPECT_FALSE(nextWaitedForStart);
+    EXPECT_EQ(modals.Log(),
+              QStringList(
+                  {"dialog: TProgramDialog", QString::fromUtf8("成功\n\n本次已写入 1 台对讲机"),
+                   "dialog: TProgramDialog", QString::fromUtf8("成功\n\n本次已写入 2 台对讲机")}));
+    EXPECT_TRUE(modals.AllAnswersUsed());
+    EXPECT_EQ(LogLines().size(), 3u);
+}
+
+// Radio after radio, a radio not yet connected is waited for: the job starts again every two
+// seconds, without a box, until one answers.
+TEST_F(SafeWriteTest, WaitingForTheRadioTriesAgainUntilOneAnswers) {
+    Radiosim sim({"--kind", "S"});
+    ASSERT_FALSE(sim.Device().empty());
+    const std::string cable = folder.File("cable");
+    Configure(cable);
+    OpenWindow();
+    PutChannelOneOn446100();
+
+    modals.QueueDialogHandler([](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Return); });
+    modals.QueueAnswer(ModalAnswer::Ok);  // wait for the radio
+    bool cancelOfferedWhileWaiting = false;
+    modals.QueueDialogHandler([&](QDialog& dialog) {
+        cancelOfferedWhileWaiting =
+            dialog.isVisible() && testing::Find<QPushButton>(&dialog, "CancelBtn")->isEnabled();
+        // Plugged in after the second attempt has found nothing either.
+        QTimer::singleShot(3000, &dialog, [&] { fs::create_symlink(sim.Device(), cable); });
+    });
+    modals.QueueAnswer(ModalAnswer::Cancel);  // no next radio
+    PressWriteToNextRadio();
+
+    ASSERT_EQ(modals.Log().size(), 4) << modals.Log().join('|').toStdString();
+    EXPECT_TRUE(modals.Log()[1].startsWith("Communication False\n\n"))
+        << modals.Log()[1].toStdString();
+    EXPECT_EQ(modals.Log()[2], "dialog: TProgramDialog");
+    EXPECT_EQ(modals.Log()[3], "SUCCESS\n\nRadios written since the window opened: 1");
+    EXPECT_TRUE(cancelOfferedWhileWaiting);
+    EXPECT_TRUE(modals.AllAnswersUsed());
+    const std::vector<std::string> log = LogLines();
+    ASSERT_FALSE(log.empty());
+    EXPECT_NE(log.back().find(",S,write,success,agreed,"), std::string::npos) << log.back();
 }
 
 }  // namespace

@@ -52,8 +52,11 @@ void RadioWriteActions::Write(bool nextRadio) {
         job.caption = UiText(context_.data.lang, text::kWriteToRadio);
         job.safetyNet = true;
         job.projectFile = projectFile_();
-        job.startAtOnce = next;
+        // The first write of the window waits for Start like any write, so a slip of the keys
+        // never reaches a radio; after one has been written the next ones go at once.
+        job.startAtOnce = next && radiosWritten_ > 0;
         job.alwaysVerify = next;
+        job.radioAfterRadio = next;
         job.radiosWrittenBefore = radiosWritten_;
         const ProgramResult result = RunProgramDialogFor(context_, window_, job);
         if (result.outcome == SessionOutcome::Success) {

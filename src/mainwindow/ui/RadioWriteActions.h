@@ -1,7 +1,8 @@
 #pragma once
 // Writing the project to radios: each write with its safety net, and radio after radio: one
 // key (or the button offered after a success) writes the same project to the next radio
-// connected, always read back, counting the radios written since the window opened.
+// connected, always read back, counting the radios written since the window opened. Only the
+// first of them waits for Start; a radio that does not answer can be waited for.
 
 #include <QObject>
 #include <functional>
@@ -25,8 +26,8 @@ class RadioWriteActions final : public QObject {
     void AddToMenu(QMenu* editMenu, QAction* before) const;
     void RefreshTexts();
 
-    // Writes the project; for the next radio at once and always read back. Goes on with the
-    // next radio as long as the user asks for it.
+    // Writes the project; for the next radio always read back, and at once once a radio has
+    // been written here. Goes on with the next radio as long as the user asks for it.
     void Write(bool nextRadio);
     int RadiosWritten() const { return radiosWritten_; }
 

@@ -40,7 +40,16 @@ struct ProgramJob {
     // A write the user insisted on: the radio's contents are kept in the history first.
     bool alwaysBackUp = false;
     std::optional<int> radiosWrittenBefore = std::nullopt;
+    // Part of writing radio after radio: when no radio answers, the box offers to wait for
+    // the next one to be connected instead of a single retry.
+    bool radioAfterRadio = false;
+    // Waiting for the radio: while no radio answers, the job starts again every two seconds
+    // without a box, until one answers or the user cancels.
+    bool waitForRadio = false;
 };
+
+// How long a window waiting for the radio leaves the port alone between two attempts.
+inline constexpr int kRadioWaitMs = 2000;
 
 struct ProgramResult {
     SessionOutcome outcome = SessionOutcome::NotStarted;
@@ -53,7 +62,8 @@ struct ProgramResult {
 // Whether the job is a write whose safety net the window offers.
 bool IsCheckedWrite(const ProgramJob& job);
 
-// Shows the window modally through context.modals; returns when it has closed.
+// Shows the window modally through context.modals; returns when it has closed. When the
+// user asks for a retry or to wait for the radio, the job runs again in a new window.
 SessionOutcome RunProgramDialog(GuiContext& context, QWidget* owner, const ProgramJob& job);
 ProgramResult RunProgramDialogFor(GuiContext& context, QWidget* owner, const ProgramJob& job);
 

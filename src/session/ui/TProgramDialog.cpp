@@ -20,6 +20,7 @@
 #include "lang/TextIds.h"
 #include "lang/WriteCheckText.h"
 #include "session/ui/FailureAdvice.h"
+#include "session/ui/ProgramWindowLines.h"
 
 namespace radioprog::ui {
 
@@ -64,7 +65,10 @@ TProgramDialog::TProgramDialog(GuiContext& context, QWidget* owner, const Progra
     if (IsCheckedWrite(job)) {
         AddSafetyNetChoices(layout);
     }
-    setFixedSize(369, std::max(137, sizeHint().height()));
+    AddWhereAndRadio(layout);
+    // The port line wraps, so the height follows the width the window keeps.
+    constexpr int kWidth = 369;
+    setFixedSize(kWidth, std::max({137, sizeHint().height(), layout->totalHeightForWidth(kWidth)}));
 
     connect(ProgramStart, &QPushButton::clicked, this, &TProgramDialog::ProgramStartClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
@@ -72,6 +76,10 @@ TProgramDialog::TProgramDialog(GuiContext& context, QWidget* owner, const Progra
     Timer_Tx = MakeTimer("Timer_Tx", &SessionDriver::Timer_TxTimer);
     Timer_Rx = MakeTimer("Timer_Rx", &SessionDriver::Timer_RxTimer);
     Timer_TimeOut = MakeTimer("Timer_TimeOut", &SessionDriver::Timer_TimeOutTimer);
+    radioWait_ = new QTimer(this);
+    radioWait_->setObjectName("RadioWait");
+    radioWait_->setSingleShot(true);
+    connect(radioWait_, &QTimer::timeout, this, &TProgramDialog::StartAgain);
 
     session_ = MakeDriver();
     if (job.startAtOnce) {
@@ -109,6 +117,19 @@ void TProgramDialog::AddSafetyNetChoices(QVBoxLayout* layout) {
     row->addWidget(backupBeforeWrite_);
     row->addWidget(verifyAfterWrite_);
     layout->addItem(row);
+}
+
+void TProgramDialog::AddWhereAndRadio(QVBoxLayout* layout) {
+    where_ = new QLabel(WhereTheJobGoes(context_), this);
+    where_->setObjectName("sPort");
+    where_->setWordWrap(true);
+    layout->insertWidget(0, where_);
+    const QString radio = RadioLastRead(context_);
+    if (!radio.isEmpty()) {
+        radioRead_ = new QLabel(radio, this);
+        radioRead_->setObjectName("sRadioRead");
+        layout->insertWidget(1, radioRead_);
+    }
 }
 
 std::unique_ptr<SessionDriver> TProgramDialog::MakeDriver() {
@@ -172,7 +193,7 @@ QTimer* TProgramDialog::MakeTimer(const char* name, void (SessionDriver::*handle
     timer->setObjectName(name);
     // Coarse timers may fire up to 5 % late, which would stretch every 3 ms poll.
     timer->setTimerType(Qt::PreciseTimer);
-    connect(timer, &QTimer::timeout, this, [this, handler] { ((*session_).*handler)(); });
+    connect(timer, &QTimer::timeout, this, [this, handler] { Drive(handler); });
     return timer;
 }
 
@@ -200,7 +221,16 @@ void TProgramDialog::ProgramStartClick() {
         verifyAfterWrite_->setEnabled(false);
         session_ = MakeDriver();
     }
-    session_->ProgramStartClick();
+    Drive(&SessionDriver::ProgramStartClick);
+}
+
+void TProgramDialog::Drive(void (SessionDriver::*entry)()) {
+    ((*session_).*entry)();
+    RefreshCancel();
+}
+
+void TProgramDialog::RefreshCancel() {
+    CancelBtn->setEnabled(!session_->IsRunning() || !session_->RadioAnswered());
 }
 
 void TProgramDialog::StartTimer(SessionTimer timer, int intervalMs) {
@@ -242,7 +272,7 @@ void TProgramDialog::PortInputArrived() {
         inputNotifier_->setEnabled(false);
         return;
     }
-    session_->Timer_RxTimer();
+    Drive(&SessionDriver::Timer_RxTimer);
 }
 
 void TProgramDialog::Pause(int ms) {
@@ -258,6 +288,13 @@ void TProgramDialog::AdvanceProgress(int by) {
 }
 
 void TProgramDialog::ShowMessage(SessionMessage message) {
+    if (waitingForRadio_) {
+        return;  // the next attempt follows; nobody needs to press OK in between
+    }
+    if (message == SessionMessage::CommunicationFalse) {
+        OfferAgainAfter(message);
+        return;
+    }
     QString text = SessionCaption(context_, static_cast<int>(message));
     if (message == SessionMessage::Success && IsCheckedWrite(job_) && job_.radiosWrittenBefore) {
         text +=
@@ -296,8 +333,36 @@ void TProgramDialog::StopWatchingPort() {
     }
 }
 
+void TProgramDialog::OfferAgainAfter(SessionMessage message) {
+    const bool wait = job_.radioAfterRadio;
+    const WriteCheckTextId action = wait ? WriteCheckTextId::WaitForRadio : WriteCheckTextId::Retry;
+    if (context_.modals.OfferAction(BoxOwner(), MessageText(message), CheckText(context_, action),
+                                    UiText(context_.data.lang, text::kOk))) {
+        afterFailure_ = wait ? AfterFailure::WaitForRadio : AfterFailure::Retry;
+    }
+}
+
+bool TProgramDialog::MeetsNoRadioAndWaits() const {
+    return job_.waitForRadio && !closing_ &&
+           session_->Outcome() == SessionOutcome::CommunicationFalse && !session_->RadioAnswered();
+}
+
+void TProgramDialog::StartAgain() {
+    waitingForRadio_ = false;
+    session_ = MakeDriver();
+    ProgramStartClick();
+}
+
 void TProgramDialog::CloseWindow() {
     StopWatchingPort();
+    if (MeetsNoRadioAndWaits()) {
+        waitingForRadio_ = true;
+        if (stage_ != nullptr) {
+            stage_->setText(CheckText(context_, WriteCheckTextId::WaitingForRadio));
+        }
+        radioWait_->start(kRadioWaitMs);
+        return;
+    }
     if (!closing_) {
         done(QDialog::Rejected);
     }
@@ -305,6 +370,7 @@ void TProgramDialog::CloseWindow() {
 
 void TProgramDialog::DataRead() {
     if (job_.readInto == nullptr) {
+        context_.data.radioRead = session_->RadioMet();
         emit context_.events.projectReplaced(ProjectReplacement::RadioRead);
     }
 }
@@ -328,10 +394,22 @@ void TProgramDialog::closeEvent(QCloseEvent* event) {
 }
 
 void TProgramDialog::reject() {
-    if (session_->IsRunning() && !closing_) {
-        return;
+    if (!closing_ && session_->IsRunning()) {
+        if (session_->RadioAnswered()) {
+            return;  // stopping now could leave the radio half written
+        }
+        StopRunningJob();
     }
+    radioWait_->stop();
+    waitingForRadio_ = false;
     QDialog::reject();
+}
+
+void TProgramDialog::StopRunningJob() {
+    closing_ = true;
+    session_->FormClose();
+    StopWatchingPort();
+    closing_ = false;
 }
 
 SessionOutcome RunProgramDialog(GuiContext& context, QWidget* owner, const ProgramJob& job) {
@@ -339,9 +417,17 @@ SessionOutcome RunProgramDialog(GuiContext& context, QWidget* owner, const Progr
 }
 
 ProgramResult RunProgramDialogFor(GuiContext& context, QWidget* owner, const ProgramJob& job) {
-    TProgramDialog dialog(context, owner, job);
-    context.modals.Exec(dialog);
-    return {dialog.Outcome(), dialog.NextRadioRequested(), dialog.RadioMet()};
+    for (ProgramJob attempt = job;;) {
+        TProgramDialog dialog(context, owner, attempt);
+        context.modals.Exec(dialog);
+        const TProgramDialog::AfterFailure choice = dialog.AfterFailureChosen();
+        if (choice == TProgramDialog::AfterFailure::Close) {
+            return {dialog.Outcome(), dialog.NextRadioRequested(), dialog.RadioMet()};
+        }
+        // The user has already said go: the new window starts at once.
+        attempt.startAtOnce = true;
+        attempt.waitForRadio = choice == TProgramDialog::AfterFailure::WaitForRadio;
+    }
 }
 
 }  // namespace radioprog::ui

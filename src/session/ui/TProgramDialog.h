@@ -29,6 +29,9 @@ class TProgramDialog final : public QDialog, public JobHost {
     SessionOutcome Outcome() const { return session_->Outcome(); }
     std::optional<RadioKind> RadioMet() const { return session_->RadioMet(); }
     bool NextRadioRequested() const { return nextRadioRequested_; }
+    // What the user chose in the box of a job that found no radio.
+    enum class AfterFailure { Close, Retry, WaitForRadio };
+    AfterFailure AfterFailureChosen() const { return afterFailure_; }
 
     void StartTimer(SessionTimer timer, int intervalMs) override;
     void StopTimer(SessionTimer timer) override;
@@ -48,12 +51,22 @@ class TProgramDialog final : public QDialog, public JobHost {
   protected:
     // FormClose: the close box stops a running job at once and releases the port.
     void closeEvent(QCloseEvent* event) override;
-    // Escape: like Cancel, which is disabled while a job runs.
+    // Cancel and Escape: before a radio has answered they stop the job at once and release
+    // the port; once data moves only the close box ends it early.
     void reject() override;
 
   private:
     void ProgramStartClick();
     void AddSafetyNetChoices(QVBoxLayout* layout);
+    void AddWhereAndRadio(QVBoxLayout* layout);
+    // Runs one of the session's entries, then lets Cancel follow what the job may still do.
+    void Drive(void (SessionDriver::*entry)());
+    void RefreshCancel();
+    void StopRunningJob();
+    // Waiting for the radio: a job that met none ends quietly and starts again later.
+    bool MeetsNoRadioAndWaits() const;
+    void StartAgain();
+    void OfferAgainAfter(SessionMessage message);
     std::unique_ptr<SessionDriver> MakeDriver();
     // Boxes over the window while it shows, else over its owner.
     QWidget* BoxOwner();
@@ -76,6 +89,9 @@ class TProgramDialog final : public QDialog, public JobHost {
     QPushButton* ProgramStart = nullptr;
     QPushButton* CancelBtn = nullptr;
     QLabel* stage_ = nullptr;  // what a checked write is doing now
+    QLabel* where_ = nullptr;
+    QLabel* radioRead_ = nullptr;
+    QTimer* radioWait_ = nullptr;
     QCheckBox* backupBeforeWrite_ = nullptr;
     QCheckBox* verifyAfterWrite_ = nullptr;
     QTimer* Timer_Tx = nullptr;
@@ -86,6 +102,8 @@ class TProgramDialog final : public QDialog, public JobHost {
     QSocketNotifier* inputNotifier_ = nullptr;
     bool closing_ = false;
     bool nextRadioRequested_ = false;
+    bool waitingForRadio_ = false;
+    AfterFailure afterFailure_ = AfterFailure::Close;
 };
 
 }  // namespace radioprog::ui
