@@ -33,9 +33,9 @@ QString AdapterName(const QString& devicePath, const QString& sysRoot) {
     if (tty.isEmpty() || folder.isEmpty() || root.isEmpty()) {
         return {};
     }
-    const QString driver = QFileInfo(QFileInfo(link + "/driver").canonicalFilePath()).fileName();
+    QString driver = QFileInfo(QFileInfo(link + "/driver").canonicalFilePath()).fileName();
     for (int level = 0; level <= kLevelsUpToUsbDevice && folder.startsWith(root); ++level) {
-        const QString product = FirstLine(folder + "/product");
+        QString product = FirstLine(folder + "/product");
         if (!product.isEmpty()) {
             return product;
         }
@@ -45,7 +45,7 @@ QString AdapterName(const QString& devicePath, const QString& sysRoot) {
 }
 
 QString PortDescription(const PortMap& map, int portNumber, const QString& sysRoot) {
-    const QString name = QStringLiteral("COM%1").arg(portNumber);
+    QString name = QStringLiteral("COM%1").arg(portNumber);
     const std::optional<std::string> device = map.PathOf(portNumber);
     if (!device) {
         return name;
