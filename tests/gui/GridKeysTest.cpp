@@ -211,6 +211,54 @@ TEST_F(GridKeysTest, TheNonstandardTipGoesWhenItsCellOrTheProjectChanges) {
     EXPECT_TRUE(modals.AllAnswersUsed());
 }
 
+// Qt's warnings about editors the grid no longer has: each is an edit that went astray.
+class EditorWarnings {
+  public:
+    EditorWarnings() { previous_ = qInstallMessageHandler(&EditorWarnings::Handle); }
+    ~EditorWarnings() { qInstallMessageHandler(previous_); }
+    EditorWarnings(const EditorWarnings&) = delete;
+    EditorWarnings& operator=(const EditorWarnings&) = delete;
+    static QStringList& Seen() {
+        static QStringList seen;
+        return seen;
+    }
+
+  private:
+    static void Handle(QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtWarningMsg &&
+            (text.contains("does not belong to this view") || text.contains("editing failed"))) {
+            Seen() << text;
+        }
+    }
+    QtMessageHandler previous_ = nullptr;
+};
+
+// Enter ends an edit through the event queue. A command or a redraw that comes first closes
+// the editor its own way; the late request must then store nothing and close nothing.
+TEST_F(GridKeysTest, AnEditOvertakenByACommandOrARedrawLeavesNothingBehind) {
+    OpenWindowIn(0);
+    StartThreeChannels();
+    EditorWarnings warnings;
+    EditorWarnings::Seen().clear();
+
+    // A language switch stores the edit first, once, then redraws.
+    driver.TypeInto(0, kColRxFreq, "445");
+    QTest::keyClick(driver.OpenEditor(), Qt::Key_Return);
+    Action("MenuLanguage_Chs")->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(driver.Text(0, kColRxFreq), "445.00000");
+
+    // Undo first stores the edit as a step of its own, then takes it back.
+    Action("MenuLanguage_En")->trigger();
+    driver.TypeInto(1, kColRxFreq, "446");
+    QTest::keyClick(driver.OpenEditor(), Qt::Key_Return);
+    Action("MenuEdit_Undo")->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(driver.Text(1, kColRxFreq), "442.00000");
+
+    EXPECT_TRUE(EditorWarnings::Seen().isEmpty()) << EditorWarnings::Seen().join('|').toStdString();
+}
+
 // The current column's caption is drawn bold: every column wide enough for its caption holds
 // it bold too, in every language.
 TEST_F(GridKeysTest, EveryCaptionFitsItsColumnWhenDrawnBold) {

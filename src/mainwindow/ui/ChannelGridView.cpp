@@ -66,26 +66,68 @@ void ChannelGridView::SetCornerCaption(const QString& caption) {
     }
 }
 
-QWidget* ChannelGridView::OpenEditor() const {
-    // Editors live on the viewport; a closed one is hidden until it is deleted. The hover
-    // hint lives there too, as a tool tip window: it is no editor to commit or close.
+bool ChannelGridView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    // Qt keeps its editors to itself: the one this call opens is the viewport's new child.
+    const QList<QWidget*> before = viewport()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    const bool editing = QTableView::edit(index, trigger, event);
     for (QWidget* child : viewport()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (!child->isHidden() && !child->isWindow()) {
-            return child;
+        if (!child->isWindow() && !before.contains(child)) {
+            openEditors_.push_back({child, index});
+        }
+    }
+    return editing;
+}
+
+bool ChannelGridView::IsOpenEditor(const QWidget* editor) const {
+    return editor != nullptr && std::ranges::any_of(openEditors_, [editor](const auto& open) {
+               return open.editor == editor;
+           });
+}
+
+QWidget* ChannelGridView::OpenEditorOf(const QModelIndex& index) const {
+    for (const OpenEditorEntry& open : openEditors_) {
+        if (open.editor != nullptr && open.cell == index) {
+            return open.editor;
         }
     }
     return nullptr;
 }
 
-void ChannelGridView::CloseOpenEditor(bool commit) {
-    QWidget* editor = OpenEditor();
-    if (editor == nullptr) {
+void ChannelGridView::commitData(QWidget* editor) {
+    if (IsOpenEditor(editor)) {
+        QTableView::commitData(editor);
+    }
+}
+
+void ChannelGridView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    if (!IsOpenEditor(editor)) {
         return;
     }
-    if (commit) {
-        commitData(editor);
+    std::erase_if(openEditors_,
+                  [editor](const auto& open) { return open.editor == editor || !open.editor; });
+    QTableView::closeEditor(editor, hint);
+}
+
+void ChannelGridView::CloseOpenEditor(bool commit) {
+    // A copy: closing changes the list. Storing one value may end another edit on the way.
+    const std::vector<OpenEditorEntry> open = openEditors_;
+    for (const OpenEditorEntry& entry : open) {
+        if (entry.editor == nullptr || !IsOpenEditor(entry.editor)) {
+            continue;
+        }
+        if (commit) {
+            commitData(entry.editor);
+        }
+        closeEditor(entry.editor, QAbstractItemDelegate::NoHint);
     }
-    closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
+void ChannelGridView::EditOrFocus(const QModelIndex& cell) {
+    if (QWidget* editor = OpenEditorOf(cell)) {
+        editor->setFocus();
+        return;
+    }
+    edit(cell);
 }
 
 void ChannelGridView::keyPressEvent(QKeyEvent* event) {
@@ -99,13 +141,13 @@ void ChannelGridView::keyPressEvent(QKeyEvent* event) {
         const bool frequency = IsFrequencyColumn(cell.column());
         const bool startsEdit = printable && (!frequency || text.at(0).isDigit());
         if (startsEdit && edit(cell, AllEditTriggers, nullptr)) {
-            if (QWidget* editor = OpenEditor()) {
+            if (QWidget* editor = OpenEditorOf(cell)) {
                 QCoreApplication::sendEvent(editor, event);
             }
             return;
         }
         if (enter) {
-            edit(cell);
+            EditOrFocus(cell);
             return;
         }
     }
@@ -125,7 +167,7 @@ void ChannelGridView::mousePressEvent(QMouseEvent* event) {
     const QModelIndex cell = indexAt(event->position().toPoint());
     if (event->button() == Qt::LeftButton && !selecting && cell.isValid() &&
         (cell.flags() & Qt::ItemIsEditable) && state() != EditingState) {
-        edit(cell);
+        EditOrFocus(cell);
     }
 }
 

@@ -5,8 +5,10 @@
 // moves between cells, Enter ends an edit.
 
 #include <QPersistentModelIndex>
+#include <QPointer>
 #include <QTableView>
 #include <map>
+#include <vector>
 
 #include "model/Configuration.h"
 
@@ -18,8 +20,10 @@ class ChannelGridView final : public QTableView {
     Q_OBJECT
   public:
     explicit ChannelGridView(QWidget* parent);
+    using QTableView::edit;
 
-    // The open editor's value is stored (commit) or dropped, and the editor closed.
+    // The open editor's value is stored (commit) or dropped, and the editor closed; also an
+    // editor whose column is hidden just now.
     void CloseOpenEditor(bool commit);
     void SetCornerCaption(const QString& caption);
 
@@ -37,13 +41,26 @@ class ChannelGridView final : public QTableView {
     void userMovedInGrid();
 
   protected:
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
+  protected slots:
+    // A delegate asks for these when an edit ends; a request that arrives after the editor was
+    // closed another way (Enter asks through the event queue, and a click, a command or a
+    // redraw may close the editor first) is about an editor this view no longer has: storing
+    // its text then would write into whatever the cell holds now.
+    void commitData(QWidget* editor) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+
   private:
-    QWidget* OpenEditor() const;
+    // The editor open on index, or null.
+    QWidget* OpenEditorOf(const QModelIndex& index) const;
+    bool IsOpenEditor(const QWidget* editor) const;
+    // Starts editing the cell, or gives the keys to the editor already open on it.
+    void EditOrFocus(const QModelIndex& cell);
     void ShowHoverHint(const QModelIndex& index, const QPoint& globalPos);
 
     // Columns widened for a bold caption: the configured width is what is stored again, so
@@ -53,6 +70,12 @@ class ChannelGridView final : public QTableView {
         int shown;
     };
     std::map<int, WidenedColumn> widenedForBold_;
+
+    struct OpenEditorEntry {
+        QPointer<QWidget> editor;
+        QPersistentModelIndex cell;
+    };
+    std::vector<OpenEditorEntry> openEditors_;
 
     QLabel* cornerCaption_ = nullptr;
     QPersistentModelIndex hoveredCell_;
