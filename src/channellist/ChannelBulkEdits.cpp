@@ -79,6 +79,20 @@ std::vector<int> FillDown(ProjectImage& image, std::span<const int> channels, Ch
     return CopyChannelField(image, first, channels, field);
 }
 
+std::optional<DuplexEntry> ParseDuplexOffset(std::string_view text) {
+    text = TrimmedCell(text);
+    DuplexShift shift = DuplexShift::Simplex;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        shift = text.front() == '+' ? DuplexShift::Plus : DuplexShift::Minus;
+        text = TrimmedCell(text.substr(1));
+    }
+    const std::optional<uint32_t> hz = TextToFreq(text);
+    if (!hz || (*hz != 0 && shift == DuplexShift::Simplex)) {
+        return std::nullopt;
+    }
+    return DuplexEntry{*hz == 0 ? DuplexShift::Simplex : shift, *hz};
+}
+
 std::optional<DuplexRefusal> SetDuplexOffset(ProjectImage& image, std::span<const int> channels,
                                              DuplexShift shift, uint32_t offsetHz,
                                              const BandLimits& band) {

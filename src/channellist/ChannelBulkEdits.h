@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string_view>
 #include <vector>
 
 #include "channellist/ChannelColumns.h"
@@ -27,6 +28,14 @@ std::vector<int> CopyChannelField(ProjectImage& image, int source, std::span<con
 std::vector<int> FillDown(ProjectImage& image, std::span<const int> channels, ChannelColumn field);
 
 enum class DuplexShift { Simplex, Plus, Minus };
+
+struct DuplexEntry {
+    DuplexShift shift = DuplexShift::Simplex;
+    uint32_t offsetHz = 0;
+};
+// "+5", "-7.6", "+0.6": a sign and megahertz as the frequency cells take them; a zero offset,
+// signed or not, is simplex. A non-zero offset without a sign says no direction: nothing.
+std::optional<DuplexEntry> ParseDuplexOffset(std::string_view text);
 
 struct DuplexRefusal {
     enum class Why { NoChannelInUse, OutsideBand, OffRaster };

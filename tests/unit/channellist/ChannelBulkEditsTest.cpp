@@ -181,5 +181,38 @@ TEST(ChannelBulkEdits, DuplexOffsetAppliesToEveryChannelOrToNone) {
     }
 }
 
+// What the offset field takes: a sign and megahertz; nothing else is guessed.
+TEST(ChannelBulkEdits, AnOffsetIsASignAndMegahertz) {
+    const struct {
+        const char* text;
+        std::optional<DuplexShift> shift;
+        uint32_t hz;
+    } cases[] = {
+        {"+5", DuplexShift::Plus, 5000000},
+        {" -7.6 ", DuplexShift::Minus, 7600000},
+        {"+0.6", DuplexShift::Plus, 600000},
+        {"- 10", DuplexShift::Minus, 10000000},
+        {"0", DuplexShift::Simplex, 0},
+        {"+0", DuplexShift::Simplex, 0},
+        {"-0.000", DuplexShift::Simplex, 0},
+        {"5", std::nullopt, 0},
+        {"", std::nullopt, 0},
+        {"+", std::nullopt, 0},
+        {"+-5", std::nullopt, 0},
+        {"+5 MHz", std::nullopt, 0},
+        {"++5", std::nullopt, 0},
+        {"+5.", std::nullopt, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const std::optional<DuplexEntry> entry = ParseDuplexOffset(c.text);
+        ASSERT_EQ(entry.has_value(), c.shift.has_value());
+        if (entry) {
+            EXPECT_EQ(entry->shift, *c.shift);
+            EXPECT_EQ(entry->offsetHz, c.hz);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace radioprog
