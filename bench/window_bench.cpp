@@ -168,6 +168,7 @@ constexpr DialogOpening kDialogs[] = {
     {"print-preview", "MenuFile_Print", nullptr},
     {"compare", "MenuFile_CompareFile", nullptr},
     {"history", "MenuFile_History", nullptr},
+    {"duplex-offset", "MenuEdit_DuplexOffset", nullptr},
 };
 
 // A copy of the window's project with a channel moved, one renamed, one added and two options

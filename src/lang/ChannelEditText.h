@@ -44,6 +44,17 @@ enum class ChannelEditTextId : int {
     ReadFromRadioOrigin,  // %1 the time of the read
     HistoryEntryOrigin,   // %1 the entry's date
     SaveAs,
+    FillDown,
+    FillDownNothingToCopy,
+    ApplyToSelectedQuestion,  // %1 how many channels are selected
+    ApplyToSelected,
+    OnlyThisChannel,
+    DuplexOffset,
+    DuplexOffsetPrompt,
+    DuplexOffsetNotUnderstood,  // %1 typed
+    DuplexOutsideBand,          // %1 channel, %2 transmit MHz, %3-%4 the band
+    DuplexOffRaster,            // %1 channel, %2 transmit MHz
+    DuplexNoChannelInUse,
     Count,  // not a text: how many there are
 };
 

@@ -24,6 +24,8 @@ constexpr ActionText kTexts[] = {
     {&ChannelEditActions::clear, ChannelEditTextId::ClearChannels},
     {&ChannelEditActions::moveUp, ChannelEditTextId::MoveUp},
     {&ChannelEditActions::moveDown, ChannelEditTextId::MoveDown},
+    {&ChannelEditActions::fillDown, ChannelEditTextId::FillDown},
+    {&ChannelEditActions::duplexOffset, ChannelEditTextId::DuplexOffset},
     {&ChannelEditActions::importChannels, ChannelEditTextId::ImportChannels},
     {&ChannelEditActions::exportChannels, ChannelEditTextId::ExportChannels},
 };
@@ -42,6 +44,8 @@ ChannelEditActions::ChannelEditActions(QWidget* window, QWidget* grid) : QObject
     clear = Make("MenuEdit_ClearChannels", grid, {Key(Qt::Key_Delete)});
     moveUp = Make("MenuEdit_MoveUp", grid, {Key(Qt::ALT | Qt::Key_Up)});
     moveDown = Make("MenuEdit_MoveDown", grid, {Key(Qt::ALT | Qt::Key_Down)});
+    fillDown = Make("MenuEdit_FillDown", grid, {Key(Qt::CTRL | Qt::Key_D)});
+    duplexOffset = Make("MenuEdit_DuplexOffset", grid, {});
     importChannels = Make("MenuFile_ImportChannels", window, {});
     exportChannels = Make("MenuFile_ExportChannels", window, {});
 
@@ -49,7 +53,10 @@ ChannelEditActions::ChannelEditActions(QWidget* window, QWidget* grid) : QObject
     grid->setContextMenuPolicy(Qt::ActionsContextMenu);
     auto* separator = new QAction(grid);
     separator->setSeparator(true);
-    grid->addActions({cut, copy, paste, clear, separator, moveUp, moveDown});
+    auto* bulkSeparator = new QAction(grid);
+    bulkSeparator->setSeparator(true);
+    grid->addActions({cut, copy, paste, clear, separator, fillDown, duplexOffset, bulkSeparator,
+                      moveUp, moveDown});
 }
 
 QAction* ChannelEditActions::Make(const char* name, QWidget* owner,
@@ -82,6 +89,8 @@ void ChannelEditActions::AddToMenus(QMenu* fileMenu, QMenu* editMenu) const {
         editMenu->addActions({undo, redo});
         editMenu->addSeparator();
         editMenu->addActions({cut, copy, paste, clear});
+        editMenu->addSeparator();
+        editMenu->addActions({fillDown, duplexOffset});
         editMenu->addSeparator();
         editMenu->addActions({moveUp, moveDown});
     }

@@ -1,6 +1,8 @@
 #pragma once
 // The commands of spreadsheet-like channel editing as actions: undo and redo, the clipboard,
 // clearing and moving channels, and channel lists. The shell places them in its menus.
+// Fill down (Ctrl+D) copies the first selected channel's cell into the rest of the selection,
+// as spreadsheets do; the duplex offset sets the selection's transmit frequencies.
 // Undo and redo answer their keys anywhere in the window (an open line editor keeps Ctrl+Z
 // for its own text); the channel commands answer theirs only while the grid itself has the
 // focus, so an open cell editor keeps Delete, Ctrl+C, Ctrl+V and Alt+Down for its text and
@@ -37,6 +39,8 @@ class ChannelEditActions final : public QObject {
     QAction* clear = nullptr;
     QAction* moveUp = nullptr;
     QAction* moveDown = nullptr;
+    QAction* fillDown = nullptr;
+    QAction* duplexOffset = nullptr;
     QAction* importChannels = nullptr;
     QAction* exportChannels = nullptr;
 

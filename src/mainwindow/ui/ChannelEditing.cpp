@@ -38,6 +38,12 @@ ChannelEditing::ChannelEditing(GuiContext& context, QWidget* window, ChannelPage
     connect(actions_->moveDown, &QAction::triggered, this, [this] { Move(1); });
     connect(actions_->importChannels, &QAction::triggered, this, &ChannelEditing::ImportChannels);
     connect(actions_->exportChannels, &QAction::triggered, this, &ChannelEditing::ExportChannels);
+    connect(actions_->fillDown, &QAction::triggered, this, &ChannelEditing::FillDown);
+    connect(actions_->duplexOffset, &QAction::triggered, this, &ChannelEditing::DuplexOffset);
+    // valueNotice names the cell of every stored edit, channelEdited follows when it changed
+    // the channel.
+    connect(&model_, &ChannelTableModel::valueNotice, this, &ChannelEditing::NoteCellEdit);
+    connect(&model_, &ChannelTableModel::channelEdited, this, &ChannelEditing::NoteChannelEdit);
     WatchPage(channelPage_);
     StartFreshHistory();
     RefreshTexts();

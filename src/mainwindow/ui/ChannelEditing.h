@@ -5,11 +5,14 @@
 // through the same core parsers as a typed value and becomes one undo step; Open, New and a
 // radio read start a fresh history.
 
+#include <QModelIndex>
 #include <QObject>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "gui/GuiContext.h"
+#include "lang/ChannelEditText.h"
 #include "mainwindow/ui/ChannelEditActions.h"
 #include "model/ProjectHistory.h"
 
@@ -52,6 +55,10 @@ class ChannelEditing final : public QObject {
     void Move(int step);
     void ImportChannels();
     void ExportChannels();
+    // Each column of the selection takes its first selected channel's value.
+    void FillDown();
+    // Asks for a shift and offset, then sets the selected channels' transmit frequencies.
+    void DuplexOffset();
 
   private:
     // Stores what an open editor holds (its own step), then runs change; when change reports
@@ -59,6 +66,11 @@ class ChannelEditing final : public QObject {
     void Change(const std::function<bool(std::vector<int>& select)>& change);
     void Record();
     void UpdateActions();
+    // A cell of one of several selected channels was set: offers the same value to the rest.
+    void NoteCellEdit(const QModelIndex& cell);
+    void NoteChannelEdit(int row);
+    void OfferToSelection();
+    void Refuse(ChannelEditTextId why, const QString& detail = {});
 
     GuiContext& context_;
     QWidget* window_ = nullptr;
@@ -69,6 +81,15 @@ class ChannelEditing final : public QObject {
     ChannelEditActions* actions_ = nullptr;  // owned by the window, like every action of it
     ProjectHistory history_;
     std::string lastCopy_;  // the text the last Copy put on the clipboard
+    // The cell the last stored edit was about, and the selection at that moment; set while
+    // an offer to apply it to the selection waits for the edit to end.
+    struct PendingOffer {
+        int channel = 0;
+        int column = -1;
+        std::vector<int> selection;
+    };
+    PendingOffer lastEditedCell_;
+    std::optional<PendingOffer> offer_;
 };
 
 }  // namespace radioprog::ui
