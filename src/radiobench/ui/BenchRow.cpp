@@ -32,11 +32,11 @@ QLabel* AddLabel(QWidget* row, const char* name) {
 }  // namespace
 
 BenchRow::BenchRow(GuiContext& context, const BenchCable& cable, const BenchOrder& order,
-                   QWidget* parent)
+                   PauseGate& gate, QWidget* parent)
     : QFrame(parent), context_(context), cable_(cable), order_(order) {
     setObjectName(QStringLiteral("BenchRow%1").arg(cable.portNumber));
     setFrameShape(QFrame::StyledPanel);
-    host_ = new BenchRowHost(cable, context.data.port, this);
+    host_ = new BenchRowHost(cable, context.data.port, gate, this);
     clock_.start();
     due_ = new QTimer(this);
     due_->setObjectName("CheckDue");
@@ -93,6 +93,10 @@ BenchRow::BenchRow(GuiContext& context, const BenchCable& cable, const BenchOrde
     Refresh();
 }
 
+BenchRow::~BenchRow() {
+    host_->Stop();
+}
+
 void BenchRow::Start() {
     cycle_.SetAutomatic(order_.automatic);
     Follow(cycle_.Start(clock_.elapsed()));
@@ -108,6 +112,10 @@ void BenchRow::Stop() {
         emit totalsChanged();
     }
     Refresh();
+}
+
+bool BenchRow::CanGo() const {
+    return !host_->Pausing();
 }
 
 void BenchRow::MarkUnplugged() {

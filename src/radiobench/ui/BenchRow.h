@@ -20,6 +20,7 @@ class QTimer;
 namespace radioprog::ui {
 
 class BenchRowHost;
+struct PauseGate;
 
 // What every row of the window writes, and how: set by the window, read at each Start.
 struct BenchOrder {
@@ -32,8 +33,10 @@ struct BenchOrder {
 class BenchRow final : public QFrame {
     Q_OBJECT
   public:
-    BenchRow(GuiContext& context, const BenchCable& cable, const BenchOrder& order,
+    BenchRow(GuiContext& context, const BenchCable& cable, const BenchOrder& order, PauseGate& gate,
              QWidget* parent);
+    // Stops the job while the row can still hear of it.
+    ~BenchRow() override;
 
     const BenchCable& Cable() const { return cable_; }
     const BenchRowCycle& Cycle() const { return cycle_; }
@@ -43,6 +46,8 @@ class BenchRow final : public QFrame {
     void Stop();
     // The cable was pulled out while a write ran: the row stays until the write has ended.
     void MarkUnplugged();
+    // Whether the row may go now: not inside a pause of its job.
+    bool CanGo() const;
 
   signals:
     void totalsChanged();

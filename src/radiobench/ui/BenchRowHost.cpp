@@ -1,5 +1,6 @@
 #include "radiobench/ui/BenchRowHost.h"
 
+#include <QEventLoop>
 #include <QThread>
 #include <QTimer>
 #include <algorithm>
@@ -16,8 +17,9 @@ void KeepThePortMap(PortChoice&) {}
 
 }  // namespace
 
-BenchRowHost::BenchRowHost(const BenchCable& cable, const PortChoice& appPort, QObject* parent)
-    : QObject(parent) {
+BenchRowHost::BenchRowHost(const BenchCable& cable, const PortChoice& appPort, PauseGate& gate,
+                           QObject* parent)
+    : QObject(parent), gate_(gate) {
     choice_.autoSearchPort = false;
     choice_.portNumber = cable.portNumber;
     choice_.map.Assign(cable.portNumber, cable.device);
@@ -83,12 +85,14 @@ void BenchRowHost::Drive(void (SessionDriver::*entry)()) {
         return;
     }
     const bool wasRunning = job_->IsRunning() || entry == &SessionDriver::ProgramStartClick;
+    const unsigned generation = generation_;
     ((*job_).*entry)();
-    if (wasRunning && !job_->IsRunning()) {
+    // Stopped meanwhile (inside a pause): Stop has already dealt with the end.
+    if (wasRunning && !job_->IsRunning() && generation == generation_) {
         for (QTimer* timer : {Timer_Tx, Timer_Rx, Timer_TimeOut}) {
             timer->stop();
         }
-        QTimer::singleShot(0, this, [this, generation = generation_] {
+        QTimer::singleShot(0, this, [this, generation] {
             if (generation == generation_) {
                 emit jobEnded();
             }
@@ -108,6 +112,10 @@ void BenchRowHost::Stop() {
 }
 
 void BenchRowHost::StartTimer(SessionTimer timer, int intervalMs) {
+    // A job stopped inside its pause still goes on to start its timers as it returns.
+    if (!Running()) {
+        return;
+    }
     TimerOf(timer)->start(intervalMs);
 }
 
@@ -116,8 +124,19 @@ void BenchRowHost::StopTimer(SessionTimer timer) {
 }
 
 void BenchRowHost::Pause(int ms) {
-    // The settling pause after a port opens; the other rows' timers wait it out too.
-    QThread::msleep(static_cast<unsigned long>(ms));
+    if (gate_.held) {
+        QThread::msleep(static_cast<unsigned long>(ms));
+        return;
+    }
+    gate_.held = true;
+    pausing_ = true;
+    QEventLoop pause;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &pause, &QEventLoop::quit);
+    // Clicks and keys wait until the pause is over, so nothing the user does can pull the
+    // job out from under it; the other rows' timers run on.
+    pause.exec(QEventLoop::ExcludeUserInputEvents);
+    pausing_ = false;
+    gate_.held = false;
 }
 
 void BenchRowHost::SetProgress(int position) {

@@ -17,10 +17,19 @@ class QTimer;
 
 namespace radioprog::ui {
 
+// The settling pause after a port opens lets the other rows run on (the pausing row's own
+// timers are stopped meanwhile). One row at a time pauses that way, so pauses never stack;
+// a row that must pause while another does waits out its pause in place. The window holds the
+// gate its rows share.
+struct PauseGate {
+    bool held = false;
+};
+
 class BenchRowHost final : public QObject, public JobHost {
     Q_OBJECT
   public:
-    BenchRowHost(const BenchCable& cable, const PortChoice& appPort, QObject* parent);
+    BenchRowHost(const BenchCable& cable, const PortChoice& appPort, PauseGate& gate,
+                 QObject* parent);
     // A host destroyed while its job runs must not leave the port open.
     ~BenchRowHost() override;
 
@@ -34,6 +43,8 @@ class BenchRowHost final : public QObject, public JobHost {
     void Stop();
 
     bool Running() const { return job_ && job_->IsRunning(); }
+    // Inside a settling pause, with the rest of the window running on.
+    bool Pausing() const { return pausing_; }
     bool RadioAnswered() const { return job_ && job_->RadioAnswered(); }
     SessionOutcome Outcome() const { return job_ ? job_->Outcome() : SessionOutcome::NotStarted; }
     std::optional<RadioKind> RadioMet() const { return job_ ? job_->RadioMet() : std::nullopt; }
@@ -74,6 +85,8 @@ class BenchRowHost final : public QObject, public JobHost {
 
     PosixSerialPort port_;
     PortChoice choice_;
+    PauseGate& gate_;
+    bool pausing_ = false;
     // What the running job sends and fills; a fresh copy of the project for every job.
     SessionState state_;
     QTimer* Timer_Tx = nullptr;

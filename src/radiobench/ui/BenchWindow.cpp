@@ -143,6 +143,9 @@ void BenchWindow::Rescan() {
             row->MarkUnplugged();  // the write ends on its own; the row goes afterwards
             continue;
         }
+        if (!row->CanGo()) {
+            continue;  // at the next rescan
+        }
         row->Stop();
         goneTotals_.done += row->Cycle().Totals().done;
         goneTotals_.failed += row->Cycle().Totals().failed;
@@ -150,7 +153,7 @@ void BenchWindow::Rescan() {
         row->deleteLater();
     }
     for (const BenchCable& cable : changes.added) {
-        auto* row = new BenchRow(context_, cable, order_, this);
+        auto* row = new BenchRow(context_, cable, order_, pauseGate_, this);
         connect(row, &BenchRow::totalsChanged, this, [this] {
             RefreshTotals();
             RefreshControls();

@@ -11,6 +11,7 @@
 
 #include "gui/GuiContext.h"
 #include "radiobench/ui/BenchRow.h"
+#include "radiobench/ui/BenchRowHost.h"
 
 class QCheckBox;
 class QLabel;
@@ -44,6 +45,7 @@ class BenchWindow final : public QDialog {
 
     GuiContext& context_;
     BenchOrder order_;
+    PauseGate pauseGate_;
     QList<BenchRow*> rows_;
     // The totals of rows whose cable has gone.
     BenchTotals goneTotals_;
