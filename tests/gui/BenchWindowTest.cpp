@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <filesystem>
@@ -19,6 +21,7 @@
 #include "radiobench/ui/BenchWindow.h"
 #include "support/GuiContextFixture.h"
 #include "support/GuiTestSupport.h"
+#include "support/MainWindowFixture.h"
 #include "support/Programs.h"
 
 namespace radioprog::ui {
@@ -210,6 +213,51 @@ TEST_F(BenchWindowTest, CablesPluggedInOrPulledOutShowWithinTwoSeconds) {
     EXPECT_TRUE(WaitFor([this] { return window->Rows().empty(); }, 2000));
     EXPECT_TRUE(
         WaitFor([this] { return !Find<QLabel>(window.get(), "sNoCables")->isHidden(); }, 100));
+}
+
+// The main window's Edit menu opens the bench on the project as it stands, after the same
+// questions and refusals as any write: nothing reaches a radio that a single write would not send.
+class BenchMenuTest : public testing::MainWindowFixture {};
+
+TEST_F(BenchMenuTest, TheMenuEntryOpensTheBenchOnlyForAProjectAWriteWouldSend) {
+    WriteConfig("[config]\nLanguage=2\n[ports]\nCOM3=/dev/radioprog-bench-cable\n");
+    OpenWindow();
+    auto* entry = Child<QAction>("MenuEdit_ProgramSeveral");
+    ASSERT_TRUE(Child<QMenu>("MenuEdit")->actions().contains(entry));
+    EXPECT_EQ(entry->text(), QString::fromUtf8("多台同時寫頻(&V)..."));
+
+    // A project without a channel: the question of an empty write, and Cancel keeps it home.
+    modals.QueueAnswer(ModalAnswer::Cancel);
+    entry->trigger();
+    ASSERT_EQ(modals.Log().size(), 1);
+    EXPECT_TRUE(modals.AllAnswersUsed());
+
+    modals.ClearLog();
+    modals.QueueAnswer(ModalAnswer::Ok);
+    QStringList rows;
+    QString title;
+    modals.QueueDialogHandler([&](QDialog& dialog) {
+        title = dialog.windowTitle();
+        for (const BenchRow* row : static_cast<BenchWindow&>(dialog).Rows()) {
+            rows << Find<QLabel>(const_cast<BenchRow*>(row), "sPort")->text();
+        }
+        dialog.reject();
+    });
+    entry->trigger();
+    EXPECT_EQ(modals.Log().last(), "dialog: BenchWindow");
+    // The title is the menu's words without the mnemonic, which a Chinese caption brackets.
+    EXPECT_EQ(title, QString::fromUtf8("多台同時寫頻"));
+    EXPECT_EQ(rows, QStringList({"COM3 - /dev/radioprog-bench-cable"}));
+
+    // A band the radio cannot take is refused before the bench opens.
+    data.band = {10000000, 20000000};
+    modals.ClearLog();
+    modals.QueueAnswer(ModalAnswer::Ok);  // the empty write, again
+    modals.QueueAnswer(ModalAnswer::Ok);  // the refusal
+    entry->trigger();
+    EXPECT_FALSE(modals.Log().contains("dialog: BenchWindow"));
+    EXPECT_TRUE(modals.Log().last().contains(QString::fromUtf8("未寫入任何資料")))
+        << modals.Log().last().toStdString();
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -33,7 +34,9 @@ BenchWindow::BenchWindow(GuiContext& context, QWidget* owner, const std::string&
     : QDialog(owner), context_(context) {
     setObjectName("BenchWindow");
     const auto& lang = context.data.lang;
-    setWindowTitle(DialogTitle(BenchCaption(lang, BenchTextId::MenuEntry)));
+    // Without the mnemonic, which a Chinese caption brackets after its words: "(&V)".
+    setWindowTitle(DialogTitle(
+        BenchCaption(lang, BenchTextId::MenuEntry).remove(QRegularExpression(R"(\(&.\))"))));
     order_.project = context.data;
     order_.job = {SessionMode::Data, false, {}, projectFile};
     order_.history = HistorySettingsOf(context.data.config);
