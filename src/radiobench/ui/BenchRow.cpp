@@ -32,11 +32,11 @@ QLabel* AddLabel(QWidget* row, const char* name) {
 }  // namespace
 
 BenchRow::BenchRow(GuiContext& context, const BenchCable& cable, const BenchOrder& order,
-                   PauseGate& gate, QWidget* parent)
+                   QWidget* parent)
     : QFrame(parent), context_(context), cable_(cable), order_(order) {
     setObjectName(QStringLiteral("BenchRow%1").arg(cable.portNumber));
     setFrameShape(QFrame::StyledPanel);
-    host_ = new BenchRowHost(cable, context.data.port, gate, this);
+    host_ = new BenchRowHost(cable, context.data.port, this);
     clock_.start();
     due_ = new QTimer(this);
     due_->setObjectName("CheckDue");
@@ -109,7 +109,6 @@ void BenchRow::Stop() {
     due_->stop();
     if (wasWriting) {
         ShowResult();
-        emit totalsChanged();
     }
     Refresh();
 }
@@ -154,7 +153,6 @@ void BenchRow::JobEnded() {
         progress_->setValue(succeeded ? 100 : 0);
         next = cycle_.WriteEnded(succeeded, now);
         ShowResult();
-        emit totalsChanged();
     } else {
         next = cycle_.CheckEnded(AnswerOfCheck(host_->Outcome(), host_->RadioAnswered()), now);
     }
@@ -203,6 +201,7 @@ void BenchRow::Refresh() {
     const BenchPhase phase = cycle_.Phase();
     bRetry->setEnabled(!unplugged_ && !cycle_.JobRunning() &&
                        (phase == BenchPhase::Idle || phase == BenchPhase::ResultShown));
+    emit changed();
 }
 
 }  // namespace radioprog::ui

@@ -20,7 +20,6 @@ class QTimer;
 namespace radioprog::ui {
 
 class BenchRowHost;
-struct PauseGate;
 
 // What every row of the window writes, and how: set by the window, read at each Start.
 struct BenchOrder {
@@ -33,7 +32,7 @@ struct BenchOrder {
 class BenchRow final : public QFrame {
     Q_OBJECT
   public:
-    BenchRow(GuiContext& context, const BenchCable& cable, const BenchOrder& order, PauseGate& gate,
+    BenchRow(GuiContext& context, const BenchCable& cable, const BenchOrder& order,
              QWidget* parent);
     // Stops the job while the row can still hear of it.
     ~BenchRow() override;
@@ -50,7 +49,8 @@ class BenchRow final : public QFrame {
     bool CanGo() const;
 
   signals:
-    void totalsChanged();
+    // What the row does, its result or its count has changed.
+    void changed();
 
   private:
     void Follow(BenchAction action);

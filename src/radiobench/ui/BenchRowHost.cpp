@@ -1,7 +1,6 @@
 #include "radiobench/ui/BenchRowHost.h"
 
 #include <QEventLoop>
-#include <QThread>
 #include <QTimer>
 #include <algorithm>
 
@@ -17,9 +16,8 @@ void KeepThePortMap(PortChoice&) {}
 
 }  // namespace
 
-BenchRowHost::BenchRowHost(const BenchCable& cable, const PortChoice& appPort, PauseGate& gate,
-                           QObject* parent)
-    : QObject(parent), gate_(gate) {
+BenchRowHost::BenchRowHost(const BenchCable& cable, const PortChoice& appPort, QObject* parent)
+    : QObject(parent) {
     choice_.autoSearchPort = false;
     choice_.portNumber = cable.portNumber;
     choice_.map.Assign(cable.portNumber, cable.device);
@@ -124,11 +122,6 @@ void BenchRowHost::StopTimer(SessionTimer timer) {
 }
 
 void BenchRowHost::Pause(int ms) {
-    if (gate_.held) {
-        QThread::msleep(static_cast<unsigned long>(ms));
-        return;
-    }
-    gate_.held = true;
     pausing_ = true;
     QEventLoop pause;
     QTimer::singleShot(ms, Qt::PreciseTimer, &pause, &QEventLoop::quit);
@@ -136,7 +129,6 @@ void BenchRowHost::Pause(int ms) {
     // job out from under it; the other rows' timers run on.
     pause.exec(QEventLoop::ExcludeUserInputEvents);
     pausing_ = false;
-    gate_.held = false;
 }
 
 void BenchRowHost::SetProgress(int position) {

@@ -17,19 +17,10 @@ class QTimer;
 
 namespace radioprog::ui {
 
-// The settling pause after a port opens lets the other rows run on (the pausing row's own
-// timers are stopped meanwhile). One row at a time pauses that way, so pauses never stack;
-// a row that must pause while another does waits out its pause in place. The window holds the
-// gate its rows share.
-struct PauseGate {
-    bool held = false;
-};
-
 class BenchRowHost final : public QObject, public JobHost {
     Q_OBJECT
   public:
-    BenchRowHost(const BenchCable& cable, const PortChoice& appPort, PauseGate& gate,
-                 QObject* parent);
+    BenchRowHost(const BenchCable& cable, const PortChoice& appPort, QObject* parent);
     // A host destroyed while its job runs must not leave the port open.
     ~BenchRowHost() override;
 
@@ -58,6 +49,10 @@ class BenchRowHost final : public QObject, public JobHost {
     // JobHost
     void StartTimer(SessionTimer timer, int intervalMs) override;
     void StopTimer(SessionTimer timer) override;
+    // The settling pause after a port opens: the other rows run on meanwhile (this row's own
+    // timers are stopped). Rows that start together pause side by side, in nested loops that
+    // end together; one that starts later may hold the earlier ones until its own pause ends,
+    // which only lets their ports settle a little longer.
     void Pause(int ms) override;
     void SetProgress(int position) override;
     void AdvanceProgress(int by) override;
@@ -85,7 +80,6 @@ class BenchRowHost final : public QObject, public JobHost {
 
     PosixSerialPort port_;
     PortChoice choice_;
-    PauseGate& gate_;
     bool pausing_ = false;
     // What the running job sends and fills; a fresh copy of the project for every job.
     SessionState state_;

@@ -118,10 +118,15 @@ void BenchWindow::TakeChoices() {
 void BenchWindow::StartAll() {
     TakeChoices();
     running_ = true;
+    // Each from the event loop: a row pausing for its port to settle lets the next one start.
+    // Stop all before a row's turn has come leaves it alone.
     for (BenchRow* row : rows_) {
-        row->Start();
+        QTimer::singleShot(0, row, [this, row] {
+            if (running_) {
+                row->Start();
+            }
+        });
     }
-    RefreshControls();
 }
 
 void BenchWindow::StopAll() {
@@ -156,8 +161,8 @@ void BenchWindow::Rescan() {
         row->deleteLater();
     }
     for (const BenchCable& cable : changes.added) {
-        auto* row = new BenchRow(context_, cable, order_, pauseGate_, this);
-        connect(row, &BenchRow::totalsChanged, this, [this] {
+        auto* row = new BenchRow(context_, cable, order_, this);
+        connect(row, &BenchRow::changed, this, [this] {
             RefreshTotals();
             RefreshControls();
         });

@@ -11,7 +11,6 @@
 
 #include "gui/GuiContext.h"
 #include "radiobench/ui/BenchRow.h"
-#include "radiobench/ui/BenchRowHost.h"
 
 class QCheckBox;
 class QLabel;
@@ -45,7 +44,6 @@ class BenchWindow final : public QDialog {
 
     GuiContext& context_;
     BenchOrder order_;
-    PauseGate pauseGate_;
     QList<BenchRow*> rows_;
     // The totals of rows whose cable has gone.
     BenchTotals goneTotals_;
