@@ -169,10 +169,25 @@ TEST_F(BenchWindowTest, StopAllStopsEveryWriteAtOnceAndFreesEveryPort) {
             << Shown(row, "sWhy").toStdString();
     }
     EXPECT_EQ(Find<QLabel>(window.get(), "sTotals")->text(), "All cables: done 0, failed 2");
+    // The stopped writes are in the bench log too.
+    EXPECT_EQ(LogLines(), 2);
     // Nothing starts again by itself.
     QTest::qWait(2500);
     EXPECT_TRUE(AllIdle());
     EXPECT_TRUE(CanOpenExclusively(a.Device()));
+
+    // Closing the window in the middle of the writes stops them the same way.
+    QTest::mouseClick(Find<QPushButton>(window.get(), "bStartAll"), Qt::LeftButton);
+    ASSERT_TRUE(WaitFor([this] {
+        return Find<QProgressBar>(Row(1), "ProgressBar")->value() > 0 &&
+               Find<QProgressBar>(Row(2), "ProgressBar")->value() > 0;
+    }));
+    window->close();
+    for (const Radiosim* sim : {&a, &b}) {
+        EXPECT_TRUE(CanOpenExclusively(sim->Device()));
+    }
+    EXPECT_TRUE(AllIdle());
+    EXPECT_EQ(LogLines(), 4);
 }
 
 TEST_F(BenchWindowTest, AutomaticWritesEachRadioOncePerConnection) {
