@@ -226,10 +226,13 @@ bool PictureBench(radioprog::ui::TForm1& window, radioprog::ui::GuiContext& cont
     context.modals.QueueDialogHandler([&](QDialog& dialog) {
         auto* bench = qobject_cast<radioprog::ui::BenchWindow*>(&dialog);
         dialog.findChild<QPushButton*>("bStartAll")->click();
+        // Every row has started and ended once.
         const auto busy = [bench] {
             const auto rows = bench->Rows();
-            return std::any_of(rows.begin(), rows.end(),
-                               [](const auto* row) { return row->Cycle().JobRunning(); });
+            return std::any_of(rows.begin(), rows.end(), [](const auto* row) {
+                return row->Cycle().JobRunning() ||
+                       row->Cycle().LastResult() == radioprog::BenchResult::None;
+            });
         };
         QElapsedTimer waited;
         waited.start();
