@@ -206,6 +206,13 @@ TEST_F(BenchWindowTest, AutomaticWritesEachRadioOncePerConnection) {
         EXPECT_EQ(Shown(1, "sCount"), "Done 1, failed 0");
         EXPECT_EQ(LogLines(), 1);
         EXPECT_EQ(Row(1)->Cycle().Phase(), BenchPhase::WaitingForRemoval);
+        // Its Retry is off while the row waits, yet the row itself is reached with Tab.
+        EXPECT_FALSE(Find<QPushButton>(Row(1), "bRetry")->isEnabled());
+        Find<QCheckBox>(window.get(), "cAutomatic")->setFocus();
+        for (int tab = 0; tab < 8 && QApplication::focusWidget() != Row(1); ++tab) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        EXPECT_EQ(QApplication::focusWidget(), Row(1));
     }
     // Taken off: the row waits for the next radio, the last result still in view.
     ASSERT_TRUE(WaitFor([this] { return Shown(1, "sStage") == "Waiting for a radio..."; }));

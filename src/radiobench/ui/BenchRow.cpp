@@ -1,6 +1,7 @@
 #include "radiobench/ui/BenchRow.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -36,6 +37,11 @@ BenchRow::BenchRow(GuiContext& context, const BenchCable& cable, const BenchOrde
     : QFrame(parent), context_(context), cable_(cable), order_(order) {
     setObjectName(QStringLiteral("BenchRow%1").arg(cable.portNumber));
     setFrameShape(QFrame::StyledPanel);
+    // Reachable with Tab while its Retry is off (a write under way, automatic waiting), and
+    // marked when it has the focus.
+    setFocusPolicy(Qt::TabFocus);
+    setStyleSheet(QStringLiteral("QFrame#%1:focus { border: 2px solid palette(highlight); }")
+                      .arg(objectName()));
     host_ = new BenchRowHost(cable, context.data.port, this);
     clock_.start();
     due_ = new QTimer(this);
@@ -47,6 +53,7 @@ BenchRow::BenchRow(GuiContext& context, const BenchCable& cable, const BenchOrde
     map.Assign(cable.portNumber, cable.device);
     sPort = AddLabel(this, "sPort");
     sPort->setText(PortDescription(map, cable.portNumber));
+    setAccessibleName(sPort->text());
     progress_ = new QProgressBar(this);
     progress_->setObjectName("ProgressBar");
     progress_->setRange(0, 100);
@@ -115,6 +122,16 @@ void BenchRow::Stop() {
 
 bool BenchRow::CanGo() const {
     return !host_->Pausing();
+}
+
+void BenchRow::keyPressEvent(QKeyEvent* event) {
+    const bool press = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
+                       event->key() == Qt::Key_Enter;
+    if (press && bRetry->isEnabled()) {
+        Start();
+        return;
+    }
+    QFrame::keyPressEvent(event);
 }
 
 void BenchRow::MarkUnplugged() {

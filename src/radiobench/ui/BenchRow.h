@@ -48,6 +48,10 @@ class BenchRow final : public QFrame {
     // Whether the row may go now: not inside a pause of its job.
     bool CanGo() const;
 
+  protected:
+    // Space or Return on the row is its Retry.
+    void keyPressEvent(QKeyEvent* event) override;
+
   signals:
     // What the row does, its result or its count has changed.
     void changed();
