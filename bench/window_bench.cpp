@@ -7,10 +7,13 @@
 //                [--dialog NAME] [--job read|write --device PATH] [--type ROW,COLUMN,TEXT]
 //                [--size WxH]
 //
+// --device may be given several times: COM1, COM2, ... in order.
+//
 // --dialog pictures one of the windows the main window opens instead of the main window:
 // programming, programming-write, port, about, password, new-password, access-code, calibration,
 // band, message, verify-failed (a read-back that kept an old channel), print-preview, compare (the
-// project beside a copy with a few fields changed), history (its newest entry selected).
+// project beside a copy with a few fields changed), history (its newest entry selected), bench
+// (the bench window after Start all has written the radios of every --device).
 // --type stores TEXT into a cell of the channel grid as its editor would, before the picture:
 // the notice of a value stored otherwise than typed shows in it.
 
@@ -45,6 +48,7 @@
 #include "mainwindow/ui/MainWindow.h"
 #include "model/ProjectFields.h"
 #include "model/ProjectFile.h"
+#include "radiobench/ui/BenchWindow.h"
 #include "session/ui/FailureAdvice.h"
 
 namespace {
@@ -56,7 +60,7 @@ struct Options {
     QString job;
     QString type;
     QString size;
-    std::string device;
+    std::vector<std::string> devices;
     QString dialog;
     int language = -1;
     bool dark = false;
@@ -78,7 +82,7 @@ Options Parse(const QStringList& args) {
         } else if (a == "--job" && hasValue) {
             o.job = args[++i];
         } else if (a == "--device" && hasValue) {
-            o.device = QFile::encodeName(args[++i]).toStdString();
+            o.devices.push_back(QFile::encodeName(args[++i]).toStdString());
         } else if (a == "--dialog" && hasValue) {
             o.dialog = args[++i];
         } else if (a == "--size" && hasValue) {
@@ -216,6 +220,33 @@ bool SaveGrab(QWidget& widget, const QString& output) {
     return true;
 }
 
+// The bench window once Start all has run on every cable: the rows with their results.
+bool PictureBench(radioprog::ui::TForm1& window, radioprog::ui::GuiContext& context,
+                  const QString& output) {
+    bool saved = false;
+    context.modals.QueueDialogHandler([&](QDialog& dialog) {
+        auto* bench = qobject_cast<radioprog::ui::BenchWindow*>(&dialog);
+        dialog.findChild<QPushButton*>("bStartAll")->click();
+        // Every row has started and ended once.
+        const auto busy = [bench] {
+            const auto rows = bench->Rows();
+            return std::any_of(rows.begin(), rows.end(), [](const auto* row) {
+                return row->Cycle().JobRunning() ||
+                       row->Cycle().LastResult() == radioprog::BenchResult::None;
+            });
+        };
+        QElapsedTimer waited;
+        waited.start();
+        while (busy() && waited.elapsed() < 60000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        }
+        saved = SaveGrab(dialog, output);
+        dialog.done(QDialog::Rejected);
+    });
+    window.findChild<QAction*>("MenuEdit_ProgramSeveral")->trigger();
+    return saved;
+}
+
 // Opens the named dialog from the window as a person would and saves its picture.
 bool PictureDialog(radioprog::ui::TForm1& window, radioprog::ui::GuiContext& context,
                    const QString& name, const QString& output) {
@@ -260,6 +291,9 @@ bool PictureDialog(radioprog::ui::TForm1& window, radioprog::ui::GuiContext& con
                          UiText(lang, radioprog::text::kYes), UiText(lang, radioprog::text::kNo),
                          UiText(lang, radioprog::text::kCancel));
         return SaveGrab(box, output);
+    }
+    if (name == "bench") {
+        return PictureBench(window, context, output);
     }
     if (name == "message") {
         const auto& lang = context.data.lang;
@@ -312,11 +346,14 @@ int main(int argc, char** argv) {
                    stderr);
         return 64;
     }
-    if (options.language >= 0 || !options.device.empty()) {
+    if (options.language >= 0 || !options.devices.empty()) {
         std::ofstream config(options.config);
         config << "[config]\nLanguage=" << std::max(options.language, 0) << "\n";
-        if (!options.device.empty()) {
-            config << "Port=1\nAutoSeachPort=0\n[ports]\nCOM1=" << options.device << "\n";
+        if (!options.devices.empty()) {
+            config << "Port=1\nAutoSeachPort=0\n[ports]\n";
+            for (size_t n = 0; n < options.devices.size(); ++n) {
+                config << "COM" << n + 1 << "=" << options.devices[n] << "\n";
+            }
         }
     }
     if (options.dark) {

@@ -4,6 +4,7 @@
 #include <iterator>
 #include <vector>
 
+#include "lang/BenchText.h"
 #include "lang/ChannelEditText.h"
 #include "lang/CompareText.h"
 #include "lang/DialogTexts.h"
@@ -31,6 +32,7 @@ constexpr TextTableEntry kTables[] = {
     {TextTableId::Compare, "CompareText", CompareTextSource},
     {TextTableId::History, "HistoryText", HistoryTextSource},
     {TextTableId::WriteRefusal, "WriteRefusalText", WriteRefusalTextSource},
+    {TextTableId::Bench, "BenchText", BenchTextSource},
 };
 
 constexpr bool EachEntryAtItsId() {

@@ -31,6 +31,7 @@
 #include "lang/LanguageSetting.h"
 #include "lang/TextIds.h"
 #include "port/ui/PortDialog.h"
+#include "radiobench/ui/BenchWindow.h"
 #include "session/ui/TProgramDialog.h"
 #include "support/MainWindowFixture.h"
 
@@ -173,6 +174,7 @@ TEST_P(WindowTextsTest, EveryWindowReadsInItsLanguageAndEveryCaptionFits) {
          [this] { return new TNewPasswordDlg(context, window.get()); }},
         {QStringLiteral("calibration"),
          [this] { return new TAdjustmentDlg(context, window.get()); }},
+        {QStringLiteral("bench"), [this] { return new BenchWindow(context, window.get(), {}); }},
     };
     for (const auto& [name, make] : dialogs) {
         std::unique_ptr<QDialog> dialog(make());

@@ -5,8 +5,10 @@
 
 #include "gui/UiText.h"
 #include "jobs/WriteRefusal.h"
+#include "lang/BenchText.h"
 #include "lang/TextIds.h"
 #include "lang/WriteCheckText.h"
+#include "radiobench/ui/BenchWindow.h"
 #include "session/ui/ProgramDialog.h"
 
 namespace radioprog::ui {
@@ -28,21 +30,37 @@ RadioWriteActions::RadioWriteActions(GuiContext& context, QWidget* window,
         }
     });
     window->addAction(writeNextRadio);
+    programSeveral = new QAction(window);
+    programSeveral->setObjectName("MenuEdit_ProgramSeveral");
+    connect(programSeveral, &QAction::triggered, this, [this] {
+        if (readyToWrite_() && !Refused()) {
+            RunBenchWindow(context_, window_, projectFile_());
+        }
+    });
     RefreshTexts();
 }
 
 void RadioWriteActions::AddToMenu(QMenu* editMenu, QAction* before) const {
     editMenu->insertAction(before, writeNextRadio);
+    editMenu->insertAction(before, programSeveral);
 }
 
 void RadioWriteActions::RefreshTexts() {
     writeNextRadio->setText(
         FromUtf8(WriteCheckTextUtf8(context_.data.lang, WriteCheckTextId::WriteToNextRadio)));
+    programSeveral->setText(FromUtf8(BenchTextUtf8(context_.data.lang, BenchTextId::MenuEntry)));
+}
+
+bool RadioWriteActions::Refused() {
+    if (const auto refusal = RefuseWrite({SessionMode::Data, false, {}, {}}, context_.data)) {
+        context_.Tell(window_, FromUtf8(WriteRefusalTextUtf8(context_.data.lang, *refusal)));
+        return true;
+    }
+    return false;
 }
 
 void RadioWriteActions::Write(bool nextRadio) {
-    if (const auto refusal = RefuseWrite({SessionMode::Data, false, {}, {}}, context_.data)) {
-        context_.Tell(window_, FromUtf8(WriteRefusalTextUtf8(context_.data.lang, *refusal)));
+    if (Refused()) {
         return;
     }
     for (bool next = nextRadio;;) {

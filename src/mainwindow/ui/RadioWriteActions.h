@@ -2,7 +2,8 @@
 // Writing the project to radios: each write with its safety net, and radio after radio: one
 // key (or the button offered after a success) writes the same project to the next radio
 // connected, always read back, counting the radios written since the window opened. Only the
-// first of them waits for Start; a radio that does not answer can be waited for.
+// first of them waits for Start; a radio that does not answer can be waited for. Several radios
+// at once on several cables go through the bench window.
 
 #include <QObject>
 #include <functional>
@@ -32,8 +33,12 @@ class RadioWriteActions final : public QObject {
     int RadiosWritten() const { return radiosWritten_; }
 
     QAction* writeNextRadio = nullptr;
+    QAction* programSeveral = nullptr;
 
   private:
+    // Says why, when the project must not reach a radio.
+    bool Refused();
+
     GuiContext& context_;
     QWidget* window_;
     std::function<bool()> readyToWrite_;

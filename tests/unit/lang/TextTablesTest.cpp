@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "lang/AppLang.h"
+#include "lang/BenchText.h"
 #include "lang/ChannelEditText.h"
 #include "lang/CompareText.h"
 #include "lang/DialogTexts.h"
@@ -148,6 +149,7 @@ TEST(TextTableRegistryTest, EachTableIsListedOnceAndItsAccessorReadsTheListedTab
         {radioprog::CompareTextTable, TextTableId::Compare},
         {radioprog::HistoryTextTable, TextTableId::History},
         {radioprog::WriteRefusalTextTable, TextTableId::WriteRefusal},
+        {radioprog::BenchTextTable, TextTableId::Bench},
     };
     static_assert(std::size(kAccessors) == static_cast<std::size_t>(TextTableId::Count));
     for (const Accessor& accessor : kAccessors) {
