@@ -199,10 +199,10 @@ int BenchExitCode(const BenchResult& result) {
     return result.backupRefused ? kExitFileError : ExitCodeOf(result.outcome);
 }
 
-int BenchExitCode(const std::vector<const BenchJob*>& jobs) {
+int BenchExitCode(const std::vector<BenchResult>& results) {
     int code = kExitSuccess;
-    for (const BenchJob* job : jobs) {
-        const int own = BenchExitCode(job->Result());
+    for (const BenchResult& result : results) {
+        const int own = BenchExitCode(result);
         if (own != kExitSuccess && (code == kExitSuccess || TableRank(own) < TableRank(code))) {
             code = own;
         }

@@ -50,6 +50,6 @@ std::string StopSummary(const std::vector<const BenchJob*>& jobs);
 int BenchExitCode(const BenchResult& result);
 // 0 when every radio succeeded; else, of the radios' failures, the one the exit code table
 // lists first.
-int BenchExitCode(const std::vector<const BenchJob*>& jobs);
+int BenchExitCode(const std::vector<BenchResult>& results);
 
 }  // namespace radioprog::cli

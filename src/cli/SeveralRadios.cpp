@@ -95,7 +95,11 @@ Bench RunOnEvery(CliContext& context, const std::vector<std::string>& devices,
     if (bench.stopped) {
         std::cerr << StopSummary(bench.jobs) << std::flush;
     }
-    context.exitCode = BenchExitCode(bench.jobs);
+    std::vector<BenchResult> results;
+    for (const BenchJob* job : bench.jobs) {
+        results.push_back(job->Result());
+    }
+    context.exitCode = BenchExitCode(results);
     if (!bench.jobs.empty()) {
         context.radioMet = bench.jobs.front()->Result().radio;
     }
