@@ -32,7 +32,7 @@ int64_t RadioServer::WaitLimitMs(int64_t nowMs) const {
 void RadioServer::Serve(int64_t nowMs, short revents) {
     if ((revents & (POLLHUP | POLLERR)) != 0) {
         // Only reachable if the device side was closed under us; don't spin.
-        const timespec pause{0, 10 * 1000000};
+        const timespec pause{0, 10L * 1000000};
         nanosleep(&pause, nullptr);
     }
     TakeToolBytes(nowMs);

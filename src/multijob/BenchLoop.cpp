@@ -11,6 +11,13 @@ namespace radioprog {
 
 namespace {
 
+// Every job polls its line on a tick of a few milliseconds; their ticks, started at different
+// moments, would wake the loop once for each job. Waiting up to this much past the earliest
+// one lets a single wake-up serve the ticks of many jobs, so the loop's wake-ups stay about
+// the same however many radios run. A timer of a window fires as late as this too; a reply
+// never waits for it, since input wakes its job at once.
+constexpr int64_t kTimerSlackUs = 2000;
+
 bool AnyRunning(std::span<BenchJob* const> jobs) {
     return std::any_of(jobs.begin(), jobs.end(),
                        [](const BenchJob* job) { return job->IsRunning(); });
@@ -40,7 +47,8 @@ void WaitForWork(std::span<BenchJob* const> jobs, int64_t now, const sigset_t* w
     const std::optional<int64_t> due = EarliestDue(jobs);
     // Never without a limit: a job always has a timer while it runs, but a loop that slept
     // for ever on a mistake would hold every port it has.
-    const int64_t waitUs = std::clamp<int64_t>(due ? *due - now : 100000, 0, 1000000);
+    const int64_t waitUs =
+        std::clamp<int64_t>(due ? *due - now + kTimerSlackUs : 100000, 0, 1000000);
     const timespec timeout{static_cast<time_t>(waitUs / 1000000),
                            static_cast<long>((waitUs % 1000000) * 1000)};
     if (ppoll(lines.data(), lines.size(), &timeout, waitMask) <= 0) {
