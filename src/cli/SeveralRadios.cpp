@@ -225,12 +225,17 @@ bool RunSeveralRadioJobs(CliContext& context, const PortOptions& portOptions,
 
 void RunSeveralReads(CliContext& context, const PortOptions& portOptions,
                      const std::string& folder) {
+    // A folder that is not there yet is made only when asked for as one ("reads/"): a file
+    // name given by habit must not turn into a folder.
     std::error_code error;
-    fs::create_directories(folder, error);
+    if (folder.ends_with('/') && !fs::exists(folder, error)) {
+        fs::create_directories(folder, error);
+    }
     if (!fs::is_directory(folder, error)) {
-        std::cerr << "Reading several radios needs a folder for their files: " << folder
-                  << " is not one and cannot be made one.\n";
-        context.exitCode = kExitFileError;
+        std::cerr << "Reading several radios keeps a file for each in a folder: -o " << folder
+                  << " is no folder (name a new one with a / at its end).\n";
+        context.exitCode =
+            fs::exists(folder, error) || !folder.ends_with('/') ? kExitUsage : kExitFileError;
         return;
     }
     const auto devices = ChosenDevices(context, portOptions);

@@ -233,6 +233,13 @@ TEST_F(SeveralRadios, SeveralReadsKeepAFileEachAndTheHistory) {
         Cli({"--no-history", "read", "--device", radios.Device(), "-o", Path("one.Vkf")});
     ASSERT_EQ(single.exitCode, 0) << single.err;
 
+    // A file name given by habit is no folder for several reads: nothing is read.
+    const CliRun refused = Cli(
+        WithDevices({"--history", History(), "read", "-o", Path("radio.Vkf")}, radios.Devices()));
+    EXPECT_EQ(refused.exitCode, 64) << refused.err;
+    EXPECT_FALSE(fs::exists(Path("radio.Vkf")));
+    EXPECT_FALSE(fs::exists(History()));
+
     const CliRun run = Cli(
         WithDevices({"--history", History(), "read", "-o", Path("reads") + "/"}, radios.Devices()));
     EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
