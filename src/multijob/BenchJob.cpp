@@ -22,6 +22,16 @@ PortChoice PinnedTo(PortChoice choice, const std::string& device) {
     return choice;
 }
 
+// A bench job's port is fixed and opened by the session itself: trying it beforehand, as the
+// search over every port does, would only open it once more. Each opening asks the system
+// which other process holds the line, and on the bench's one thread that time is every
+// radio's.
+void MapOnly(PortChoice& choice) {
+    choice.map = choice.source.Build();
+    choice.portList.Clear();
+    choice.portList.Append(choice.portNumber);
+}
+
 }  // namespace
 
 int64_t BenchClockNow() {
@@ -43,7 +53,7 @@ BenchJob::BenchJob(size_t index, const JobOrder& order, const SessionState& stat
       serial_(port_.lockFolder),
       line_(serial_) {
     JobHost& host = *this;
-    job_ = MakeJob(order, {state_, port_, line_, host, history});
+    job_ = MakeJob(order, {state_, port_, line_, host, history, MapOnly});
 }
 
 BenchJob::~BenchJob() {
@@ -69,8 +79,8 @@ std::optional<int64_t> BenchJob::NextDue() const {
     if (!IsRunning() || !next) {
         return std::nullopt;
     }
-    const int64_t due = timers_.DueTime(*next);
-    return line_.IsHeld() ? std::max(due, line_.HeldUntil()) : due;
+    // What the job did during its pause goes out when the pause ends, not at its next tick.
+    return line_.IsHeld() ? line_.HeldUntil() : timers_.DueTime(*next);
 }
 
 void BenchJob::RunDue(int64_t now) {
