@@ -189,7 +189,9 @@ std::string StopSummary(const std::vector<const BenchJob*>& jobs) {
         }
     };
     section("Finished before the stop:", finished);
-    section("Left half-written (write the backup back, or write the radio again):", halfWritten);
+    section(
+        "Left half-written, stopped during the write (write the backup back, or the radio again):",
+        halfWritten);
     section("Written, stopped before its read-back ended:", unverified);
     section("Stopped before anything was written:", untouched);
     return text;
