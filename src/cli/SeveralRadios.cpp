@@ -219,6 +219,17 @@ bool RunSeveralRadioJobs(CliContext& context, const PortOptions& portOptions,
     if (!devices) {
         return false;
     }
+    // The history trims its oldest entries as each new one is kept: with room for fewer
+    // entries than radios, the bench would delete the backups of its own radios.
+    const HistorySettings history = HistorySettingsFor(context);
+    if (order.checks.backupFirst && history.enabled && history.keepRefused.empty() &&
+        history.keep < devices->size()) {
+        std::cerr << "The history keeps only " << history.keep << " entries ([History] Keep=), "
+                  << "fewer than the " << devices->size() << " backups of this write: nothing "
+                  << "was written.\n";
+        context.exitCode = kExitUsage;
+        return false;
+    }
     RunOnEvery(context, *devices, order);
     return context.exitCode == kExitSuccess;
 }

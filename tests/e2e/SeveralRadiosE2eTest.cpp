@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <sstream>
 #include <string>
@@ -160,6 +161,23 @@ TEST_F(SeveralRadios, EightRadiosEachEndWithTheirOwnResult) {
     // A radio that never answered has nothing to back up; every other one kept its own.
     EXPECT_EQ(Backups(History()).size(), 7u);
     ExpectFree(good.Devices());
+}
+
+// Each backup kept trims the oldest entries: a history with room for fewer entries than
+// radios would lose the backups of the very radios being written.
+TEST_F(SeveralRadios, ABenchWhoseBackupsTheHistoryCannotHoldWritesNothing) {
+    Radiosim radios({"--count", "3"}, 3);
+    ASSERT_EQ(radios.Devices().size(), 3u);
+    const std::string project = ChangedProject(radios.Device());
+    const std::string config = Path("keep2.ini");
+    std::ofstream(config) << "[History]\nKeep=2\n";
+    const CliRun run = CliWithConfig(
+        config,
+        WithDevices({"--history", History(), "write", project, "--backup"}, radios.Devices()));
+    EXPECT_EQ(run.exitCode, 64) << run.err;
+    EXPECT_NE(run.err.find("keeps only 2 entries"), std::string::npos) << run.err;
+    // No backup, no log line: no radio was touched.
+    EXPECT_FALSE(fs::exists(History()));
 }
 
 TEST_F(SeveralRadios, AStopInTheMiddleReleasesEveryLine) {
