@@ -212,6 +212,7 @@ void RadioSimulator::Complete(int64_t nowMs) {
                 }
             } else {
                 received.kind = RequestKind::Write;
+                ++writeBlockCount_;
                 received.data.assign(request.begin() + kBlockHeaderSize, request.end());
                 received.stored =
                     !WriteIsDropped(config_.faults, received.address, received.data.size());

@@ -110,6 +110,8 @@ class RadioSimulator {
     const std::vector<ReceivedRequest>& Requests() const { return requests_; }
     bool SawEndByte() const { return endByteCount_ > 0; }
     int EndByteCount() const { return endByteCount_; }
+    // Write blocks taken so far, stored or dropped.
+    int WriteBlockCount() const { return writeBlockCount_; }
     // Bytes that belonged to no request the radio understood, or to one dropped half-way.
     size_t DiscardedByteCount() const { return discardedBytes_; }
 
@@ -142,6 +144,7 @@ class RadioSimulator {
     std::vector<PendingReply> replies_;
     bool answeredBefore_ = false;
     int endByteCount_ = 0;
+    int writeBlockCount_ = 0;
     size_t discardedBytes_ = 0;
 };
 

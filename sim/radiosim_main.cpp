@@ -1,5 +1,5 @@
-// radiosim: a simulated radio on a pseudo-terminal. Prints the device path as its first line,
-// then answers the tool until SIGINT or SIGTERM.
+// radiosim: a simulated radio on a pseudo-terminal (or several, each on its own). Prints each
+// device path on a line of its own, then answers the tool until SIGINT or SIGTERM.
 
 #include <poll.h>
 #include <signal.h>
@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <deque>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -20,6 +21,7 @@
 
 #include "MemoryFile.h"
 #include "PseudoTerminal.h"
+#include "RadioServer.h"
 #include "RadioSimulator.h"
 #include "model/AtomicOutput.h"
 #include "session/PasswordText.h"
@@ -121,88 +123,38 @@ bool MakeLink(const std::string& linkPath, const std::string& target) {
     return true;
 }
 
-class Server {
-  public:
-    Server(RadioSimulator& radio, int fd, std::string memoryFile)
-        : radio_(radio), fd_(fd), memoryFile_(std::move(memoryFile)) {}
-
-    // False when the memory file could not be written at the end.
-    bool Run(const sigset_t& waitMask) {
-        while (!stopRequested) {
-            WaitForLine(waitMask);
-            const int64_t now = MonotonicMs();
-            TakeToolBytes(now);
-            std::vector<uint8_t> replies = radio_.TakeReplies(now);
-            outbox_.insert(outbox_.end(), replies.begin(), replies.end());
-            SendOutbox();
-            SaveAfterEndByte();
-        }
-        return SaveMemory();
-    }
-
-  private:
-    void WaitForLine(const sigset_t& waitMask) {
+// Serves every radio from one loop until SIGINT or SIGTERM; false when a memory file could not
+// be written at the end.
+bool ServeUntilStopped(std::vector<RadioServer>& servers, const sigset_t& waitMask) {
+    std::vector<pollfd> lines(servers.size());
+    while (!stopRequested) {
+        const int64_t now = MonotonicMs();
         int64_t waitMs = 100;
-        if (auto due = radio_.NextReplyTime()) {
-            waitMs = std::clamp<int64_t>(*due - MonotonicMs(), 0, waitMs);
+        for (size_t i = 0; i < servers.size(); ++i) {
+            lines[i] = servers[i].PollEntry();
+            waitMs = std::min(waitMs, servers[i].WaitLimitMs(now));
         }
-        pollfd line{fd_, static_cast<short>(POLLIN | (outbox_.empty() ? 0 : POLLOUT)), 0};
-        timespec timeout{static_cast<time_t>(waitMs / 1000),
-                         static_cast<long>((waitMs % 1000) * 1000000)};
-        if (ppoll(&line, 1, &timeout, &waitMask) > 0 && (line.revents & (POLLHUP | POLLERR))) {
-            // Only reachable if the device side was closed under us; don't spin.
-            struct timespec pause {
-                0, 10 * 1000000
-            };
-            nanosleep(&pause, nullptr);
+        const timespec timeout{static_cast<time_t>(waitMs / 1000),
+                               static_cast<long>((waitMs % 1000) * 1000000)};
+        if (ppoll(lines.data(), lines.size(), &timeout, &waitMask) < 0) {
+            continue;
         }
-    }
-
-    void TakeToolBytes(int64_t now) {
-        uint8_t buffer[512];
-        ssize_t n;
-        while ((n = read(fd_, buffer, sizeof buffer)) > 0) {
-            radio_.Receive({buffer, static_cast<size_t>(n)}, now);
+        const int64_t woke = MonotonicMs();
+        for (size_t i = 0; i < servers.size(); ++i) {
+            servers[i].Serve(woke, lines[i].revents);
         }
     }
-
-    void SendOutbox() {
-        while (!outbox_.empty()) {
-            ssize_t n = write(fd_, outbox_.data(), outbox_.size());
-            if (n <= 0) {
-                if (n < 0 && errno != EAGAIN && errno != EINTR) {
-                    outbox_.clear();  // the line is gone; a real radio's bytes would be too
-                }
-                return;
-            }
-            outbox_.erase(outbox_.begin(), outbox_.begin() + n);
-        }
+    bool saved = true;
+    for (RadioServer& server : servers) {
+        saved = server.Save() && saved;
     }
+    return saved;
+}
 
-    void SaveAfterEndByte() {
-        if (radio_.EndByteCount() != savedAtEndCount_) {
-            savedAtEndCount_ = radio_.EndByteCount();
-            SaveMemory();
-        }
-    }
-
-    bool SaveMemory() {
-        if (memoryFile_.empty()) {
-            return true;
-        }
-        const FileResult saved = SaveMemoryFile(memoryFile_, radio_.Memory());
-        if (!saved) {
-            std::cerr << "radiosim: " << saved.message << "\n";
-        }
-        return saved.ok;
-    }
-
-    RadioSimulator& radio_;
-    int fd_;
-    std::string memoryFile_;
-    std::vector<uint8_t> outbox_;
-    int savedAtEndCount_ = 0;
-};
+// With several radios, the n-th one's link or memory file: the path given with n after it.
+std::string Numbered(const std::string& path, int count, int n) {
+    return path.empty() || count == 1 ? path : path + std::to_string(n);
+}
 
 }  // namespace
 
@@ -214,6 +166,8 @@ int main(int argc, char** argv) {
     std::optional<std::string> password;
     std::string memoryFile, linkPath, status, firstByte;
     std::vector<std::string> dropWrites;
+    int count = 1;
+    std::optional<int> dieAfterWrites;
     SimulatorConfig config;
     config.logRequests = false;  // nobody reads the log here, and radiosim may run for days
     app.add_option("--kind", kind, "Radio kind: S, Y or legacy")
@@ -250,6 +204,15 @@ int main(int argc, char** argv) {
                    "do not store it; repeat for more addresses")
         ->allow_extra_args(false)
         ->type_name("ADDR");
+    app.add_option("--count", count,
+                   "Simulate this many radios, each on a pseudo-terminal of its own, all alike; "
+                   "their devices are printed one to a line, and --link and --memory get the "
+                   "radio's number appended (PATH1, PATH2, ...)")
+        ->check(CLI::Range(1, 1000));
+    app.add_option("--killed-after-writes", dieAfterWrites,
+                   "Die at once (SIGKILL) when this many write blocks have come in, before "
+                   "acknowledging the last, as a radio whose cable is pulled mid-write")
+        ->check(CLI::PositiveNumber);
     app.footer("Exit status: 0 when stopped by SIGINT or SIGTERM; " + std::to_string(kExitFailure) +
                " on any failure (a bad option, a memory file that is not a memory image of at "
                "most 64 KiB or cannot be written, no pseudo-terminal).");
@@ -300,41 +263,58 @@ int main(int argc, char** argv) {
         config.faults.dropWrites.push_back(*address);
     }
 
-    RadioSimulator radio(config);
-    if (!memoryFile.empty()) {
-        std::string why;
-        if (LoadMemoryFile(memoryFile, radio, &why) == MemoryFileLoad::Unreadable) {
-            std::cerr << "radiosim: cannot use " << memoryFile << " as the memory file: " << why
-                      << "\n";
-            return kExitFailure;
+    std::deque<RadioSimulator> radios;
+    for (int n = 1; n <= count; ++n) {
+        RadioSimulator& radio = radios.emplace_back(config);
+        const std::string memory = Numbered(memoryFile, count, n);
+        if (!memory.empty()) {
+            std::string why;
+            if (LoadMemoryFile(memory, radio, &why) == MemoryFileLoad::Unreadable) {
+                std::cerr << "radiosim: cannot use " << memory << " as the memory file: " << why
+                          << "\n";
+                return kExitFailure;
+            }
+            // Found out now, not when the first write has to be saved.
+            if (const FileResult writable = CheckOutputWritable(memory); !writable) {
+                std::cerr << "radiosim: " << writable.message << "\n";
+                return kExitFailure;
+            }
         }
-        // Found out now, not when the first write has to be saved.
-        if (const FileResult writable = CheckOutputWritable(memoryFile); !writable) {
-            std::cerr << "radiosim: " << writable.message << "\n";
-            return kExitFailure;
+        // A password on the command line wins over the one the memory file holds.
+        if (password) {
+            radio.SetPassword(*password);
         }
-    }
-    // A password on the command line wins over the one the memory file holds.
-    if (password) {
-        radio.SetPassword(*password);
     }
 
     sigset_t waitMask;
     InstallStopHandlers(waitMask);
-    PseudoTerminal line;
-    std::string error;
-    if (!line.Open(error)) {
-        std::cerr << "radiosim: " << error << "\n";
-        return kExitFailure;
+    std::deque<PseudoTerminal> lines;
+    std::vector<RadioServer> servers;
+    std::vector<std::string> links;
+    for (int n = 1; n <= count; ++n) {
+        PseudoTerminal& line = lines.emplace_back();
+        std::string error;
+        if (!line.Open(error)) {
+            std::cerr << "radiosim: " << error << "\n";
+            return kExitFailure;
+        }
+        // The link is in place before anyone reading our first lines can look for it.
+        const std::string link = Numbered(linkPath, count, n);
+        if (!link.empty() && MakeLink(link, line.DevicePath())) {
+            links.push_back(link);
+        }
+        servers.emplace_back(radios[static_cast<size_t>(n - 1)], line.RadioFd(),
+                             Numbered(memoryFile, count, n), dieAfterWrites);
     }
-    // The link is in place before anyone reading our first line can look for it.
-    const bool linked = !linkPath.empty() && MakeLink(linkPath, line.DevicePath());
-    std::cout << line.DevicePath() << std::endl;
+    for (const PseudoTerminal& line : lines) {
+        std::cout << line.DevicePath() << "\n";
+    }
+    std::cout << std::flush;
 
-    const bool saved = Server(radio, line.RadioFd(), memoryFile).Run(waitMask);
+    const bool saved = ServeUntilStopped(servers, waitMask);
 
-    if (linked) {
-        unlink(linkPath.c_str());
+    for (const std::string& link : links) {
+        unlink(link.c_str());
     }
     return saved ? 0 : kExitFailure;
 }

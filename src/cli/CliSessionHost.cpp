@@ -1,16 +1,14 @@
 #include "cli/CliSessionHost.h"
 
-#include <poll.h>
 #include <signal.h>
 #include <time.h>
 
 #include <algorithm>
-#include <array>
 #include <cerrno>
-#include <iterator>
 #include <optional>
 
 #include "cli/CliContext.h"
+#include "cli/StopSignals.h"
 #include "jobs/VerifyFailureText.h"
 #include "lang/DialogTexts.h"
 #include "lang/WriteCheckText.h"
@@ -19,12 +17,6 @@ namespace radioprog::cli {
 
 namespace {
 
-volatile sig_atomic_t interruptRequested = 0;
-
-void RequestInterrupt(int) {
-    interruptRequested = 1;
-}
-
 // Microseconds, so that a 3 ms interval is 3 ms and not "the third millisecond tick".
 int64_t MonotonicUs() {
     timespec now{};
@@ -32,82 +24,13 @@ int64_t MonotonicUs() {
     return static_cast<int64_t>(now.tv_sec) * 1000000 + now.tv_nsec / 1000;
 }
 
-// Every signal that ends a job from outside: Ctrl-C, kill, the terminal closing, Ctrl-\.
-// Each one stops the job the same way, so the line, its lock file and its exclusive flag are
-// released whatever ended the job.
-constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
-constexpr size_t kStopSignalCount = std::size(kStopSignals);
-
-// A hang-up the tool was started to ignore (nohup) stays ignored: the job is meant to outlive
-// its terminal. The others stop the job even when inherited as ignored, as a script's
-// background job inherits SIGINT and SIGQUIT, so that a script can still stop it.
-bool Ignored(int signal, const struct sigaction& inherited) {
-    return signal == SIGHUP && inherited.sa_handler == SIG_IGN;
-}
-
-// The stop signals are held back except while the loop waits, so a stop request is seen
-// between two timer handlers and never inside one.
-class InterruptGuard {
-  public:
-    InterruptGuard() {
-        interruptRequested = 0;
-        struct sigaction action {};
-        action.sa_handler = RequestInterrupt;
-        sigemptyset(&action.sa_mask);
-        sigset_t handled;
-        sigemptyset(&handled);
-        for (size_t i = 0; i < kStopSignalCount; ++i) {
-            sigaction(kStopSignals[i], nullptr, &old_[i]);
-            if (!Ignored(kStopSignals[i], old_[i])) {
-                sigaction(kStopSignals[i], &action, nullptr);
-                sigaddset(&handled, kStopSignals[i]);
-            }
-        }
-        sigprocmask(SIG_BLOCK, &handled, &oldMask_);
-        waitMask_ = oldMask_;
-        for (const int signal : kStopSignals) {
-            if (sigismember(&handled, signal) == 1) {
-                sigdelset(&waitMask_, signal);
-            }
-        }
-    }
-    ~InterruptGuard() {
-        sigprocmask(SIG_SETMASK, &oldMask_, nullptr);
-        for (size_t i = 0; i < kStopSignalCount; ++i) {
-            sigaction(kStopSignals[i], &old_[i], nullptr);
-        }
-    }
-    InterruptGuard(const InterruptGuard&) = delete;
-    InterruptGuard& operator=(const InterruptGuard&) = delete;
-
-    // Sleeps for us microseconds or until fd (when not -1) has input; true for input.
-    bool Wait(int64_t us, int fd) const {
-        timespec timeout{static_cast<time_t>(us / 1000000),
-                         static_cast<long>((us % 1000000) * 1000)};
-        pollfd input{fd, POLLIN, 0};
-        const int ready = ppoll(fd >= 0 ? &input : nullptr, fd >= 0 ? 1 : 0, &timeout, &waitMask_);
-        if (ready > 0 && (input.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) {
-            // A line that hung up (cable pulled, radio gone) reports itself ready at once and
-            // for ever: sleep out the time instead; the receive poll still runs on its tick
-            // and the silence limit ends the job.
-            return Wait(us, -1);
-        }
-        return ready > 0 && (input.revents & POLLIN) != 0;
-    }
-
-  private:
-    std::array<struct sigaction, kStopSignalCount> old_{};
-    sigset_t oldMask_{};
-    sigset_t waitMask_{};
-};
-
 }  // namespace
 
 SessionOutcome CliSessionHost::Run(SessionDriver& session) {
-    InterruptGuard guard;
+    StopSignalGuard guard;
     session.ProgramStartClick();
     while (session.IsRunning()) {
-        if (interruptRequested) {
+        if (StopSignalGuard::StopRequested()) {
             session.FormClose();
             CloseWindow();
             // Without a word, a stopped job looks like one that died.

@@ -15,6 +15,7 @@
 #include "cli/OutputDestination.h"
 #include "cli/RadioJob.h"
 #include "cli/RadioRead.h"
+#include "cli/SeveralRadios.h"
 #include "cli/WriteCheckOptions.h"
 #include "jobs/WriteRefusal.h"
 #include "model/ProjectFile.h"
@@ -102,7 +103,14 @@ void RunRead(const RadioOptions& options, CliContext& context) {
         !Report(OpenProject(options.project, data.image, data.band), context)) {
         return;
     }
-    if (!TakeUnlockPassword(options, context) || !CheckOutput(options.output, context)) {
+    if (!TakeUnlockPassword(options, context)) {
+        return;
+    }
+    if (IsSeveral(options.port)) {
+        RunSeveralReads(context, options.port, options.output);
+        return;
+    }
+    if (!CheckOutput(options.output, context)) {
         return;
     }
     if (RunJob(context, options.port, SessionMode::Data, true)) {
@@ -256,14 +264,15 @@ void AddRadioCommands(CLI::App& app, CliContext& context) {
 
     auto* read = AddRadioCommand(app, "read", "Read a radio into a project file", context,
                                  [options, &context] { RunRead(*options, context); });
-    read->add_option("-o,--output", o.output, "Project file to write (.Vkf; - for stdout)")
+    read->add_option("-o,--output", o.output,
+                     "Project file to write (.Vkf; - for stdout); a folder for several radios")
         ->type_name(kOutputArgument)
         ->required();
     read->add_option("--base", o.project,
                      "Project whose fields the radio does not hold are kept (default: a new one)")
         ->type_name(kProjectArgument);
     AddPasswordOption(read, o);
-    AddPortOptions(read, o.port);
+    AddSeveralPortOptions(read, o.port);
 
     auto* write = AddRadioCommand(app, "write", "Write a project file to a radio", context,
                                   [options, &context] { RunWrite(*options, context); });
@@ -274,7 +283,7 @@ void AddRadioCommands(CLI::App& app, CliContext& context) {
                     "Write a project without channels (clears every channel of the radio)");
     AddWriteCheckOptions(write, o.checks);
     AddPasswordOption(write, o);
-    AddPortOptions(write, o.port);
+    AddSeveralPortOptions(write, o.port);
 
     auto* status = AddRadioCommand(app, "status", "Read the live status of the radio's RF chip",
                                    context, [options, &context] { RunStatus(*options, context); });

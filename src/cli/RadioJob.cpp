@@ -6,6 +6,7 @@
 
 #include "cli/CliSessionHost.h"
 #include "cli/HistoryCommand.h"
+#include "cli/SeveralRadios.h"
 #include "jobs/WriteRefusal.h"
 #include "port/PosixSerialPort.h"
 
@@ -22,8 +23,10 @@ void AddPortOptions(CLI::App* command, PortOptions& options) {
 }
 
 void ApplyPortOptions(const PortOptions& options, PortChoice& choice) {
-    if (options.device) {
-        choice.source.explicitPorts = {{kFirstPortNumber, *options.device}};
+    const std::optional<std::string> device =
+        options.devices.size() == 1 ? std::optional(options.devices.front()) : options.device;
+    if (device) {
+        choice.source.explicitPorts = {{kFirstPortNumber, *device}};
         choice.source.scanDevices = [] { return std::vector<std::string>{}; };
         choice.portNumber = kFirstPortNumber;
         choice.autoSearchPort = false;
@@ -34,6 +37,9 @@ void ApplyPortOptions(const PortOptions& options, PortChoice& choice) {
 }
 
 bool RunRadioJob(CliContext& context, const PortOptions& portOptions, const JobOrder& order) {
+    if (IsSeveral(portOptions)) {
+        return RunSeveralRadioJobs(context, portOptions, order);
+    }
     if (const auto refusal = RefuseWrite(order, context.data)) {
         std::cerr << WriteRefusalTextUtf8(English(), *refusal) << "\n";
         context.exitCode = kExitDataError;

@@ -161,10 +161,11 @@ inline CliRun RunProgram(const std::vector<std::string>& args, const std::filesy
     return run;
 }
 
-// A running radiosim; stopped with SIGTERM (and waited for) when destroyed.
+// A running radiosim; stopped with SIGTERM (and waited for) when destroyed. With --count N
+// among the options, give N as count: it names N devices.
 class Radiosim {
   public:
-    explicit Radiosim(const std::vector<std::string>& options) {
+    explicit Radiosim(const std::vector<std::string>& options, int count = 1) {
         int out[2];
         if (pipe(out) != 0) {
             return;
@@ -181,11 +182,17 @@ class Radiosim {
         close(out[1]);
         output_ = fdopen(out[0], "r");
         char line[256];
-        if (output_ != nullptr && std::fgets(line, sizeof line, output_) != nullptr) {
-            device_ = line;
-            if (!device_.empty() && device_.back() == '\n') {
-                device_.pop_back();
+        for (int n = 0;
+             n < count && output_ != nullptr && std::fgets(line, sizeof line, output_) != nullptr;
+             ++n) {
+            std::string device = line;
+            if (!device.empty() && device.back() == '\n') {
+                device.pop_back();
             }
+            devices_.push_back(device);
+        }
+        if (!devices_.empty()) {
+            device_ = devices_.front();
         }
     }
     ~Radiosim() { Stop(); }
@@ -193,6 +200,8 @@ class Radiosim {
     Radiosim& operator=(const Radiosim&) = delete;
 
     const std::string& Device() const { return device_; }
+    const std::vector<std::string>& Devices() const { return devices_; }
+    pid_t Pid() const { return pid_; }
 
     // Stops it with SIGTERM; its exit status, or -1 if it did not exit by itself.
     int Stop() {
@@ -213,6 +222,7 @@ class Radiosim {
     pid_t pid_ = -1;
     FILE* output_ = nullptr;
     std::string device_;
+    std::vector<std::string> devices_;
 };
 
 }  // namespace radioprog::testing

@@ -185,6 +185,46 @@ TEST_F(RadiosimProgram, LinkStatusAndFaultOptionsTakeEffect) {
     EXPECT_EQ(Exchange(port, Read(0x4000), 0), Bytes{});
 }
 
+// Radios of one process are radios of their own: a write to one never shows on another, and
+// each has its numbered link and memory file.
+TEST_F(RadiosimProgram, CountGivesRadiosOfTheirOwn) {
+    const fs::path link = folder_ / "bench";
+    const fs::path memory = folder_ / "memory";
+    {
+        Radiosim radiosim({"--count", "3", "--link", link.string(), "--memory", memory.string()},
+                          3);
+        ASSERT_EQ(radiosim.Devices().size(), 3u);
+        for (int n = 1; n <= 3; ++n) {
+            const fs::path own = link.string() + std::to_string(n);
+            ASSERT_TRUE(fs::is_symlink(own)) << own;
+            EXPECT_EQ(fs::read_symlink(own).string(), radiosim.Devices()[n - 1]);
+        }
+        const Bytes block = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
+        PosixSerialPort second;
+        OpenLine(second, link.string() + "2");
+        EXPECT_EQ(Exchange(second, Text("PROGRAM"), 1), Bytes{'S'});
+        EXPECT_EQ(Exchange(second, Write(0x8080, block), 1), Bytes{0x06});
+        const Bytes stored = Exchange(second, Read(0x8080), 20);
+        ASSERT_EQ(stored.size(), 20u);
+        EXPECT_EQ(Bytes(stored.begin() + 4, stored.end()), block);
+        second.Close();
+        for (const char* other : {"1", "3"}) {
+            PosixSerialPort port;
+            OpenLine(port, link.string() + other);
+            EXPECT_EQ(Exchange(port, Text("PROGRAM"), 1), Bytes{'S'}) << other;
+            const Bytes reply = Exchange(port, Read(0x8080), 20);
+            ASSERT_EQ(reply.size(), 20u) << other;
+            EXPECT_NE(Bytes(reply.begin() + 4, reply.end()), block) << "radio " << other;
+            port.Close();
+        }
+        EXPECT_EQ(radiosim.Stop(), 0);
+    }
+    for (int n = 1; n <= 3; ++n) {
+        EXPECT_FALSE(fs::exists(fs::symlink_status(link.string() + std::to_string(n))));
+        EXPECT_TRUE(fs::exists(memory.string() + std::to_string(n))) << n;
+    }
+}
+
 TEST_F(RadiosimProgram, RefusesMalformedOptionsAndExplainsTheRest) {
     auto run = [](const std::string& options) {
         const std::string command = RadiosimPath() + " " + options + " >/dev/null 2>&1";
@@ -192,10 +232,10 @@ TEST_F(RadiosimProgram, RefusesMalformedOptionsAndExplainsTheRest) {
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     };
     // One status for every failure of the simulator, whoever found it.
-    for (const char* options :
-         {"--kind Z", "--status 0102", "--first-byte zz", "--drop-byte -1",
-          "--first-reply-delay -1", "--drop-write 0x10000", "--drop-write 12z",
-          "--drop-write 0x4010 0x8080", "--no-such-option"}) {
+    for (const char* options : {"--kind Z", "--status 0102", "--first-byte zz", "--drop-byte -1",
+                                "--first-reply-delay -1", "--drop-write 0x10000",
+                                "--drop-write 12z", "--drop-write 0x4010 0x8080", "--count 0",
+                                "--killed-after-writes 0", "--no-such-option"}) {
         EXPECT_EQ(run(options), 2) << options;
     }
     // Refused before serving; one that took it would serve until the time limit stops it.
@@ -215,8 +255,8 @@ TEST_F(RadiosimProgram, RefusesMalformedOptionsAndExplainsTheRest) {
     for (const char* option :
          {"--kind", "--password", "--memory", "--link", "--pace", "--reply-delay", "--status",
           "--silent", "--first-byte", "--drop-byte", "--extra-byte", "--silent-after",
-          "--first-reply-delay", "--drop-write", "Exit status: 0 when stopped",
-          "2 on any failure"}) {
+          "--first-reply-delay", "--drop-write", "--count", "--killed-after-writes",
+          "Exit status: 0 when stopped", "2 on any failure"}) {
         EXPECT_NE(text.find(option), std::string::npos) << option;
     }
 }
