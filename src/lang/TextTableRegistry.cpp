@@ -11,6 +11,7 @@
 #include "lang/InterfaceText.h"
 #include "lang/SheetText.h"
 #include "lang/ToolText.h"
+#include "lang/WindowText.h"
 #include "lang/WriteCheckText.h"
 #include "lang/WriteRefusalText.h"
 
@@ -31,6 +32,7 @@ constexpr TextTableEntry kTables[] = {
     {TextTableId::Compare, "CompareText", CompareTextSource},
     {TextTableId::History, "HistoryText", HistoryTextSource},
     {TextTableId::WriteRefusal, "WriteRefusalText", WriteRefusalTextSource},
+    {TextTableId::Window, "WindowText", WindowTextSource},
 };
 
 constexpr bool EachEntryAtItsId() {
