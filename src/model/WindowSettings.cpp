@@ -109,6 +109,7 @@ void WriteWindowSettings(IniDocument& ini, const WindowSettings& settings) {
 
 std::vector<std::string> WindowSettingKeys() {
     std::vector<std::string> keys;
+    keys.reserve(kPlaceKeys.size() + 1);
     for (const PlaceKey& key : kPlaceKeys) {
         keys.emplace_back(key.key);
     }
