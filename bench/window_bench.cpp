@@ -11,9 +11,10 @@
 //
 // --dialog pictures one of the windows the main window opens instead of the main window:
 // programming, programming-write, port, about, password, new-password, access-code, calibration,
-// band, message, verify-failed (a read-back that kept an old channel), print-preview, compare (the
-// project beside a copy with a few fields changed), history (its newest entry selected), bench
-// (the bench window after Start all has written the radios of every --device).
+// band, message, password-error, verify-failed (a read-back that kept an old channel),
+// print-preview, compare (the project beside a copy with a few fields changed), history (its
+// newest entry selected), user-guide, bench (the bench window after Start all has written the
+// radios of every --device).
 // --type stores TEXT into a cell of the channel grid as its editor would, before the picture:
 // the notice of a value stored otherwise than typed shows in it.
 
@@ -22,9 +23,7 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QFile>
-#include <QPalette>
 #include <QPushButton>
-#include <QStyleFactory>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -40,12 +39,15 @@
 #include "gui/MessageBoxes.h"
 #include "gui/ReportingApplication.h"
 #include "gui/UiText.h"
+#include "help/ui/UserGuide.h"
 #include "jobs/VerifyFailureText.h"
 #include "lang/ChannelEditText.h"
 #include "lang/DialogTexts.h"
 #include "lang/TextIds.h"
+#include "lang/WindowText.h"
 #include "mainwindow/ui/ChannelTableModel.h"
 #include "mainwindow/ui/MainWindow.h"
+#include "mainwindow/ui/Theme.h"
 #include "model/ProjectFields.h"
 #include "model/ProjectFile.h"
 #include "radiobench/ui/BenchWindow.h"
@@ -97,20 +99,7 @@ Options Parse(const QStringList& args) {
 }
 
 void UseDarkPalette() {
-    QApplication::setStyle(QStyleFactory::create("Fusion"));
-    QPalette p;
-    p.setColor(QPalette::Window, QColor(45, 45, 48));
-    p.setColor(QPalette::WindowText, QColor(230, 230, 230));
-    p.setColor(QPalette::Base, QColor(30, 30, 32));
-    p.setColor(QPalette::AlternateBase, QColor(50, 50, 54));
-    p.setColor(QPalette::Text, QColor(230, 230, 230));
-    p.setColor(QPalette::Button, QColor(55, 55, 60));
-    p.setColor(QPalette::ButtonText, QColor(230, 230, 230));
-    p.setColor(QPalette::Highlight, QColor(42, 130, 218));
-    p.setColor(QPalette::HighlightedText, Qt::white);
-    p.setColor(QPalette::ToolTipBase, QColor(60, 60, 64));
-    p.setColor(QPalette::ToolTipText, QColor(230, 230, 230));
-    QApplication::setPalette(p);
+    radioprog::ui::ThemeSwitch().Apply(radioprog::Theme::Dark);
 }
 
 // Quits the loop after the first paint of the window (or of any widget in it).
@@ -294,6 +283,20 @@ bool PictureDialog(radioprog::ui::TForm1& window, radioprog::ui::GuiContext& con
     }
     if (name == "bench") {
         return PictureBench(window, context, output);
+    }
+    if (name == "password-error") {
+        const auto& lang = context.data.lang;
+        TUserWarnDlg box(
+            &window,
+            FromUtf8(radioprog::SessionTextTable().TextUtf8(lang, 4)) + "\n\n" +
+                FromUtf8(radioprog::WindowTextUtf8(lang, radioprog::WindowTextId::PasswordWhere)),
+            FromUtf8(radioprog::UserWarnDlgTextTable().TextUtf8(lang, 0)));
+        return SaveGrab(box, output);
+    }
+    if (name == "user-guide") {
+        window.findChild<QAction*>(QStringLiteral("MenuHelp_UserGuide"))->trigger();
+        auto* guide = window.findChild<UserGuideWindow*>();
+        return guide != nullptr && SaveGrab(*guide, output);
     }
     if (name == "message") {
         const auto& lang = context.data.lang;

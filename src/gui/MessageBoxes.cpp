@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -55,6 +57,34 @@ void FitMessage(QDialog& box, QLabel& label, QSize smallest) {
     box.adjustSize();
 }
 
+// A message taller than the screen (a verify that found every channel different) scrolls, so
+// that its last lines and the OK button stay within reach; the lines then read from the left.
+void ScrollWhenTooTall(QDialog& box, QVBoxLayout& layout, QLabel& label) {
+    const QScreen* screen =
+        box.screen() != nullptr ? box.screen() : QGuiApplication::primaryScreen();
+    const QRect room = screen->availableGeometry();
+    // The frame the window system adds is not known before the box shows.
+    constexpr int kFrameAllowance = 40;
+    const int labelHeight = label.heightForWidth(label.minimumWidth());
+    const int rest = box.sizeHint().height() - label.sizeHint().height();
+    if (labelHeight + rest + kFrameAllowance <= room.height()) {
+        return;
+    }
+    auto* scroll = new QScrollArea(&box);
+    scroll->setObjectName("WarnDlgScroll");
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const int width = label.minimumWidth() +
+                      scroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll);
+    layout.replaceWidget(&label, scroll);
+    label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    scroll->setWidget(&label);
+    scroll->setMinimumWidth(width);
+    const QMargins margins = layout.contentsMargins();
+    box.resize(width + margins.left() + margins.right(), room.height() - kFrameAllowance);
+}
+
 QFont PixelFont(int pixels) {
     QFont font;
     font.setPixelSize(pixels);
@@ -84,6 +114,7 @@ TUserWarnDlg::TUserWarnDlg(QWidget* owner, const QString& message, const QString
     layout->addLayout(row);
     resize(235, 121);
     FitMessage(*this, *WarnDlgText, QSize(215, 60));
+    ScrollWhenTooTall(*this, *layout, *WarnDlgText);
 }
 
 TMyWarnDlg_2::TMyWarnDlg_2(QWidget* owner, const QString& question, const QString& okCaption,

@@ -50,7 +50,10 @@ std::string VerifyFailureTextUtf8(const THaldenFuncs::TAppLang& lang, const Veri
         fields.pop_back();
     }
     if (!fields.empty()) {
+        // The comparison's arrow alone does not say which side the radio is.
         text += "\n\n";
+        text += WriteCheckTextUtf8(lang, WriteCheckTextId::VerifySides);
+        text += "\n";
         text += fields;
     }
     return text;

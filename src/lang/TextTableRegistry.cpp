@@ -12,6 +12,7 @@
 #include "lang/InterfaceText.h"
 #include "lang/SheetText.h"
 #include "lang/ToolText.h"
+#include "lang/WindowText.h"
 #include "lang/WriteCheckText.h"
 #include "lang/WriteRefusalText.h"
 
@@ -33,6 +34,7 @@ constexpr TextTableEntry kTables[] = {
     {TextTableId::History, "HistoryText", HistoryTextSource},
     {TextTableId::WriteRefusal, "WriteRefusalText", WriteRefusalTextSource},
     {TextTableId::Bench, "BenchText", BenchTextSource},
+    {TextTableId::Window, "WindowText", WindowTextSource},
 };
 
 constexpr bool EachEntryAtItsId() {

@@ -25,6 +25,7 @@ enum class TextTableId : int {
     History,
     WriteRefusal,
     Bench,
+    Window,
     Count,  // not a table: how many there are
 };
 

@@ -36,6 +36,8 @@ constexpr TextRow kWriteCheckRows[] = {
     {"重试", "重試", "Retry"},
     {"等待对讲机", "等待對講機", "Wait for the radio"},
     {"正在等待对讲机...", "正在等待對講機...", "Waiting for a radio..."},
+    {"每行：写入的值 -> 从对讲机读回的值", "每行：寫入的值 -> 從對講機讀回的值",
+     "Each line: as written -> as read back from the radio"},
 };
 static_assert(std::size(kWriteCheckRows) == static_cast<std::size_t>(WriteCheckTextId::Count),
               "one row per id");

@@ -34,7 +34,8 @@ enum class WriteCheckTextId : int {
     Retry,
     WaitForRadio,
     WaitingForRadio,
-    Count,  // not a text: how many there are
+    VerifySides,  // heads the fields of a failed verify
+    Count,        // not a text: how many there are
 };
 
 LocalisedTableSource WriteCheckTextSource();

@@ -289,6 +289,7 @@ FileResult WriteFullFile(const std::string& path, const ConfigValues& config,
     WriteFiles(ini, config);
     WriteProgramming(ini, config);
     WriteHistory(ini, config);
+    WriteWindowSettings(ini, config.windows);
     return WriteIniFile(ini, path);
 }
 
@@ -351,6 +352,7 @@ ConfigLoad LoadConfiguration(const std::string& path, ConfigValues& config, Band
     ReadFiles(ini, config);
     ReadProgramming(ini, config);
     ReadHistory(ini, config);
+    ReadWindowSettings(ini, config.windows);
     return ConfigLoad::Loaded;
 }
 
@@ -386,6 +388,7 @@ FileResult SaveConfiguration(const std::string& path, const ConfigValues& config
     WriteFiles(ini, config);
     WriteProgramming(ini, config);
     WriteHistory(ini, config);
+    WriteWindowSettings(ini, config.windows);
     return WriteIniFile(ini, path);
 }
 
@@ -427,6 +430,9 @@ std::vector<ConfigKey> ConfigurationKeys() {
         add(kHistorySection, key);
     }
     addNumbered(kPortsSection, "COM", kFirstConfigPort, kConfigPortCount);
+    for (const std::string& key : WindowSettingKeys()) {
+        add(kWindowsSection, key);
+    }
     return keys;
 }
 

@@ -10,6 +10,7 @@
 
 #include "model/BandLimits.h"
 #include "model/FileResult.h"
+#include "model/WindowSettings.h"
 
 namespace radioprog {
 
@@ -68,6 +69,8 @@ struct ConfigValues {
     // and the file keeps it as the user wrote it.
     std::string historyKeepRefused;
     bool historyEnabled = true;
+    // Where the windows stood and the theme, in [Windows].
+    WindowSettings windows;
 };
 
 inline constexpr size_t kRecentProjectCount = 8;

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
 
 #include "gui/MessageBoxes.h"
@@ -74,6 +76,33 @@ TEST(MessageBoxes, ALongMessageWrapsAndTheBoxGrowsToShowAllOfIt) {
                                            screen.width() * 2 / 3 - 40))
             << message.toStdString();
     }
+}
+
+// A failed verify over a radio that kept none of 16 channels lists every field of each: the
+// last channel's lines and OK must stay reachable on the screen.
+TEST(MessageBoxes, AMessageTallerThanTheScreenScrollsAndKeepsOkInReach) {
+    QStringList lines{"Verify failed: the radio does not hold what was written."};
+    for (int channel = 1; channel <= 16; ++channel) {
+        for (const char* field : {"RX Freq.", "TX Freq.", "QT/DQT Dec", "QT/DQT Enc", "Power"}) {
+            lines << QStringLiteral("channel %1  %2: \"1\" -> \"2\"").arg(channel).arg(field);
+        }
+    }
+    TUserWarnDlg box(nullptr, lines.join('\n'), QStringLiteral("OK"));
+    box.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+    const QRect screen = box.screen()->availableGeometry();
+    EXPECT_LE(box.frameGeometry().height(), screen.height());
+    auto* ok = Find<QPushButton>(&box, "OKBtn");
+    EXPECT_TRUE(box.rect().contains(QRect(ok->mapTo(&box, QPoint(0, 0)), ok->size())));
+
+    auto* scroll = Find<QScrollArea>(&box, "WarnDlgScroll");
+    auto* label = Find<QLabel>(&box, "WarnDlgText");
+    EXPECT_GE(label->height(), label->heightForWidth(label->width()));
+    // Scrolled to its end, the last channel's last line is inside the visible part.
+    scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
+    const int lastLineBottom = label->mapTo(scroll->viewport(), QPoint(0, label->height())).y();
+    EXPECT_LE(lastLineBottom, scroll->viewport()->height() + label->fontMetrics().height());
+    EXPECT_GT(scroll->verticalScrollBar()->maximum(), 0);
 }
 
 TEST(MessageBoxes, TheMessageBoxShowsItsTextAndClosesOnOk) {

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
 #include <QPushButton>
@@ -169,6 +170,46 @@ TEST_F(PortDialogTest, APortHeldByAnotherProgramIsNotOffered) {
     // Port 5 is not present now, so the dialog fell back to 1.
     EXPECT_EQ(shown.checked, 1);
     EXPECT_EQ(data.port.portNumber, 1);
+}
+
+// Keys only: the focus starts where the arrows reach the present ports, even when the checked
+// port (COM1 here) is absent, and Up from the auto search box goes back to them.
+TEST_F(PortDialogTest, TheArrowKeysReachThePortsFromWhereTheFocusStarts) {
+    StartWith("Port=4\nAutoSeachPort=0");
+    const auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+    const auto focused = [] {
+        QWidget* widget = QApplication::focusWidget();
+        return widget != nullptr ? widget->objectName() : QString();
+    };
+    QStringList visited;
+    InDialog([&](QDialog& dialog) {
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        visited << focused();
+        press(Qt::Key_Right);
+        visited << focused();
+        press(Qt::Key_Space);
+        press(Qt::Key_Return);
+    });
+    EXPECT_EQ(visited, (QStringList{"rbCOM3", "rbCOM5"}));
+    EXPECT_EQ(data.port.portNumber, 5);
+
+    // Under auto search the box has the focus; clearing it with Space and going Up reaches
+    // the checked port, and the arrows move the choice.
+    data.port.autoSearchPort = true;
+    visited.clear();
+    InDialog([&](QDialog& dialog) {
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        visited << focused();
+        press(Qt::Key_Space);
+        press(Qt::Key_Up);
+        visited << focused();
+        press(Qt::Key_Left);
+        visited << focused();
+        press(Qt::Key_Return);
+    });
+    EXPECT_EQ(visited, (QStringList{"cAutoSeachPort", "rbCOM5", "rbCOM3"}));
+    EXPECT_FALSE(data.port.autoSearchPort);
+    EXPECT_EQ(data.port.portNumber, 3);
 }
 
 }  // namespace

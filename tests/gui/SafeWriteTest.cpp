@@ -86,7 +86,11 @@ TEST_F(SafeWriteTest, ARadioThatKeepsItsOldChannelIsNamedNotCalledASuccess) {
         << box.toStdString();
     EXPECT_TRUE(box.contains("Differs: channel 1")) << box.toStdString();
     EXPECT_TRUE(box.contains("Addresses: 0x8080")) << box.toStdString();
-    EXPECT_TRUE(box.contains("channel 1  RX Freq.: \"446.10000\"")) << box.toStdString();
+    // The fields follow a line that says which side of the arrow is the radio.
+    EXPECT_TRUE(
+        box.contains("Each line: as written -> as read back from the radio\n"
+                     "channel 1  RX Freq.: \"446.10000\" -> "))
+        << box.toStdString();
     EXPECT_FALSE(box.contains("SUCCESS"));
     EXPECT_EQ(Backups(), 1);
     const std::vector<std::string> log = LogLines();

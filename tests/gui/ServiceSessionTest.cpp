@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include "calibration/ui/TAdjustmentDlg.h"
 #include "dialogs/ui/ServiceDialogs.h"
@@ -122,7 +124,48 @@ TEST_F(ServiceSession, WriteAllSendsTheCalibrationAndTheProjectData) {
     EXPECT_TRUE(RadioMemoryHolds(radiomap::kSettingsAddress + settingsarea::kSql, 7));
 }
 
-// The owner locks the radio with a new password; a read then needs the unlock password.
+// "Live": the status follows the radio every two seconds while the window shows, quietly; a
+// job the user starts meanwhile finds the port free; hiding the window stops the reads, and a
+// radio that goes away unticks the box with one message.
+TEST_F(ServiceSession, TheLiveStatusFollowsTheRadioUntilItStops) {
+    StartRadio({"--kind", "Y", "--status", "7B 11 22 A4 00 80 80 00 3C 01 2C"});
+    TAdjustmentDlg window(context, nullptr);
+    window.show();
+    auto* live = Find<QCheckBox>(&window, "cLive");
+    auto* timer = Find<QTimer>(&window, "LiveStatusTimer");
+    auto* battery = Find<QLabel>(&window, "sCurBatt");
+    // On the tick mark itself: the box spans its panel, wider than its words.
+    const QPoint tick(live->height() / 2, live->height() / 2);
+    EXPECT_FALSE(timer->isActive());
+    QTest::mouseClick(live, Qt::LeftButton, {}, tick);
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(timer->interval(), 2000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return battery->text() == "123"; }, 10000));
+    EXPECT_TRUE(modals.Log().isEmpty()) << modals.Log().join("|").toStdString();
+
+    // Reads back to back, so that the user's job is sure to meet one under way.
+    timer->setInterval(1);
+    QTest::qWait(50);
+    QueueStart();
+    QTest::mouseClick(Find<QPushButton>(&window, "bRead"), Qt::LeftButton);
+    EXPECT_EQ(modals.Log().join("|"), "dialog: TProgramDialog|SUCCESS");
+
+    window.hide();
+    EXPECT_FALSE(timer->isActive());
+    window.show();
+    EXPECT_TRUE(timer->isActive());
+
+    modals.ClearLog();
+    radio.reset();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !live->isChecked(); }, 10000));
+    QTest::qWait(50);
+    ASSERT_EQ(modals.Log().size(), 1) << modals.Log().join("|").toStdString();
+    EXPECT_TRUE(modals.Log()[0].startsWith("Communication False")) << modals.Log()[0].toStdString();
+    EXPECT_FALSE(timer->isActive());
+}
+
+// The owner locks the radio with a new password; a read then needs the unlock password, and
+// the refusal says where it is entered.
 TEST_F(ServiceSession, ANewPasswordLocksTheRadioUntilItIsGiven) {
     StartRadio();
     modals.QueueDialogHandler([&](QDialog& dialog) {
@@ -140,7 +183,9 @@ TEST_F(ServiceSession, ANewPasswordLocksTheRadioUntilItIsGiven) {
     const ProgramJob read{SessionMode::Data, true, "Read from radio", {}};
     QueueStart();
     EXPECT_EQ(RunProgramDialog(context, nullptr, read), SessionOutcome::PasswordError);
-    EXPECT_EQ(LastMessage(), "Password Error");
+    // The radio's word first, then where the password the radio wants is given.
+    EXPECT_TRUE(LastMessage().startsWith("Password Error\n\n")) << LastMessage().toStdString();
+    EXPECT_TRUE(LastMessage().contains("Edit > Password")) << LastMessage().toStdString();
 
     modals.QueueDialogHandler([](QDialog& dialog) {
         QTest::keyClicks(Find<QLineEdit>(&dialog, "eInput"), "4321");

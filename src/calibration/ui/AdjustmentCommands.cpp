@@ -5,6 +5,7 @@
 #include <QLineEdit>
 
 #include "calibration/CalibrationData.h"
+#include "calibration/ui/LiveStatus.h"
 #include "calibration/ui/TAdjustmentDlg.h"
 #include "gui/FileErrors.h"
 #include "gui/FrequencyEdit.h"
@@ -133,6 +134,8 @@ bool TAdjustmentDlg::ConfirmWrite(SessionMode sessionMode, bool& backUpFirst) {
 
 void TAdjustmentDlg::RunSession(SessionMode sessionMode, bool read) {
     CommitPendingEdit();
+    // A live status read in progress holds the port the job needs.
+    live_->StopRead();
     bool backUpFirst = false;
     if (!read && !ConfirmWrite(sessionMode, backUpFirst)) {
         return;

@@ -8,10 +8,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "calibration/ui/LiveStatus.h"
 #include "calibration/ui/UpDown.h"
 #include "gui/FrequencyEdit.h"
+#include "gui/WindowPlacement.h"
 #include "model/FreqCodec.h"
 
 namespace radioprog::ui {
@@ -59,17 +62,36 @@ TAdjustmentDlg::TAdjustmentDlg(GuiContext& context, QWidget* owner)
     : QDialog(owner), context_(context), editors_(new CalibrationEditors(context, this)) {
     setObjectName("TAdjustmentDlg");
     setWindowTitle(QString::fromUtf8("校准"));
-    auto* grid = new QGridLayout(this);
+    auto* panels = new QWidget(this);
+    auto* grid = new QGridLayout(panels);
     grid->addWidget(BuildPoints(), 0, 0);
     grid->addWidget(BuildSquelchOffsets(), 0, 1, 1, 2);
     grid->addWidget(BuildVolume(), 0, 3, 2, 1);
     grid->addWidget(BuildSquelch(), 1, 0);
     grid->addWidget(BuildStatus(), 1, 1);
     grid->addWidget(BuildChipSettings(), 1, 2);
-    grid->addWidget(BuildButtons(), 2, 0, 1, 4);
     PlaceSquelchOffsetRows(SquelchOffsetRowFrequencies(context.data.band));
     ShowAdjustmentData();
-    setFixedSize(sizeHint().expandedTo(QSize(960, 550)));
+    // The panels scroll when the screen is too small for them (a large scale factor on a
+    // laptop); the commands below them stay in sight.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName("CalibrationPanels");
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(panels);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(scroll, 1);
+    QWidget* buttons = BuildButtons();
+    layout->addWidget(buttons);
+    const int margins = layout->contentsMargins().top() + layout->contentsMargins().bottom();
+    const QSize whole(
+        panels->sizeHint().width() + layout->contentsMargins().left() +
+            layout->contentsMargins().right(),
+        panels->sizeHint().height() + layout->spacing() + buttons->sizeHint().height() + margins);
+    const QSize wanted = whole.expandedTo(QSize(960, 550));
+    setMaximumSize(wanted);
+    resize(wanted);
+    FitToScreen(*this);
 }
 
 void TAdjustmentDlg::AddEditorRow(QGridLayout& grid, const char* caption, const QString& editor,
@@ -263,6 +285,8 @@ QWidget* TAdjustmentDlg::BuildStatus() {
     grid->addWidget(MakeLabel(box, "偏差"), row, 0);
     sOffset = MakeValueLabel(box, "sOffset", "65535");
     grid->addWidget(sOffset, row, 1);
+    live_ = new LiveStatus(context_, *this, [this] { ShowChipStatus(); });
+    grid->addWidget(live_->Box(), row + 1, 0, 1, 2);
     return box;
 }
 
@@ -325,10 +349,7 @@ void TAdjustmentDlg::ShowAdjustmentData() {
     editors_->ShowValues();
     cModu_dten->setChecked(c.Get(calib::Modu_dten) != 0);
     cPkdet_dten->setChecked(c.Get(calib::Pkdet_dten) != 0);
-    for (const auto& [label, field] : statusLabels_) {
-        label->setNum(c.Get(field));
-    }
-    sOffset->setNum(c.Get(calib::Offset));
+    ShowChipStatus();
     for (size_t row = 0; row < squelchRows_.size(); ++row) {
         squelchRows_[row].wide->setValue(c.SqOffset(static_cast<int>(row)));
         squelchRows_[row].narrow->setValue(c.SqOffsetNar(static_cast<int>(row)));
@@ -338,6 +359,14 @@ void TAdjustmentDlg::ShowAdjustmentData() {
     }
     eFreq_Aging->setText(QString::fromStdString(FreqToText(c.Get(calib::FreqAging))));
     showing_ = false;
+}
+
+void TAdjustmentDlg::ShowChipStatus() {
+    const CalibrationData& c = context_.data.calibration;
+    for (const auto& [label, field] : statusLabels_) {
+        label->setNum(c.Get(field));
+    }
+    sOffset->setNum(c.Get(calib::Offset));
 }
 
 }  // namespace radioprog::ui

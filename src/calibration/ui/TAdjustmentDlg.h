@@ -23,6 +23,7 @@ class QPushButton;
 namespace radioprog::ui {
 
 class FrequencyEdit;
+class LiveStatus;
 class UpDown;
 
 class TAdjustmentDlg final : public QDialog {
@@ -32,6 +33,9 @@ class TAdjustmentDlg final : public QDialog {
 
     // Writes every field of the record into its control.
     void ShowAdjustmentData();
+    // Only the RF chip's status figures, which a live read refreshes: the editors keep
+    // whatever is being typed in them.
+    void ShowChipStatus();
     // The exit handler of any edit of this window (numeric editors and eFreq_Aging).
     void EditExit(QLineEdit& edit);
 
@@ -92,6 +96,7 @@ class TAdjustmentDlg final : public QDialog {
     QCheckBox* cPkdet_dten = nullptr;
     std::vector<std::pair<QLabel*, U8Field>> statusLabels_;
     QLabel* sOffset = nullptr;
+    LiveStatus* live_ = nullptr;
     // Set while the controls are being filled, so that their change signals store nothing.
     bool showing_ = false;
 };

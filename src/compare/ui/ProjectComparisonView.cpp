@@ -15,6 +15,7 @@
 
 #include "compare/FieldNames.h"
 #include "gui/UiText.h"
+#include "gui/WindowPlacement.h"
 #include "lang/TextIds.h"
 
 namespace radioprog::ui {
@@ -269,7 +270,10 @@ void ProjectComparisonView::MatchColumnWidths() {
 void ShowProjectComparison(GuiContext& context, QWidget* owner, const ComparedProject& left,
                            const ComparedProject& right, std::optional<RadioKind> heldBy) {
     ProjectComparisonView view(context.data.lang, left, right, owner, heldBy);
+    std::optional<WindowPlace>& place = context.data.config.windows.compareView;
+    RestorePlace(view, place);
     context.modals.Exec(view);
+    place = PlaceOf(view);
 }
 
 }  // namespace radioprog::ui

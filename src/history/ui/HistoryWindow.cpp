@@ -17,6 +17,7 @@
 #include "gui/FileErrors.h"
 #include "gui/LocalPath.h"
 #include "gui/UiText.h"
+#include "gui/WindowPlacement.h"
 #include "history/HistorySearch.h"
 #include "history/ui/HistoryFilterModel.h"
 #include "history/ui/HistoryListModel.h"
@@ -37,13 +38,18 @@ void SizeQuickly(QTableView& table) {
     table.resizeColumnsToContents();
 }
 
-// Exactly the 16 channels (and room for a scroll bar under them), so that whatever height the
-// window has beyond them goes to the list of entries.
+// At most the 16 channels (and room for a scroll bar under them), so that whatever height the
+// window has beyond them goes to the list of entries; on a screen too small for both, the
+// channels scroll down to a few rows rather than push the buttons off the screen.
 void FitChannels(QTableView& table) {
-    const int rows = table.verticalHeader()->defaultSectionSize() * kChannelCount;
+    constexpr int kFewestRows = 4;
+    const int row = table.verticalHeader()->defaultSectionSize();
     const int scrollBar = table.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &table);
-    table.setFixedHeight(rows + table.horizontalHeader()->sizeHint().height() + scrollBar +
-                         2 * table.frameWidth());
+    const int around =
+        table.horizontalHeader()->sizeHint().height() + scrollBar + 2 * table.frameWidth();
+    table.setMinimumHeight(row * kFewestRows + around);
+    table.setMaximumHeight(row * kChannelCount + around);
+    table.setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
 }
 
 QDate DateOf(const HistoryTime& time) {
@@ -282,7 +288,10 @@ void HistoryWindow::OpenClick() {
 std::optional<QString> RunHistoryWindow(GuiContext& context, QWidget* owner,
                                         const HistorySettings& settings) {
     HistoryWindow window(context, settings, owner);
+    std::optional<WindowPlace>& place = context.data.config.windows.historyWindow;
+    RestorePlace(window, place);
     context.modals.Exec(window);
+    place = PlaceOf(window);
     if (window.CalibrationChosen().isEmpty()) {
         return std::nullopt;
     }

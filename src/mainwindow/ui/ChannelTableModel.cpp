@@ -2,6 +2,7 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPixmap>
 #include <algorithm>
@@ -11,6 +12,7 @@
 #include "gui/UiText.h"
 #include "lang/ChannelEditText.h"
 #include "lang/TextIds.h"
+#include "mainwindow/ui/Theme.h"
 #include "model/ChannelMoves.h"
 #include "model/FreqCodec.h"
 #include "model/ToneCodec.h"
@@ -28,6 +30,16 @@ constexpr uint8_t kBusyFitCarrier = 2;
 const QColor kOddRowBackground(0xC0, 0xDC, 0xC0);
 // Light rows keep dark text whatever the desktop theme's text colour is.
 const QColor kOddRowText(0x10, 0x10, 0x10);
+// Under a dark palette the light green would glare: a dim green under the palette's own text.
+const QColor kDarkOddRowBackground(0x2C, 0x3C, 0x2C);
+
+bool DarkTheme() {
+    return IsDarkPalette(QGuiApplication::palette());
+}
+
+QColor OddRowBackground() {
+    return DarkTheme() ? kDarkOddRowBackground : kOddRowBackground;
+}
 // A value the tool stored otherwise than typed stands out until it is typed again or accepted.
 const QColor kMovedValueBackground(0xFF, 0xD0, 0x70);
 
@@ -36,7 +48,7 @@ const QColor kMovedValueBackground(0xFF, 0xD0, 0x70);
 QBrush LockedCellBrush(bool oddRow) {
     constexpr int kTile = 8;
     QPixmap tile(kTile, kTile);
-    tile.fill(oddRow ? kOddRowBackground : QColor(Qt::transparent));
+    tile.fill(oddRow ? OddRowBackground() : QColor(Qt::transparent));
     QPainter painter(&tile);
     painter.setPen(QColor(0x80, 0x80, 0x80, 0x50));
     painter.drawLine(0, kTile - 1, kTile - 1, 0);
@@ -63,10 +75,7 @@ std::vector<uint8_t> Snapshot(const ProjectImage& image, int channel) {
 }  // namespace
 
 ChannelTableModel::ChannelTableModel(AppData& data, QObject* parent)
-    : QAbstractTableModel(parent),
-      data_(data),
-      lockedOddRow_(LockedCellBrush(true)),
-      lockedEvenRow_(LockedCellBrush(false)) {
+    : QAbstractTableModel(parent), data_(data) {
     RefreshTexts();
 }
 
@@ -148,15 +157,16 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
             return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
         case Qt::BackgroundRole:
             if (!(flags(index) & Qt::ItemIsEnabled)) {
-                return oddChannel ? lockedOddRow_ : lockedEvenRow_;
+                return LockedCellBrush(oddChannel);
             }
             if (MovedValueAt(index) != nullptr) {
                 return kMovedValueBackground;
             }
-            return oddChannel ? QVariant(kOddRowBackground) : QVariant();
+            return oddChannel ? QVariant(OddRowBackground()) : QVariant();
         case Qt::ForegroundRole:
-            return oddChannel || MovedValueAt(index) != nullptr ? QVariant(kOddRowText)
-                                                                : QVariant();
+            return (oddChannel && !DarkTheme()) || MovedValueAt(index) != nullptr
+                       ? QVariant(kOddRowText)
+                       : QVariant();
         case Qt::ToolTipRole:
             if (const MovedValue* moved = MovedValueAt(index)) {
                 const QString typed = QString::fromStdString(moved->typed);

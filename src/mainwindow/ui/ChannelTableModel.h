@@ -110,8 +110,6 @@ class ChannelTableModel final : public QAbstractTableModel {
     Texts texts_;
     QString notice_;  // what the edit being stored has to say
     MovedValues moved_;
-    QBrush lockedOddRow_;
-    QBrush lockedEvenRow_;
 };
 
 }  // namespace radioprog::ui

@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QMenu>
 #include <QPushButton>
-#include <QScreen>
 #include <QTabWidget>
 #include <QTime>
 #include <QTimer>
@@ -15,6 +14,8 @@
 #include "gui/FileErrors.h"
 #include "gui/LocalPath.h"
 #include "gui/UiText.h"
+#include "gui/WindowPlacement.h"
+#include "help/ui/UserGuide.h"
 #include "history/ui/HistoryWindow.h"
 #include "lang/ChannelEditText.h"
 #include "lang/LanguageSetting.h"
@@ -50,7 +51,7 @@ TForm1::TForm1(GuiContext& context, QWidget* parent) : QMainWindow(parent), cont
     // Room for the whole channel grid at its default sizes, within the screen and centred on
     // it: at a large scale factor a small screen must still show the status line.
     resize(720, 600);
-    FitOnScreen();
+    CentreOnScreen(*this);
     connect(&context_.events, &ProjectEvents::projectReplaced, this, &TForm1::ProjectReplaced);
     const QList<QAction*> fileItems = MenuFile->actions();
     files_ = new ProjectFiles(
@@ -86,6 +87,9 @@ void TForm1::FormCreate() {
         ProbePorts(appData.port);
         KeepPortNumberPresent(appData.port);
     }
+    if (appData.config.windows.mainWindow) {
+        RestorePlace(*this, appData.config.windows.mainWindow);
+    }
     ResetProjectToDefaults(appData);
     ResetCalibrationData(appData.calibration, appData.band);
     ApplyLanguageSetting(appData.lang, appData.config.languageSetting);
@@ -102,6 +106,10 @@ void TForm1::FormDestroy() {
         page->StoreLayoutInConfiguration();
     }
     StoreInConfiguration(appData.port, appData.config);
+    // Only a window that was shown has a place worth keeping.
+    if (windowHandle() != nullptr) {
+        appData.config.windows.mainWindow = PlaceOf(*this);
+    }
     appData.config.lastFolder = LocalPath(context_.modals.StartFolder());
     SaveConfiguration(context_.configPath, appData.config, appData.band);
 }
@@ -125,6 +133,7 @@ void TForm1::RefreshFromModel() {
     if (files_ != nullptr) {
         files_->Refresh();
         view_->Refresh();
+        guide_->Refresh();
     }
 }
 
@@ -145,14 +154,6 @@ void TForm1::StorePendingEdit() {
     for (MainWindowPage* page : Pages()) {
         page->CommitPendingEdit();
     }
-}
-
-void TForm1::FitOnScreen() {
-    const QRect room = screen()->availableGeometry();
-    // The frame the window system adds is known only once shown; leave room for a title bar.
-    constexpr int kFrameAllowance = 40;
-    resize(size().boundedTo(room.size() - QSize(0, kFrameAllowance)));
-    move(room.center() - QPoint(width() / 2, (height() + kFrameAllowance) / 2));
 }
 
 void TForm1::ProjectReplaced(ProjectReplacement how, const QString& when) {

@@ -26,6 +26,7 @@ class RadioWriteActions;
 class OptionsPage;
 class MainWindowPage;
 class ProjectFiles;
+class UserGuideAction;
 class ViewMenu;
 
 class TForm1 final : public QMainWindow {
@@ -87,7 +88,6 @@ class TForm1 final : public QMainWindow {
     bool ReadyToWrite();
     void SetLanguage(int languageSetting);
     void SelectBandPreset();
-    void FitOnScreen();
     // After a radio read or a band change: the whole project is new, and so is its history.
     void ProjectReplaced(ProjectReplacement how, const QString& when);
     std::array<MainWindowPage*, 2> Pages() const;
@@ -135,6 +135,7 @@ class TForm1 final : public QMainWindow {
     ProjectFiles* files_ = nullptr;
     // Whether the grid shows every field of the record.
     ViewMenu* view_ = nullptr;
+    UserGuideAction* guide_ = nullptr;
     // Print... and Export PDF...: the channel sheet.
     ChannelSheetActions* sheet_ = nullptr;
     CompareActions* compare_ = nullptr;

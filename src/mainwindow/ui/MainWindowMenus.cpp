@@ -17,6 +17,7 @@
 
 #include "compare/ui/CompareActions.h"
 #include "gui/LocalPath.h"
+#include "help/ui/UserGuide.h"
 #include "mainwindow/ui/ChannelEditing.h"
 #include "mainwindow/ui/ChannelPage.h"
 #include "mainwindow/ui/ChannelSheetActions.h"
@@ -93,6 +94,7 @@ void TForm1::BuildMenus() {
 
     MenuHelp = addMenu("MenuHelp");
     MenuAbout = AddAction(MenuHelp, "MenuAbout", [this] { MenuAboutClick(); });
+    guide_ = new UserGuideAction(context_, *this, *MenuHelp, MenuAbout);
 }
 
 QToolButton* TForm1::AddToolButton(QToolBar& bar, const char* name, QAction* action) {

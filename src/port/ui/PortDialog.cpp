@@ -1,7 +1,9 @@
 #include "port/ui/PortDialog.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -66,6 +68,37 @@ TCommunicationPort::TCommunicationPort(GuiContext& context, QWidget* owner)
         EnablePresentPorts();
     }
     rbCOM_[IndexOf(choice_.portNumber)]->setChecked(true);
+    // Qt's tab order passes over unchecked exclusive buttons, and the checked one may be an
+    // absent port: without this the focus starts on the check box, out of the arrows' reach.
+    FocusPortChoice();
+    cAutoSeachPort->installEventFilter(this);
+}
+
+void TCommunicationPort::FocusPortChoice() {
+    QRadioButton* target = nullptr;
+    for (QRadioButton* button : rbCOM_) {
+        if (button->isEnabled() && (target == nullptr || button->isChecked())) {
+            target = button;
+        }
+    }
+    if (target != nullptr) {
+        target->setFocus(Qt::TabFocusReason);
+    } else {
+        cAutoSeachPort->setFocus(Qt::TabFocusReason);
+    }
+}
+
+bool TCommunicationPort::eventFilter(QObject* watched, QEvent* event) {
+    // Up from the check box goes back to the ports it has just made available.
+    if (watched == cAutoSeachPort && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Up || key == Qt::Key_Left) && !choice_.autoSearchPort &&
+            !choice_.portList.Numbers().empty()) {
+            FocusPortChoice();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TCommunicationPort::ProbeAndShowDevices() {

@@ -18,8 +18,14 @@ class TCommunicationPort final : public QDialog {
   public:
     TCommunicationPort(GuiContext& context, QWidget* owner);
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void cAutoSeachPortClick();
+    // The checked port when it can be chosen, else the first that can; the check box when
+    // none can.
+    void FocusPortChoice();
     void OKBtnClick();
     void ProbeAndShowDevices();
     void EnablePresentPorts();

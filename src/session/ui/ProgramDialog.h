@@ -46,6 +46,9 @@ struct ProgramJob {
     // Waiting for the radio: while no radio answers, the job starts again every two seconds
     // without a box, until one answers or the user cancels.
     bool waitForRadio = false;
+    // A job nobody watches (the calibration window's live status): the window is never
+    // shown and shows no box; its result is read from QuietResult once it has finished.
+    bool quiet = false;
 };
 
 // How long a window waiting for the radio leaves the port alone between two attempts.

@@ -1,5 +1,8 @@
 #include "session/ui/ProgramWindowLines.h"
 
+#include <QLabel>
+#include <QVBoxLayout>
+
 #include "gui/UiText.h"
 #include "lang/ToolText.h"
 #include "lang/WriteCheckText.h"
@@ -37,6 +40,19 @@ QString RadioLastRead(const GuiContext& context) {
     }
     return FromUtf8(WriteCheckTextUtf8(context.data.lang, WriteCheckTextId::RadioLastRead))
         .arg(FromUtf8(std::string(RadioKindName(*kind))), Stamp(context.data.lastWriteTime));
+}
+
+void AddWhereAndRadio(QVBoxLayout& layout, QWidget& window, const GuiContext& context) {
+    auto* where = new QLabel(WhereTheJobGoes(context), &window);
+    where->setObjectName("sPort");
+    where->setWordWrap(true);
+    layout.insertWidget(0, where);
+    const QString radio = RadioLastRead(context);
+    if (!radio.isEmpty()) {
+        auto* radioRead = new QLabel(radio, &window);
+        radioRead->setObjectName("sRadioRead");
+        layout.insertWidget(1, radioRead);
+    }
 }
 
 }  // namespace radioprog::ui

@@ -7,6 +7,9 @@
 
 #include "gui/GuiContext.h"
 
+class QVBoxLayout;
+class QWidget;
+
 namespace radioprog::ui {
 
 // "Port: COM2 - /dev/ttyUSB1, CH340", or "Port: auto search".
@@ -14,5 +17,8 @@ QString WhereTheJobGoes(const GuiContext& context, const QString& sysRoot = QStr
 
 // "Radio last read: S, last written 2026-12-07 10:20"; empty until a read has met a radio.
 QString RadioLastRead(const GuiContext& context);
+
+// Both lines at the top of the window's layout (the radio's only once a read has met one).
+void AddWhereAndRadio(QVBoxLayout& layout, QWidget& window, const GuiContext& context);
 
 }  // namespace radioprog::ui

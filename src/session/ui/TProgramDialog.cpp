@@ -18,6 +18,7 @@
 #include "lang/DialogTexts.h"
 #include "lang/HistoryText.h"
 #include "lang/TextIds.h"
+#include "lang/WindowText.h"
 #include "lang/WriteCheckText.h"
 #include "session/ui/FailureAdvice.h"
 #include "session/ui/ProgramWindowLines.h"
@@ -65,7 +66,7 @@ TProgramDialog::TProgramDialog(GuiContext& context, QWidget* owner, const Progra
     if (IsCheckedWrite(job)) {
         AddSafetyNetChoices(layout);
     }
-    AddWhereAndRadio(layout);
+    AddWhereAndRadio(*layout, *this, context);
     // The port line wraps, so the height follows the width the window keeps.
     constexpr int kWidth = 369;
     setFixedSize(kWidth, std::max({137, sizeHint().height(), layout->totalHeightForWidth(kWidth)}));
@@ -117,19 +118,6 @@ void TProgramDialog::AddSafetyNetChoices(QVBoxLayout* layout) {
     row->addWidget(backupBeforeWrite_);
     row->addWidget(verifyAfterWrite_);
     layout->addItem(row);
-}
-
-void TProgramDialog::AddWhereAndRadio(QVBoxLayout* layout) {
-    where_ = new QLabel(WhereTheJobGoes(context_), this);
-    where_->setObjectName("sPort");
-    where_->setWordWrap(true);
-    layout->insertWidget(0, where_);
-    const QString radio = RadioLastRead(context_);
-    if (!radio.isEmpty()) {
-        radioRead_ = new QLabel(radio, this);
-        radioRead_->setObjectName("sRadioRead");
-        layout->insertWidget(1, radioRead_);
-    }
 }
 
 std::unique_ptr<SessionDriver> TProgramDialog::MakeDriver() {
@@ -288,6 +276,10 @@ void TProgramDialog::AdvanceProgress(int by) {
 }
 
 void TProgramDialog::ShowMessage(SessionMessage message) {
+    if (job_.quiet) {
+        quietResult_ = MessageText(message);
+        return;
+    }
     if (waitingForRadio_) {
         return;  // the next attempt follows; nobody needs to press OK in between
     }
@@ -295,18 +287,22 @@ void TProgramDialog::ShowMessage(SessionMessage message) {
         OfferAgainAfter(message);
         return;
     }
-    QString text = SessionCaption(context_, static_cast<int>(message));
     if (message == SessionMessage::Success && IsCheckedWrite(job_) && job_.radiosWrittenBefore) {
-        text +=
-            "\n\n" +
+        const QString text =
+            SessionCaption(context_, static_cast<int>(message)) + "\n\n" +
             CheckText(context_, WriteCheckTextId::RadiosWritten).arg(*job_.radiosWrittenBefore + 1);
         nextRadioRequested_ = context_.modals.OfferAction(
             BoxOwner(), text, CheckText(context_, WriteCheckTextId::WriteToNextRadio),
             UiText(context_.data.lang, text::kOk));
         return;
     }
+    QString text = MessageText(message);
+    if (message == SessionMessage::PasswordError) {
+        // The radio's own word does not say where a password is given.
+        text += "\n\n" + FromUtf8(WindowTextUtf8(context_.data.lang, WindowTextId::PasswordWhere));
+    }
     // The window has already gone; its owner keeps the box in front of the main window.
-    context_.Tell(BoxOwner(), MessageText(message));
+    context_.Tell(BoxOwner(), text);
 }
 
 QString TProgramDialog::MessageText(SessionMessage message) {
@@ -410,24 +406,6 @@ void TProgramDialog::StopRunningJob() {
     session_->FormClose();
     StopWatchingPort();
     closing_ = false;
-}
-
-SessionOutcome RunProgramDialog(GuiContext& context, QWidget* owner, const ProgramJob& job) {
-    return RunProgramDialogFor(context, owner, job).outcome;
-}
-
-ProgramResult RunProgramDialogFor(GuiContext& context, QWidget* owner, const ProgramJob& job) {
-    for (ProgramJob attempt = job;;) {
-        TProgramDialog dialog(context, owner, attempt);
-        context.modals.Exec(dialog);
-        const TProgramDialog::AfterFailure choice = dialog.AfterFailureChosen();
-        if (choice == TProgramDialog::AfterFailure::Close) {
-            return {dialog.Outcome(), dialog.NextRadioRequested(), dialog.RadioMet()};
-        }
-        // The user has already said go: the new window starts at once.
-        attempt.startAtOnce = true;
-        attempt.waitForRadio = choice == TProgramDialog::AfterFailure::WaitForRadio;
-    }
 }
 
 }  // namespace radioprog::ui

@@ -32,6 +32,8 @@ class TProgramDialog final : public QDialog, public JobHost {
     // What the user chose in the box of a job that found no radio.
     enum class AfterFailure { Close, Retry, WaitForRadio };
     AfterFailure AfterFailureChosen() const { return afterFailure_; }
+    // A quiet job's result message as a box would have shown it.
+    const QString& QuietResult() const { return quietResult_; }
 
     void StartTimer(SessionTimer timer, int intervalMs) override;
     void StopTimer(SessionTimer timer) override;
@@ -58,7 +60,6 @@ class TProgramDialog final : public QDialog, public JobHost {
   private:
     void ProgramStartClick();
     void AddSafetyNetChoices(QVBoxLayout* layout);
-    void AddWhereAndRadio(QVBoxLayout* layout);
     // Runs one of the session's entries, then lets Cancel follow what the job may still do.
     void Drive(void (SessionDriver::*entry)());
     void RefreshCancel();
@@ -89,8 +90,6 @@ class TProgramDialog final : public QDialog, public JobHost {
     QPushButton* ProgramStart = nullptr;
     QPushButton* CancelBtn = nullptr;
     QLabel* stage_ = nullptr;  // what a checked write is doing now
-    QLabel* where_ = nullptr;
-    QLabel* radioRead_ = nullptr;
     QTimer* radioWait_ = nullptr;
     QCheckBox* backupBeforeWrite_ = nullptr;
     QCheckBox* verifyAfterWrite_ = nullptr;
@@ -104,6 +103,7 @@ class TProgramDialog final : public QDialog, public JobHost {
     bool nextRadioRequested_ = false;
     bool waitingForRadio_ = false;
     AfterFailure afterFailure_ = AfterFailure::Close;
+    QString quietResult_;
 };
 
 }  // namespace radioprog::ui

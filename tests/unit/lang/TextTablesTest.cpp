@@ -17,6 +17,7 @@
 #include "lang/TextCodec.h"
 #include "lang/TextTableRegistry.h"
 #include "lang/ToolText.h"
+#include "lang/WindowText.h"
 #include "lang/WriteCheckText.h"
 #include "lang/WriteRefusalText.h"
 #include "support/Hex.h"
@@ -150,6 +151,7 @@ TEST(TextTableRegistryTest, EachTableIsListedOnceAndItsAccessorReadsTheListedTab
         {radioprog::HistoryTextTable, TextTableId::History},
         {radioprog::WriteRefusalTextTable, TextTableId::WriteRefusal},
         {radioprog::BenchTextTable, TextTableId::Bench},
+        {radioprog::WindowTextTable, TextTableId::Window},
     };
     static_assert(std::size(kAccessors) == static_cast<std::size_t>(TextTableId::Count));
     for (const Accessor& accessor : kAccessors) {
