@@ -9,6 +9,7 @@
 #include "lang/DialogTexts.h"
 #include "lang/HistoryText.h"
 #include "lang/InterfaceText.h"
+#include "lang/ProjectFileText.h"
 #include "lang/SheetText.h"
 #include "lang/ToolText.h"
 #include "lang/WriteCheckText.h"
@@ -31,6 +32,7 @@ constexpr TextTableEntry kTables[] = {
     {TextTableId::Compare, "CompareText", CompareTextSource},
     {TextTableId::History, "HistoryText", HistoryTextSource},
     {TextTableId::WriteRefusal, "WriteRefusalText", WriteRefusalTextSource},
+    {TextTableId::ProjectFile, "ProjectFileText", ProjectFileTextSource},
 };
 
 constexpr bool EachEntryAtItsId() {

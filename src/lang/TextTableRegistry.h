@@ -24,6 +24,7 @@ enum class TextTableId : int {
     Compare,
     History,
     WriteRefusal,
+    ProjectFile,
     Count,  // not a table: how many there are
 };
 

@@ -12,6 +12,7 @@
 #include "lang/DialogTexts.h"
 #include "lang/HistoryText.h"
 #include "lang/InterfaceText.h"
+#include "lang/ProjectFileText.h"
 #include "lang/SheetText.h"
 #include "lang/TextCodec.h"
 #include "lang/TextTableRegistry.h"
@@ -148,6 +149,7 @@ TEST(TextTableRegistryTest, EachTableIsListedOnceAndItsAccessorReadsTheListedTab
         {radioprog::CompareTextTable, TextTableId::Compare},
         {radioprog::HistoryTextTable, TextTableId::History},
         {radioprog::WriteRefusalTextTable, TextTableId::WriteRefusal},
+        {radioprog::ProjectFileTextTable, TextTableId::ProjectFile},
     };
     static_assert(std::size(kAccessors) == static_cast<std::size_t>(TextTableId::Count));
     for (const Accessor& accessor : kAccessors) {
