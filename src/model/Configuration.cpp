@@ -129,6 +129,11 @@ void ReadHistory(const CSimpleIniA& ini, ConfigValues& config) {
         ReadSwitch(ini.GetValue(kHistorySection, "Enabled", "")).value_or(defaults.historyEnabled);
 }
 
+void ReadSheet(const CSimpleIniA& ini, ConfigValues& config) {
+    config.shopName = ini.GetValue(kSheetSection, "ShopName", "");
+    config.shopPhone = ini.GetValue(kSheetSection, "ShopPhone", "");
+}
+
 }  // namespace
 
 ConfigLoad LoadConfiguration(const std::string& path, ConfigValues& config, BandLimits& band,
@@ -188,6 +193,7 @@ ConfigLoad LoadConfiguration(const std::string& path, ConfigValues& config, Band
     ReadFiles(ini, config);
     ReadProgramming(ini, config);
     ReadHistory(ini, config);
+    ReadSheet(ini, config);
     return ConfigLoad::Loaded;
 }
 

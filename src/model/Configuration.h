@@ -68,6 +68,9 @@ struct ConfigValues {
     // and the file keeps it as the user wrote it.
     std::string historyKeepRefused;
     bool historyEnabled = true;
+    // The shop whose name and phone head every channel sheet; empty: none printed.
+    std::string shopName;
+    std::string shopPhone;
 };
 
 inline constexpr size_t kRecentProjectCount = 8;

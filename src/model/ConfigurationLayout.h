@@ -18,6 +18,7 @@ inline constexpr const char* kFilesSection = "Files";
 inline constexpr const char* kViewSection = "View";
 inline constexpr const char* kProgrammingSection = "Programming";
 inline constexpr const char* kHistorySection = "History";
+inline constexpr const char* kSheetSection = "Sheet";
 // The hand-made port map: COM1 to COM9 = a device path.
 inline constexpr const char* kPortsSection = "ports";
 inline constexpr int kFirstConfigPort = 1;

@@ -121,6 +121,15 @@ void WriteHistory(IniDocument& ini, const ConfigValues& config) {
     WriteInteger(ini, kHistorySection, "Enabled", config.historyEnabled ? 1 : 0);
 }
 
+// Only what the user set: a shop without a name writes no key.
+void WriteSheet(IniDocument& ini, const ConfigValues& config) {
+    const auto kept = [](const std::string& value) {
+        return value.empty() || !FitsOnAnIniLine(value) ? std::nullopt : std::optional(value);
+    };
+    SetOrRemove(ini, kSheetSection, "ShopName", kept(config.shopName));
+    SetOrRemove(ini, kSheetSection, "ShopPhone", kept(config.shopPhone));
+}
+
 FileResult NotWritten(const std::string& path, const std::string& why) {
     return {false, "The configuration " + path + " is not written: " + why};
 }
@@ -159,6 +168,7 @@ FileResult WriteFullFile(const std::string& path, const ConfigValues& config,
     WriteFiles(ini, config);
     WriteProgramming(ini, config);
     WriteHistory(ini, config);
+    WriteSheet(ini, config);
     return WriteIniFile(ini, path);
 }
 
@@ -196,6 +206,7 @@ FileResult SaveConfiguration(const std::string& path, const ConfigValues& config
     WriteFiles(ini, config);
     WriteProgramming(ini, config);
     WriteHistory(ini, config);
+    WriteSheet(ini, config);
     return WriteIniFile(ini, path);
 }
 
@@ -236,6 +247,8 @@ std::vector<ConfigKey> ConfigurationKeys() {
     for (const char* key : {"Folder", "Keep", "Enabled"}) {
         add(kHistorySection, key);
     }
+    add(kSheetSection, "ShopName");
+    add(kSheetSection, "ShopPhone");
     addNumbered(kPortsSection, "COM", kFirstConfigPort, kConfigPortCount);
     return keys;
 }

@@ -17,6 +17,7 @@
 #include "gui/FileErrors.h"
 #include "gui/LocalPath.h"
 #include "gui/UiText.h"
+#include "history/HistoryLabel.h"
 #include "history/HistorySearch.h"
 #include "history/ui/HistoryFilterModel.h"
 #include "history/ui/HistoryListModel.h"
@@ -275,7 +276,8 @@ void HistoryWindow::OpenClick() {
     appData.lastWriteTime = entry->radioStamp;
     // As a read from the radio: one step back to the project as it was.
     emit context_.events.projectReplaced(ProjectReplacement::HistoryEntry,
-                                         QString::fromStdString(HistoryTimeText(entry->time)));
+                                         QString::fromStdString(HistoryTimeText(entry->time)),
+                                         QString::fromStdString(ReadHistoryLabel(entry->path)));
     accept();
 }
 
