@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QFont>
+#include <QHeaderView>
 
 #include <QAction>
 #include <QClipboard>
@@ -174,6 +175,15 @@ TEST_F(ChannelEditingWindowTest, EveryChannelFieldCanBeShownEditedAndUndone) {
         EXPECT_TRUE(
             model->headerData(column, Qt::Horizontal, Qt::FontRole).value<QFont>().italic());
     }
+    // Whole, in every language: a cut caption would hide the very words that warn.
+    for (const char* language : {"MenuLanguage_En", "MenuLanguage_Chs", "MenuLanguage_Cht"}) {
+        Action(language)->trigger();
+        for (int column = 7; column < 11; ++column) {
+            EXPECT_GE(grid->columnWidth(column), grid->horizontalHeader()->sectionSizeHint(column))
+                << language << " " << column;
+        }
+    }
+    Action("MenuLanguage_En")->trigger();
     for (const int column : {0, 6, 8}) {
         EXPECT_TRUE(model->headerData(column, Qt::Horizontal, Qt::ToolTipRole).isNull());
         EXPECT_TRUE(model->data(model->index(0, column), Qt::FontRole).isNull());
