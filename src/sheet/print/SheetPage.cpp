@@ -7,6 +7,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace radioprog {
@@ -77,15 +78,16 @@ class SheetPainter {
         Draw(0, 0, width_, height, Text(sheet.title));
         UseFont(kTextSize * 1.2, true);
         Draw(0, 0, width_, height, Text(sheet.shop), Qt::AlignRight);
-        std::string facts;
-        for (const auto& [caption, value] : sheet.facts) {
-            facts += caption + ": " + value + "    ";
+        std::vector<std::pair<std::string, std::string>> facts = sheet.facts;
+        facts.emplace_back(sheet.bandCaption, sheet.band);
+        facts.emplace_back(sheet.dateCaption, sheet.date);
+        std::string line;
+        for (const auto& [caption, value] : facts) {
+            line.append(line.empty() ? "" : "    ").append(caption).append(": ").append(value);
         }
-        facts +=
-            sheet.bandCaption + ": " + sheet.band + "    " + sheet.dateCaption + ": " + sheet.date;
         UseFont(kTextSize * 1.2, false);
         const double factsHeight = kTextSize * 2.0;
-        Draw(0, height, width_, factsHeight, Text(facts));
+        Draw(0, height, width_, factsHeight, Text(line));
         Line(0, height + factsHeight, width_, height + factsHeight);
         return height + factsHeight;
     }
