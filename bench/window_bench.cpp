@@ -43,6 +43,7 @@
 #include "jobs/VerifyFailureText.h"
 #include "lang/ChannelEditText.h"
 #include "lang/DialogTexts.h"
+#include "lang/ProjectFileText.h"
 #include "lang/TextIds.h"
 #include "lang/WindowText.h"
 #include "mainwindow/ui/ChannelTableModel.h"
@@ -159,6 +160,7 @@ constexpr DialogOpening kDialogs[] = {
     {"calibration", "MenuAdjustment", "mqwr47"},
     {"band", "MenuAdjustment", "kjrtwhm"},
     {"print-preview", "MenuFile_Print", nullptr},
+    {"sheet-details", "MenuFile_Print", nullptr},
     {"compare", "MenuFile_CompareFile", nullptr},
     {"history", "MenuFile_History", nullptr},
     {"duplex-offset", "MenuEdit_DuplexOffset", nullptr},
@@ -274,8 +276,8 @@ bool PictureDialog(radioprog::ui::TForm1& window, radioprog::ui::GuiContext& con
     if (name == "save-changes") {
         const auto& lang = context.data.lang;
         TMyWarnDlg_3 box(&window,
-                         FromUtf8(radioprog::ChannelEditTextUtf8(
-                                      lang, radioprog::ChannelEditTextId::SaveChangesQuestion))
+                         FromUtf8(radioprog::ProjectFileTextUtf8(
+                                      lang, radioprog::ProjectFileTextId::SaveChangesQuestion))
                              .arg(QStringLiteral("radio.Vkf")),
                          UiText(lang, radioprog::text::kYes), UiText(lang, radioprog::text::kNo),
                          UiText(lang, radioprog::text::kCancel));
@@ -323,6 +325,18 @@ bool PictureDialog(radioprog::ui::TForm1& window, radioprog::ui::GuiContext& con
     if (name == "compare" && !QueueDifferingProject(context, sampleFolder)) {
         std::fprintf(stderr, "could not write the compare sample\n");
         return false;
+    }
+    if (name == "print-preview") {
+        // The sheet's page comes first: a customer's job and a shop, as a bench would have them.
+        context.modals.QueueDialogHandler([](QDialog& dialog) {
+            dialog.findChild<QLineEdit*>(QStringLiteral("eCustomer"))
+                ->setText(QStringLiteral("Harbour job 17"));
+            dialog.findChild<QLineEdit*>(QStringLiteral("eShopName"))
+                ->setText(QStringLiteral("North Radio Service"));
+            dialog.findChild<QLineEdit*>(QStringLiteral("eShopPhone"))
+                ->setText(QStringLiteral("555-0100"));
+            dialog.findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
+        });
     }
     bool saved = false;
     context.modals.QueueDialogHandler([&](QDialog& dialog) {

@@ -30,20 +30,19 @@ constexpr ProjectField Bytes(const char* name, Form form, BytesField field,
                              Place place = Place::Settings) {
     return {name, place, form, field.offset, field.size};
 }
-// A channel field the grid shows in column.
+// A channel field the grid shows in column: the radios that hold it are the column's.
 constexpr ProjectField Shown(const char* name, Column column, size_t offset, size_t size,
-                             uint8_t mask, uint8_t heldBy) {
-    return {name, Place::Channel, Form::Number, offset, size, mask, heldBy, column};
+                             uint8_t mask) {
+    return {name, Place::Channel, Form::Number, offset, size, mask, ColumnHeldBy(column), column};
 }
 constexpr ProjectField Shown(const char* name, Column column, U32Field field) {
-    return Shown(name, column, field.offset, 4, 0xFF, kEvery);
+    return Shown(name, column, field.offset, 4, 0xFF);
 }
 constexpr ProjectField Shown(const char* name, Column column, U16Field field) {
-    return Shown(name, column, field.offset, 2, 0xFF, kEvery);
+    return Shown(name, column, field.offset, 2, 0xFF);
 }
-constexpr ProjectField Shown(const char* name, Column column, U8Field field, uint8_t mask,
-                             uint8_t heldBy = kEvery) {
-    return Shown(name, column, field.offset, 1, mask, heldBy);
+constexpr ProjectField Shown(const char* name, Column column, U8Field field, uint8_t mask) {
+    return Shown(name, column, field.offset, 1, mask);
 }
 
 // Entry n of a valid set is bit n mod 8 of byte n div 8; these are entry 1's.
@@ -63,16 +62,16 @@ constexpr ProjectField kFields[] = {
     Shown("RxToneType", Column::RxTone, channel::RxToneType, 0xFF),
     Shown("TxToneCode", Column::TxTone, channel::TxToneCode),
     Shown("TxToneType", Column::TxTone, channel::TxToneType, 0xFF),
-    Shown("SquelchMode", Column::SquelchMode, channel::FlagsA, channel::SquelchModeMask, kLegacy),
+    Shown("SquelchMode", Column::SquelchMode, channel::FlagsA, channel::SquelchModeMask),
     Shown("BusyFit", Column::BusyLock, channel::FlagsA, channel::BusyFitMask),
-    Shown("Dtmf", Column::Dtmf, channel::FlagsB, channel::DtmfBit, kLegacy),
+    Shown("Dtmf", Column::Dtmf, channel::FlagsB, channel::DtmfBit),
     Shown("Wide", Column::Bandwidth, channel::FlagsB, channel::WideBit),
     Shown("HighPower", Column::Power, channel::FlagsB, channel::HighPowerBit),
     Shown("ScanAdd", Column::ScanAdd, channel::FlagsB, channel::ScanAddBit),
     {"FlagsC", Place::Channel, Form::Number, channel::FlagsC.offset, 1, 0xFF, kLegacy},
     {"FlagsD", Place::Channel, Form::Number, channel::FlagsD.offset, 1, 0xFF, kLegacy},
-    {"Name", Place::Channel, Form::Text, channel::Name.offset, channel::Name.size, 0xFF, kNone,
-     Column::Name},
+    {"Name", Place::Channel, Form::Text, channel::Name.offset, channel::Name.size, 0xFF,
+     ColumnHeldBy(Column::Name), Column::Name},
 
     // The band: the comparison reads the working limits, of which these are the saved copy.
     {"BandLower", Place::Band, Form::Number, image::BandLower.offset, 4, 0xFF, kCurrent},

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "channellist/ChannelColumns.h"
+#include "channellist/ColumnHolding.h"
 #include "session/RadioKind.h"
 
 namespace radioprog {
@@ -25,14 +26,6 @@ enum class FieldForm {
     Text,    // code-page text up to its first zero byte
     Secret,  // a password: compared, never shown
     InUse,   // the entry's bit in its valid set; offset and mask are those of entry 1
-};
-
-// The radios whose read brings the field; any other keeps what the project held before.
-enum RadioHolding : uint8_t {
-    kHeldByNoRadio = 0,
-    kHeldByCurrent = 1,
-    kHeldByLegacy = 2,
-    kHeldByEveryRadio = kHeldByCurrent | kHeldByLegacy,
 };
 
 struct ProjectField {

@@ -16,8 +16,10 @@ enum class ProjectReplacement {
 class ProjectEvents final : public QObject {
     Q_OBJECT
   signals:
-    // when: for a history entry, the time it was kept ("2026-12-07 16:45:12").
-    void projectReplaced(radioprog::ui::ProjectReplacement how, const QString& when = {});
+    // when: for a history entry, the time it was kept ("2026-12-07 16:45:12"); label: the
+    // entry's label (a customer, a job), empty when it has none.
+    void projectReplaced(radioprog::ui::ProjectReplacement how, const QString& when = {},
+                         const QString& label = {});
 };
 
 }  // namespace radioprog::ui

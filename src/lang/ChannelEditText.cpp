@@ -51,11 +51,6 @@ constexpr TextRow kChannelEditRows[] = {
      "These frequencies were not stored as typed and go to the radio as stored:\n\n%1\n\n"
      "Write anyway?"},
     {"CH-%1 %2：输入 %3，存为 %4", "CH-%1 %2：輸入 %3，存為 %4", "CH-%1 %2: typed %3, stored %4"},
-    {"保存对 %1 的更改吗？", "儲存對 %1 的變更嗎？", "Save changes to %1?"},
-    {"未命名", "未命名", "Untitled"},
-    {"从对讲机读取 %1", "從對講機讀取 %1", "Read from radio %1"},
-    {"历史记录 %1", "歷史記錄 %1", "History entry %1"},
-    {"另存为(&A)...", "另存新檔(&A)...", "Save &As..."},
     {"向下填充(&F)", "向下填滿(&F)", "&Fill down"},
     {"所选的第一个信道未使用：没有可填充的值", "所選的第一個信道未使用：沒有可填滿的值",
      "The first selected channel is not in use: there is no value to fill down"},

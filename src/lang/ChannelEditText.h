@@ -39,11 +39,6 @@ enum class ChannelEditTextId : int {
     ShortenNames,
     MovedValuesWriteQuestion,  // %1 the lines below, one a value
     MovedValueLine,            // %1 channel, %2 column caption, %3 typed, %4 stored
-    SaveChangesQuestion,       // %1 the project's file name, or where it came from
-    UntitledProject,
-    ReadFromRadioOrigin,  // %1 the time of the read
-    HistoryEntryOrigin,   // %1 the entry's date
-    SaveAs,
     FillDown,
     FillDownNothingToCopy,
     ApplyToSelectedQuestion,  // %1 how many channels are selected

@@ -20,6 +20,16 @@ enum class SheetTextId : int {
     ExportPdf,
     AllChannels,
     PdfFilter,
+    Phone,
+    Customer,
+    ProjectFile,
+    Radio,
+    FileOnlyNote,
+    SettingsTitle,
+    ShopName,
+    ShopPhone,
+    SettingsHint,
+    CustomerField,
     Count,  // not a text: how many there are
 };
 

@@ -10,6 +10,7 @@
 #include "lang/DialogTexts.h"
 #include "lang/HistoryText.h"
 #include "lang/InterfaceText.h"
+#include "lang/ProjectFileText.h"
 #include "lang/SheetText.h"
 #include "lang/ToolText.h"
 #include "lang/WindowText.h"
@@ -35,6 +36,7 @@ constexpr TextTableEntry kTables[] = {
     {TextTableId::WriteRefusal, "WriteRefusalText", WriteRefusalTextSource},
     {TextTableId::Bench, "BenchText", BenchTextSource},
     {TextTableId::Window, "WindowText", WindowTextSource},
+    {TextTableId::ProjectFile, "ProjectFileText", ProjectFileTextSource},
 };
 
 constexpr bool EachEntryAtItsId() {

@@ -26,6 +26,7 @@ enum class TextTableId : int {
     WriteRefusal,
     Bench,
     Window,
+    ProjectFile,
     Count,  // not a table: how many there are
 };
 

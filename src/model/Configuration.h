@@ -71,6 +71,9 @@ struct ConfigValues {
     bool historyEnabled = true;
     // Where the windows stood and the theme, in [Windows].
     WindowSettings windows;
+    // The shop whose name and phone head every channel sheet; empty: none printed.
+    std::string shopName;
+    std::string shopPhone;
 };
 
 inline constexpr size_t kRecentProjectCount = 8;

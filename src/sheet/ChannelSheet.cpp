@@ -3,6 +3,7 @@
 #include <ctime>
 
 #include "channellist/ChannelColumns.h"
+#include "channellist/ColumnCaptions.h"
 #include "lang/InterfaceText.h"
 #include "lang/OptionFields.h"
 #include "lang/SheetText.h"
@@ -27,19 +28,40 @@ std::vector<std::string> ChannelRow(const ProjectImage& image, int channel, TLan
     return row;
 }
 
+std::string ShopLine(const SheetHeading& heading, TLangType language) {
+    if (heading.shopPhone.empty()) {
+        return heading.shopName;
+    }
+    const std::string phone =
+        SheetTextUtf8(language, SheetTextId::Phone) + ": " + heading.shopPhone;
+    return heading.shopName.empty() ? phone : heading.shopName + "    " + phone;
+}
+
+void AddFact(ChannelSheet& sheet, TLangType language, SheetTextId caption,
+             const std::string& value) {
+    if (!value.empty()) {
+        sheet.facts.emplace_back(SheetTextUtf8(language, caption), value);
+    }
+}
+
 }  // namespace
 
 ChannelSheet BuildChannelSheet(const ProjectImage& image, const BandLimits& band,
-                               TLangType language, SheetChannels which, const std::string& date) {
+                               TLangType language, SheetChannels which, const std::string& date,
+                               const SheetHeading& heading) {
     ChannelSheet sheet;
     sheet.title = SheetTextUtf8(language, SheetTextId::Title);
+    sheet.shop = ShopLine(heading, language);
+    AddFact(sheet, language, SheetTextId::Customer, heading.customer);
+    AddFact(sheet, language, SheetTextId::ProjectFile, heading.fileName);
+    AddFact(sheet, language, SheetTextId::Radio, heading.radioKind);
     sheet.bandCaption = LangTextUtf8(language, text::kFrequencyBand);
     sheet.band = FreqToText(band.lower) + "-" + FreqToText(band.upper) + " MHz";
     sheet.dateCaption = SheetTextUtf8(language, SheetTextId::Date);
     sheet.date = date;
     sheet.columns.push_back(LangTextUtf8(language, text::kChannelNumber));
-    for (const TextId caption : text::kChannelFieldCaptions) {
-        sheet.columns.push_back(LangTextUtf8(language, caption));
+    for (int field = 0; field < kChannelFieldCount; ++field) {
+        sheet.columns.push_back(MarkedColumnCaption(ChannelFieldColumn(field), language));
     }
     for (int channel = 1; channel <= kChannelCount; ++channel) {
         if (which == SheetChannels::All || image.IsChannelValid(channel)) {
@@ -47,6 +69,7 @@ ChannelSheet BuildChannelSheet(const ProjectImage& image, const BandLimits& band
         }
     }
     sheet.noChannelText = SheetTextUtf8(language, SheetTextId::NoChannelInUse);
+    sheet.fileOnlyNote = SheetTextUtf8(language, SheetTextId::FileOnlyNote);
     sheet.optionsCaption = LangTextUtf8(language, text::kOptionsPage);
     for (const OptionField& option : OptionFields()) {
         sheet.options.emplace_back(LangTextUtf8(language, option.caption),

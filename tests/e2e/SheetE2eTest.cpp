@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -139,6 +140,28 @@ TEST_F(SheetE2eTest, PaperFollowsTheLocaleUnlessNamed) {
     EXPECT_NE(PdfInfo(pdf).find("letter"), std::string::npos) << PdfInfo(pdf);
     ASSERT_EQ(Sheet({"-o", pdf, "--paper", "a4"}).exitCode, 0);
     EXPECT_NE(PdfInfo(pdf).find("A4"), std::string::npos) << PdfInfo(pdf);
+}
+
+// The header carries the shop the configuration names (or the one named for this sheet), the
+// job and the project's file name; the columns the radio does not hold are marked.
+TEST_F(SheetE2eTest, TheHeaderNamesTheShopTheJobAndTheFile) {
+    const std::string config = folder_.File("shop.ini");
+    std::ofstream(config) << "[Sheet]\nShopName=North Radio\nShopPhone=555-0100\n";
+    const std::string pdf = folder_.File("job.pdf");
+    CliRun run = CliWithConfig(
+        config, {"sheet", project, "-o", pdf, "--language", "en", "--customer", "Harbour job 17"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    std::string text = PdfText(pdf);
+    for (const char* expected :
+         {"North Radio", "555-0100", "Harbour job 17", "full.Vkf", "Name (file only)"}) {
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+    }
+    run = CliWithConfig(config, {"sheet", project, "-o", pdf, "--shop", "Bench Two"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    text = PdfText(pdf);
+    EXPECT_NE(text.find("Bench Two"), std::string::npos) << text;
+    EXPECT_EQ(text.find("North Radio"), std::string::npos) << text;
+    EXPECT_NE(text.find("555-0100"), std::string::npos) << "the phone stays the configuration's";
 }
 
 TEST_F(SheetE2eTest, AProjectThatCannotBeReadWritesNoSheet) {

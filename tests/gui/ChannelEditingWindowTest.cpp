@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QFont>
+#include <QHeaderView>
+
 #include <QAction>
 #include <QClipboard>
 #include <QDialog>
@@ -162,7 +165,29 @@ TEST_F(ChannelEditingWindowTest, EveryChannelFieldCanBeShownEditedAndUndone) {
         EXPECT_FALSE(grid->isColumnHidden(column));
         captions << model->headerData(column, Qt::Horizontal).toString();
     }
-    EXPECT_EQ(captions, QStringList({"Name", "SCN", "DTMF", "Squelch Mode"}));
+    // What the radio does not hold says so, in the caption, its tip and its cells' look.
+    EXPECT_EQ(captions, QStringList({"Name (file only)", "SCN", "DTMF (file only)",
+                                     "Squelch Mode (file only)"}));
+    for (const int column : {7, 9, 10}) {
+        EXPECT_TRUE(model->headerData(column, Qt::Horizontal, Qt::ToolTipRole)
+                        .toString()
+                        .startsWith("Kept in the project file only"));
+        EXPECT_TRUE(
+            model->headerData(column, Qt::Horizontal, Qt::FontRole).value<QFont>().italic());
+    }
+    // Whole, in every language: a cut caption would hide the very words that warn.
+    for (const char* language : {"MenuLanguage_En", "MenuLanguage_Chs", "MenuLanguage_Cht"}) {
+        Action(language)->trigger();
+        for (int column = 7; column < 11; ++column) {
+            EXPECT_GE(grid->columnWidth(column), grid->horizontalHeader()->sectionSizeHint(column))
+                << language << " " << column;
+        }
+    }
+    Action("MenuLanguage_En")->trigger();
+    for (const int column : {0, 6, 8}) {
+        EXPECT_TRUE(model->headerData(column, Qt::Horizontal, Qt::ToolTipRole).isNull());
+        EXPECT_TRUE(model->data(model->index(0, column), Qt::FontRole).isNull());
+    }
 
     PasteChannel(1, "430");
     const Bytes pasted = Image();

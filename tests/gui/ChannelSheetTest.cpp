@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QLineEdit>
 #include <QPrintPreviewWidget>
 #include <QToolBar>
 
@@ -29,6 +30,10 @@ class ChannelSheetTest : public testing::MainWindowFixture {
         window->RefreshFromModel();
     }
     QAction* Action(const char* name) { return window->findChild<QAction*>(name); }
+    // The sheet's page before every sheet: taken as it stands.
+    void AcceptSheetPage() {
+        modals.QueueDialogHandler([](QDialog& page) { page.accept(); });
+    }
     std::string PdfText(const std::string& pdf) {
         return RunProgram({"/usr/bin/pdftotext", "-enc", "UTF-8", pdf, "-"}, folder.Path()).out;
     }
@@ -38,6 +43,7 @@ TEST_F(ChannelSheetTest, PrintOpensAPreviewOfOnePageWithTheChannelChoiceInItsToo
     ASSERT_NE(Action("MenuFile_Print"), nullptr);
     int pages = -1;
     bool choiceOffered = false;
+    AcceptSheetPage();
     modals.QueueDialogHandler([&](QDialog& preview) {
         auto* view = preview.findChild<QPrintPreviewWidget*>();
         if (view != nullptr && WaitFor([view] { return view->pageCount() > 0; })) {
@@ -76,6 +82,7 @@ TEST_F(ChannelSheetTest, ExportPdfWritesTheSheetInTheWindowsLanguage) {
         EXPECT_EQ(Action("MenuFile_ExportPdf")->text(), QString::fromUtf8(l.menuText));
         const std::string pdf = folder.File(std::string(l.languageAction) + ".pdf");
         modals.QueueFileName(QString::fromStdString(pdf));
+        AcceptSheetPage();
         Action("MenuFile_ExportPdf")->trigger();
         const std::string text = PdfText(pdf);
         EXPECT_NE(text.find(l.title), std::string::npos) << text;
@@ -83,18 +90,57 @@ TEST_F(ChannelSheetTest, ExportPdfWritesTheSheetInTheWindowsLanguage) {
         EXPECT_NE(text.find("431.11250"), std::string::npos) << text;
     }
     EXPECT_TRUE(modals.AllAnswersUsed());
-    // Three file dialogs and no message.
+    // Three sheet pages, three file dialogs and no message.
     EXPECT_EQ(modals.Log().filter(QStringLiteral("file dialog: ")).size(), 3);
-    EXPECT_EQ(modals.Log().size(), 3) << modals.Log().join(';').toStdString();
+    EXPECT_EQ(modals.Log().size(), 6) << modals.Log().join(';').toStdString();
 }
 
 TEST_F(ChannelSheetTest, APdfThatCannotBeWrittenIsReported) {
     modals.QueueFileName(QString::fromStdString(folder.File("no-such-folder/sheet.pdf")));
     modals.QueueAnswer(ModalAnswer::Ok);
+    AcceptSheetPage();
     Action("MenuFile_ExportPdf")->trigger();
-    ASSERT_EQ(modals.Log().size(), 2) << modals.Log().join(';').toStdString();
+    ASSERT_EQ(modals.Log().size(), 3) << modals.Log().join(';').toStdString();
     EXPECT_TRUE(modals.Log().back().contains(QStringLiteral("sheet.pdf")))
         << modals.Log().back().toStdString();
+}
+
+// The customer's sheet says whose bench made it and for which job: the shop is typed once and
+// kept, the job is typed for each sheet, and the columns the radio does not hold say so.
+TEST_F(ChannelSheetTest, TheSheetsPageTakesTheJobAndKeepsTheShopForTheNextSheet) {
+    Action("MenuLanguage_Chs")->trigger();
+    const std::string pdf = folder.File("job.pdf");
+    modals.QueueDialogHandler([](QDialog& page) {
+        QTest::keyClicks(testing::Find<QLineEdit>(&page, "eCustomer"), "Harbour 17");
+        QTest::keyClick(&page, Qt::Key_Tab);
+        QTest::keyClicks(testing::Find<QLineEdit>(&page, "eShopName"), "North Radio");
+        QTest::keyClick(&page, Qt::Key_Tab);
+        QTest::keyClicks(testing::Find<QLineEdit>(&page, "eShopPhone"), "555-0100");
+        QTest::keyClick(&page, Qt::Key_Return);
+    });
+    modals.QueueFileName(QString::fromStdString(pdf));
+    Action("MenuFile_ExportPdf")->trigger();
+    const std::string text = PdfText(pdf);
+    for (const char* expected :
+         {"North Radio", "555-0100", "客户/工单", "Harbour 17", "未命名", "（仅存文件）"}) {
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+    }
+    EXPECT_EQ(data.config.shopName, "North Radio");
+    EXPECT_EQ(data.config.shopPhone, "555-0100");
+
+    // The next sheet starts with the shop and the job as they were; Cancel makes no sheet.
+    QString shop, job;
+    modals.QueueDialogHandler([&](QDialog& page) {
+        shop = testing::Find<QLineEdit>(&page, "eShopName")->text();
+        job = testing::Find<QLineEdit>(&page, "eCustomer")->text();
+        QTest::keyClick(&page, Qt::Key_Escape);
+    });
+    modals.ClearLog();
+    Action("MenuFile_Print")->trigger();
+    EXPECT_EQ(shop, "North Radio");
+    EXPECT_EQ(job, "Harbour 17");
+    EXPECT_EQ(modals.Log(), QStringList({"dialog: SheetDetailsDialog"}));
+    EXPECT_TRUE(modals.AllAnswersUsed());
 }
 
 }  // namespace

@@ -13,6 +13,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "channellist/ColumnCaptions.h"
+#include "channellist/ColumnHolding.h"
 #include "compare/FieldNames.h"
 #include "gui/UiText.h"
 #include "gui/WindowPlacement.h"
@@ -53,6 +55,19 @@ QTableWidget* MakeTable(QWidget* parent, const char* name) {
     return table;
 }
 
+// A column only the project file keeps is marked as in the grid: the caption says so, the tool
+// tip says why, and caption and cells are in italics.
+QTableWidgetItem* HeaderItem(const QString& caption, const QString& fileOnlyTip) {
+    auto* item = new QTableWidgetItem(caption);
+    if (!fileOnlyTip.isEmpty()) {
+        item->setToolTip(fileOnlyTip);
+        QFont italic = item->font();
+        italic.setItalic(true);
+        item->setFont(italic);
+    }
+    return item;
+}
+
 // The two sides scroll as one, so a row on the left stands beside the same row on the right.
 void ScrollTogether(QScrollBar* a, QScrollBar* b) {
     QObject::connect(a, &QScrollBar::valueChanged, b, &QScrollBar::setValue);
@@ -60,6 +75,24 @@ void ScrollTogether(QScrollBar* a, QScrollBar* b) {
 }
 
 }  // namespace
+
+void ProjectComparisonView::SetChannelHeaders(QTableWidget& table) const {
+    const auto language = lang_.LangType();
+    table.setColumnCount(static_cast<int>(comparison_.fieldCaptions.size()) + 1);
+    table.setHorizontalHeaderItem(0, HeaderItem(UiText(lang_, text::kChannelNumber), {}));
+    for (size_t field = 0; field < comparison_.fieldCaptions.size(); ++field) {
+        const int column = static_cast<int>(field) + 1;
+        if (field >= static_cast<size_t>(kChannelFieldCount)) {
+            table.setHorizontalHeaderItem(
+                column, HeaderItem(FromUtf8(comparison_.fieldCaptions[field]), {}));
+            continue;
+        }
+        const ChannelColumn channelColumn = ChannelFieldColumn(static_cast<int>(field));
+        table.setHorizontalHeaderItem(
+            column, HeaderItem(FromUtf8(MarkedColumnCaption(channelColumn, language)),
+                               FromUtf8(FileOnlyTip(channelColumn, language))));
+    }
+}
 
 ProjectComparisonView::ProjectComparisonView(const THaldenFuncs::TAppLang& lang,
                                              const ComparedProject& left,
@@ -116,12 +149,7 @@ ProjectComparisonView::ProjectComparisonView(const THaldenFuncs::TAppLang& lang,
         bold.setBold(true);
         title->setFont(bold);
         QTableWidget* table = MakeTable(box, tableNames[side]);
-        QStringList headers{UiText(lang_, text::kChannelNumber)};
-        for (const std::string& caption : comparison_.fieldCaptions) {
-            headers.push_back(FromUtf8(caption));
-        }
-        table->setColumnCount(static_cast<int>(headers.size()));
-        table->setHorizontalHeaderLabels(headers);
+        SetChannelHeaders(*table);
         column->addWidget(title);
         column->addWidget(table);
         sides->addWidget(box);
@@ -232,7 +260,14 @@ void ProjectComparisonView::FillChannelRow(int row, const ChannelComparison& cha
             if (!channel.inUse[static_cast<size_t>(side)] && field == 0) {
                 text = Text(CompareTextId::NotInUse);
             }
-            table->setItem(row, static_cast<int>(field) + 1, Cell(text, channel.differs[field]));
+            QTableWidgetItem* cell = Cell(text, channel.differs[field]);
+            if (field < static_cast<size_t>(kChannelFieldCount) &&
+                IsFileOnlyColumn(ChannelFieldColumn(static_cast<int>(field)))) {
+                QFont italic = cell->font();
+                italic.setItalic(true);
+                cell->setFont(italic);
+            }
+            table->setItem(row, static_cast<int>(field) + 1, cell);
         }
     }
 }

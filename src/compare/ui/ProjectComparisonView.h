@@ -28,6 +28,7 @@ class ProjectComparisonView final : public QDialog {
 
   private:
     void BuildOptions(const ComparedProject& left, const ComparedProject& right);
+    void SetChannelHeaders(QTableWidget& table) const;
     // One row per channel, or one per run of identical channels while they are folded.
     void FillChannels(bool showIdentical);
     void FillChannelRow(int row, const ChannelComparison& channel);

@@ -18,6 +18,7 @@
 #include "gui/LocalPath.h"
 #include "gui/UiText.h"
 #include "gui/WindowPlacement.h"
+#include "history/HistoryLabel.h"
 #include "history/HistorySearch.h"
 #include "history/ui/HistoryFilterModel.h"
 #include "history/ui/HistoryListModel.h"
@@ -281,7 +282,8 @@ void HistoryWindow::OpenClick() {
     appData.lastWriteTime = entry->radioStamp;
     // As a read from the radio: one step back to the project as it was.
     emit context_.events.projectReplaced(ProjectReplacement::HistoryEntry,
-                                         QString::fromStdString(HistoryTimeText(entry->time)));
+                                         QString::fromStdString(HistoryTimeText(entry->time)),
+                                         QString::fromStdString(ReadHistoryLabel(entry->path)));
     accept();
 }
 

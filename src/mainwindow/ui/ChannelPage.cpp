@@ -1,7 +1,9 @@
 #include "mainwindow/ui/ChannelPage.h"
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "mainwindow/ui/ChannelGridView.h"
 #include "mainwindow/ui/ChannelTableModel.h"
@@ -83,7 +85,18 @@ void ChannelPage::ShowAllFields(bool shown) {
     for (int column = kFirstRecordFieldColumn; column < kGridColumnCount; ++column) {
         grid_->setColumnHidden(column, !shown);
     }
+    FitRecordFieldCaptions();
     grid_->FitCaptionsForBold();
+}
+
+void ChannelPage::FitRecordFieldCaptions() {
+    const QHeaderView& header = *grid_->horizontalHeader();
+    for (int column = kFirstRecordFieldColumn; column < kGridColumnCount; ++column) {
+        if (!grid_->isColumnHidden(column)) {
+            grid_->setColumnWidth(
+                column, std::max(grid_->columnWidth(column), header.sectionSizeHint(column)));
+        }
+    }
 }
 
 void ChannelPage::RefreshFromModel() {
@@ -97,6 +110,7 @@ void ChannelPage::RefreshFromModel() {
     }
     model_->RefreshTexts();
     model_->RefreshAll();
+    FitRecordFieldCaptions();
     grid_->SetCornerCaption(model_->CornerCaption());
     toneTip_->setText(model_->NonstandardText());
     // A note about a cell of the project that was there before says nothing about this one.

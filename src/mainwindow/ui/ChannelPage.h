@@ -34,6 +34,9 @@ class ChannelPage final : public MainWindowPage {
     ChannelTableModel& Model() { return *model_; }
 
   private:
+    // The record's own columns have no configured width: each is at least as wide as its
+    // caption, which says when the column is the file's own.
+    void FitRecordFieldCaptions();
     void ShowToneTip(const QModelIndex& index, QPoint editorTopLeft);
     void ShowValueNotice(const QModelIndex& index, const QString& text);
 

@@ -14,6 +14,7 @@
 #include "sheet/SheetPaper.h"
 #include "sheet/print/SheetPage.h"
 #include "sheet/print/SheetPdf.h"
+#include "sheet/ui/SheetDetailsDialog.h"
 
 namespace radioprog::ui {
 
@@ -30,11 +31,13 @@ QString Title(const GuiContext& context, SheetTextId id) {
 }  // namespace
 
 ChannelSheetActions::ChannelSheetActions(GuiContext& context, QWidget* window,
-                                         std::function<void()> storePendingEdit)
+                                         std::function<void()> storePendingEdit,
+                                         std::function<QString()> projectName)
     : QObject(window),
       context_(context),
       window_(window),
-      storePendingEdit_(std::move(storePendingEdit)) {
+      storePendingEdit_(std::move(storePendingEdit)),
+      projectName_(std::move(projectName)) {
     print = Make("MenuFile_Print");
     print->setShortcut(QKeySequence::Print);
     exportPdf = Make("MenuFile_ExportPdf");
@@ -66,13 +69,32 @@ void ChannelSheetActions::RefreshTexts() {
 
 ChannelSheet ChannelSheetActions::Sheet() const {
     const AppData& data = context_.data;
+    SheetHeading heading;
+    heading.shopName = data.config.shopName;
+    heading.shopPhone = data.config.shopPhone;
+    heading.customer = customer_.toStdString();
+    heading.fileName = projectName_ ? projectName_().toStdString() : std::string();
+    if (radio_) {
+        heading.radioKind = std::string(RadioKindName(*radio_));
+    }
     return BuildChannelSheet(data.image, data.band, data.lang.LangType(),
                              allChannels->isChecked() ? SheetChannels::All : SheetChannels::InUse,
-                             TodayText());
+                             TodayText(), heading);
+}
+
+bool ChannelSheetActions::AskDetails() {
+    const std::optional<QString> customer = AskSheetDetails(context_, window_, customer_);
+    if (customer) {
+        customer_ = *customer;
+    }
+    return customer.has_value();
 }
 
 void ChannelSheetActions::Print() {
     storePendingEdit_();
+    if (!AskDetails()) {
+        return;
+    }
     QPrinter printer(QPrinter::HighResolution);
     SetSheetPageLayout(printer, SystemPaper());
     printer.setDocName(Title(context_, SheetTextId::Title));
@@ -96,6 +118,9 @@ void ChannelSheetActions::Print() {
 
 void ChannelSheetActions::ExportPdf() {
     storePendingEdit_();
+    if (!AskDetails()) {
+        return;
+    }
     const auto path = context_.modals.SaveFileName(
         window_, {Title(context_, SheetTextId::ExportPdf), Text(context_, SheetTextId::PdfFilter),
                   QStringLiteral("pdf")});

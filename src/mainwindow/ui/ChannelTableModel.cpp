@@ -3,12 +3,15 @@
 #include <QBrush>
 #include <QColor>
 #include <QGuiApplication>
+#include <QFont>
 #include <QPainter>
 #include <QPixmap>
 #include <algorithm>
 #include <vector>
 
 #include "channellist/ChannelRowStore.h"
+#include "channellist/ColumnCaptions.h"
+#include "channellist/ColumnHolding.h"
 #include "gui/UiText.h"
 #include "lang/ChannelEditText.h"
 #include "lang/TextIds.h"
@@ -57,6 +60,18 @@ QBrush LockedCellBrush(bool oddRow) {
 
 QString FromStd(const std::string& text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+bool IsFileOnly(int column) {
+    return IsFileOnlyColumn(ChannelFieldColumn(column));
+}
+
+// The columns only the project file keeps are set in italics, caption and cells alike: a look
+// of its own that needs no colour, so it reads the same under any palette.
+QFont FileOnlyFont() {
+    QFont font;
+    font.setItalic(true);
+    return font;
 }
 
 bool IsToneColumn(int column) {
@@ -167,6 +182,8 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
             return (oddChannel && !DarkTheme()) || MovedValueAt(index) != nullptr
                        ? QVariant(kOddRowText)
                        : QVariant();
+        case Qt::FontRole:
+            return IsFileOnly(index.column()) ? QVariant(FileOnlyFont()) : QVariant();
         case Qt::ToolTipRole:
             if (const MovedValue* moved = MovedValueAt(index)) {
                 const QString typed = QString::fromStdString(moved->typed);
@@ -177,7 +194,11 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
                 data_.image.Channel(row + 1).BusyFit() == kBusyFitCarrier) {
                 return texts_.carrierTip;
             }
-            return IsNonstandardTone(index) ? QVariant(texts_.nonstandard) : QVariant();
+            if (IsNonstandardTone(index)) {
+                return texts_.nonstandard;
+            }
+            return IsFileOnly(index.column()) ? QVariant(texts_.captionTips[index.column()])
+                                              : QVariant();
         default:
             return {};
     }
@@ -186,6 +207,13 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
 QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role == Qt::TextAlignmentRole) {
         return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+    }
+    const bool column = orientation == Qt::Horizontal && section >= 0 && section < kGridColumnCount;
+    if (column && IsFileOnly(section) && role == Qt::FontRole) {
+        return FileOnlyFont();
+    }
+    if (column && IsFileOnly(section) && role == Qt::ToolTipRole) {
+        return texts_.captionTips[section];
     }
     if (role != Qt::DisplayRole) {
         return {};
@@ -347,8 +375,9 @@ QStringList ChannelTableModel::ListItems(int column) const {
 void ChannelTableModel::RefreshTexts() {
     const auto& lang = data_.lang;
     for (int column = 0; column < kGridColumnCount; ++column) {
-        texts_.captions[column] =
-            UiText(lang, text::kChannelFieldCaptions[static_cast<size_t>(column)]);
+        const ChannelColumn field = ChannelFieldColumn(column);
+        texts_.captions[column] = FromUtf8(MarkedColumnCaption(field, lang.LangType()));
+        texts_.captionTips[column] = FromUtf8(FileOnlyTip(field, lang.LangType()));
     }
     texts_.corner = UiText(lang, text::kChannelNumber);
     texts_.high = UiText(lang, text::kHigh);

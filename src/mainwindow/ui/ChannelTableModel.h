@@ -89,6 +89,7 @@ class ChannelTableModel final : public QAbstractTableModel {
   private:
     struct Texts {
         std::array<QString, kGridColumnCount> captions;
+        std::array<QString, kGridColumnCount> captionTips;  // empty for a column the radio holds
         QString corner, high, low, wide, narrow, busyOff, busyCat, nonstandard, carrierTip;
     };
 

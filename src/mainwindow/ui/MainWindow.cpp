@@ -19,9 +19,11 @@
 #include "history/ui/HistoryWindow.h"
 #include "lang/ChannelEditText.h"
 #include "lang/LanguageSetting.h"
+#include "lang/ProjectFileText.h"
 #include "lang/TextIds.h"
 #include "mainwindow/ui/ChannelEditing.h"
 #include "mainwindow/ui/ChannelPage.h"
+#include "mainwindow/ui/ChannelSheetActions.h"
 #include "mainwindow/ui/ChannelTableModel.h"
 #include "mainwindow/ui/OptionsPage.h"
 #include "mainwindow/ui/ProjectFiles.h"
@@ -156,17 +158,18 @@ void TForm1::StorePendingEdit() {
     }
 }
 
-void TForm1::ProjectReplaced(ProjectReplacement how, const QString& when) {
+void TForm1::ProjectReplaced(ProjectReplacement how, const QString& when, const QString& label) {
     // What a radio or the history holds belongs to no file: saving it must never overwrite
     // the project that was open, so it becomes untitled and Save asks for a name.
     const auto& lang = context_.data.lang;
     if (how == ProjectReplacement::RadioRead) {
         files_->StartedUntitled(
-            FromUtf8(ChannelEditTextUtf8(lang, ChannelEditTextId::ReadFromRadioOrigin))
+            FromUtf8(ProjectFileTextUtf8(lang, ProjectFileTextId::ReadFromRadioOrigin))
                 .arg(QTime::currentTime().toString(QStringLiteral("HH:mm"))));
     } else if (how == ProjectReplacement::HistoryEntry) {
         files_->StartedUntitled(
-            FromUtf8(ChannelEditTextUtf8(lang, ChannelEditTextId::HistoryEntryOrigin)).arg(when));
+            FromUtf8(ProjectFileTextUtf8(lang, ProjectFileTextId::HistoryEntryOrigin)).arg(when));
+        sheet_->SetOrigin(label, std::nullopt);
     }
     RefreshFromModel();
     // A read replaces unsaved edits: it is one step to undo. A band change clears all data by
@@ -189,6 +192,7 @@ void TForm1::MenuFile_NewClick() {
     }
     ResetProjectToDefaults(context_.data);
     files_->StartedNew();
+    sheet_->SetOrigin({}, std::nullopt);
     RefreshFromModel();
     editing_->StartFreshHistory();
 }
@@ -206,6 +210,7 @@ bool TForm1::OpenProjectFile(const QString& path) {
     appData.image = image;
     appData.band = band;
     files_->Opened(path);
+    sheet_->SetOrigin({}, std::nullopt);
     RefreshFromModel();
     editing_->StartFreshHistory();
     if (!result.notice.empty()) {
@@ -282,26 +287,52 @@ void TForm1::closeEvent(QCloseEvent* event) {
     }
 }
 
-void TForm1::RunDataJob(bool read) {
+void TForm1::ReadFromRadio(bool ontoProject) {
     channelPage_->MoveToFirstCell();
     StorePendingEdit();
-    const QString caption =
-        UiText(context_.data.lang, read ? text::kReadFromRadio : text::kWriteToRadio);
-    // A successful read replaces the project through the session's redraw hook.
-    if (read) {
-        editing_->RecordUnrecordedChanges();
-    }
-    if (!read) {
-        writes_->Write(false);
-        return;
+    // The open project comes back in one undo step; edits not yet a step become one first.
+    editing_->RecordUnrecordedChanges();
+    // Read into a copy, so that only a read that succeeds replaces the project. A fresh read
+    // starts from the defaults: nothing the radio does not hold (names, squelch modes, DTMF)
+    // may come over from the open project onto another radio's channels. The unlock password
+    // stays, as it is what opens a protected radio, and so does the band's copy, which is no
+    // one's field: every save writes it from the working band.
+    SessionState read = context_.data;
+    if (!ontoProject) {
+        const ProjectImage open = read.image;
+        read.image.ResetToDefaults();
+        read.image.SetText(image::UnlockPassword, open.Text(image::UnlockPassword));
+        read.image.Set(image::BandUpper, open.Get(image::BandUpper));
+        read.image.Set(image::BandLower, open.Get(image::BandLower));
+        read.lastWriteTime = {};
     }
     ProgramJob job;
-    job.caption = caption;
-    RunProgramDialog(context_, this, job);
+    job.caption = UiText(context_.data.lang, text::kReadFromRadio);
+    job.readInto = &read;
+    const ProgramResult result = RunProgramDialogFor(context_, this, job);
+    if (result.outcome != SessionOutcome::Success) {
+        return;
+    }
+    static_cast<SessionState&>(context_.data) = read;
+    context_.data.radioRead = result.radioMet;
+    if (ontoProject) {
+        // The radio's data over the open project, which keeps its file, its names and the job
+        // its sheet is for.
+        sheet_->SetRadio(result.radioMet);
+        RefreshFromModel();
+        editing_->RecordRadioRead();
+    } else {
+        sheet_->SetOrigin({}, result.radioMet);
+        ProjectReplaced(ProjectReplacement::RadioRead, {}, {});
+    }
 }
 
 void TForm1::MenuEdit_ReadClick() {
-    RunDataJob(true);
+    ReadFromRadio(false);
+}
+
+void TForm1::MenuEdit_ReadOntoClick() {
+    ReadFromRadio(true);
 }
 
 bool TForm1::ReadyToWrite() {
@@ -331,7 +362,9 @@ bool TForm1::ReadyToWrite() {
 
 void TForm1::MenuEdit_WriteClick() {
     if (ReadyToWrite()) {
-        RunDataJob(false);
+        channelPage_->MoveToFirstCell();
+        StorePendingEdit();
+        writes_->Write(false);
         // A written radio carries the time of this write as its last programming time.
         ApplyStatusTexts();
     }

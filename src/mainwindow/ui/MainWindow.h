@@ -57,7 +57,11 @@ class TForm1 final : public QMainWindow {
     // True when the project was written.
     bool MenuFile_SaveClick();
     void MenuFile_HistoryClick();
+    // Ctrl+R: a fresh project of what the radio holds, untitled.
     void MenuEdit_ReadClick();
+    // The radio's data over the open project, which keeps its file and the fields the radio
+    // does not hold.
+    void MenuEdit_ReadOntoClick();
     void MenuEdit_WriteClick();
     void MenuEdit_PasswordClick();
     void MenuEdit_SetRadioNewPDClick();
@@ -83,13 +87,13 @@ class TForm1 final : public QMainWindow {
     void FormDestroy();
     // Stores what an open editor holds, as losing the focus to bHide would.
     void StorePendingEdit();
-    void RunDataJob(bool read);
+    void ReadFromRadio(bool ontoProject);
     // Stores a pending edit; asks before writing a project without channels.
     bool ReadyToWrite();
     void SetLanguage(int languageSetting);
     void SelectBandPreset();
     // After a radio read or a band change: the whole project is new, and so is its history.
-    void ProjectReplaced(ProjectReplacement how, const QString& when);
+    void ProjectReplaced(ProjectReplacement how, const QString& when, const QString& label);
     std::array<MainWindowPage*, 2> Pages() const;
 
     GuiContext& context_;
@@ -102,6 +106,7 @@ class TForm1 final : public QMainWindow {
     QAction* MenuFile_History = nullptr;
     QAction* MenuFile_Exit = nullptr;
     QAction* MenuEdit_Read = nullptr;
+    QAction* MenuEdit_ReadOnto = nullptr;
     QAction* MenuEdit_Write = nullptr;
     QAction* MenuEdit_Password = nullptr;
     QAction* MenuEdit_SetRadioNewPD = nullptr;

@@ -68,6 +68,8 @@ void TForm1::BuildMenus() {
     MenuEdit = addMenu("MenuEdit");
     MenuEdit_Read = AddAction(MenuEdit, "MenuEdit_Read", [this] { MenuEdit_ReadClick(); });
     MenuEdit_Read->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    MenuEdit_ReadOnto =
+        AddAction(MenuEdit, "MenuEdit_ReadOnto", [this] { MenuEdit_ReadOntoClick(); });
     MenuEdit_Write = AddAction(MenuEdit, "MenuEdit_Write", [this] { MenuEdit_WriteClick(); });
     MenuEdit_Write->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
     MenuEdit->addSeparator();
@@ -173,7 +175,8 @@ void TForm1::BuildCentre() {
     const qsizetype afterWrite = editActions.indexOf(MenuEdit_Write) + 1;
     writes_->AddToMenu(MenuEdit,
                        afterWrite < editActions.size() ? editActions[afterWrite] : nullptr);
-    sheet_ = new ChannelSheetActions(context_, this, [this] { StorePendingEdit(); });
+    sheet_ = new ChannelSheetActions(
+        context_, this, [this] { StorePendingEdit(); }, [this] { return files_->DisplayName(); });
     sheet_->AddToMenu(MenuFile);
 
     // The working band, the radio's last programming time and the service line.

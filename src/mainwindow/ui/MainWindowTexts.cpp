@@ -12,6 +12,7 @@
 #include "lang/ChannelEditText.h"
 #include "lang/HistoryText.h"
 #include "lang/LanguageSetting.h"
+#include "lang/ProjectFileText.h"
 #include "lang/TextIds.h"
 #include "mainwindow/ui/ChannelEditing.h"
 #include "mainwindow/ui/ChannelSheetActions.h"
@@ -89,7 +90,9 @@ void TForm1::ApplyTexts() {
     }
     MenuEdit_SetRadioNewPD->setText(WithAccelerator(UiText(lang, 257), QLatin1Char('e')));
     MenuFile_History->setText(FromUtf8(HistoryTextUtf8(lang, HistoryTextId::MenuItem)));
-    MenuFile_SaveAs->setText(FromUtf8(ChannelEditTextUtf8(lang, ChannelEditTextId::SaveAs)));
+    MenuFile_SaveAs->setText(FromUtf8(ProjectFileTextUtf8(lang, ProjectFileTextId::SaveAs)));
+    MenuEdit_ReadOnto->setText(
+        FromUtf8(ProjectFileTextUtf8(lang, ProjectFileTextId::ReadOntoProject)));
     // Tool bar: the file and radio buttons carry short hints; the language buttons show the
     // language names (without the menu's accelerator mark).
     const ActionText hints[] = {{MenuFile_New, 244},

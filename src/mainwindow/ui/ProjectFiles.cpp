@@ -11,6 +11,7 @@
 #include "gui/LocalPath.h"
 #include "gui/UiText.h"
 #include "lang/ChannelEditText.h"
+#include "lang/ProjectFileText.h"
 #include "lang/TextIds.h"
 #include "model/ProjectFile.h"
 
@@ -77,17 +78,21 @@ bool ProjectFiles::ReadyToReplace() {
         return true;
     }
     const auto& lang = context_.data.lang;
-    const QString name = current_.isEmpty()
-                             ? (origin_.isEmpty() ? QString::fromStdString(ChannelEditTextUtf8(
-                                                        lang, ChannelEditTextId::UntitledProject))
-                                                  : origin_)
-                             : QFileInfo(current_).fileName();
     const ModalAnswer answer = context_.modals.AskYesNoCancel(
         &window_,
-        QString::fromStdString(ChannelEditTextUtf8(lang, ChannelEditTextId::SaveChangesQuestion))
-            .arg(name),
+        QString::fromStdString(ProjectFileTextUtf8(lang, ProjectFileTextId::SaveChangesQuestion))
+            .arg(DisplayName()),
         UiText(lang, text::kYes), UiText(lang, text::kNo), OwnCancelText(lang));
     return answer == ModalAnswer::No || (answer == ModalAnswer::Yes && SaveToCurrent());
+}
+
+QString ProjectFiles::DisplayName() const {
+    if (!current_.isEmpty()) {
+        return QFileInfo(current_).fileName();
+    }
+    return origin_.isEmpty() ? QString::fromStdString(ProjectFileTextUtf8(
+                                   context_.data.lang, ProjectFileTextId::UntitledProject))
+                             : origin_;
 }
 
 bool ProjectFiles::SaveToCurrent() {

@@ -40,6 +40,8 @@ class ProjectFiles final : public QObject {
     bool SaveToCurrent();
 
     const QString& CurrentFile() const { return current_; }
+    // The file's name, or where an untitled project came from, or "Untitled".
+    QString DisplayName() const;
 
   private:
     bool Modified() const;

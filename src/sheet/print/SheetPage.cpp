@@ -7,6 +7,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace radioprog {
@@ -69,17 +70,26 @@ class SheetPainter {
         painter_.drawLine(QPointF(Dots(x1), Dots(y1)), QPointF(Dots(x2), Dots(y2)));
     }
 
-    // Title on the left, band and date on the right, a rule below.
+    // Title on the left and the shop on the right; below them who and what the sheet is for,
+    // the band and the date; a rule below.
     double Header(const ChannelSheet& sheet) {
         const double height = kTitleSize * 1.6;
         UseFont(kTitleSize, true);
         Draw(0, 0, width_, height, Text(sheet.title));
+        UseFont(kTextSize * 1.2, true);
+        Draw(0, 0, width_, height, Text(sheet.shop), Qt::AlignRight);
+        std::vector<std::pair<std::string, std::string>> facts = sheet.facts;
+        facts.emplace_back(sheet.bandCaption, sheet.band);
+        facts.emplace_back(sheet.dateCaption, sheet.date);
+        std::string line;
+        for (const auto& [caption, value] : facts) {
+            line.append(line.empty() ? "" : "    ").append(caption).append(": ").append(value);
+        }
         UseFont(kTextSize * 1.2, false);
-        const QString facts = Text(sheet.bandCaption + ": " + sheet.band + "    " +
-                                   sheet.dateCaption + ": " + sheet.date);
-        Draw(0, 0, width_, height, facts, Qt::AlignRight);
-        Line(0, height, width_, height);
-        return height;
+        const double factsHeight = kTextSize * 2.0;
+        Draw(0, height, width_, factsHeight, Text(line));
+        Line(0, height + factsHeight, width_, height + factsHeight);
+        return height + factsHeight;
     }
 
     // Each column as wide as its widest text; all of them shrunk together when the page is
@@ -138,7 +148,20 @@ class SheetPainter {
             x += w;
         }
         Line(width_, top, width_, y);
-        return y;
+        return FileOnlyNote(sheet, y);
+    }
+
+    // Under the table, what the columns marked as the file's own mean.
+    double FileOnlyNote(const ChannelSheet& sheet, double top) {
+        if (sheet.fileOnlyNote.empty()) {
+            return top;
+        }
+        UseFont(kTextSize * 0.9, false);
+        QFont font = painter_.font();
+        font.setItalic(true);
+        painter_.setFont(font);
+        Draw(0, top, width_, kRowHeight, Text(sheet.fileOnlyNote));
+        return top + kRowHeight;
     }
 
     void Row(const std::vector<std::string>& cells, const std::vector<double>& widths, double y,

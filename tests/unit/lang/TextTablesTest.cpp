@@ -13,6 +13,7 @@
 #include "lang/DialogTexts.h"
 #include "lang/HistoryText.h"
 #include "lang/InterfaceText.h"
+#include "lang/ProjectFileText.h"
 #include "lang/SheetText.h"
 #include "lang/TextCodec.h"
 #include "lang/TextTableRegistry.h"
@@ -152,6 +153,7 @@ TEST(TextTableRegistryTest, EachTableIsListedOnceAndItsAccessorReadsTheListedTab
         {radioprog::WriteRefusalTextTable, TextTableId::WriteRefusal},
         {radioprog::BenchTextTable, TextTableId::Bench},
         {radioprog::WindowTextTable, TextTableId::Window},
+        {radioprog::ProjectFileTextTable, TextTableId::ProjectFile},
     };
     static_assert(std::size(kAccessors) == static_cast<std::size_t>(TextTableId::Count));
     for (const Accessor& accessor : kAccessors) {

@@ -243,6 +243,32 @@ TEST(Configuration, RecentProjectsAndTheLastFolderComeBackAndOnlyWhenThereAreAny
     EXPECT_EQ(again.lastFolder, "");
 }
 
+// The shop is typed once and heads every later sheet; a file that never named one gets no
+// keys for it, and removing the name removes its key rather than leaving an empty one.
+TEST(Configuration, TheShopForTheSheetComesBackAndIsWrittenOnlyWhenSet) {
+    TempFolder folder;
+    const auto path = folder.File("_config.ini");
+    ConfigValues config;
+    BandLimits band;
+    ASSERT_EQ(LoadConfiguration(path, config, band), ConfigLoad::Created);
+    EXPECT_TRUE(Section(path, "Sheet").empty());
+
+    config.shopName = "北方 Radio & Co";
+    config.shopPhone = "+1 555 0100";
+    ASSERT_TRUE(SaveConfiguration(path, config, band));
+    ConfigValues read;
+    std::string why;
+    ASSERT_EQ(LoadConfiguration(path, read, band, &why), ConfigLoad::Loaded);
+    EXPECT_EQ(why, "") << "the keys are ours, so the file stays ours to write";
+    EXPECT_EQ(read.shopName, "北方 Radio & Co");
+    EXPECT_EQ(read.shopPhone, "+1 555 0100");
+
+    read.shopName.clear();
+    read.shopPhone = "555\n[ports]";
+    ASSERT_TRUE(SaveConfiguration(path, read, band));
+    EXPECT_TRUE(Section(path, "Sheet").empty()) << "a phone that is no one line is not written";
+}
+
 TEST(Configuration, HistoryKeysAreWrittenWithTheirDefaultsAndComeBack) {
     TempFolder folder;
     const auto path = folder.File("_config.ini");

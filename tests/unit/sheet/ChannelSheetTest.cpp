@@ -118,6 +118,51 @@ TEST_F(ChannelSheetTest, AnOptionValueNoListItemGivesIsPrintedAsItsNumber) {
                                       {"Batt.Saving Rate", "1:0"}}));
 }
 
+// The customer reads off the sheet which fields the radio does not hold, and whose bench, job,
+// file and radio it belongs to; what the caller does not know is left off, not printed empty.
+TEST_F(ChannelSheetTest, TheHeaderNamesShopCustomerFileAndRadioAndFileOnlyColumnsAreMarked) {
+    struct Expected {
+        TLangType language;
+        const char* name;
+        const char* scan;
+        const char* customer;
+        std::string marker;
+    };
+    for (const Expected& e : {
+             Expected{TLangType::English, "Name (file only)", "SCN", "Customer/job",
+                      " (file only)"},
+             Expected{TLangType::SimplifiedChinese, "信道别名（仅存文件）", "扫描添加", "客户/工单",
+                      "（仅存文件）"},
+             Expected{TLangType::TraditionalChinese, "信道別名（僅存檔案）", "掃描添加",
+                      "客戶/工單", "（僅存檔案）"},
+         }) {
+        const SheetHeading heading{"North Radio", "555-0100", "Harbour job 17", "harbour.Vkf", "S"};
+        const ChannelSheet sheet =
+            BuildChannelSheet(image, band, e.language, SheetChannels::InUse, "2026-12-07", heading);
+        ASSERT_EQ(sheet.columns.size(), 12u);
+        EXPECT_EQ(sheet.columns[8], e.name);
+        EXPECT_EQ(sheet.columns[9], e.scan) << "the radio holds the scan list";
+        // Name, DTMF and squelch mode; the number and the fields the radio holds are not.
+        for (size_t column = 0; column < sheet.columns.size(); ++column) {
+            const bool fileOnly = column == 8 || column >= 10;
+            EXPECT_EQ(sheet.columns[column].ends_with(e.marker), fileOnly) << sheet.columns[column];
+        }
+        EXPECT_FALSE(sheet.fileOnlyNote.empty());
+        EXPECT_NE(sheet.shop.find("North Radio"), std::string::npos);
+        EXPECT_NE(sheet.shop.find("555-0100"), std::string::npos);
+        ASSERT_EQ(sheet.facts.size(), 3u);
+        EXPECT_EQ(sheet.facts[0],
+                  std::make_pair(std::string(e.customer), std::string("Harbour job 17")));
+        EXPECT_EQ(sheet.facts[1].second, "harbour.Vkf");
+        EXPECT_EQ(sheet.facts[2].second, "S");
+    }
+    const ChannelSheet bare =
+        BuildChannelSheet(image, band, TLangType::English, SheetChannels::InUse, "2026-12-07",
+                          SheetHeading{"", "555-0100", "", "", ""});
+    EXPECT_TRUE(bare.facts.empty());
+    EXPECT_EQ(bare.shop, "Phone: 555-0100");
+}
+
 TEST(SheetPaperTest, LetterWhereTheLocaleUsesItA4Elsewhere) {
     EXPECT_EQ(PaperForLocale("en_US.UTF-8"), SheetPaper::Letter);
     EXPECT_EQ(PaperForLocale("fr_CA"), SheetPaper::Letter);
