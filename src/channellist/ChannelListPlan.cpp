@@ -45,6 +45,12 @@ class Planner {
         const int count = reader_.RowCount();
         plan_.rows.resize(static_cast<size_t>(count));
         listed_.resize(static_cast<size_t>(count));
+        picked_.resize(static_cast<size_t>(count) + 1);
+        for (const int row : choice_.rows) {
+            if (row >= 1 && row <= count) {
+                picked_[static_cast<size_t>(row)] = true;
+            }
+        }
         for (int i = 0; i < count; ++i) {
             ListRowPlan& row = Row(i);
             row.row = i + 1;
@@ -81,9 +87,7 @@ class Planner {
   private:
     ListRowPlan& Row(int index) { return plan_.rows[static_cast<size_t>(index)]; }
 
-    bool Chosen(int row) const {
-        return choice_.rows.empty() || std::ranges::find(choice_.rows, row) != choice_.rows.end();
-    }
+    bool Chosen(int row) const { return choice_.rows.empty() || picked_[static_cast<size_t>(row)]; }
 
     void Refuse(int index, ChannelListError error) {
         ListRowPlan& row = Row(index);
@@ -250,6 +254,7 @@ class Planner {
     ChannelListPlan& plan_;
     std::vector<int> chosen_;
     std::vector<ListedChannel> listed_;
+    std::vector<bool> picked_;                        // by row number, when the choice names rows
     std::array<int, kChannelCount + 1> claimedBy_{};  // the line of the row taking a channel
 };
 
