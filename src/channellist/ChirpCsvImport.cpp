@@ -84,9 +84,7 @@ class ChirpRowReader final : public ListRowReader {
             return listed;
         }
         const std::string_view text = Text(row, Column::Location);
-        listed.cell =
-            Error(row, Column::Location, "not a channel from 1 to 16; the radio has no other")
-                .error;
+        listed.cell = Error(row, Column::Location, "not a channel from 1 to 16").error;
         if (!text.empty() && text.size() <= 3 &&
             text.find_first_not_of("0123456789") == std::string_view::npos) {
             const int channel = std::atoi(std::string(text).c_str());
