@@ -46,7 +46,8 @@ class Planner {
         plan_.rows.resize(static_cast<size_t>(count));
         listed_.resize(static_cast<size_t>(count));
         picked_.resize(static_cast<size_t>(count) + 1);
-        for (const int row : choice_.rows) {
+        for (size_t k = 0; choice_.rows && k < choice_.rows->size(); ++k) {
+            const int row = (*choice_.rows)[k];
             if (row >= 1 && row <= count) {
                 picked_[static_cast<size_t>(row)] = true;
             }
@@ -87,7 +88,7 @@ class Planner {
   private:
     ListRowPlan& Row(int index) { return plan_.rows[static_cast<size_t>(index)]; }
 
-    bool Chosen(int row) const { return choice_.rows.empty() || picked_[static_cast<size_t>(row)]; }
+    bool Chosen(int row) const { return !choice_.rows || picked_[static_cast<size_t>(row)]; }
 
     void Refuse(int index, ChannelListError error) {
         ListRowPlan& row = Row(index);

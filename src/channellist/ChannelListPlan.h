@@ -27,8 +27,8 @@ struct ChannelListChoice {
     bool skipUnfit = false;
     // Clear the channels no taken row fills, instead of keeping them from the base project.
     bool replace = false;
-    // The rows to consider, counted from 1 after the header, in any order; empty: every row.
-    std::vector<int> rows;
+    // The rows to consider, counted from 1 after the header, in any order; none: every row.
+    std::optional<std::vector<int>> rows;
     // Channels given to rows by hand (row -> channel), over where the file or renumber puts them.
     std::map<int, int> channelOfRow;
 };

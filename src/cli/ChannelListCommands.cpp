@@ -112,11 +112,12 @@ void ReportRefusals(const std::string& list, const ChannelListPlan& plan) {
 bool CheckChosenRows(const ChannelListOptions& options, const ChannelListPlan& plan,
                      CliContext& context) {
     const int last = static_cast<int>(plan.rows.size());
-    if (plan.fileRefusal || options.choice.rows.empty() || options.choice.rows.back() <= last) {
+    const auto& rows = options.choice.rows;
+    if (plan.fileRefusal || !rows || rows->empty() || rows->back() <= last) {
         return true;
     }
-    std::cerr << options.list << ": --rows names row " << options.choice.rows.back()
-              << ", but the list has " << last << (last == 1 ? " row" : " rows")
+    std::cerr << options.list << ": --rows names row " << rows->back() << ", but the list has "
+              << last << (last == 1 ? " row" : " rows")
               << " after its header. Nothing was written.\n";
     context.exitCode = kExitUsage;
     return false;

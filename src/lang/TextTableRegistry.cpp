@@ -8,6 +8,7 @@
 #include "lang/CompareText.h"
 #include "lang/DialogTexts.h"
 #include "lang/HistoryText.h"
+#include "lang/ImportText.h"
 #include "lang/InterfaceText.h"
 #include "lang/SheetText.h"
 #include "lang/ToolText.h"
@@ -31,6 +32,7 @@ constexpr TextTableEntry kTables[] = {
     {TextTableId::Compare, "CompareText", CompareTextSource},
     {TextTableId::History, "HistoryText", HistoryTextSource},
     {TextTableId::WriteRefusal, "WriteRefusalText", WriteRefusalTextSource},
+    {TextTableId::Import, "ImportText", ImportTextSource},
 };
 
 constexpr bool EachEntryAtItsId() {

@@ -24,6 +24,7 @@ enum class TextTableId : int {
     Compare,
     History,
     WriteRefusal,
+    Import,
     Count,  // not a table: how many there are
 };
 

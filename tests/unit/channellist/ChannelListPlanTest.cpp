@@ -108,13 +108,13 @@ TEST(ChannelListPlan, ChosenRowsArePlacedInOrderAndTheRestAreNotLookedAt) {
     const ProjectImage base = BaseWithTwoChannels();
     ChannelListChoice choice = Choice(true, false);
     choice.rows = ParseRowList("20-23,25-27,29-33,35-37").rows;
-    ASSERT_EQ(choice.rows.size(), 15u);
+    ASSERT_EQ(choice.rows->size(), 15u);
     const ChannelListPlan plan = PlanChannelListImport(FiftyTwoRows(), base, kWholeRange, choice);
     ASSERT_FALSE(plan.Refused()) << plan.Refusals().front().Message();
     EXPECT_EQ(plan.Count(RowFate::Taken), 15);
     EXPECT_EQ(plan.Count(RowFate::NotChosen), 37);
     for (int k = 0; k < 15; ++k) {
-        EXPECT_EQ(Name(plan.image, k + 1), NameOfRow(choice.rows[static_cast<size_t>(k)]))
+        EXPECT_EQ(Name(plan.image, k + 1), NameOfRow((*choice.rows)[static_cast<size_t>(k)]))
             << "channel " << k + 1;
     }
     EXPECT_EQ(Name(plan.image, 16), "") << "a channel the list does not fill stays unused";
@@ -179,7 +179,7 @@ TEST(ChannelListPlan, SkippingTakesTheRowsThatFitIntoFreeChannelsOrFromChannelOn
 TEST(ChannelListPlan, ReplacingClearsWhatTheListDoesNotFillAndHandPlacedChannelsAreChecked) {
     const ProjectImage base = BaseWithTwoChannels();
     ChannelListChoice choice = Choice(false, false, true);
-    choice.rows = {2, 8};
+    choice.rows = std::vector<int>{2, 8};
     choice.channelOfRow = {{2, 9}};  // location 1 placed at 9 by hand; location 7 stays at 7
     ChannelListPlan plan = PlanChannelListImport(FiftyTwoRows(), base, kWholeRange, choice);
     ASSERT_FALSE(plan.Refused()) << plan.Refusals().front().Message();

@@ -11,6 +11,7 @@
 #include "lang/CompareText.h"
 #include "lang/DialogTexts.h"
 #include "lang/HistoryText.h"
+#include "lang/ImportText.h"
 #include "lang/InterfaceText.h"
 #include "lang/SheetText.h"
 #include "lang/TextCodec.h"
@@ -148,6 +149,7 @@ TEST(TextTableRegistryTest, EachTableIsListedOnceAndItsAccessorReadsTheListedTab
         {radioprog::CompareTextTable, TextTableId::Compare},
         {radioprog::HistoryTextTable, TextTableId::History},
         {radioprog::WriteRefusalTextTable, TextTableId::WriteRefusal},
+        {radioprog::ImportTextTable, TextTableId::Import},
     };
     static_assert(std::size(kAccessors) == static_cast<std::size_t>(TextTableId::Count));
     for (const Accessor& accessor : kAccessors) {
