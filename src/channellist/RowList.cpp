@@ -56,9 +56,8 @@ RowListParse ParseRowList(std::string_view text) {
         }
         start = comma + 1;
     }
-    std::ranges::sort(parse.rows);
-    const auto repeated = std::ranges::unique(parse.rows);
-    parse.rows.erase(repeated.begin(), repeated.end());
+    std::sort(parse.rows.begin(), parse.rows.end());
+    parse.rows.erase(std::unique(parse.rows.begin(), parse.rows.end()), parse.rows.end());
     return parse;
 }
 
