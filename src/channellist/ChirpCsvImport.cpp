@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "channellist/ChannelCsv.h"
+#include "channellist/ChannelListSummary.h"
 #include "channellist/ChirpCsv.h"
 #include "channellist/ChirpImportNotes.h"
 #include "channellist/ChirpLayout.h"
@@ -117,10 +118,36 @@ class ChirpRowReader final : public ListRowReader {
     bool NameShortened(int index) const override { return Row(index).nameShortened; }
 
     std::vector<std::string> Notes(std::span<const int> taken) const override {
-        return ChirpImportNotes(Tally(taken));
+        std::vector<std::string> notes = ChirpImportNotes(Tally(taken));
+        if (auto collisions = ShortenedCollisions(taken); !collisions.empty()) {
+            notes.push_back("Shortened names that now read the same as another: " + collisions +
+                            ".");
+        }
+        return notes;
     }
 
   private:
+    // Names cut to the radio's bytes that another taken row's name now equals: "REPEAT"
+    // (channels 1, 3); the radio would show them alike.
+    std::string ShortenedCollisions(std::span<const int> taken) const {
+        std::map<std::string, std::vector<int>> channelsOfName;
+        for (const int index : taken) {
+            channelsOfName[Row(index).name].push_back(Row(index).channel);
+        }
+        std::string said;
+        for (const auto& [name, channels] : channelsOfName) {
+            const bool cut = std::ranges::any_of(taken, [&](int index) {
+                return Row(index).nameShortened && Row(index).name == name;
+            });
+            if (!cut || channels.size() < 2 || name.empty()) {
+                continue;
+            }
+            said += (said.empty() ? "\"" : ", \"") + DecodeCodePage(name, CodePage::Gbk) +
+                    "\" (channels " + ChannelRanges(channels) + ")";
+        }
+        return said;
+    }
+
     ChirpRow& Row(int index) { return rows_[static_cast<size_t>(index)]; }
     const ChirpRow& Row(int index) const { return rows_[static_cast<size_t>(index)]; }
 

@@ -200,6 +200,30 @@ TEST(ChannelListPlan, ReplacingClearsWhatTheListDoesNotFillAndHandPlacedChannels
     EXPECT_EQ(plan.Refusals()[0].line, 3);
 }
 
+// Names cut to the radio's six bytes can become one: the summary says which, and where.
+TEST(ChannelListPlan, ShortenedNamesThatCollideAreNamed) {
+    const std::string csv = std::string(kChirpHeader) +
+                            "1,REPEATER1,446.006250,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,"
+                            "FM,,,,,,,,\r\n"
+                            "2,REPEAT,446.012500,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,,,,"
+                            ",,,,\r\n"
+                            "3,REPEATER2,446.018750,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,"
+                            ",,,,,,,\r\n"
+                            "4,GATEWAY,446.025000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,,,,"
+                            ",,,,\r\n";
+    ChannelListChoice choice;
+    choice.shortenNames = true;
+    const ChannelListPlan plan =
+        PlanChannelListImport(csv, BaseWithTwoChannels(), kWholeRange, choice);
+    ASSERT_FALSE(plan.Refused());
+    const auto said = std::ranges::find_if(plan.notes, [](const std::string& note) {
+        return note.starts_with("Shortened names that now read the same");
+    });
+    ASSERT_NE(said, plan.notes.end());
+    EXPECT_NE(said->find("\"REPEAT\" (channels 1-3)"), std::string::npos) << *said;
+    EXPECT_EQ(said->find("GATEWA"), std::string::npos) << "a cut name of its own is no collision";
+}
+
 TEST(ChannelListPlan, RowListsAreReadOrRefusedClearly) {
     EXPECT_EQ(ParseRowList("1-4").rows, (std::vector<int>{1, 2, 3, 4}));
     EXPECT_EQ(ParseRowList(" 9-10, 3,5 ,3").rows, (std::vector<int>{3, 5, 9, 10}));
