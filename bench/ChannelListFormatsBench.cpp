@@ -5,6 +5,7 @@
 
 #include "channellist/ChannelCsv.h"
 #include "channellist/ChannelListImport.h"
+#include "channellist/ChannelListPlan.h"
 #include "channellist/ChirpCsv.h"
 
 namespace radioprog {
@@ -73,11 +74,38 @@ void ImportLongComments(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * csv.size()));
 }
 
+// A shared list of 100 rows of which none fits, each for its own reason in turn (a mode, a
+// location, a name, a frequency off the raster, a tone outside the lists): the import reads
+// every row and names every problem in one run.
+void ImportHundredRowsEveryProblem(benchmark::State& state) {
+    const ProjectImage original = FullProject();
+    std::string csv =
+        "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
+        "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\r\n";
+    for (int row = 0; row < 100; ++row) {
+        const int location = row % 5 == 1 ? 17 + row : 1 + row % kChannelCount;
+        const std::string name = row % 5 == 2 ? "REPEATER" : "R" + std::to_string(row);
+        const std::string mhz = row % 5 == 3 ? "446.001000" : "446.006250";
+        const std::string squelchTone = row % 5 == 4 ? "69.4" : "88.5";
+        const std::string mode = row % 5 == 0 ? "AM" : "FM";
+        csv += std::to_string(location) + "," + name + "," + mhz + ",,0.000000,TSQL,88.5," +
+               squelchTone + ",023,NN,023,Tone->Tone," + mode + ",12.50,,5.0W,comment,,,,\r\n";
+    }
+    for (auto _ : state) {
+        const ChannelListPlan plan = PlanChannelListImport(csv, original, kBand);
+        if (plan.Refusals().size() != 100) {
+            state.SkipWithError("not every row was refused");
+        }
+        benchmark::DoNotOptimize(plan);
+    }
+}
+
 BENCHMARK_CAPTURE(Export, own, ExportChannelsCsv);
 BENCHMARK_CAPTURE(Export, multi_radio, ExportChannelsChirpCsv);
 BENCHMARK_CAPTURE(Import, own, ExportChannelsCsv);
 BENCHMARK_CAPTURE(Import, multi_radio, ExportChannelsChirpCsv);
 BENCHMARK(ImportLongComments);
+BENCHMARK(ImportHundredRowsEveryProblem)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace radioprog

@@ -164,6 +164,7 @@ constexpr DialogOpening kDialogs[] = {
     {"compare", "MenuFile_CompareFile", nullptr},
     {"history", "MenuFile_History", nullptr},
     {"duplex-offset", "MenuEdit_DuplexOffset", nullptr},
+    {"import", "MenuFile_ImportChannels", nullptr},
 };
 
 // A copy of the window's project with a channel moved, one renamed, one added and two options
@@ -196,6 +197,32 @@ bool QueueDifferingProject(radioprog::ui::GuiContext& context, const QTemporaryD
         return false;
     }
     context.modals.QueueFileName(path);
+    return true;
+}
+
+// A shared repeater plan of the multi-radio format as the import dialog's sample: rows that fit,
+// one the radio cannot hold (AM), a long name, locations beyond the radio's channels, comments.
+bool QueueSampleList(radioprog::ui::GuiContext& context, const QTemporaryDir& folder) {
+    QByteArray csv =
+        "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
+        "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\r\n";
+    const char* names[] = {"GATE", "NORTH", "HARBOUR", "YARD", "DEPOT", "TOWER", "RIVER", "PARK"};
+    for (int location = 1; location <= 20; ++location) {
+        const double mhz = context.data.band.lower / 1e6 + 1 + 0.0125 * location;
+        csv += QStringLiteral(
+                   "%1,%2,%3,,0.000000,TSQL,88.5,88.5,023,NN,023,Tone->Tone,%4,12.50,,"
+                   "5.0W,club repeater,,,,\r\n")
+                   .arg(location)
+                   .arg(QString::fromLatin1(names[location % std::size(names)]))
+                   .arg(mhz, 0, 'f', 6)
+                   .arg(location % 7 == 3 ? QStringLiteral("AM") : QStringLiteral("FM"))
+                   .toUtf8();
+    }
+    QFile file(folder.filePath(QStringLiteral("repeaters.csv")));
+    if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size()) {
+        return false;
+    }
+    context.modals.QueueFileName(file.fileName());
     return true;
 }
 
@@ -337,6 +364,10 @@ bool PictureDialog(radioprog::ui::TForm1& window, radioprog::ui::GuiContext& con
                 ->setText(QStringLiteral("555-0100"));
             dialog.findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
         });
+    }
+    if (name == "import" && !QueueSampleList(context, sampleFolder)) {
+        std::fprintf(stderr, "could not write the import sample\n");
+        return false;
     }
     bool saved = false;
     context.modals.QueueDialogHandler([&](QDialog& dialog) {

@@ -122,26 +122,40 @@ ColumnLayout LayoutOf(std::span<const ChannelColumn> columns) {
     return layout;
 }
 
+ChannelRowCells CellsOf(const TextTableRow& row, const ColumnLayout& layout) {
+    ChannelRowCells fields;
+    for (int c = 0; c < kChannelColumnCount; ++c) {
+        const int position = layout.position[c];
+        if (position >= 0 && position < static_cast<int>(row.cells.size())) {
+            fields[c] = row.cells[static_cast<size_t>(position)];
+        }
+    }
+    return fields;
+}
+
+ChannelListError CellRefusal(const TextTableRow& row, const ColumnLayout& layout, int channel,
+                             const ChannelCellError& error) {
+    const int c = static_cast<int>(error.column);
+    const int position = layout.position[c];
+    const bool present = position >= 0 && position < static_cast<int>(row.cells.size());
+    ChannelListResult result =
+        ListError(row.line, position + 1, error.why,
+                  present ? row.cells[static_cast<size_t>(position)] : std::string());
+    result.error.caption = ColumnHeader(error.column);
+    result.error.channel = channel;
+    return result.error;
+}
+
 ChannelListResult StoreChannelRows(std::span<const ChannelListRow> rows, const ColumnLayout& layout,
                                    ProjectImage& image, const BandLimits& band,
                                    TonesOutsideTheList outside, ControlsInNames controls) {
     ProjectImage stored = image;
     for (const ChannelListRow& row : rows) {
-        const auto& cells = row.text->cells;
-        ChannelRowCells fields;
-        for (int c = 0; c < kChannelColumnCount; ++c) {
-            const int position = layout.position[c];
-            if (position >= 0 && position < static_cast<int>(cells.size())) {
-                fields[c] = cells[static_cast<size_t>(position)];
-            }
-        }
-        if (const auto error =
-                StoreChannelRow(fields, row.channel, stored, band, outside, controls)) {
-            const int c = static_cast<int>(error->column);
-            ChannelListResult result =
-                ListError(row.text->line, layout.position[c] + 1, error->why, *fields[c]);
-            result.error.caption = ColumnHeader(error->column);
-            result.error.channel = row.channel;
+        if (const auto error = StoreChannelRow(CellsOf(*row.text, layout), row.channel, stored,
+                                               band, outside, controls)) {
+            ChannelListResult result;
+            result.ok = false;
+            result.error = CellRefusal(*row.text, layout, row.channel, *error);
             return result;
         }
     }

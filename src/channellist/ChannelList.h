@@ -32,6 +32,8 @@ struct ChannelListError {
 struct ChannelListResult {
     bool ok = true;
     ChannelListError error;
+    // Every refusal of an import that looks at all rows, in file order; error is the first.
+    std::vector<ChannelListError> errors;
     int rows = 0;  // how many rows were stored
     // What the summary says beside the rows: defaults taken, values the radio cannot keep.
     std::vector<std::string> notes;
@@ -60,6 +62,13 @@ struct ChannelListRow {
     const TextTableRow* text = nullptr;
     int channel = 0;
 };
+
+// The cells of a row by column, as the layout places them; a column the row lacks is nullopt.
+ChannelRowCells CellsOf(const TextTableRow& row, const ColumnLayout& layout);
+
+// A refusal of a row's cell that names the cell's line, column, caption, channel and value.
+ChannelListError CellRefusal(const TextTableRow& row, const ColumnLayout& layout, int channel,
+                             const ChannelCellError& error);
 
 // Stores every row into its channel, all or nothing: on an error the image is as it was.
 ChannelListResult StoreChannelRows(std::span<const ChannelListRow> rows, const ColumnLayout& layout,

@@ -1,15 +1,20 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <map>
+#include <optional>
+#include <span>
 #include <vector>
 
 #include "channellist/ChannelCsv.h"
+#include "channellist/ChannelListSummary.h"
 #include "channellist/ChirpCsv.h"
 #include "channellist/ChirpImportNotes.h"
 #include "channellist/ChirpLayout.h"
 #include "channellist/ChirpRow.h"
 #include "channellist/ChirpTones.h"
 #include "channellist/ChirpValues.h"
+#include "channellist/ListRowReader.h"
 #include "channellist/NameCharacters.h"
 #include "lang/TextCodec.h"
 #include "model/FreqCodec.h"
@@ -27,67 +32,134 @@ ChannelListResult WithRemedy(ChannelListResult refused, ListRemedy remedy) {
     return refused;
 }
 
-class ChirpReader {
-  public:
-    ChirpReader(const BandLimits& band, const ChirpImportOptions& options)
-        : band_(band), options_(options) {}
+std::optional<ChannelListError> Refusal(const ChannelListResult& result) {
+    return result ? std::nullopt : std::optional<ChannelListError>(result.error);
+}
 
-    ChannelListResult Read(std::string_view csv, ProjectImage& image) {
+class ChirpRowReader final : public ListRowReader {
+  public:
+    ChirpRowReader(const BandLimits& band, bool shortenNames)
+        : band_(band), shortenNames_(shortenNames) {}
+
+    std::optional<ChannelListError> Open(std::string_view csv) override {
         if (csv.size() > kMaxChannelCsvSize) {
-            return ListError(1, 1, "a file larger than any channel list (over 1 MiB)");
+            return ListError(1, 1, "a file larger than any channel list (over 1 MiB)").error;
         }
-        const TextTableParse table = ParseTextTable(csv, ',');
-        if (!table) {
-            return ListError(table.error.line, table.error.column, table.error.why);
+        table_ = ParseTextTable(csv, ',');
+        if (!table_) {
+            return ListError(table_.error.line, table_.error.column, table_.error.why).error;
         }
-        if (table.rows.empty() || !IsChirpCsvHeader(table.rows[0])) {
-            return ListError(1, 1, "no header row naming the Location and Frequency columns");
+        if (table_.rows.empty() || !IsChirpCsvHeader(table_.rows[0])) {
+            return ListError(1, 1, "no header row naming the Location and Frequency columns").error;
         }
-        if (auto error = layout_.Read(table.rows[0]); !error) {
-            return error;
+        if (auto error = layout_.Read(table_.rows[0]); !error) {
+            return error.error;
         }
-        std::vector<ChirpRow> rows;
-        for (size_t i = 1; i < table.rows.size(); ++i) {
-            const TextTableRow& text = table.rows[i];
-            if (std::ranges::all_of(text.cells, [](const std::string& c) { return c.empty(); })) {
-                continue;
-            }
-            rows.emplace_back().text = &text;
+        for (size_t i = 1; i < table_.rows.size(); ++i) {
+            rows_.emplace_back().text = &table_.rows[i];
         }
-        if (auto error = CheckShape(rows); !error) {
-            return error;
+        return std::nullopt;
+    }
+
+    int RowCount() const override { return static_cast<int>(rows_.size()); }
+    int Line(int index) const override { return Row(index).text->line; }
+    bool Blank(int index) const override {
+        return std::ranges::all_of(Row(index).text->cells,
+                                   [](const std::string& c) { return c.empty(); });
+    }
+    std::string FrequencyText(int index) const override {
+        return std::string(Text(Row(index), Column::Frequency));
+    }
+    std::string NameText(int index) const override {
+        const std::string* name = Cell(Row(index), Column::Name);
+        return name ? *name : std::string();
+    }
+
+    ListedChannel Listed(int index) const override {
+        const ChirpRow& row = Row(index);
+        ListedChannel listed;
+        if (!layout_.Has(Column::Location)) {
+            listed.cell = ListError(row.text->line, 1,
+                                    "no Location column to say which channel the row is for")
+                              .error;
+            return listed;
         }
-        // Rows are placed first, so that a refused value names its channel too.
-        if (auto error = PlaceRows(rows); !error) {
-            return error;
+        const std::string_view text = Text(row, Column::Location);
+        listed.cell = Error(row, Column::Location, "not a channel from 1 to 16").error;
+        if (!text.empty() && text.size() <= 3 &&
+            text.find_first_not_of("0123456789") == std::string_view::npos) {
+            const int channel = std::atoi(std::string(text).c_str());
+            listed.channel = channel >= 1 && channel <= kChannelCount ? channel : 0;
         }
-        for (ChirpRow& row : rows) {
-            if (auto error = ReadRow(row); !error) {
-                return error;
-            }
+        return listed;
+    }
+
+    std::optional<ChannelListError> Check(int index, const ProjectImage& /*base*/,
+                                          int listedChannel) override {
+        ChirpRow& row = Row(index);
+        row.channel = listedChannel;
+        if (auto error = CheckShape(row); !error) {
+            return error.error;
         }
-        if (auto error = RankPowers(rows); !error) {
-            return error;
+        return Refusal(ReadRow(row));
+    }
+
+    std::map<int, ChannelListError> CheckTogether(std::span<const int> indexes) override {
+        return RankPowers(indexes);
+    }
+
+    std::optional<ChannelListError> Store(int index, int channel, ProjectImage& image) override {
+        ChirpRow& row = Row(index);
+        row.channel = channel;
+        StoreChirpRow(row, layout_.Has(Column::Name), image);
+        return std::nullopt;
+    }
+
+    bool NameShortened(int index) const override { return Row(index).nameShortened; }
+
+    std::vector<std::string> Notes(std::span<const int> taken) const override {
+        std::vector<std::string> notes = ChirpImportNotes(Tally(taken));
+        if (auto collisions = ShortenedCollisions(taken); !collisions.empty()) {
+            notes.push_back("Shortened names that now read the same as another: " + collisions +
+                            ".");
         }
-        ProjectImage stored = image;
-        for (const ChirpRow& row : rows) {
-            StoreChirpRow(row, layout_.Has(Column::Name), stored);
-        }
-        image = stored;
-        ChannelListResult result;
-        result.rows = static_cast<int>(rows.size());
-        result.notes = ChirpImportNotes(Tally(rows));
-        return result;
+        return notes;
     }
 
   private:
-    ChirpImportTally Tally(const std::vector<ChirpRow>& rows) const {
+    // Names cut to the radio's bytes that another taken row's name now equals: "REPEAT"
+    // (channels 1, 3); the radio would show them alike.
+    std::string ShortenedCollisions(std::span<const int> taken) const {
+        std::map<std::string, std::vector<int>> channelsOfName;
+        for (const int index : taken) {
+            channelsOfName[Row(index).name].push_back(Row(index).channel);
+        }
+        std::string said;
+        for (const auto& [name, channels] : channelsOfName) {
+            const bool cut = std::ranges::any_of(taken, [&](int index) {
+                return Row(index).nameShortened && Row(index).name == name;
+            });
+            if (!cut || channels.size() < 2 || name.empty()) {
+                continue;
+            }
+            said += (said.empty() ? "\"" : ", \"") + DecodeCodePage(name, CodePage::Gbk) +
+                    "\" (channels " + ChannelRanges(channels) + ")";
+        }
+        return said;
+    }
+
+    ChirpRow& Row(int index) { return rows_[static_cast<size_t>(index)]; }
+    const ChirpRow& Row(int index) const { return rows_[static_cast<size_t>(index)]; }
+
+    ChirpImportTally Tally(std::span<const int> taken) const {
         ChirpImportTally tally;
-        tally.rows = static_cast<int>(rows.size());
+        tally.rows = static_cast<int>(taken.size());
         for (int c = 0; c < kChirpColumnCount; ++c) {
             tally.columns.set(static_cast<size_t>(c), layout_.Has(static_cast<Column>(c)));
         }
-        for (const ChirpRow& row : rows) {
+        for (const int index : taken) {
+            const ChirpRow& row = Row(index);
+            tally.namesShortened += row.nameShortened;
             for (int f = 0; f < kChirpToneFieldCount; ++f) {
                 tally.standIns[static_cast<size_t>(f)] +=
                     ((row.tones.stoodIn >> f) & 1u) != 0 ? 1 : 0;
@@ -109,38 +181,27 @@ class ChirpReader {
         return layout_.Error(row, column, std::move(why));
     }
 
-    // Every row has a cell under each column of the header before any cell is read. More rows
-    // than channels is said first: no choice of locations can hold them.
-    ChannelListResult CheckShape(const std::vector<ChirpRow>& rows) const {
-        if (rows.size() > static_cast<size_t>(kChannelCount)) {
-            const int first = rows[kChannelCount].text->line;
-            return ListError(first, 1,
-                             "more rows than the radio's 16 channels: lines " +
-                                 std::to_string(first) + " to " +
-                                 std::to_string(rows.back().text->line) + " are extra");
-        }
-        for (const ChirpRow& row : rows) {
-            const std::vector<std::string>& cells = row.text->cells;
-            const int width = static_cast<int>(cells.size());
-            // Spreadsheets write empty cells past the last column of the header.
-            const bool emptyBeyondHeader =
-                width > layout_.Width() &&
-                std::all_of(cells.begin() + layout_.Width(), cells.end(),
-                            [](const std::string& c) { return TrimmedCell(c).empty(); });
-            if (width < layout_.Width() || (width > layout_.Width() && !emptyBeyondHeader)) {
-                return ListError(row.text->line, std::min(width, layout_.Width()) + 1,
-                                 "a row of " + std::to_string(width) +
-                                     " values under a header of " +
-                                     std::to_string(layout_.Width()) + " columns");
-            }
+    // Every row has a cell under each column of the header before any cell is read.
+    ChannelListResult CheckShape(const ChirpRow& row) const {
+        const std::vector<std::string>& cells = row.text->cells;
+        const int width = static_cast<int>(cells.size());
+        // Spreadsheets write empty cells past the last column of the header.
+        const bool emptyBeyondHeader =
+            width > layout_.Width() &&
+            std::all_of(cells.begin() + layout_.Width(), cells.end(),
+                        [](const std::string& c) { return TrimmedCell(c).empty(); });
+        if (width < layout_.Width() || (width > layout_.Width() && !emptyBeyondHeader)) {
+            return ListError(row.text->line, std::min(width, layout_.Width()) + 1,
+                             "a row of " + std::to_string(width) + " values under a header of " +
+                                 std::to_string(layout_.Width()) + " columns");
         }
         return {};
     }
 
     ChannelListResult ReadRow(ChirpRow& row) const {
         for (auto step :
-             {&ChirpReader::ReadFrequencies, &ChirpReader::ReadTones, &ChirpReader::ReadWords,
-              &ChirpReader::ReadName, &ChirpReader::ReadUnheld}) {
+             {&ChirpRowReader::ReadFrequencies, &ChirpRowReader::ReadTones,
+              &ChirpRowReader::ReadWords, &ChirpRowReader::ReadName, &ChirpRowReader::ReadUnheld}) {
             if (auto error = (this->*step)(row); !error) {
                 return error;
             }
@@ -277,10 +338,11 @@ class ChirpReader {
                          "a name with " + character.value_or("a character") +
                              ", which the radio cannot show");
         }
-        if (bytes->size() > channel::Name.size && !options_.shortenNames) {
+        row.nameShortened = bytes->size() > channel::Name.size;
+        if (row.nameShortened && !shortenNames_) {
             return WithRemedy(Error(row, Column::Name,
                                     "longer than the 6 bytes a name holds (a Chinese character "
-                                    "takes 2); ask to shorten names to cut it"),
+                                    "takes 2)"),
                               ListRemedy::ShortenNames);
         }
         row.name = CutNameBytes(*bytes, channel::Name.size);
@@ -306,74 +368,42 @@ class ChirpReader {
         return {};
     }
 
-    ChannelListResult PlaceRows(std::vector<ChirpRow>& rows) const {
-        if (options_.renumber) {
-            for (size_t i = 0; i < rows.size(); ++i) {
-                rows[i].channel = static_cast<int>(i) + 1;
-            }
-            return {};
-        }
-        if (!layout_.Has(Column::Location)) {
-            return WithRemedy(ListError(1, 1,
-                                        "no Location column to say which channel a row is for; "
-                                        "ask to place the rows in order from channel 1"),
-                              ListRemedy::Renumber);
-        }
-        int lineOfChannel[kChannelCount + 1] = {};
-        for (ChirpRow& row : rows) {
-            const std::string_view text = Text(row, Column::Location);
-            int channel = 0;
-            if (!text.empty() && text.size() <= 3 &&
-                text.find_first_not_of("0123456789") == std::string_view::npos) {
-                channel = std::atoi(std::string(text).c_str());
-            }
-            if (channel < 1 || channel > kChannelCount) {
-                return WithRemedy(Error(row, Column::Location,
-                                        "not a channel from 1 to 16; ask to place the rows in "
-                                        "order from channel 1 to import a list kept at other "
-                                        "locations"),
-                                  ListRemedy::Renumber);
-            }
-            if (lineOfChannel[channel] != 0) {
-                return WithRemedy(Error(row, Column::Location,
-                                        "a location listed before, on line " +
-                                            std::to_string(lineOfChannel[channel])),
-                                  ListRemedy::Renumber);
-            }
-            lineOfChannel[channel] = row.text->line;
-            row.channel = channel;
-        }
-        return {};
-    }
-
     // The file's power levels in watts are the source radio's; the higher of two is our High,
     // the lower our Low. A third level has no place.
-    ChannelListResult RankPowers(std::vector<ChirpRow>& rows) const {
+    std::map<int, ChannelListError> RankPowers(std::span<const int> indexes) {
+        std::map<int, ChannelListError> refused;
         std::vector<uint64_t> levels;
-        for (const ChirpRow& row : rows) {
+        for (const int index : indexes) {
+            const ChirpRow& row = Row(index);
             if (row.power.kind != PowerCell::Kind::Watts ||
                 std::ranges::find(levels, row.power.milliwatts) != levels.end()) {
                 continue;
             }
             if (levels.size() == 2) {
-                return Error(row, Column::Power,
-                             "a third power level in the list; the radio has two, High and Low");
+                refused.emplace(
+                    index, Error(row, Column::Power,
+                                 "a third power level in the list; the radio has two, High and Low")
+                               .error);
+                continue;
             }
             levels.push_back(row.power.milliwatts);
         }
         const uint64_t highest = levels.empty() ? 0 : std::ranges::max(levels);
-        for (ChirpRow& row : rows) {
-            if (row.power.kind == PowerCell::Kind::Watts) {
-                row.power.kind =
-                    row.power.milliwatts == highest ? PowerCell::Kind::High : PowerCell::Kind::Low;
+        for (const int index : indexes) {
+            PowerCell& power = Row(index).power;
+            if (power.kind == PowerCell::Kind::Watts) {
+                power.kind =
+                    power.milliwatts == highest ? PowerCell::Kind::High : PowerCell::Kind::Low;
             }
         }
-        return {};
+        return refused;
     }
 
     const BandLimits& band_;
-    const ChirpImportOptions& options_;
+    bool shortenNames_;
+    TextTableParse table_;
     ChirpLayout layout_;
+    std::vector<ChirpRow> rows_;
 };
 
 }  // namespace
@@ -390,7 +420,15 @@ bool IsChirpCsvHeader(const TextTableRow& header) {
 ChannelListResult ImportChannelsChirpCsv(std::string_view csv, ProjectImage& image,
                                          const BandLimits& band,
                                          const ChirpImportOptions& options) {
-    return ChirpReader(band, options).Read(csv, image);
+    ChirpRowReader reader(band, options.shortenNames);
+    ChannelListChoice choice;
+    choice.renumber = options.renumber;
+    choice.shortenNames = options.shortenNames;
+    return ResultOf(PlanWithReader(reader, csv, image, choice), image);
+}
+
+std::unique_ptr<ListRowReader> ChirpListRowReader(const BandLimits& band, bool shortenNames) {
+    return std::make_unique<ChirpRowReader>(band, shortenNames);
 }
 
 }  // namespace radioprog

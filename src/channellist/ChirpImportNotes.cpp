@@ -79,6 +79,10 @@ std::vector<std::string> ChirpImportNotes(const ChirpImportTally& tally) {
         "Fields the list does not carry keep an overwritten channel's values, and a new channel "
         "takes the radio's defaults: " +
         FieldsNotCarried(tally) + ".");
+    if (tally.namesShortened > 0) {
+        notes.push_back(Rows(tally.namesShortened, "name was", "names were") +
+                        " shortened to the radio's 6 bytes.");
+    }
     if (tally.comments > 0) {
         notes.push_back(Rows(tally.comments, "comment was", "comments were") +
                         " not kept: the radio has no place for them.");

@@ -21,6 +21,7 @@ struct ChirpImportTally {
     int withoutPower = 0;  // rows that name no power
     int comments = 0;      // rows whose comment was left behind
     int digitalVoice = 0;  // rows whose digital voice values were left behind
+    int namesShortened = 0;
 };
 
 // One sentence per thing to say, in a fixed order; nothing when no row was stored.

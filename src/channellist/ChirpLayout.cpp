@@ -45,8 +45,12 @@ ChannelListResult ChirpLayout::Read(const TextTableRow& header) {
 }
 
 const std::string* ChirpLayout::Cell(const ChirpRow& row, ChirpColumn column) const {
+    // A short row has no cell under the last columns: it is refused, but its other cells
+    // still name it in messages and in a chooser.
     const int at = Position(column);
-    return at < 0 ? nullptr : &row.text->cells[static_cast<size_t>(at)];
+    return at < 0 || at >= static_cast<int>(row.text->cells.size())
+               ? nullptr
+               : &row.text->cells[static_cast<size_t>(at)];
 }
 
 std::string_view ChirpLayout::Text(const ChirpRow& row, ChirpColumn column) const {

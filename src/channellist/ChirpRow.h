@@ -27,6 +27,7 @@ struct ChirpRow {
     bool scanAdd = true;
     PowerCell power;
     std::string name;  // in the radio's code page
+    bool nameShortened = false;
     bool commentLeftBehind = false;
     bool digitalVoiceLeftBehind = false;
 };

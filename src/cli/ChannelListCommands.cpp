@@ -13,6 +13,8 @@
 
 #include "channellist/ChannelCsv.h"
 #include "channellist/ChannelListImport.h"
+#include "channellist/ChannelListSummary.h"
+#include "channellist/RowList.h"
 #include "cli/ArgumentKinds.h"
 #include "cli/FileReport.h"
 #include "cli/OutputDestination.h"
@@ -30,7 +32,8 @@ struct ChannelListOptions {
     std::string list;
     std::string output;
     std::string format = "own";
-    ChirpImportOptions chirp;
+    std::string rows;
+    ChannelListChoice choice;
 };
 
 bool OpenBase(const std::string& path, CliContext& context) {
@@ -89,24 +92,67 @@ void RunExport(const ChannelListOptions& options, CliContext& context) {
     WriteOutput(options.output.empty() ? kStandardStream : options.output, csv, context);
 }
 
-void RunImport(const ChannelListOptions& options, CliContext& context) {
+// Every refusal on a line of its own with the option that would take or leave out the row.
+void ReportRefusals(const std::string& list, const ChannelListPlan& plan) {
+    for (const ChannelListError& refusal : plan.Refusals()) {
+        std::cerr << list << ": " << refusal.Message();
+        if (!plan.fileRefusal) {
+            std::cerr << "; " << RemedyHint(refusal.remedy);
+        }
+        std::cerr << '\n';
+    }
+    if (!plan.fileRefusal) {
+        const int refused = plan.Count(RowFate::Refused);
+        std::cerr << list << ": " << refused << (refused == 1 ? " row" : " rows") << " refused. ";
+    }
+    std::cerr << "Nothing was written.\n";
+}
+
+// A choice of rows beyond the list's last is a slip, said before anything is written.
+bool CheckChosenRows(const ChannelListOptions& options, const ChannelListPlan& plan,
+                     CliContext& context) {
+    const int last = static_cast<int>(plan.rows.size());
+    const auto& rows = options.choice.rows;
+    if (plan.fileRefusal || !rows || rows->empty() || rows->back() <= last) {
+        return true;
+    }
+    std::cerr << options.list << ": --rows names row " << rows->back() << ", but the list has "
+              << last << (last == 1 ? " row" : " rows")
+              << " after its header. Nothing was written.\n";
+    context.exitCode = kExitUsage;
+    return false;
+}
+
+void RunImport(ChannelListOptions& options, CliContext& context) {
+    if (!options.rows.empty()) {
+        RowListParse rows = ParseRowList(options.rows);
+        if (!rows) {
+            std::cerr << "--rows: " << rows.why << '\n';
+            context.exitCode = kExitUsage;
+            return;
+        }
+        options.choice.rows = std::move(rows.rows);
+    }
     std::string csv;
     if (!Report(ReadList(options.list, csv), context) || !OpenBase(options.project, context) ||
         !CheckOutput(options.output, context)) {
         return;
     }
     AppData& data = context.data;
-    const auto result = ImportChannelList(csv, data.image, data.band, options.chirp);
-    if (!result) {
-        std::cerr << options.list << ": " << result.error.Message() << "\nNothing was written.\n";
+    const ChannelListPlan plan = PlanChannelListImport(csv, data.image, data.band, options.choice);
+    if (!CheckChosenRows(options, plan, context)) {
+        return;
+    }
+    if (plan.Refused()) {
+        ReportRefusals(options.list, plan);
         context.exitCode = kExitDataError;
         return;
     }
-    data.image = ProjectFileImage(data.image, data.band);
+    data.image = ProjectFileImage(plan.image, data.band);
     WriteOutput(options.output, data.image.Raw(), context);
     // The summary goes beside the result, never into an output that may be standard output.
-    for (const std::string& note : result.notes) {
-        std::cerr << options.list << ": " << note << '\n';
+    for (const std::string& line : ImportSummary(plan)) {
+        std::cerr << options.list << ": " << line << '\n';
     }
 }
 
@@ -131,18 +177,30 @@ void AddChannelListCommands(CLI::App& app, CliContext& context) {
     auto* importCsv = app.add_subcommand(
         "import-csv",
         "Store the channels of a CSV list over a project and write the result to a new file; "
-        "a list with any bad value changes nothing");
+        "a list with any bad row changes nothing unless --skip-unfit is given, and every bad row "
+        "is named");
     importCsv
         ->add_option("list", options->list,
                      "CSV file to read (- for stdin): our channel list or, recognised by its "
                      "header, the open multi-radio format")
         ->type_name(kChannelListArgument)
         ->required();
-    importCsv->add_flag("--renumber", options->chirp.renumber,
-                        "Multi-radio lists: place the rows in order from channel 1 instead of "
-                        "at their Location");
-    importCsv->add_flag("--shorten-names", options->chirp.shortenNames,
+    importCsv->add_flag("--renumber", options->choice.renumber,
+                        "Place the rows in order from channel 1 instead of at the channel each "
+                        "names (NO. or Location)");
+    importCsv->add_flag("--shorten-names", options->choice.shortenNames,
                         "Multi-radio lists: cut names longer than the radio's 6 bytes");
+    importCsv
+        ->add_option("--rows", options->rows,
+                     "Take only these rows, counted from 1 after the header: 1-16 or 3,5,9-12")
+        ->type_name("LIST");
+    importCsv->add_flag("--skip-unfit", options->choice.skipUnfit,
+                        "Take the rows that fit and list the others with why, instead of "
+                        "refusing the whole list; rows naming no channel of the radio go to the "
+                        "free channels (or, with --renumber, all go in order from channel 1)");
+    importCsv->add_flag("--replace", options->choice.replace,
+                        "Clear the channels the list does not fill instead of keeping them from "
+                        "the base project");
     importCsv->add_option("--base", options->project, "Project file the list is stored over")
         ->type_name(kProjectArgument)
         ->required();

@@ -9,6 +9,7 @@
 #include "lang/CompareText.h"
 #include "lang/DialogTexts.h"
 #include "lang/HistoryText.h"
+#include "lang/ImportText.h"
 #include "lang/InterfaceText.h"
 #include "lang/ProjectFileText.h"
 #include "lang/SheetText.h"
@@ -37,6 +38,7 @@ constexpr TextTableEntry kTables[] = {
     {TextTableId::Bench, "BenchText", BenchTextSource},
     {TextTableId::Window, "WindowText", WindowTextSource},
     {TextTableId::ProjectFile, "ProjectFileText", ProjectFileTextSource},
+    {TextTableId::Import, "ImportText", ImportTextSource},
 };
 
 constexpr bool EachEntryAtItsId() {

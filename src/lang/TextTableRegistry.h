@@ -27,6 +27,7 @@ enum class TextTableId : int {
     Bench,
     Window,
     ProjectFile,
+    Import,
     Count,  // not a table: how many there are
 };
 

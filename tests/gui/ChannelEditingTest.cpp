@@ -6,10 +6,13 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDialog>
 #include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include "channellist/ChannelColumns.h"
@@ -18,6 +21,7 @@
 #include "mainwindow/ui/ChannelEditing.h"
 #include "mainwindow/ui/ChannelPage.h"
 #include "model/ToneCodec.h"
+#include "support/ImportDialogDriver.h"
 #include "support/PageHarness.h"
 
 namespace radioprog::ui {
@@ -178,7 +182,12 @@ TEST_F(ChannelEditingTest, UndoOfAPasteAMoveAndAnImportGivesBackTheExactBytesAnd
     states.push_back(Image());
     EXPECT_EQ(RowTexts(1).mid(0, 2), QStringList({"440.00000", "441.00000"}));
     harness.modals.QueueFileName(list);
+    harness.modals.QueueDialogHandler([](QDialog& dialog) { testing::ClickImport(dialog); });
     editing->Actions().importChannels->trigger();
+    EXPECT_TRUE(harness.modals.AllAnswersUsed()) << harness.modals.Log().join("|").toStdString();
+    // The offscreen platform does not give the activation back when the dialog closes.
+    harness.page->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(harness.page.get()));
     states.push_back(Image());
     EXPECT_EQ(RowTexts(15).at(0), "470.00000");
     EXPECT_EQ(RowTexts(1).at(0), "");
@@ -301,13 +310,19 @@ TEST_F(ChannelEditingTest, ExportedListsReadBackAndABadOneSaysWhere) {
     file.write(edited);
     file.close();
     const Bytes before = Image();
+    // The import dialog leaves the row unticked and says where and why; Cancel keeps all.
     harness.modals.QueueFileName(path);
-    harness.modals.QueueAnswer(ModalAnswer::Ok);
+    harness.modals.QueueDialogHandler([](QDialog& dialog) {
+        auto* rows = testing::Find<QTableWidget>(&dialog, "ImportRows");
+        EXPECT_EQ(rows->item(2, 0)->checkState(), Qt::Unchecked);
+        EXPECT_EQ(rows->item(1, 0)->checkState(), Qt::Checked);
+        EXPECT_TRUE(rows->item(2, 3)->toolTip().contains("line 4, column 2 (RX Freq.)"))
+            << rows->item(2, 3)->toolTip().toStdString();
+        QTest::mouseClick(testing::Find<QPushButton>(&dialog, "CancelBtn"), Qt::LeftButton);
+    });
     editing->Actions().importChannels->trigger();
     EXPECT_EQ(Image(), before);
-    ASSERT_FALSE(harness.modals.Log().isEmpty());
-    EXPECT_TRUE(harness.modals.Log().last().contains("line 4, column 2 (RX Freq.)"))
-        << harness.modals.Log().last().toStdString();
+    EXPECT_TRUE(harness.modals.AllAnswersUsed());
 }
 
 }  // namespace

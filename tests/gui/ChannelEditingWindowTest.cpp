@@ -20,6 +20,7 @@
 #include "appdata/AppData.h"
 #include "channellist/ChannelColumns.h"
 #include "model/ProjectFile.h"
+#include "support/ImportDialogDriver.h"
 #include "support/MainWindowFixture.h"
 #include "support/Programs.h"
 
@@ -247,7 +248,9 @@ TEST_F(ChannelEditingWindowTest, ListsRoundTripAndChannelsTravelBetweenProjects)
 
     const Bytes beforeImport = Image();
     modals.QueueFileName(list);
+    modals.QueueDialogHandler([](QDialog& dialog) { testing::ClickImport(dialog); });
     Action("MenuFile_ImportChannels")->trigger();
+    EXPECT_TRUE(modals.AllAnswersUsed());
     EXPECT_EQ(data.image.Channel(2).RxFreq(), 446500000u);
     EXPECT_EQ(grid->model()->index(1, 0).data().toString(), "446.50000");
     Action("MenuEdit_Undo")->trigger();

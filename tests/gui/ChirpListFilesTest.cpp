@@ -1,18 +1,24 @@
 // Story: a technician exports the channels for another programmer in the multi-radio format,
-// and imports a plan kept there at locations 0 and up with long names, agreeing to place it
-// from channel 1 and to shorten the names.
+// and imports a plan kept there at location 0 with a long name, asking the import dialog to
+// shorten the names and to place the rows from channel 1.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
 #include <QFile>
 #include <QFileDialog>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include "channellist/ChirpCsv.h"
 #include "mainwindow/ui/ChannelEditing.h"
 #include "mainwindow/ui/ChannelPage.h"
+#include "support/ImportDialogDriver.h"
 #include "support/PageHarness.h"
 
 namespace radioprog::ui {
@@ -54,7 +60,7 @@ TEST_F(ChirpListFilesTest, TheSecondFilterExportsTheMultiRadioFormat) {
     EXPECT_TRUE(harness.modals.AllAnswersUsed());
 }
 
-TEST_F(ChirpListFilesTest, APlanAtOtherLocationsWithLongNamesIsTakenWhenTheUserAgrees) {
+TEST_F(ChirpListFilesTest, APlanAtOtherLocationsWithLongNamesIsTakenWhenTheUserAsks) {
     const QString path = folder.filePath("plan.csv");
     Write(path,
           "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
@@ -64,21 +70,35 @@ TEST_F(ChirpListFilesTest, APlanAtOtherLocationsWithLongNamesIsTakenWhenTheUserA
     const std::vector<uint8_t> before(harness.data.image.Raw().begin(),
                                       harness.data.image.Raw().end());
 
+    // The row does not fit as it is: it stays unticked, its reason shown, and Import is off.
     harness.modals.QueueFileName(path);
-    harness.modals.QueueAnswer(ModalAnswer::Cancel);  // not placed: the error is shown
+    harness.modals.QueueDialogHandler([](QDialog& dialog) {
+        auto* rows = testing::Find<QTableWidget>(&dialog, "ImportRows");
+        EXPECT_EQ(rows->item(0, 0)->checkState(), Qt::Unchecked);
+        EXPECT_TRUE(rows->item(0, 3)->text().contains("longer than the 6 bytes"))
+            << rows->item(0, 3)->text().toStdString();
+        EXPECT_FALSE(testing::Find<QPushButton>(&dialog, "ImportBtn")->isEnabled());
+        dialog.reject();
+    });
     editing->Actions().importChannels->trigger();
     EXPECT_TRUE(std::ranges::equal(harness.data.image.Raw(), before));
-    const QStringList& log = harness.modals.Log();
-    ASSERT_GE(log.size(), 2);
-    EXPECT_TRUE(log[log.size() - 2].contains("order from channel 1"))
-        << log[log.size() - 2].toStdString();
-    EXPECT_TRUE(log.last().contains("line 2, column 1 (Location)")) << log.last().toStdString();
 
+    // Names shortened: it now fits but names no channel, so it goes to the first free one;
+    // placed in order from channel 1 it goes there.
     harness.modals.QueueFileName(path);
-    harness.modals.QueueAnswer(ModalAnswer::Ok);  // placed from channel 1
-    harness.modals.QueueAnswer(ModalAnswer::Ok);  // the name shortened
+    harness.modals.QueueDialogHandler([](QDialog& dialog) {
+        auto* rows = testing::Find<QTableWidget>(&dialog, "ImportRows");
+        testing::Toggle(testing::Find<QCheckBox>(&dialog, "ImportShortenNames"));
+        rows->item(0, 0)->setCheckState(Qt::Checked);
+        EXPECT_EQ(testing::Find<QSpinBox>(&dialog, "ImportChannel_1")->value(), 1);
+        testing::Toggle(testing::Find<QCheckBox>(&dialog, "ImportRenumber"));
+        EXPECT_EQ(rows->item(0, 3)->text(), "Fits");
+        testing::ClickImport(dialog);
+    });
     editing->Actions().importChannels->trigger();
     EXPECT_TRUE(harness.modals.AllAnswersUsed()) << harness.modals.Log().join("|").toStdString();
+    EXPECT_TRUE(harness.modals.Log().last().contains("1 name was shortened"))
+        << harness.modals.Log().last().toStdString();
     EXPECT_EQ(harness.data.image.Channel(1).RxFreq(), 446006250u);
     EXPECT_FALSE(harness.data.image.Channel(1).Wide());
     EXPECT_EQ(harness.data.image.Text(ChannelNameField(1)), "PMR CH");

@@ -1,13 +1,18 @@
 #include "mainwindow/ui/ChannelListFiles.h"
 
+#include <QStringList>
 #include <optional>
+#include <vector>
 
 #include "channellist/ChannelCsv.h"
 #include "channellist/ChannelListImport.h"
+#include "channellist/ChannelListSummary.h"
 #include "gui/LocalPath.h"
 #include "gui/UiText.h"
 #include "lang/ChannelEditText.h"
+#include "lang/ImportText.h"
 #include "lang/TextIds.h"
+#include "mainwindow/ui/ImportChannelsDialog.h"
 #include "model/AtomicOutput.h"
 #include "model/RegularFile.h"
 
@@ -28,35 +33,34 @@ FileDialogRequest Request(const GuiContext& context, ChannelEditTextId title) {
             QStringLiteral("csv")};
 }
 
-// The choice that would take a multi-radio list the import refused, if there is one: its
-// rows placed from channel 1, or its long names shortened.
-struct ImportChoice {
-    bool ChirpImportOptions::*option = nullptr;
-    ChannelEditTextId question{};
-};
-
-std::optional<ImportChoice> ChoiceFor(std::string_view csv, const ChannelListResult& result,
-                                      const ChirpImportOptions& options) {
-    if (result || DetectChannelListFormat(csv) != ChannelListFormat::Chirp) {
-        return std::nullopt;
+// What was taken, what was left out and why, what the list's reader assumed: the counts and
+// the closing sentence in the window's language, the rows and notes as the reader words them.
+QString Summary(const GuiContext& context, const ChannelListPlan& plan) {
+    const auto& lang = context.data.lang;
+    std::vector<int> channels;
+    for (const ListRowPlan& row : plan.rows) {
+        if (row.fate == RowFate::Taken) {
+            channels.push_back(row.channel);
+        }
     }
-    switch (result.error.remedy) {
-        case ListRemedy::Renumber:
-            if (!options.renumber) {
-                return ImportChoice{&ChirpImportOptions::renumber,
-                                    ChannelEditTextId::PlaceFromChannelOne};
-            }
-            break;
-        case ListRemedy::ShortenNames:
-            if (!options.shortenNames) {
-                return ImportChoice{&ChirpImportOptions::shortenNames,
-                                    ChannelEditTextId::ShortenNames};
-            }
-            break;
-        case ListRemedy::None:
-            break;
+    QStringList lines{FromUtf8(ImportTextUtf8(lang, ImportTextId::Took))
+                          .arg(channels.size())
+                          .arg(channels.empty()
+                                   ? FromUtf8(ImportTextUtf8(lang, ImportTextId::NoChannel))
+                                   : QString::fromStdString(ChannelRanges(channels)))
+                          .arg(plan.Count(RowFate::Refused))};
+    const auto skipped = SkippedSentences(plan);
+    if (!skipped.empty()) {
+        lines << FromUtf8(ImportTextUtf8(lang, ImportTextId::SkippedRows));
+        for (const std::string& sentence : skipped) {
+            lines << QString::fromStdString(sentence);
+        }
     }
-    return std::nullopt;
+    for (const std::string& note : plan.notes) {
+        lines << QString::fromStdString(note);
+    }
+    lines << FromUtf8(ImportTextUtf8(lang, ImportTextId::FileOnlyFields));
+    return lines.join(QLatin1Char('\n'));
 }
 
 }  // namespace
@@ -78,24 +82,21 @@ bool ImportChannelList(GuiContext& context, QWidget* owner) {
         return false;
     }
     AppData& data = context.data;
-    const std::string_view csv(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size());
-    ChirpImportOptions options;
-    ChannelListResult result = radioprog::ImportChannelList(csv, data.image, data.band, options);
-    const auto& lang = data.lang;
-    while (const auto choice = ChoiceFor(csv, result, options)) {
-        if (!context.modals.Confirm(owner, Text(context, choice->question), UiText(lang, text::kOk),
-                                    OwnCancelText(lang))) {
-            break;
-        }
-        options.*(choice->option) = true;
-        result = radioprog::ImportChannelList(csv, data.image, data.band, options);
-    }
-    if (!result) {
-        context.Tell(owner, Text(context, ChannelEditTextId::CannotImport) +
-                                QStringLiteral("\n%1:\n%2")
-                                    .arg(*path, QString::fromStdString(result.error.Message())));
+    std::string csv(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size());
+    if (const ChannelListPlan whole = PlanChannelListImport(csv, data.image, data.band);
+        whole.fileRefusal) {
+        context.Tell(owner,
+                     Text(context, ChannelEditTextId::CannotImport) +
+                         QStringLiteral("\n%1:\n%2")
+                             .arg(*path, QString::fromStdString(whole.fileRefusal->Message())));
         return false;
     }
+    ImportChannelsDialog dialog(context, owner, std::move(csv));
+    if (context.modals.Exec(dialog) != QDialog::Accepted) {
+        return false;
+    }
+    data.image = dialog.Plan().image;
+    context.Tell(owner, Summary(context, dialog.Plan()));
     return true;
 }
 

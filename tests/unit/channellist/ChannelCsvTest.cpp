@@ -178,7 +178,7 @@ TEST(ChannelCsv, BadListsChangeNothingAndSayWhere) {
         {"junk that is not UTF-8", "\x89PNG\r\n\x1A\n\xFF\xD8", 1, 1},
         {"unknown column", "NO.,RX Freq.,Offset\r\n1,146.5,5\r\n", 1, 3},
         {"column twice", "NO.,Name,name\r\n", 1, 3},
-        {"no channel column", "RX Freq.\r\n146.5\r\n", 1, 1},
+        {"no channel column", "RX Freq.\r\n146.5\r\n", 2, 1},
         {"bad frequency", header + "1,146.5,Off,a\r\n2,146.,Off,b\r\n", 3, 2},
         {"frequency with unit", header + "1,146.5 MHz,Off,a\r\n", 2, 2},
         {"bad tone", header + "1,146.5,D029N,a\r\n", 2, 3},

@@ -279,20 +279,25 @@ TEST(ChirpCsv, OtherLocationsArePlacedFromChannelOneOnlyWhenAsked) {
         row.name = "M" + std::to_string(location);
         csv += row.Line();
     }
+    // Only location 0 has no channel; renumbered, the seventeenth row has no room.
     ProjectImage image = BlankImage();
     for (const bool renumber : {false, true}) {
         const auto result = ImportChannelsChirpCsv(csv, image, kWholeRange, {.renumber = renumber});
         ASSERT_FALSE(result) << "17 rows";
-        EXPECT_EQ(result.error.line, 18);
-        EXPECT_NE(result.error.Message().find("lines 18 to 18 are extra"), std::string::npos)
-            << result.error.Message();
+        ASSERT_EQ(result.errors.size(), 1u) << result.error.Message();
+        EXPECT_EQ(result.error.line, renumber ? 18 : 2);
+        EXPECT_EQ(result.error.remedy, ListRemedy::None) << "renumbering cannot place 17 rows";
+        if (renumber) {
+            EXPECT_NE(result.error.Message().find("no room"), std::string::npos)
+                << result.error.Message();
+        }
     }
 
     csv.resize(csv.rfind("16,M16"));
     auto result = ImportChannelsChirpCsv(csv, image, kWholeRange);
     ASSERT_FALSE(result);
     EXPECT_EQ(result.error.line, 2) << "location 0 has no channel";
-    EXPECT_NE(result.error.Message().find("order from channel 1"), std::string::npos);
+    EXPECT_EQ(result.error.remedy, ListRemedy::Renumber);
 
     result = ImportChannelsChirpCsv(csv, image, kWholeRange, {.renumber = true});
     ASSERT_TRUE(result) << result.error.Message();

@@ -12,6 +12,7 @@
 #include "lang/CompareText.h"
 #include "lang/DialogTexts.h"
 #include "lang/HistoryText.h"
+#include "lang/ImportText.h"
 #include "lang/InterfaceText.h"
 #include "lang/ProjectFileText.h"
 #include "lang/SheetText.h"
@@ -154,6 +155,7 @@ TEST(TextTableRegistryTest, EachTableIsListedOnceAndItsAccessorReadsTheListedTab
         {radioprog::BenchTextTable, TextTableId::Bench},
         {radioprog::WindowTextTable, TextTableId::Window},
         {radioprog::ProjectFileTextTable, TextTableId::ProjectFile},
+        {radioprog::ImportTextTable, TextTableId::Import},
     };
     static_assert(std::size(kAccessors) == static_cast<std::size_t>(TextTableId::Count));
     for (const Accessor& accessor : kAccessors) {
