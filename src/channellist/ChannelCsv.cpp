@@ -36,12 +36,8 @@ class OwnRowReader final : public ListRowReader {
     explicit OwnRowReader(const BandLimits& band) : band_(band) {}
 
     std::optional<ChannelListError> Open(std::string_view csv) override {
-        if (csv.size() > kMaxChannelCsvSize) {
-            return ListError(1, 1, "a file larger than any channel list (over 1 MiB)").error;
-        }
-        table_ = ParseTextTable(csv, ',');
-        if (!table_) {
-            return ListError(table_.error.line, table_.error.column, table_.error.why).error;
+        if (auto refused = ReadListCells(csv, table_)) {
+            return refused;
         }
         if (table_.rows.empty()) {
             return ListError(

@@ -302,6 +302,17 @@ ChannelListPlan PlanChannelListImport(std::string_view csv, const ProjectImage& 
     return plan;
 }
 
+std::optional<ChannelListError> ReadListCells(std::string_view csv, TextTableParse& table) {
+    if (csv.size() > kMaxChannelCsvSize) {
+        return ListError(1, 1, "a file larger than any channel list (over 1 MiB)").error;
+    }
+    table = ParseTextTable(csv, ',');
+    if (!table) {
+        return ListError(table.error.line, table.error.column, table.error.why).error;
+    }
+    return std::nullopt;
+}
+
 ChannelListPlan PlanWithReader(ListRowReader& reader, std::string_view csv,
                                const ProjectImage& base, const ChannelListChoice& choice) {
     ChannelListPlan plan;

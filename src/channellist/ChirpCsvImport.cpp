@@ -42,12 +42,8 @@ class ChirpRowReader final : public ListRowReader {
         : band_(band), shortenNames_(shortenNames) {}
 
     std::optional<ChannelListError> Open(std::string_view csv) override {
-        if (csv.size() > kMaxChannelCsvSize) {
-            return ListError(1, 1, "a file larger than any channel list (over 1 MiB)").error;
-        }
-        table_ = ParseTextTable(csv, ',');
-        if (!table_) {
-            return ListError(table_.error.line, table_.error.column, table_.error.why).error;
+        if (auto refused = ReadListCells(csv, table_)) {
+            return refused;
         }
         if (table_.rows.empty() || !IsChirpCsvHeader(table_.rows[0])) {
             return ListError(1, 1, "no header row naming the Location and Frequency columns").error;
@@ -135,7 +131,9 @@ class ChirpRowReader final : public ListRowReader {
             channelsOfName[Row(index).name].push_back(Row(index).channel);
         }
         std::string said;
-        for (const auto& [name, channels] : channelsOfName) {
+        for (const auto& entry : channelsOfName) {
+            const std::string& name = entry.first;
+            const std::vector<int>& channels = entry.second;
             const bool cut = std::ranges::any_of(taken, [&](int index) {
                 return Row(index).nameShortened && Row(index).name == name;
             });

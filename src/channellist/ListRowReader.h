@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "channellist/ChannelListPlan.h"
+#include "channellist/TextTable.h"
 
 namespace radioprog {
 
@@ -57,6 +58,10 @@ class ListRowReader {
     // What to say about the taken rows beside their count.
     virtual std::vector<std::string> Notes(std::span<const int> taken) const = 0;
 };
+
+// The cells of a list file, for a reader's Open: refused when larger than any list or not a
+// table; what the header row means is the reader's business.
+std::optional<ChannelListError> ReadListCells(std::string_view csv, TextTableParse& table);
 
 // Reads, places and stores the rows of a list of the reader's format (PlanChannelListImport
 // picks the reader by the header).

@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "gui/SessionTimers.h"
 #include "session/ProgramSession.h"
 
 namespace radioprog::ui {
@@ -32,24 +33,11 @@ BenchRowHost::~BenchRowHost() {
 }
 
 QTimer* BenchRowHost::MakeTimer(const char* name, void (SessionDriver::*handler)()) {
-    auto* timer = new QTimer(this);
-    timer->setObjectName(name);
-    // Coarse timers may fire up to 5 % late, which would stretch every 3 ms poll.
-    timer->setTimerType(Qt::PreciseTimer);
-    connect(timer, &QTimer::timeout, this, [this, handler] { Drive(handler); });
-    return timer;
+    return MakeSessionTimer(this, name, [this, handler] { Drive(handler); });
 }
 
 QTimer* BenchRowHost::TimerOf(SessionTimer timer) const {
-    switch (timer) {
-        case SessionTimer::Tx:
-            return Timer_Tx;
-        case SessionTimer::Rx:
-            return Timer_Rx;
-        case SessionTimer::TimeOut:
-            return Timer_TimeOut;
-    }
-    return Timer_TimeOut;
+    return SessionTimerOf(timer, Timer_Tx, Timer_Rx, Timer_TimeOut);
 }
 
 void BenchRowHost::StartWrite(const SessionState& project, const JobOrder& order,
